@@ -1,0 +1,35 @@
+#pragma once
+// Number formatting and small helpers shared by every subsystem. Text meant for files never
+// depends on the process locale.
+#include <cstdint>
+#include <string>
+#include <utility>
+
+struct LanguageFlags;
+
+// value with exactly `decimals` digits after a "." (none when decimals < 1), halves away from zero.
+std::string FormatNum(double value, int32_t decimals);
+// The float overload rounds the float's shortest decimal text, so 2.675f gives "2.68".
+std::string FormatNum(float value, int32_t decimals);
+std::string FormatNum(int value, int32_t decimals);
+// n right-justified in 6 characters; longer texts are returned whole.
+std::string FormatInt6(int32_t n);
+// x rounded to n decimals (halves to even), in the shortest general form: 0.5 gives ".5".
+std::string FormatRounded(float x, int16_t n);
+std::string CommaToDot(const std::string& s);
+// The number at the start of s, typed with "," or "."; 0 when nothing numeric leads it.
+float TextToSingle(const std::string& s);
+// Rebar lengths: within each block of ten, up to 2.5 rounds down, 2.6 to 7.5 to the 5, above up.
+float RoundToFive(float x);
+// Rounds to `decimals` decimals, halves to the even neighbour.
+double RoundHalfEven(double value, int decimals);
+std::string GetWarningTitle(const LanguageFlags& languages);
+// True when an ordinary file matches the path; folders never count.
+bool FileExists(const std::string& path);
+// Removes a leading double quote, then a trailing one when it is the only one left.
+std::string& StripQuotes(std::string& s);
+
+template <class T>
+void SwapValues(T& a, T& b) {
+    std::swap(a, b);
+}
