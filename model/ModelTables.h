@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/SectionCatalogue.h"
+
 struct Node {
     int32_t Id = 0;
     float X = 0, Y = 0;
@@ -212,6 +214,12 @@ struct PlanHeader {
 using IndexRows = std::vector<std::vector<int32_t>>;
 
 struct Model {
+    // The two version numbers of the data file that was read.
+    int32_t FileVersion = 9;
+    int32_t DrawingDataVersion = 0;
+
+    SectionCatalogue Catalogue;
+
     // Analysis model
     int32_t NodeCount = 0;
     std::vector<Node> Nodes;
