@@ -12,6 +12,7 @@ struct ViewWindow {
     float ViewScale = 1;  // canvas pixels per model centimetre
     float CanvasWidthPx = 0, CanvasHeightPx = 0;
     float TwipsPerPixel = 15;
+    float CursorWorldX = 0, CursorWorldY = 0;  // model point under the mouse; the wheel zoom's centre
 };
 
 inline std::array<int32_t, LayerCount> DefaultLayerScreenOn() {
