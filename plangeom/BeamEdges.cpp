@@ -1,0 +1,154 @@
+#include "plangeom/BeamEdges.h"
+
+#include <cmath>
+
+#include "model/SectionOutlines.h"
+#include "plangeom/MembersAtNode.h"
+#include "plangeom/PlanPoints.h"
+#include "plangeom/TableAccess.h"
+
+BeamsAtNodeList CollectBeamsAtNode(const Model& model, int32_t node) {
+    BeamsAtNodeList list;
+    CollectMembersAtNode(model, model.BeamElements, model.BeamElementCount, node, list.BeamsAtNode,
+                         list.BeamsAtNodeEnd);
+    list.BeamsAtNodeCount = static_cast<int32_t>(list.BeamsAtNode.size());
+    return list;
+}
+
+FaceLine ComputeBeamEndGeometry(const Model& model, const BeamsAtNodeList& list, int32_t node, int32_t k, float d) {
+    return MemberFaceLine(model, model.BeamElements[list.BeamsAtNode[k]], node, d);
+}
+
+BeamCornerPair ComputeBeamCorner(const Model& model, const BeamsAtNodeList& list, int32_t pos, int32_t nb,
+                                 int32_t node, float dA, float dNbA1, float dNbA2, float dB, float dNbB1,
+                                 float dNbB2) {
+    const bool neighbourStarts = list.BeamsAtNodeEnd[nb] == StartsAtNode;
+    auto corner = [&](float own, float nb1, float nb2) {
+        const FaceLine ownLine = ComputeBeamEndGeometry(model, list, node, pos, own);
+        const FaceLine nbLine = ComputeBeamEndGeometry(model, list, node, nb, neighbourStarts ? nb1 : nb2);
+        return JoinFaceLines(ownLine, nbLine, JoinAngleMeasure::LineAngle);
+    };
+    return {corner(dA, dNbA1, dNbA2), corner(dB, dNbB1, dNbB2)};
+}
+
+namespace {
+
+// Edge offsets of a beam in the face-line sense: E1 >= E2 across the top face, I1 >= I2 across
+// the bottom face. A section the catalogue does not hold gives zeros, as does a non-finite value.
+struct BeamOffsets {
+    float E1 = 0, E2 = 0, I1 = 0, I2 = 0;
+};
+
+float Finite(float v) { return std::isfinite(v) ? v : 0.0f; }
+
+BeamOffsets OffsetsOf(const Model& model, int32_t e) {
+    const BeamElement& beam = model.BeamElements[e];
+    const SectionEdgeOffsets o =
+        ComputeSectionEdgeOffsets(model.Catalogue, beam.SectionNumber - 1, beam.SectionAngle);
+    return {Finite(o.A1), Finite(o.A2), Finite(o.B1), Finite(o.B2)};
+}
+
+// Profiles computed by the section-properties server are never joined; neither is a section the
+// catalogue does not define.
+bool HasSquareEnds(const Model& model, int32_t e) {
+    const int32_t sec = model.BeamElements[e].SectionNumber - 1;
+    return !model.Catalogue.HasSection(sec) || model.Catalogue.SectionClass[sec] != ParametricSection;
+}
+
+// The beams at a node that have face lines.
+BeamsAtNodeList CollectDrawableBeamsAtNode(const Model& model, int32_t node) {
+    BeamsAtNodeList all = CollectBeamsAtNode(model, node);
+    BeamsAtNodeList list;
+    for (size_t k = 0; k < all.BeamsAtNode.size(); ++k) {
+        if (!HasDrawableAxis(model, model.BeamElements[all.BeamsAtNode[k]])) continue;
+        list.BeamsAtNode.push_back(all.BeamsAtNode[k]);
+        list.BeamsAtNodeEnd.push_back(all.BeamsAtNodeEnd[k]);
+    }
+    list.BeamsAtNodeCount = static_cast<int32_t>(list.BeamsAtNode.size());
+    return list;
+}
+
+// Plan-point indexes of the four corners of one end.
+struct EndCorners {
+    int32_t E1 = 0, E2 = 0, I1 = 0, I2 = 0;
+};
+
+EndCorners BuildBeamEnd(Model& model, int32_t e, bool atStart, const BeamOffsets& own) {
+    const BeamElement& beam = model.BeamElements[e];
+    const int32_t node = atStart ? beam.NodeI : beam.NodeJ;
+    const BeamsAtNodeList list = CollectDrawableBeamsAtNode(model, node);
+    const int32_t count = list.BeamsAtNodeCount;
+    const int32_t pos = PositionInList(list.BeamsAtNode, e);
+    const bool square = count <= 1 || HasSquareEnds(model, e);
+
+    PlanPoint e1, e2, i1, i2;
+    if (square) {
+        auto near = [&](float d) {
+            const FaceLine line = ComputeBeamEndGeometry(model, list, node, pos, d);
+            return PlanPoint{line.X1, line.Y1};
+        };
+        e1 = near(own.E1);
+        e2 = near(own.E2);
+        i1 = near(own.I1);
+        i2 = near(own.I2);
+    } else {
+        int32_t previous, next;
+        if (count == 2) {
+            previous = next = pos == 0 ? 1 : 0;
+        } else {
+            previous = pos == 0 ? count - 1 : pos - 1;
+            next = pos == count - 1 ? 0 : pos + 1;
+        }
+        // Each face line joins the facing line of the neighbour on its own side, extrados with
+        // extrados and intrados with intrados.
+        const int32_t firstNb = atStart ? previous : next;
+        const int32_t secondNb = atStart ? next : previous;
+        const BeamOffsets a = OffsetsOf(model, list.BeamsAtNode[firstNb]);
+        const BeamOffsets b = OffsetsOf(model, list.BeamsAtNode[secondNb]);
+        BeamCornerPair first, second;
+        if (atStart) {
+            first = ComputeBeamCorner(model, list, pos, firstNb, node, own.E1, a.E2, a.E1, own.I1, a.I2, a.I1);
+            second = ComputeBeamCorner(model, list, pos, secondNb, node, own.E2, b.E1, b.E2, own.I2, b.I1, b.I2);
+        } else {
+            first = ComputeBeamCorner(model, list, pos, firstNb, node, own.E1, a.E1, a.E2, own.I1, a.I1, a.I2);
+            second = ComputeBeamCorner(model, list, pos, secondNb, node, own.E2, b.E2, b.E1, own.I2, b.I2, b.I1);
+        }
+        e1 = first.A;
+        i1 = first.B;
+        e2 = second.A;
+        i2 = second.B;
+    }
+
+    // This order decides the numbering of new plan points.
+    EndCorners corners;
+    corners.I2 = FindOrAddPlanNode(model, i2.X, i2.Y);
+    corners.I1 = FindOrAddPlanNode(model, i1.X, i1.Y);
+    corners.E2 = FindOrAddPlanNode(model, e2.X, e2.Y);
+    corners.E1 = FindOrAddPlanNode(model, e1.X, e1.Y);
+
+    if (square) {
+        const int32_t owner = -(e + 1);
+        AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{corners.E1, corners.E2, owner});
+        AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{corners.I1, corners.I2, owner});
+    }
+    return corners;
+}
+
+}  // namespace
+
+void BuildBeamEdges(Model& model) {
+    model.BeamExtradosEdgeCount = 0;
+    model.BeamIntradosEdgeCount = 0;
+    const int32_t elementCount = UsableCount(model.BeamElementCount, model.BeamElements);
+    for (int32_t e = 0; e < elementCount; ++e) {
+        if (!HasDrawableAxis(model, model.BeamElements[e])) continue;
+        const BeamOffsets own = OffsetsOf(model, e);
+        const EndCorners s = BuildBeamEnd(model, e, true, own);
+        const EndCorners t = BuildBeamEnd(model, e, false, own);
+        const int32_t owner = e + 1;
+        AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E1, t.E1, owner});
+        AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E2, t.E2, owner});
+        AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I1, t.I1, owner});
+        AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I2, t.I2, owner});
+    }
+}
