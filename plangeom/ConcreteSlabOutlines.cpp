@@ -1,0 +1,44 @@
+#include "plangeom/ConcreteSlabOutlines.h"
+
+#include <vector>
+
+#include "plangeom/OutlineCleanup.h"
+#include "plangeom/SlabOutlineCorners.h"
+#include "plangeom/TableAccess.h"
+
+namespace {
+
+struct OutlineList {
+    IndexRows& Rows;
+    std::vector<int32_t>& Counts;
+};
+
+OutlineList SelectedList(Model& model, int32_t which) {
+    if (which == 0) return {model.ConcreteSlabOutline, model.ConcreteSlabOutlineCount};
+    return {model.ConcreteSlabOutline2, model.ConcreteSlabOutline2Count};
+}
+
+// Models built outside the reader may lack the per-slab lists.
+void EnsureRows(const OutlineList& list, int32_t slabs) {
+    const size_t rows = static_cast<size_t>(slabs);
+    if (list.Rows.size() < rows) list.Rows.resize(rows);
+    if (list.Counts.size() < rows) list.Counts.resize(rows, 0);
+}
+
+}  // namespace
+
+void BuildConcreteSlabOutlines(Model& model, int32_t which) {
+    const int32_t slabs = UsableCount(model.ConcreteSlabCount, model.ConcreteSlabs);
+    const OutlineList list = SelectedList(model, which);
+    EnsureRows(list, slabs);
+    for (int32_t i = 0; i < slabs; ++i) {
+        std::vector<int32_t> noPolygon;
+        std::vector<int32_t>& polygon = i < static_cast<int32_t>(model.ConcreteSlabModelPolygon.size())
+                                            ? model.ConcreteSlabModelPolygon[i]
+                                            : noPolygon;
+        const ConcreteSlab& slab = model.ConcreteSlabs[i];
+        BuildSlabOutlineCorners(model, ConcreteSlabFaceRules(which, slab.Kind), polygon, slab.VertexCount,
+                                ZeroAreaPolygon::Keep, list.Rows[i], list.Counts[i]);
+    }
+    for (int32_t i = 0; i < slabs; ++i) RemoveCoincidentOutlineEntries(model, list.Rows[i], list.Counts[i]);
+}

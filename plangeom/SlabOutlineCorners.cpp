@@ -1,0 +1,110 @@
+#include "plangeom/SlabOutlineCorners.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/SegmentIntersection.h"
+#include "plangeom/PlanPoints.h"
+#include "plangeom/TableAccess.h"
+
+namespace {
+
+constexpr float SamePlaceTolerance = 0.0001f;
+
+bool SamePlace(PlanPoint a, PlanPoint b) {
+    return std::fabs(a.X - b.X) < SamePlaceTolerance && std::fabs(a.Y - b.Y) < SamePlaceTolerance;
+}
+
+// The n vertices followed by a copy of the first: the polygon the inside test sees.
+std::vector<PlanPoint> PointArray(const Model& model, const std::vector<int32_t>& polygon, int32_t n) {
+    std::vector<PlanPoint> points;
+    points.reserve(static_cast<size_t>(n) + 1);
+    for (int32_t k = 0; k < n; ++k) points.push_back({model.Nodes[polygon[k]].X, model.Nodes[polygon[k]].Y});
+    if (n > 0) points.push_back(points.front());
+    return points;
+}
+
+bool HasThreeDistinctVertices(const std::vector<PlanPoint>& points, int32_t n) {
+    std::vector<PlanPoint> distinct;
+    for (int32_t k = 0; k < n && distinct.size() < 3; ++k) {
+        const bool seen = std::any_of(distinct.begin(), distinct.end(),
+                                      [&](PlanPoint p) { return SamePlace(p, points[k]); });
+        if (!seen) distinct.push_back(points[k]);
+    }
+    return distinct.size() >= 3;
+}
+
+void Store(std::vector<int32_t>& outline, int32_t& count, int32_t planNode) {
+    if (static_cast<size_t>(count) >= outline.size()) outline.resize(static_cast<size_t>(count) + 1);
+    outline[static_cast<size_t>(count)] = planNode;
+    ++count;
+}
+
+int32_t Wrap(int32_t k, int32_t n) { return ((k % n) + n) % n; }
+
+// The corners of a polygon with at least three distinct vertices. A vertex repeated right after
+// itself would make an edge of no length, whose face line meets nothing: the repeat gives no
+// corner, and its neighbours look past it to the nearest vertex elsewhere.
+void AddFaceCorners(Model& model, const SlabFaceRules& rules, std::vector<PlanPoint>& points, int32_t n,
+                    std::vector<int32_t>& outline, int32_t& count) {
+    for (int32_t k = 0; k < n; ++k) {
+        const PlanPoint p = points[k];
+        if (SamePlace(points[Wrap(k - 1, n)], p)) continue;
+        int32_t prev = Wrap(k - 1, n), next = Wrap(k + 1, n);
+        while (SamePlace(points[prev], p)) prev = Wrap(prev - 1, n);
+        while (SamePlace(points[next], p)) next = Wrap(next + 1, n);
+
+        const SlabEdgeFace f = FindEdgeFaceLine(model, rules, points[prev], p, points, n);
+        const SlabEdgeFace g = FindEdgeFaceLine(model, rules, p, points[next], points, n);
+        float ix = 0, iy = 0;
+        const int32_t code = IntersectSegments(f.F1.X, f.F1.Y, f.F2.X, f.F2.Y, g.F1.X, g.F1.Y, g.F2.X, g.F2.Y, ix, iy);
+        // Parallel or collinear face lines (a vertex in a straight run) give no corner.
+        if (code <= IntersectionCode::ParallelDistinct || !std::isfinite(ix) || !std::isfinite(iy)) continue;
+        Store(outline, count, FindOrAddPlanNode(model, ix, iy));
+    }
+}
+
+}  // namespace
+
+float SlabPolygonOrientationSum(const Model& model, const std::vector<int32_t>& polygon, int32_t n) {
+    float sum = 0;
+    for (int32_t k = 0; k < n; ++k) {
+        const Node& a = model.Nodes[polygon[k]];
+        const Node& b = model.Nodes[polygon[k + 1 < n ? k + 1 : 0]];
+        sum += static_cast<float>((static_cast<double>(b.X) * a.Y - static_cast<double>(a.X) * b.Y) / 2);
+    }
+    return sum;
+}
+
+bool OrientSlabPolygon(const Model& model, std::vector<int32_t>& polygon, int32_t n, ZeroAreaPolygon zeroArea) {
+    if (n < 1) return false;
+    const float sum = SlabPolygonOrientationSum(model, polygon, n);
+    if (sum < 0 || (sum == 0 && zeroArea == ZeroAreaPolygon::Keep)) return false;
+    std::reverse(polygon.begin(), polygon.begin() + n);
+    if (polygon.size() <= static_cast<size_t>(n)) polygon.resize(static_cast<size_t>(n) + 1);
+    polygon[static_cast<size_t>(n)] = polygon[0];
+    return true;
+}
+
+int32_t UsableVertexCount(const Model& model, const std::vector<int32_t>& polygon, int32_t vertexCount) {
+    const int32_t n = UsableCount(vertexCount, polygon);
+    for (int32_t k = 0; k < n; ++k)
+        if (!IsNodeIndex(model, polygon[k])) return -1;
+    return n;
+}
+
+void BuildSlabOutlineCorners(Model& model, const SlabFaceRules& rules, std::vector<int32_t>& polygon,
+                             int32_t vertexCount, ZeroAreaPolygon zeroArea, std::vector<int32_t>& outline,
+                             int32_t& count) {
+    count = 0;
+    const int32_t n = UsableVertexCount(model, polygon, vertexCount);
+    if (n < 1) return;
+    OrientSlabPolygon(model, polygon, n, zeroArea);
+    std::vector<PlanPoint> points = PointArray(model, polygon, n);
+    if (!HasThreeDistinctVertices(points, n)) {
+        // No face can be told inside from outside: the outline follows the polygon itself.
+        for (int32_t k = 0; k < n; ++k) Store(outline, count, FindOrAddPlanNode(model, points[k].X, points[k].Y));
+        return;
+    }
+    AddFaceCorners(model, rules, points, n, outline, count);
+}
