@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ItalianNumericLocale.h"
+
 #include <clocale>
 #include <string>
 
@@ -40,19 +42,16 @@ TEST(DataFileReader, IntegersReceiveRealsRoundedHalvesToEven) {
 }
 
 TEST(DataFileReader, ReadsPointDecimalsUnderADecimalCommaLocale) {
-    std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool italian = false;
-    for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT"})
-        if (std::setlocale(LC_NUMERIC, name)) {
-            italian = true;
-            break;
-        }
-    ASSERT_TRUE(italian) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
-    DataFileReader reader("12.50 VERSIONE 7.5\r\n");
     float value = 0;
-    bool read = reader.ReadSingle(value);
-    double leading = LeadingNumberValue("  3.25xyz");
-    std::setlocale(LC_NUMERIC, previous.c_str());
+    bool read = false;
+    double leading = 0;
+    {
+        ItalianNumericLocale italian;
+        ASSERT_TRUE(italian.Active()) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
+        DataFileReader reader("12.50 VERSIONE 7.5\r\n");
+        read = reader.ReadSingle(value);
+        leading = LeadingNumberValue("  3.25xyz");
+    }
     ASSERT_TRUE(read);
     EXPECT_FLOAT_EQ(value, 12.5f);
     EXPECT_EQ(leading, 3.25);

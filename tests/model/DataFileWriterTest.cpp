@@ -2,32 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ItalianNumericLocale.h"
+
 #include <clocale>
 #include <string>
 
 #include "model/DataFileReader.h"
-
-namespace {
-
-class ItalianNumericLocale {
-public:
-    ItalianNumericLocale() {
-        previous_ = std::setlocale(LC_NUMERIC, nullptr);
-        for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT"})
-            if (std::setlocale(LC_NUMERIC, name)) {
-                active_ = true;
-                break;
-            }
-    }
-    ~ItalianNumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-    bool Active() const { return active_; }
-
-private:
-    std::string previous_;
-    bool active_ = false;
-};
-
-}  // namespace
 
 TEST(DataFileWriter, IntegersCarryASignPlaceAndATrailingBlank) {
     const struct {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ItalianNumericLocale.h"
+
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -14,24 +16,6 @@ struct FormatNumCase {
     double value;
     int decimals;
     const char* expected;
-};
-
-class ItalianNumericLocale {
-public:
-    ItalianNumericLocale() {
-        previous_ = std::setlocale(LC_NUMERIC, nullptr);
-        for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT"})
-            if (std::setlocale(LC_NUMERIC, name)) {
-                active_ = true;
-                break;
-            }
-    }
-    ~ItalianNumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-    bool Active() const { return active_; }
-
-private:
-    std::string previous_;
-    bool active_ = false;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ItalianNumericLocale.h"
+
 #include <clocale>
 #include <string>
 
@@ -174,18 +176,15 @@ TEST(ModelSections, VersionLines) {
 
 TEST(ModelSections, WritesRealsWithAPointUnderADecimalCommaLocale) {
     Model model = MasonryDeck();
-    std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool italian = false;
-    for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT"})
-        if (std::setlocale(LC_NUMERIC, name)) {
-            italian = true;
-            break;
-        }
-    const std::string written = Write(model);
+    std::string written;
     Model again;
-    const bool readBack = Read(written, again).ok;
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    ASSERT_TRUE(italian) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
+    bool readBack = false;
+    {
+        ItalianNumericLocale italian;
+        ASSERT_TRUE(italian.Active()) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
+        written = Write(model);
+        readBack = Read(written, again).ok;
+    }
     EXPECT_EQ(written, Fixture("version9.crp"));
     ASSERT_TRUE(readBack);
     EXPECT_EQ(again, model);
