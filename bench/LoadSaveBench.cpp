@@ -1,0 +1,99 @@
+// Loading and saving generated decks of about 1,000 and 10,000 elements. The cost of a load and of
+// a save should grow in proportion to the deck: compare the time per element of the two sizes.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "bench/DeckGenerator.h"
+#include "design/DesignOptions.h"
+#include "drawing/DrawingState.h"
+#include "model/LoadCrpFile.h"
+#include "model/SaveCrpFile.h"
+#include "platform/BuiltinSectionServer.h"
+#include "platform/headless/HeadlessMessageBoxes.h"
+#include "shell/ShellState.h"
+
+namespace {
+
+struct Deck {
+    Model model;
+    ShellState shell;
+    DrawingState drawing;
+    DesignOptions design;
+    HeadlessMessageBoxes messages;
+    BuiltinSectionServer server;
+    DeckFileContext context{model, shell, drawing, design, messages, server};
+
+    void Load(benchmark::State& state, const std::string& path) {
+        model.ClearBeforeLoad();
+        int32_t slabDesign = 0;
+        LoadCrpFile(path, slabDesign, context);
+        if (shell.Document.LoadStatus != 0) state.SkipWithError("the generated deck did not load");
+    }
+};
+
+// Bays per side: 16 × 16 gives 1,121 elements, 50 × 50 gives 10,301.
+int Bays(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
+
+std::string Folder(int bays) {
+    return (std::filesystem::temp_directory_path() / ("dravo-bench-" + std::to_string(::getpid()) + "-" + std::to_string(bays)))
+        .string();
+}
+
+void BM_LoadFreshExport(benchmark::State& state) {
+    const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
+    for (auto _ : state) {
+        Deck deck;
+        deck.Load(state, generated.DataFile);
+        benchmark::DoNotOptimize(deck.model.BeamElements.data());
+    }
+    state.counters["elements"] = generated.ElementCount;
+    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+    std::filesystem::remove_all(Folder(Bays(state)));
+}
+
+void BM_SaveDeck(benchmark::State& state) {
+    const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
+    Deck deck;
+    deck.Load(state, generated.DataFile);
+    const std::string saved = Folder(Bays(state)) + "/SAVED.CRP";
+    for (auto _ : state)
+        if (!SaveCrpFile(saved, deck.context)) state.SkipWithError("the deck was not saved");
+    state.counters["elements"] = generated.ElementCount;
+    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+    std::filesystem::remove_all(Folder(Bays(state)));
+}
+
+void BM_LoadSavedDeck(benchmark::State& state) {
+    const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
+    const std::string saved = Folder(Bays(state)) + "/SAVED.CRP";
+    {
+        Deck deck;
+        deck.Load(state, generated.DataFile);
+        SaveCrpFile(saved, deck.context);
+    }
+    for (auto _ : state) {
+        Deck deck;
+        deck.Load(state, saved);
+        benchmark::DoNotOptimize(deck.model.BeamElements.data());
+    }
+    state.counters["elements"] = generated.ElementCount;
+    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+    std::filesystem::remove_all(Folder(Bays(state)));
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadFreshExport)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSavedDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,137 @@
+#include "model/SaveCrpFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "DeckSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+size_t CountLines(const std::string& text) {
+    size_t lines = 0;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+    return lines;
+}
+
+void MakeReadOnly(const std::string& path) {
+    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+}  // namespace
+
+// A deck of an old program version is written in the current form: every part of file version 9
+// and drawing-data version 7, the parts the old file lacked with the values the load gave them.
+TEST(SaveCrpFile, WritesFileVersionNineAndDrawingDataSeven) {
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d2/SALVATO2.CRP")));
+    const std::string text = s.SavedText();
+    EXPECT_EQ(text.substr(0, 12), "VERSIONE 9\r\n");
+    const char* parts[] = {
+        "\r\n0.00          0.00\r\n 1 \r\n",  // band lengths, then the diagram count
+        "\r\n 0 \r\n 0 \r\n0.000         0.000\r\nQUOTE\r\n",  // masonry counts, origin
+        "\r\n 7             0             0             0             0             0             0             0 \r\n",
+        "\r\n500.00\r\n0.00\r\n-50.00\r\n500.00\r\n-50.00\r\nSEZIONI\r\n",  // measured points
+        "\r\n 10            0             2             0 \r\n",  // lower bar with its hook flags
+        "\r\n 1             1             0 \r\n25.00         450.00         0 \r\n",
+    };
+    for (const char* part : parts) EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+TEST(SaveCrpFile, AnEmptyDeckStillWritesEverySectionAndThe21LineTail) {
+    DeckSession s;
+    const std::string text = s.SavedText();
+    EXPECT_NE(text.find("\r\nQUOTE\r\n 0 \r\nSEZIONI\r\n 0 \r\nNODI_S\r\n 0 \r\nTRAVI_ESTRADOSSO\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("BORDI PARETI MA"), std::string::npos);
+    const size_t tail = text.find("NODI_SOLAI\r\nNODI_SOLETTE\r\n");
+    ASSERT_NE(tail, std::string::npos);
+    EXPECT_EQ(CountLines(text.substr(tail)), 2u + 21u);
+    EXPECT_EQ(text.substr(text.size() - 35), "\r\n25.00         450.00         0 \r\n");
+}
+
+TEST(SaveCrpFile, DimensionTextsCarryAPointInsteadOfTheirFirstComma) {
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    s.model.Dimensions[0].Text = "12,5";
+    const std::string text = s.SavedText();
+    EXPECT_NE(text.find("\r\n12.5\r\n"), std::string::npos);
+    DeckSession again;
+    ASSERT_TRUE(again.LoadText(DeckFixture("saved-d7/X.CRP"), text)) << again.Messages();
+    EXPECT_EQ(again.model.Dimensions[0].Text, "12.5");
+}
+
+TEST(SaveCrpFile, SavingChangesNothingInMemoryAndSetsTheCrosshair) {
+    ScratchFolder scratch("save-memory");
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    s.shell.CanvasPointer = PointerHourglass;
+    const std::string before = s.Dump();
+    ASSERT_TRUE(s.Save(scratch / "A.CRP"));
+    ASSERT_TRUE(s.Save(scratch / "B.CRP"));
+    EXPECT_EQ(s.Dump(), before);
+    EXPECT_EQ(s.shell.CanvasPointer, PointerCrosshair);
+    EXPECT_EQ(FileText(scratch / "A.CRP"), FileText(scratch / "B.CRP"));
+    EXPECT_FALSE(fs::exists(scratch / "A.CRP.~tmp"));
+}
+
+TEST(SaveCrpFile, AReadOnlyFileIsOverwrittenOnlyAfterYes) {
+    ScratchFolder scratch("save-readonly");
+    const std::string path = scratch / "P.CRP";
+    const std::string old = "VERSIONE 9\r\nold\r\n";
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    MakeReadOnly(path);
+    ASSERT_TRUE(IsReadOnlyFile(path));
+
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    s.messages.ClearShown();
+    s.messages.Script({MsgAnswer::No});
+    s.shell.CanvasPointer = PointerHourglass;
+    EXPECT_FALSE(s.Save(path));
+    EXPECT_EQ(FileText(path), old);
+    EXPECT_TRUE(IsReadOnlyFile(path));
+    EXPECT_EQ(s.shell.CanvasPointer, PointerCrosshair);
+    ASSERT_EQ(s.messages.Shown().size(), 1u);
+    EXPECT_EQ(s.messages.Shown()[0].Title, "Attenzione!");
+    EXPECT_EQ(s.messages.Shown()[0].Text, "Il file risulta di sola lettura.\nVuoi sovrascriverlo?");
+    EXPECT_EQ(s.messages.Shown()[0].Buttons, MsgButtons::YesNo);
+
+    s.messages.Script({MsgAnswer::Yes});
+    s.shell.Languages.UiLanguage = 1;
+    EXPECT_TRUE(s.Save(path));
+    EXPECT_EQ(s.messages.Shown().back().Text, "The file has the read-only attribute, do you want to overwrite it too?");
+    EXPECT_EQ(FileText(path), s.SavedText());
+    EXPECT_FALSE(IsReadOnlyFile(path));
+}
+
+TEST(SaveCrpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
+    ScratchFolder scratch("save-failure");
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    s.messages.ClearShown();
+
+    // The temporary file cannot be created (even by root): the old file stays as it was.
+    const std::string path = scratch / "P.CRP";
+    const std::string old = "VERSIONE 9\r\nold\r\n";
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    fs::create_directory(path + ".~tmp");
+    EXPECT_FALSE(s.Save(path));
+    EXPECT_EQ(FileText(path), old);
+    EXPECT_TRUE(fs::is_directory(path + ".~tmp"));
+    ASSERT_EQ(s.messages.Shown().size(), 1u);
+    EXPECT_EQ(s.messages.Shown()[0].Title, "Attenzione!");
+    EXPECT_NE(s.messages.Shown()[0].Text.find("Impossibile salvare il file " + path), std::string::npos);
+    EXPECT_NE(s.messages.Shown()[0].Text.find("Il file precedente non è stato modificato."), std::string::npos);
+
+    // A folder that is a regular file cannot hold a deck.
+    const std::string notAFolder = scratch / "NOTE.TXT";
+    ASSERT_TRUE(WriteWholeFile(notAFolder, "x"));
+    EXPECT_FALSE(s.Save(notAFolder + "/P.CRP"));
+    EXPECT_EQ(FileText(notAFolder), "x");
+    EXPECT_EQ(s.messages.Shown().size(), 2u);
+}

@@ -1,0 +1,67 @@
+// crpdump DECK.CRP                 loads a deck and lists the loaded model and every message shown
+// crpdump --save OUT.CRP DECK.CRP  loads the deck, then saves it to OUT.CRP
+// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "design/DesignOptions.h"
+#include "drawing/DrawingState.h"
+#include "model/LoadCrpFile.h"
+#include "model/ModelDump.h"
+#include "model/SaveCrpFile.h"
+#include "platform/BuiltinSectionServer.h"
+#include "platform/headless/HeadlessMessageBoxes.h"
+#include "shell/ShellState.h"
+
+namespace {
+
+std::string OneLine(std::string text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+int Usage() {
+    std::cerr << "usage: crpdump [--save OUT.CRP] DECK.CRP\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string deck, saveTo;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--save" && i + 1 < argc) saveTo = argv[++i];
+        else if (!arg.empty() && arg[0] == '-') return Usage();
+        else if (deck.empty()) deck = arg;
+        else return Usage();
+    }
+    if (deck.empty()) return Usage();
+
+    Model model;
+    ShellState shell;
+    DrawingState drawing;
+    DesignOptions design;
+    HeadlessMessageBoxes messages;
+    BuiltinSectionServer server;
+    DeckFileContext context{model, shell, drawing, design, messages, server};
+
+    model.ClearBeforeLoad();
+    int32_t slabDesign = -1;
+    LoadCrpFile(deck, slabDesign, context);
+    const bool loaded = shell.Document.LoadStatus == 0;
+    bool saved = true;
+    if (loaded && !saveTo.empty()) saved = SaveCrpFile(saveTo, context);
+
+    std::cout << DumpModel(model) << DumpDeckOptions(shell.Options, drawing, design);
+    std::cout << "LoadStatus=" << shell.Document.LoadStatus << "\n";
+    std::cout << "SlabDesign=" << slabDesign << "\n";
+    for (const ShownMessage& m : messages.Shown()) std::cout << "MESSAGE " << OneLine(m.Title) << " | " << OneLine(m.Text) << "\n";
+    return loaded && saved ? 0 : 1;
+}
