@@ -62,9 +62,20 @@ void GroupBeamElements(std::vector<BeamElement>& elements, int32_t count) {
 
 void ChainBeamGroup(std::vector<BeamElement>& elements, int32_t s, int32_t e) {
     if (e - s >= 3) {
-        // Head search: the element that ends where the head starts becomes the head. In a ring
-        // every element has such a predecessor, so the exchanges are bounded.
-        for (int32_t exchanges = 0; exchanges < e - s; ++exchanges) {
+        // Head search: the element that ends where the head starts becomes the head. A ring (or
+        // a tail leading into one) would make the exchanges repeat for ever, so the group's order
+        // is watched for a repeat (Brent's cycle detection); such a group keeps the order it came
+        // in, which also leaves an already chained ring as it is on the next load. A search that
+        // ends by itself runs exactly as many exchanges as it needs.
+        const int32_t n = e - s + 1;
+        const std::vector<BeamElement> before(elements.begin() + s, elements.begin() + e + 1);
+        bool endless = true;
+        std::vector<int32_t> order(n), seen;
+        for (int32_t k = 0; k < n; ++k) order[k] = k;
+        seen = order;
+        int64_t power = 1, sinceSeen = 0;
+        const int64_t safetyLimit = 64LL * n * n + 1000;
+        for (int64_t exchanges = 0; exchanges < safetyLimit; ++exchanges) {
             int32_t predecessor = -1;
             for (int32_t k = s + 1; k <= e; ++k) {
                 if (elements[k].NodeJ == elements[s].NodeI) {
@@ -72,9 +83,21 @@ void ChainBeamGroup(std::vector<BeamElement>& elements, int32_t s, int32_t e) {
                     break;
                 }
             }
-            if (predecessor < 0) break;
+            if (predecessor < 0) {
+                endless = false;
+                break;
+            }
             std::swap(elements[predecessor], elements[s]);
+            std::swap(order[predecessor - s], order[0]);
+            ++sinceSeen;
+            if (order == seen) break;
+            if (sinceSeen == power) {
+                seen = order;
+                power *= 2;
+                sinceSeen = 0;
+            }
         }
+        if (endless) std::copy(before.begin(), before.end(), elements.begin() + s);
     }
     for (int32_t j = s; j <= e; ++j)
         for (int32_t k = j + 1; k <= e; ++k)

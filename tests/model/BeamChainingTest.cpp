@@ -77,5 +77,55 @@ TEST(BeamChaining, AClosedRingStopsAndComesOutChained) {
         ring = Table(ring);
         GroupAndChainBeamElements(ring, size);
         for (int i = 0; i + 1 < size; ++i) EXPECT_EQ(ring[i].NodeJ, ring[i + 1].NodeI) << size << " at " << i;
+        // A saved deck is chained again at every load: the ring must not turn.
+        const auto chained = Ends(ring, size);
+        GroupAndChainBeamElements(ring, size);
+        EXPECT_EQ(Ends(ring, size), chained) << size;
     }
+}
+
+// A head search that ends by itself may need more exchanges than the group has elements (a tail
+// that runs into a ring): it must run to its natural end, as the exchange-by-exchange search does.
+TEST(BeamChaining, AHeadSearchThatEndsRunsAllItsExchanges) {
+    auto literal = [](std::vector<BeamElement> e, int32_t n, bool& ended) {
+        ended = true;
+        for (int guard = 0;; ++guard) {
+            if (guard > 100000) {
+                ended = false;
+                return e;
+            }
+            int32_t k = 1;
+            while (k < n && e[k].NodeJ != e[0].NodeI) ++k;
+            if (k == n) break;
+            std::swap(e[k], e[0]);
+        }
+        for (int32_t j = 0; j < n; ++j)
+            for (int32_t k = j + 1; k < n; ++k)
+                if (e[j].NodeJ == e[k].NodeI) std::swap(e[k], e[j + 1]);
+        return e;
+    };
+
+    // (0-4)(4-2)(2-0)(5-1)(1-0): the tail 5-1-0 leads into the ring 0-4-2-0.
+    const std::vector<BeamElement> tail{Element(1, 0, 4), Element(1, 4, 2), Element(1, 2, 0),
+                                        Element(1, 5, 1), Element(1, 1, 0)};
+    std::mt19937 random(7);
+    int checked = 0;
+    for (int t = 0; t < 20000; ++t) {
+        std::vector<BeamElement> group = tail;
+        if (t > 0) {
+            const int32_t n = 4 + static_cast<int32_t>(random() % 6), nodes = 2 + static_cast<int32_t>(random() % 8);
+            group.clear();
+            for (int32_t i = 0; i < n; ++i)
+                group.push_back(Element(1, static_cast<int32_t>(random() % nodes), static_cast<int32_t>(random() % nodes)));
+        }
+        const int32_t n = static_cast<int32_t>(group.size());
+        for (int32_t i = 0; i < n; ++i) group[i].SectionNumber = i;  // identifies each element
+        bool ended = false;
+        const auto expected = literal(group, n, ended);
+        if (!ended) continue;
+        ChainBeamGroup(group, 0, n - 1);
+        for (int32_t i = 0; i < n; ++i) ASSERT_EQ(group[i].SectionNumber, expected[i].SectionNumber) << "case " << t;
+        ++checked;
+    }
+    EXPECT_GT(checked, 10000);
 }
