@@ -1,5 +1,7 @@
-// Loading and saving generated decks of about 1,000 and 10,000 elements. The cost of a load and of
-// a save should grow in proportion to the deck: compare the time per element of the two sizes.
+// Loading and saving generated decks of about 1,000 and 10,000 elements. A load includes the
+// completion that every load ends with: for the fresh export the whole derived plan geometry. The
+// cost of a load and of a save should grow in proportion to the deck: compare the time per element
+// of the two sizes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "drawing/DrawingState.h"
 #include "model/LoadCrpFile.h"
 #include "model/SaveCrpFile.h"
+#include "plangeom/CompleteDeck.h"
 #include "platform/BuiltinSectionServer.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "shell/ShellState.h"
@@ -25,6 +28,11 @@ struct Deck {
     HeadlessMessageBoxes messages;
     BuiltinSectionServer server;
     DeckFileContext context{model, shell, drawing, design, messages, server};
+    MeasuredPoints measured;
+
+    Deck() { UseDeckCompletion(context, measured); }
+    Deck(const Deck&) = delete;
+    Deck& operator=(const Deck&) = delete;
 
     void Load(benchmark::State& state, const std::string& path) {
         model.ClearBeforeLoad();
@@ -48,6 +56,26 @@ void BM_LoadFreshExport(benchmark::State& state) {
         Deck deck;
         deck.Load(state, generated.DataFile);
         benchmark::DoNotOptimize(deck.model.BeamElements.data());
+    }
+    state.counters["elements"] = generated.ElementCount;
+    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+    std::filesystem::remove_all(Folder(Bays(state)));
+}
+
+// The completion alone: the derived plan geometry of the fresh export, on a copy of the deck as read.
+void BM_CompleteFreshExport(benchmark::State& state) {
+    const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
+    Deck read;
+    read.context.CompleteDeck = {};
+    read.Load(state, generated.DataFile);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Model model = read.model;
+        state.ResumeTiming();
+        CompleteLoadedDeck(model, true, read.shell.Options, read.measured);
+        benchmark::DoNotOptimize(model.PlanNodes.data());
     }
     state.counters["elements"] = generated.ElementCount;
     state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
@@ -93,6 +121,7 @@ void BM_LoadSavedDeck(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_LoadFreshExport)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompleteFreshExport)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSavedDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
-// Fuzz target of the deck loader: any bytes as a data file, beside a valid section archive.
-// A deck that loads must also save, and a saved deck that loads must load again from what it
-// saved; anything else is a fault worth stopping for.
+// Fuzz target of the deck loader: any bytes as a data file, beside a valid section archive, loaded
+// and completed as every load is. A deck that loads must also save, what it saved must load
+// again, and saving that again must give the same bytes; anything else is a fault worth stopping
+// for.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "model/DataFileWriter.h"
 #include "model/LoadCrpFile.h"
 #include "model/SaveCrpFile.h"
+#include "plangeom/CompleteDeck.h"
 #include "platform/BuiltinSectionServer.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "shell/ShellState.h"
@@ -52,6 +54,11 @@ struct Deck {
     HeadlessMessageBoxes messages;
     BuiltinSectionServer server;
     DeckFileContext context{model, shell, drawing, design, messages, server};
+    MeasuredPoints measured;
+
+    Deck() { UseDeckCompletion(context, measured); }
+    Deck(const Deck&) = delete;
+    Deck& operator=(const Deck&) = delete;
 
     bool Load(const std::string& path, const std::string& text) {
         model.ClearBeforeLoad();
@@ -69,11 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Deck deck;
     if (!deck.Load(folder.DataFile(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
     const std::string saved = deck.Saved();
-    if (deck.model.DrawingDataVersion == 0) return 0;  // a fresh export is complete only with its plan geometry
 
     Deck again;
     if (!again.Load(folder.DataFile(), saved)) {
         std::fprintf(stderr, "a saved deck did not load again:\n%s\n", again.messages.Shown().back().Text.c_str());
+        std::abort();
+    }
+    if (again.Saved() != saved) {
+        std::fprintf(stderr, "a saved deck saved again differs from what it was loaded from\n");
         std::abort();
     }
     return 0;

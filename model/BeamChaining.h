@@ -13,8 +13,8 @@
 void GroupBeamElements(std::vector<BeamElement>& elements, int32_t count);
 
 // Chains the elements s .. e of one beam. A beam of four or more elements first moves to its
-// head the element whose predecessor chain ends there; a closed ring has no such element, so the
-// search stops after as many exchanges as the beam has elements less one.
+// head the element whose predecessor chain ends there; a closed ring has no such element and keeps
+// its first element as head, so that chaining a chained beam again changes nothing.
 void ChainBeamGroup(std::vector<BeamElement>& elements, int32_t s, int32_t e);
 
 // Groups, then chains every maximal run of one BeamNumber.

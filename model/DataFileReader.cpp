@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -120,6 +122,17 @@ int32_t RoundToInt32(double value) {
 bool ReadWholeFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
+    // A file is read in one piece at its size: a saved deck runs to megabytes, which a growing
+    // string stream would copy several times over. Anything else (no regular file) as a stream.
+    std::error_code error;
+    const std::uintmax_t size =
+        std::filesystem::is_regular_file(path, error) ? std::filesystem::file_size(path, error) : 0;
+    if (size > 0 && !error) {
+        text.assign(static_cast<size_t>(size), '\0');
+        in.read(text.data(), static_cast<std::streamsize>(size));
+        text.resize(static_cast<size_t>(in.gcount()));
+        return !in.bad();
+    }
     std::ostringstream buffer;
     buffer << in.rdbuf();
     if (in.bad()) return false;

@@ -18,7 +18,7 @@ namespace {
 constexpr float ExtentStart = 3.402823E38f;
 constexpr float OriginUnset = 1.0E10f;
 
-float RoundTo(float value, int decimals) { return static_cast<float>(RoundHalfEven(value, decimals)); }
+float RoundTo(double value, int decimals) { return static_cast<float>(RoundHalfEven(value, decimals)); }
 
 void ShowNodeNotDefined(int32_t id, const LanguageFlags& languages, MessageBoxes& messages) {
     const std::string number = std::to_string(id);
@@ -85,12 +85,15 @@ bool ShiftNodes(DataFileReader& reader, Model& model, float& shiftX, float& shif
     }
     h.ModelOriginX = shiftX = h.ModelMinX;
     h.ModelOriginY = shiftY = h.ModelMinY;
+    // Shifted values of 2 decimals have 2 decimals: taken to them again, they are the values a
+    // saved deck reads back, not ones a float subtraction left a few millionths off.
+    auto shifted = [](float v, float origin) { return RoundTo(static_cast<double>(v) - origin, 2); };
     for (int32_t i = 0; i < model.NodeCount; ++i) {
-        model.Nodes[i].X -= h.ModelOriginX;
-        model.Nodes[i].Y -= h.ModelOriginY;
+        model.Nodes[i].X = shifted(model.Nodes[i].X, h.ModelOriginX);
+        model.Nodes[i].Y = shifted(model.Nodes[i].Y, h.ModelOriginY);
     }
-    h.ModelMaxX -= h.ModelMinX;
-    h.ModelMaxY -= h.ModelMinY;
+    h.ModelMaxX = shifted(h.ModelMaxX, h.ModelMinX);
+    h.ModelMaxY = shifted(h.ModelMaxY, h.ModelMinY);
     h.ModelMinX = h.ModelMinY = 0;
     if (!std::isfinite(h.ModelMaxX) || !std::isfinite(h.ModelMaxY))
         return reader.Fail(ReadFailure::BadValue, std::to_string(h.ModelMaxX) + " x " + std::to_string(h.ModelMaxY));
@@ -188,7 +191,6 @@ bool ReadModelAndDrawingData(DataFileReader& reader, int32_t& slabDesign, DeckFi
 
     if (!ReadBeamElementsSection(reader, model, findNode)) return false;
     RoundBeamOffsets(model);
-    GroupAndChainBeamElements(model.BeamElements, model.BeamElementCount);
 
     if (!ReadWallsSection(reader, model, findNode)) return false;
     KeepPlanWalls(model);
@@ -198,7 +200,12 @@ bool ReadModelAndDrawingData(DataFileReader& reader, int32_t& slabDesign, DeckFi
         return false;
     NormaliseFloorSlabs(model, shiftX, shiftY, slabDesign);
 
-    if (!ReadDrawingDataVersionLine(reader, model) || !ReadMasonryBlock(reader, model, findNode)) return false;
+    if (!ReadDrawingDataVersionLine(reader, model)) return false;
+    // A saved deck lists the beam elements in the order its first load gave them, and its face lines
+    // refer to them by that order. Grouping and chaining them again would reorder a beam that is no
+    // simple path (one with a gap or a branch) and hand its face lines to other elements.
+    if (model.DrawingDataVersion == 0) GroupAndChainBeamElements(model.BeamElements, model.BeamElementCount);
+    if (!ReadMasonryBlock(reader, model, findNode)) return false;
     if (model.DrawingDataVersion == 0) return true;
     return ReadDrawingDataSections(reader, model, DeckOptions{context.shell.Options, context.drawing, context.design});
 }

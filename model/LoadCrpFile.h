@@ -1,9 +1,10 @@
 #pragma once
 // Loading a deck: the section archive "ARCHIMPA.AI0" beside the data file first, then the data
 // file from its version line to its end, with node numbers turned into indexes, coordinates
-// rounded and shifted so that the smallest node coordinates are 0, the beam elements grouped and
-// chained, the walls of the other plan kind left out, the slab angles and design segments put in
-// their normal form, the drawing data of a saved file and, at the end, the completion of the deck.
+// rounded and shifted so that the smallest node coordinates are 0, the beam elements of a fresh
+// export grouped and chained (a saved deck keeps the order it was saved in), the walls of the
+// other plan kind left out, the slab angles and design segments put in their normal form, the
+// drawing data of a saved file and, at the end, the completion of the deck.
 //
 // Preconditions the callers meet (the loader does not reset these itself): the dimension,
 // reinforcement and masonry tables and counts emptied (Model::ClearBeforeLoad).

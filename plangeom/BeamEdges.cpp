@@ -4,12 +4,20 @@
 
 #include "model/SectionOutlines.h"
 #include "plangeom/MembersAtNode.h"
-#include "plangeom/PlanPoints.h"
+#include "plangeom/PlanPointIndex.h"
 #include "plangeom/TableAccess.h"
 
 BeamsAtNodeList CollectBeamsAtNode(const Model& model, int32_t node) {
     BeamsAtNodeList list;
     CollectMembersAtNode(model, model.BeamElements, model.BeamElementCount, node, list.BeamsAtNode,
+                         list.BeamsAtNodeEnd);
+    list.BeamsAtNodeCount = static_cast<int32_t>(list.BeamsAtNode.size());
+    return list;
+}
+
+BeamsAtNodeList CollectBeamsAtNode(const Model& model, const MembersByNode& beams, int32_t node) {
+    BeamsAtNodeList list;
+    CollectMembersAtNode(model, model.BeamElements, model.BeamElementCount, beams, node, list.BeamsAtNode,
                          list.BeamsAtNodeEnd);
     list.BeamsAtNodeCount = static_cast<int32_t>(list.BeamsAtNode.size());
     return list;
@@ -56,8 +64,8 @@ bool HasSquareEnds(const Model& model, int32_t e) {
 }
 
 // The beams at a node that have face lines.
-BeamsAtNodeList CollectDrawableBeamsAtNode(const Model& model, int32_t node) {
-    BeamsAtNodeList all = CollectBeamsAtNode(model, node);
+BeamsAtNodeList CollectDrawableBeamsAtNode(const Model& model, const MembersByNode& beams, int32_t node) {
+    BeamsAtNodeList all = CollectBeamsAtNode(model, beams, node);
     BeamsAtNodeList list;
     for (size_t k = 0; k < all.BeamsAtNode.size(); ++k) {
         if (!HasDrawableAxis(model, model.BeamElements[all.BeamsAtNode[k]])) continue;
@@ -73,10 +81,16 @@ struct EndCorners {
     int32_t E1 = 0, E2 = 0, I1 = 0, I2 = 0;
 };
 
-EndCorners BuildBeamEnd(Model& model, int32_t e, bool atStart, const BeamOffsets& own) {
+// The pass's plan points and beams filed by node.
+struct BeamPass {
+    PlanPointIndex& Points;
+    const MembersByNode& Beams;
+};
+
+EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, const BeamOffsets& own) {
     const BeamElement& beam = model.BeamElements[e];
     const int32_t node = atStart ? beam.NodeI : beam.NodeJ;
-    const BeamsAtNodeList list = CollectDrawableBeamsAtNode(model, node);
+    const BeamsAtNodeList list = CollectDrawableBeamsAtNode(model, pass.Beams, node);
     const int32_t count = list.BeamsAtNodeCount;
     const int32_t pos = PositionInList(list.BeamsAtNode, e);
     const bool square = count <= 1 || HasSquareEnds(model, e);
@@ -121,10 +135,10 @@ EndCorners BuildBeamEnd(Model& model, int32_t e, bool atStart, const BeamOffsets
 
     // This order decides the numbering of new plan points.
     EndCorners corners;
-    corners.I2 = FindOrAddPlanNode(model, i2.X, i2.Y);
-    corners.I1 = FindOrAddPlanNode(model, i1.X, i1.Y);
-    corners.E2 = FindOrAddPlanNode(model, e2.X, e2.Y);
-    corners.E1 = FindOrAddPlanNode(model, e1.X, e1.Y);
+    corners.I2 = pass.Points.FindOrAdd(i2.X, i2.Y);
+    corners.I1 = pass.Points.FindOrAdd(i1.X, i1.Y);
+    corners.E2 = pass.Points.FindOrAdd(e2.X, e2.Y);
+    corners.E1 = pass.Points.FindOrAdd(e1.X, e1.Y);
 
     if (square) {
         const int32_t owner = -(e + 1);
@@ -140,11 +154,14 @@ void BuildBeamEdges(Model& model) {
     model.BeamExtradosEdgeCount = 0;
     model.BeamIntradosEdgeCount = 0;
     const int32_t elementCount = UsableCount(model.BeamElementCount, model.BeamElements);
+    PlanPointIndex points(model);
+    const MembersByNode beams(model, model.BeamElements, model.BeamElementCount);
+    BeamPass pass{points, beams};
     for (int32_t e = 0; e < elementCount; ++e) {
         if (!HasDrawableAxis(model, model.BeamElements[e])) continue;
         const BeamOffsets own = OffsetsOf(model, e);
-        const EndCorners s = BuildBeamEnd(model, e, true, own);
-        const EndCorners t = BuildBeamEnd(model, e, false, own);
+        const EndCorners s = BuildBeamEnd(model, pass, e, true, own);
+        const EndCorners t = BuildBeamEnd(model, pass, e, false, own);
         const int32_t owner = e + 1;
         AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E1, t.E1, owner});
         AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E2, t.E2, owner});

@@ -15,7 +15,11 @@ struct BeamsAtNodeList {
     std::vector<int32_t> BeamsAtNodeEnd;  // StartsAtNode (1) or EndsAtNode (2)
 };
 
+class MembersByNode;
+
 BeamsAtNodeList CollectBeamsAtNode(const Model& model, int32_t node);
+// The same, with the beam elements filed by node (MembersAtNode.h).
+BeamsAtNodeList CollectBeamsAtNode(const Model& model, const MembersByNode& beams, int32_t node);
 
 // The face line at offset d of beam list.BeamsAtNode[k], its first point at node.
 FaceLine ComputeBeamEndGeometry(const Model& model, const BeamsAtNodeList& list, int32_t node, int32_t k, float d);

@@ -31,13 +31,20 @@ void BuildConcreteSlabOutlines(Model& model, int32_t which) {
     const int32_t slabs = UsableCount(model.ConcreteSlabCount, model.ConcreteSlabs);
     const OutlineList list = SelectedList(model, which);
     EnsureRows(list, slabs);
+    PlanPointIndex points(model);
+    // List 2 is rebuilt at every load, also of a deck that saved the points of the previous build
+    // with 2 decimals: it finds those again rather than adding a new point at every load.
+    const CornerPoint cornerPoint = which == 0 ? CornerPoint::WithinTolerance : CornerPoint::NearSavedPoint;
+    // Every kind of slab matches its edges with the members in one way.
+    const SlabEdgeMembers members = FileSlabEdgeMembers(model, ConcreteSlabFaceRules(which, 0));
+    SlabOutlinePass pass{points, cornerPoint, members};
     for (int32_t i = 0; i < slabs; ++i) {
         std::vector<int32_t> noPolygon;
         std::vector<int32_t>& polygon = i < static_cast<int32_t>(model.ConcreteSlabModelPolygon.size())
                                             ? model.ConcreteSlabModelPolygon[i]
                                             : noPolygon;
         const ConcreteSlab& slab = model.ConcreteSlabs[i];
-        BuildSlabOutlineCorners(model, ConcreteSlabFaceRules(which, slab.Kind), polygon, slab.VertexCount,
+        BuildSlabOutlineCorners(model, pass, ConcreteSlabFaceRules(which, slab.Kind), polygon, slab.VertexCount,
                                 ZeroAreaPolygon::Keep, list.Rows[i], list.Counts[i]);
     }
     for (int32_t i = 0; i < slabs; ++i) RemoveCoincidentOutlineEntries(model, list.Rows[i], list.Counts[i]);

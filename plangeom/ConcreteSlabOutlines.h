@@ -9,5 +9,7 @@
 // the other list is not touched. Orients every model polygon counter-clockwise first (a polygon
 // of no area is left as it is, so that repeated calls agree) and removes consecutive outline
 // entries that lie at one place. Rebuilding a list on an unchanged model gives the same list and
-// adds no plan point. The outline lists grow as needed.
+// adds no plan point. List 2, rebuilt at every load, takes for a corner the plan point that the
+// data file saved for it (PlanPointIndex::FindOrAddNearSavedPoint), so that a deck reloaded from
+// its own file gets the same list again. The outline lists grow as needed.
 void BuildConcreteSlabOutlines(Model& model, int32_t which);

@@ -16,11 +16,11 @@ void EnsureOutlineRows(Model& model, int32_t slabs) {
     if (model.FloorSlabOutlineCount.size() < rows) model.FloorSlabOutlineCount.resize(rows, 0);
 }
 
-void BuildOutline(Model& model, int32_t i) {
+void BuildOutline(Model& model, SlabOutlinePass& pass, int32_t i) {
     std::vector<int32_t> noPolygon;
     std::vector<int32_t>& polygon =
         i < static_cast<int32_t>(model.FloorSlabModelPolygon.size()) ? model.FloorSlabModelPolygon[i] : noPolygon;
-    BuildSlabOutlineCorners(model, FloorSlabFaceRules(), polygon, model.FloorSlabs[i].VertexCount,
+    BuildSlabOutlineCorners(model, pass, FloorSlabFaceRules(), polygon, model.FloorSlabs[i].VertexCount,
                             ZeroAreaPolygon::Reverse, model.FloorSlabOutline[i], model.FloorSlabOutlineCount[i]);
 }
 
@@ -29,8 +29,12 @@ void BuildOutline(Model& model, int32_t i) {
 void BuildFloorSlabOutlines(Model& model, int32_t spanOnly) {
     const int32_t slabs = UsableCount(model.FloorSlabCount, model.FloorSlabs);
     EnsureOutlineRows(model, slabs);
-    if (spanOnly == 0)
-        for (int32_t i = 0; i < slabs; ++i) BuildOutline(model, i);
+    if (spanOnly == 0) {
+        PlanPointIndex points(model);
+        const SlabEdgeMembers members = FileSlabEdgeMembers(model, FloorSlabFaceRules());
+        SlabOutlinePass pass{points, CornerPoint::WithinTolerance, members};
+        for (int32_t i = 0; i < slabs; ++i) BuildOutline(model, pass, i);
+    }
     for (int32_t i = 0; i < slabs; ++i) ComputeFloorSlabMeasures(model, i);
     for (int32_t i = 0; i < slabs; ++i) RemoveRepeatedOutlineEntries(model.FloorSlabOutline[i], model.FloorSlabOutlineCount[i]);
 }

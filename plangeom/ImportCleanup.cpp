@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/Geometry.h"
@@ -13,39 +14,59 @@
 
 namespace {
 
-bool HasPillarAt(const Model& model, int32_t node) {
+// For each node of the model, whether a pillar stands there.
+std::vector<bool> NodesWithPillars(const Model& model) {
+    std::vector<bool> marked(static_cast<size_t>(UsableCount(model.NodeCount, model.Nodes)), false);
     const int32_t count = UsableCount(model.PillarCount, model.Pillars);
     for (int32_t p = 0; p < count; ++p)
-        if (model.Pillars[p].Node == node) return true;
-    return false;
+        if (IsNodeIndex(model, model.Pillars[p].Node)) marked[model.Pillars[p].Node] = true;
+    return marked;
 }
 
-// Vertices 0 .. VertexCount - 1 of a model polygon, within its row.
+// Marks the nodes that are vertices 0 .. VertexCount - 1 of a model polygon, within its row.
 template <class Slab>
-bool IsPolygonVertex(const std::vector<Slab>& slabs, int32_t slabCount, const IndexRows& polygons, int32_t node) {
+void MarkPolygonVertices(const Model& model, const std::vector<Slab>& slabs, int32_t slabCount,
+                         const IndexRows& polygons, std::vector<bool>& marked) {
     const int32_t count = UsableCount(slabCount, slabs);
     for (int32_t s = 0; s < count && s < static_cast<int32_t>(polygons.size()); ++s) {
         const std::vector<int32_t>& row = polygons[s];
         const int32_t n = std::clamp<int64_t>(slabs[s].VertexCount, 0, static_cast<int64_t>(row.size()));
         for (int32_t k = 0; k < n; ++k)
-            if (row[k] == node) return true;
+            if (IsNodeIndex(model, row[k])) marked[row[k]] = true;
     }
-    return false;
 }
 
+// What the tests of a pass look up, filed once for it: the tables they read do not change while
+// the pass runs (the walls only in a merge, after which they are filed again).
+struct CleanupPass {
+    std::vector<bool> PillarAt;
+    std::vector<bool> FloorSlabVertexAt;
+    std::vector<bool> ConcreteSlabVertexAt;
+    std::optional<MembersByNode> Beams;
+    std::optional<MembersByNode> Walls;
+
+    bool At(const std::vector<bool>& marked, int32_t node) const {
+        return node >= 0 && static_cast<size_t>(node) < marked.size() && marked[node];
+    }
+    const MembersByNode& WallsOf(const Model& model) {
+        if (!Walls) Walls.emplace(model, model.WallSegments, model.WallSegmentCount);
+        return *Walls;
+    }
+};
+
 // Whether something is attached to a slab vertex that lies on a straight side.
-bool IsVertexNeeded(const Model& model, int32_t c) {
-    const BeamsAtNodeList beams = CollectBeamsAtNode(model, c);
+bool IsVertexNeeded(const Model& model, CleanupPass& pass, int32_t c) {
+    const BeamsAtNodeList beams = CollectBeamsAtNode(model, *pass.Beams, c);
     if (beams.BeamsAtNodeCount == 1 || beams.BeamsAtNodeCount > 2) return true;
     if (beams.BeamsAtNodeCount == 2 && model.BeamElements[beams.BeamsAtNode[0]].SectionNumber !=
                                            model.BeamElements[beams.BeamsAtNode[1]].SectionNumber)
         return true;
-    const WallsAtNodeList walls = CollectWallsAtNode(model, c);
+    const WallsAtNodeList walls = CollectWallsAtNode(model, pass.WallsOf(model), c);
     if (walls.WallsAtNodeCount == 1 || walls.WallsAtNodeCount > 2) return true;
     if (walls.WallsAtNodeCount == 2 && model.WallSegments[walls.WallsAtNode[0]].Thickness !=
                                            model.WallSegments[walls.WallsAtNode[1]].Thickness)
         return true;
-    return HasPillarAt(model, c);
+    return pass.At(pass.PillarAt, c);
 }
 
 // Whether vertex j of the polygon lies on the segment between its neighbours.
@@ -58,7 +79,7 @@ bool IsOnStraightSide(const Model& model, const std::vector<int32_t>& row, int32
     return IsPointOnSegment(nc.X, nc.Y, na.X, na.Y, nb.X, nb.Y);
 }
 
-void SimplifyPolygon(Model& model, int32_t s) {
+void SimplifyPolygon(Model& model, CleanupPass& pass, int32_t s) {
     constexpr int32_t MaxPasses = 50;
     ConcreteSlab& slab = model.ConcreteSlabs[s];
     std::vector<int32_t>& row = model.ConcreteSlabModelPolygon[s];
@@ -70,7 +91,7 @@ void SimplifyPolygon(Model& model, int32_t s) {
     do {
         const int32_t n = slab.VertexCount;
         if (n < 4) break;  // a triangle has no vertex to spare
-        if (!IsOnStraightSide(model, row, n, j) || IsVertexNeeded(model, row[j])) {
+        if (!IsOnStraightSide(model, row, n, j) || IsVertexNeeded(model, pass, row[j])) {
             ++j;
         } else {
             for (int32_t k = j; k < n; ++k) row[k] = row[k + 1];
@@ -82,7 +103,7 @@ void SimplifyPolygon(Model& model, int32_t s) {
 }
 
 // A try to merge the two walls of the list at their common node; true when they were merged.
-bool TryMergeAt(Model& model, const WallsAtNodeList& list, int32_t current) {
+bool TryMergeAt(Model& model, const CleanupPass& pass, const WallsAtNodeList& list, int32_t current) {
     if (list.WallsAtNodeCount != 2) return false;
     const int32_t w0 = list.WallsAtNode[0], w1 = list.WallsAtNode[1];
     const WallSegment &a = model.WallSegments[w0], &b = model.WallSegments[w1];
@@ -99,10 +120,9 @@ bool TryMergeAt(Model& model, const WallsAtNodeList& list, int32_t current) {
     if (!(along < 0)) return false;
     if (a.Thickness != b.Thickness) return false;
     if (a.GroupId != b.GroupId) return false;
-    if (HasPillarAt(model, s)) return false;
-    if (IsPolygonVertex(model.FloorSlabs, model.FloorSlabCount, model.FloorSlabModelPolygon, s)) return false;
-    if (IsPolygonVertex(model.ConcreteSlabs, model.ConcreteSlabCount, model.ConcreteSlabModelPolygon, s))
-        return false;
+    if (pass.At(pass.PillarAt, s)) return false;
+    if (pass.At(pass.FloorSlabVertexAt, s)) return false;
+    if (pass.At(pass.ConcreteSlabVertexAt, s)) return false;
 
     const int32_t removed = current == w0 ? w1 : w0;
     bool f0First;
@@ -122,9 +142,12 @@ bool TryMergeAt(Model& model, const WallsAtNodeList& list, int32_t current) {
 }  // namespace
 
 void SimplifyConcreteSlabPolygons(Model& model) {
+    CleanupPass pass;
+    pass.PillarAt = NodesWithPillars(model);
+    pass.Beams.emplace(model, model.BeamElements, model.BeamElementCount);
     const int32_t count = UsableCount(model.ConcreteSlabCount, model.ConcreteSlabs);
     for (int32_t s = 0; s < count && s < static_cast<int32_t>(model.ConcreteSlabModelPolygon.size()); ++s)
-        SimplifyPolygon(model, s);
+        SimplifyPolygon(model, pass, s);
 }
 
 void MergeCollinearWallSegments(Model& model) {
@@ -132,6 +155,13 @@ void MergeCollinearWallSegments(Model& model) {
     constexpr int32_t MaxPasses = 500;
     model.WallSegmentCount = UsableCount(model.WallSegmentCount, model.WallSegments);
     if (model.WallSegmentCount < 1) return;
+    CleanupPass pass;
+    pass.PillarAt = NodesWithPillars(model);
+    pass.FloorSlabVertexAt = pass.ConcreteSlabVertexAt = std::vector<bool>(pass.PillarAt.size(), false);
+    MarkPolygonVertices(model, model.FloorSlabs, model.FloorSlabCount, model.FloorSlabModelPolygon,
+                        pass.FloorSlabVertexAt);
+    MarkPolygonVertices(model, model.ConcreteSlabs, model.ConcreteSlabCount, model.ConcreteSlabModelPolygon,
+                        pass.ConcreteSlabVertexAt);
     int32_t i = 0;
     int32_t passes = 0;
     // Tries at one end of the current segment; true when every one of them merged.
@@ -141,7 +171,8 @@ void MergeCollinearWallSegments(Model& model) {
             if (i >= model.WallSegmentCount) return false;
             const WallSegment& current = model.WallSegments[i];
             const int32_t node = atStart ? current.NodeI : current.NodeJ;
-            if (!TryMergeAt(model, CollectWallsAtNode(model, node), i)) return false;
+            if (!TryMergeAt(model, pass, CollectWallsAtNode(model, pass.WallsOf(model), node), i)) return false;
+            pass.Walls.reset();  // the merge changed the walls
         }
         return true;
     };

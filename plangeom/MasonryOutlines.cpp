@@ -1,6 +1,8 @@
 #include "plangeom/MasonryOutlines.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "model/Geometry.h"
 #include "model/Helpers.h"
@@ -8,13 +10,17 @@
 #include "model/PickTests.h"
 #include "model/SegmentIntersection.h"
 #include "plangeom/FaceLineJoin.h"
-#include "plangeom/PlanPoints.h"
+#include "plangeom/MembersAtNode.h"
+#include "plangeom/PlanPointIndex.h"
+#include "plangeom/SegmentGrid.h"
 #include "plangeom/TableAccess.h"
 
 namespace {
 
 // How close an end must come to another wall's axis to abut it.
 constexpr float AbutTolerance = 0.01f;
+// Beyond this, no axis is near enough to be tested against AbutTolerance.
+constexpr double AbutReach = 0.02;
 
 // A node that is not in the table stands at the origin, so that every element still gets corners
 // that are real plan points.
@@ -73,19 +79,20 @@ struct WallEnd {
     int32_t Flag = 0;
 };
 
-WallEnd SquareEnd(Model& model, const MasonryElement& wall, bool atNodeI) {
+WallEnd SquareEnd(const Model& model, PlanPointIndex& points, const MasonryElement& wall, bool atNodeI) {
     const PlanPoint left = EndOf(LeftFace(model, wall), atNodeI);
     const PlanPoint right = EndOf(RightFace(model, wall), atNodeI);
     WallEnd end;
-    end.Left = FindOrAddPlanNode(model, left.X, left.Y);
-    end.Right = FindOrAddPlanNode(model, right.X, right.Y);
+    end.Left = points.FindOrAdd(left.X, left.Y);
+    end.Right = points.FindOrAdd(right.X, right.Y);
     end.Flag = -1;
     return end;
 }
 
 // The end cut along the face of the abutted wall that lies on the wall's side. When the faces run
 // parallel to the abutted wall's, there is no cut to make and the end is square.
-WallEnd TeeJoint(Model& model, const MasonryElement& wall, const MasonryElement& abutted, bool atNodeI) {
+WallEnd TeeJoint(const Model& model, PlanPointIndex& points, const MasonryElement& wall,
+                 const MasonryElement& abutted, bool atNodeI) {
     const FaceLine left = LeftFace(model, wall);
     const FaceLine right = RightFace(model, wall);
     FaceLine cut = LeftFace(model, abutted);
@@ -95,16 +102,17 @@ WallEnd TeeJoint(Model& model, const MasonryElement& wall, const MasonryElement&
         leftCorner = Meet(left, cut);
     }
     const Meeting rightCorner = Meet(right, cut);
-    if (!HasMeetingPoint(leftCorner) || !HasMeetingPoint(rightCorner)) return SquareEnd(model, wall, atNodeI);
+    if (!HasMeetingPoint(leftCorner) || !HasMeetingPoint(rightCorner)) return SquareEnd(model, points, wall, atNodeI);
     WallEnd end;
-    end.Left = FindOrAddPlanNode(model, leftCorner.Point.X, leftCorner.Point.Y);
-    end.Right = FindOrAddPlanNode(model, rightCorner.Point.X, rightCorner.Point.Y);
+    end.Left = points.FindOrAdd(leftCorner.Point.X, leftCorner.Point.Y);
+    end.Right = points.FindOrAdd(rightCorner.Point.X, rightCorner.Point.Y);
     return end;
 }
 
 // The mitred corner of the wall with the one other wall ending at its node: the outer faces meet
 // in c1, the inner faces in c2.
-WallEnd MitredEnd(Model& model, const MasonryElement& wall, const MasonryElement& neighbour, bool atNodeI) {
+WallEnd MitredEnd(const Model& model, PlanPointIndex& points, const MasonryElement& wall,
+                  const MasonryElement& neighbour, bool atNodeI) {
     const int32_t node = atNodeI ? wall.NodeI : wall.NodeJ;
     const PlanPoint p0 = NodePoint(model, node);
     const PlanPoint p1 = NodePoint(model, atNodeI ? wall.NodeJ : wall.NodeI);
@@ -119,11 +127,11 @@ WallEnd MitredEnd(Model& model, const MasonryElement& wall, const MasonryElement
     // wall's far end: the wall's left face at its NodeI end, its right face at its NodeJ end.
     WallEnd end;
     if (atNodeI) {
-        end.Left = FindOrAddPlanNode(model, c1.X, c1.Y);
-        end.Right = FindOrAddPlanNode(model, c2.X, c2.Y);
+        end.Left = points.FindOrAdd(c1.X, c1.Y);
+        end.Right = points.FindOrAdd(c2.X, c2.Y);
     } else {
-        end.Right = FindOrAddPlanNode(model, c1.X, c1.Y);
-        end.Left = FindOrAddPlanNode(model, c2.X, c2.Y);
+        end.Right = points.FindOrAdd(c1.X, c1.Y);
+        end.Left = points.FindOrAdd(c2.X, c2.Y);
     }
     if (flipped) SwapValues(end.Right, end.Left);
     return end;
@@ -144,15 +152,23 @@ bool RunAlmostOnOneLine(const Model& model, const MasonryElement& wall, const Ma
     return delta < 0.5f || std::fabs(180 - delta) < 0.5f;
 }
 
-WallEnd BuildWallEnd(Model& model, int32_t w, int32_t wallCount, bool atNodeI) {
+// The pass's plan points, and the walls filed by node and by place.
+struct MasonryPass {
+    PlanPointIndex& Points;
+    const MembersByNode& WallsByNode;
+    const SegmentGrid& WallAxes;
+};
+
+WallEnd BuildWallEnd(const Model& model, MasonryPass& pass, int32_t w, bool atNodeI) {
+    PlanPointIndex& points = pass.Points;
     const MasonryElement& wall = model.MasonryWalls[w];
     const int32_t node = atNodeI ? wall.NodeI : wall.NodeJ;
-    if (!IsNodeIndex(model, node)) return SquareEnd(model, wall, atNodeI);
+    if (!IsNodeIndex(model, node)) return SquareEnd(model, points, wall, atNodeI);
 
     // The other walls with an end at the node; the last one counted is the neighbour.
     int32_t endsAtNode = 0;
     int32_t neighbour = -1;
-    for (int32_t j = 0; j < wallCount; ++j) {
+    for (const int32_t j : pass.WallsByNode.At(node)) {
         if (j == w) continue;
         if (model.MasonryWalls[j].NodeI == node) {
             ++endsAtNode;
@@ -169,30 +185,41 @@ WallEnd BuildWallEnd(Model& model, int32_t w, int32_t wallCount, bool atNodeI) {
         const PlanPoint wi = NodePoint(model, wall.NodeI), wj = NodePoint(model, wall.NodeJ);
         const PlanPoint ni = NodePoint(model, other.NodeI), nj = NodePoint(model, other.NodeJ);
         if (AreCollinear(wi.X, wi.Y, wj.X, wj.Y, ni.X, ni.Y) && AreCollinear(wi.X, wi.Y, wj.X, wj.Y, nj.X, nj.Y))
-            return SquareEnd(model, wall, atNodeI);
-        if (RunAlmostOnOneLine(model, wall, other, node)) return SquareEnd(model, wall, atNodeI);
-        return MitredEnd(model, wall, other, atNodeI);
+            return SquareEnd(model, points, wall, atNodeI);
+        if (RunAlmostOnOneLine(model, wall, other, node)) return SquareEnd(model, points, wall, atNodeI);
+        return MitredEnd(model, points, wall, other, atNodeI);
     }
     if (endsAtNode == 0) {
         const PlanPoint at = NodePoint(model, node);
-        for (int32_t j = 0; j < wallCount; ++j) {
+        std::vector<int32_t> near;
+        pass.WallAxes.Near(at, at, AbutReach, near);
+        for (const int32_t j : near) {
             if (j == w) continue;
             const MasonryElement& other = model.MasonryWalls[j];
             const PlanPoint ni = NodePoint(model, other.NodeI), nj = NodePoint(model, other.NodeJ);
             if (IsNearSegment(at.X, at.Y, ni.X, ni.Y, nj.X, nj.Y, AbutTolerance))
-                return TeeJoint(model, wall, other, atNodeI);
+                return TeeJoint(model, points, wall, other, atNodeI);
         }
     }
-    return SquareEnd(model, wall, atNodeI);
+    return SquareEnd(model, points, wall, atNodeI);
 }
 
 }  // namespace
 
 void BuildMasonryWallOutlines(Model& model) {
     const int32_t wallCount = UsableCount(model.MasonryWallCount, model.MasonryWalls);
+    PlanPointIndex points(model);
+    const MembersByNode wallsByNode(model, model.MasonryWalls, wallCount);
+    std::vector<SegmentGrid::Segment> axes;
+    for (int32_t j = 0; j < wallCount; ++j) {
+        const MasonryElement& other = model.MasonryWalls[j];
+        axes.push_back({j, NodePoint(model, other.NodeI), NodePoint(model, other.NodeJ)});
+    }
+    const SegmentGrid wallAxes(std::move(axes));
+    MasonryPass pass{points, wallsByNode, wallAxes};
     for (int32_t w = 0; w < wallCount; ++w) {
-        const WallEnd a = BuildWallEnd(model, w, wallCount, true);
-        const WallEnd b = BuildWallEnd(model, w, wallCount, false);
+        const WallEnd a = BuildWallEnd(model, pass, w, true);
+        const WallEnd b = BuildWallEnd(model, pass, w, false);
         MasonryElement& wall = model.MasonryWalls[w];
         wall.BorderA1 = a.Right;
         wall.BorderA2 = a.Left;
@@ -205,13 +232,14 @@ void BuildMasonryWallOutlines(Model& model) {
 
 void BuildMasonryBeamOutlines(Model& model) {
     const int32_t beamCount = UsableCount(model.MasonryBeamCount, model.MasonryBeams);
+    PlanPointIndex points(model);
     for (int32_t b = 0; b < beamCount; ++b) {
         const FaceLine left = LeftFace(model, model.MasonryBeams[b]);
         const FaceLine right = RightFace(model, model.MasonryBeams[b]);
-        const int32_t a2 = FindOrAddPlanNode(model, left.X1, left.Y1);
-        const int32_t b2 = FindOrAddPlanNode(model, left.X2, left.Y2);
-        const int32_t a1 = FindOrAddPlanNode(model, right.X1, right.Y1);
-        const int32_t b1 = FindOrAddPlanNode(model, right.X2, right.Y2);
+        const int32_t a2 = points.FindOrAdd(left.X1, left.Y1);
+        const int32_t b2 = points.FindOrAdd(left.X2, left.Y2);
+        const int32_t a1 = points.FindOrAdd(right.X1, right.Y1);
+        const int32_t b1 = points.FindOrAdd(right.X2, right.Y2);
         MasonryElement& beam = model.MasonryBeams[b];
         beam.BorderA1 = a1;
         beam.BorderA2 = a2;

@@ -13,6 +13,10 @@ namespace {
 
 constexpr float FarProbeDistance = 1000.0f;
 constexpr float NearProbeDistance = 3.0f;
+// How far from an edge a member axis can lie and still be found along it by ComputeSegmentOverlap:
+// its tolerances and the rounding of its float differences, for coordinates up to
+// SegmentGrid::MaxCoordinate, stay well within this.
+constexpr double MemberReach = 11.0;
 
 PlanPoint NodePoint(const Model& model, int32_t node) { return {model.Nodes[node].X, model.Nodes[node].Y}; }
 
@@ -51,10 +55,25 @@ SlabEdgeFace MovedLeft(const CommonPart& part, float d) {
 
 float Finite(float v) { return std::isfinite(v) ? v : 0.0f; }
 
+// The axis of a wall as the edges match it.
+bool WallAxis(const Model& model, const WallSegment& wall, bool withOffsets, PlanPoint& a, PlanPoint& b) {
+    if (!IsNodeIndex(model, wall.NodeI) || !IsNodeIndex(model, wall.NodeJ)) return false;
+    a = NodePoint(model, wall.NodeI);
+    b = NodePoint(model, wall.NodeJ);
+    if (withOffsets) {
+        a = Shifted(a, wall.OffsetXI, wall.OffsetYI);
+        b = Shifted(b, wall.OffsetXJ, wall.OffsetYJ);
+    }
+    return true;
+}
+
 // The first beam element along the edge, in table order, and its face line.
-std::optional<SlabEdgeFace> BeamFace(const Model& model, const SlabFaceRules& rules, PlanPoint s, PlanPoint e) {
+std::optional<SlabEdgeFace> BeamFace(const Model& model, const SlabFaceRules& rules, const SlabEdgeMembers& members,
+                                     PlanPoint s, PlanPoint e, std::vector<int32_t>& near) {
+    members.Beams.Near(s, e, MemberReach, near);
     const int32_t count = UsableCount(model.BeamElementCount, model.BeamElements);
-    for (int32_t b = 0; b < count; ++b) {
+    for (int32_t b : near) {
+        if (b < 0 || b >= count) continue;
         const BeamElement& beam = model.BeamElements[b];
         if (!IsNodeIndex(model, beam.NodeI) || !IsNodeIndex(model, beam.NodeJ)) continue;
         auto part = Overlap(s, e, NodePoint(model, beam.NodeI), NodePoint(model, beam.NodeJ));
@@ -74,16 +93,20 @@ std::optional<SlabEdgeFace> BeamFace(const Model& model, const SlabFaceRules& ru
 }
 
 // The first wall along the edge, in table order, and its face line.
-std::optional<SlabEdgeFace> WallFace(const Model& model, const SlabFaceRules& rules, PlanPoint s, PlanPoint e) {
+std::optional<SlabEdgeFace> WallFace(const Model& model, const SlabFaceRules& rules, const SlabEdgeMembers& members,
+                                     PlanPoint s, PlanPoint e, std::vector<int32_t>& near) {
     const int32_t count = UsableCount(model.WallSegmentCount, model.WallSegments);
-    for (int32_t w = 0; w < count; ++w) {
+    if (members.WallsWithOffsets == rules.WallMatchedWithOffsets) {
+        members.Walls.Near(s, e, MemberReach, near);
+    } else {
+        near.resize(static_cast<size_t>(count));
+        for (int32_t w = 0; w < count; ++w) near[w] = w;
+    }
+    for (int32_t w : near) {
+        if (w < 0 || w >= count) continue;
         const WallSegment& wall = model.WallSegments[w];
-        if (!IsNodeIndex(model, wall.NodeI) || !IsNodeIndex(model, wall.NodeJ)) continue;
-        PlanPoint a = NodePoint(model, wall.NodeI), b = NodePoint(model, wall.NodeJ);
-        if (rules.WallMatchedWithOffsets) {
-            a = Shifted(a, wall.OffsetXI, wall.OffsetYI);
-            b = Shifted(b, wall.OffsetXJ, wall.OffsetYJ);
-        }
+        PlanPoint a, b;
+        if (!WallAxis(model, wall, rules.WallMatchedWithOffsets, a, b)) continue;
         auto part = Overlap(s, e, a, b);
         if (!part) continue;
         OrientLikeEdge(*part, s, e);
@@ -112,13 +135,35 @@ SlabFaceRules ConcreteSlabFaceRules(int32_t which, int32_t kind) {
     return rules;
 }
 
+SlabEdgeMembers FileSlabEdgeMembers(const Model& model, const SlabFaceRules& rules) {
+    std::vector<SegmentGrid::Segment> beams, walls;
+    const int32_t beamCount = UsableCount(model.BeamElementCount, model.BeamElements);
+    for (int32_t b = 0; b < beamCount; ++b) {
+        const BeamElement& beam = model.BeamElements[b];
+        if (!IsNodeIndex(model, beam.NodeI) || !IsNodeIndex(model, beam.NodeJ)) continue;
+        beams.push_back({b, NodePoint(model, beam.NodeI), NodePoint(model, beam.NodeJ)});
+    }
+    const int32_t wallCount = UsableCount(model.WallSegmentCount, model.WallSegments);
+    for (int32_t w = 0; w < wallCount; ++w) {
+        PlanPoint a, b;
+        if (WallAxis(model, model.WallSegments[w], rules.WallMatchedWithOffsets, a, b)) walls.push_back({w, a, b});
+    }
+    return {SegmentGrid(std::move(beams)), SegmentGrid(std::move(walls)), rules.WallMatchedWithOffsets};
+}
+
 SlabEdgeFace FindEdgeFaceLine(const Model& model, const SlabFaceRules& rules, PlanPoint s, PlanPoint e,
                               std::vector<PlanPoint>& polygon, int32_t n) {
+    return FindEdgeFaceLine(model, rules, FileSlabEdgeMembers(model, rules), s, e, polygon, n);
+}
+
+SlabEdgeFace FindEdgeFaceLine(const Model& model, const SlabFaceRules& rules, const SlabEdgeMembers& members,
+                              PlanPoint s, PlanPoint e, std::vector<PlanPoint>& polygon, int32_t n) {
     SlabEdgeFace edge;
     edge.F1 = s;
     edge.F2 = e;
-    const std::optional<SlabEdgeFace> beam = BeamFace(model, rules, s, e);
-    const std::optional<SlabEdgeFace> wall = WallFace(model, rules, s, e);
+    std::vector<int32_t> near;
+    const std::optional<SlabEdgeFace> beam = BeamFace(model, rules, members, s, e, near);
+    const std::optional<SlabEdgeFace> wall = WallFace(model, rules, members, s, e, near);
     if (beam) edge.Beam = beam->Beam;
     if (wall) edge.Wall = wall->Wall;
     if (!beam && !wall) return edge;

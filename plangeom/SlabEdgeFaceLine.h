@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ModelTables.h"
+#include "plangeom/SegmentGrid.h"
 
 struct SlabFaceRules {
     // Beam end offsets are added before the direction of the common part is compared with the
@@ -30,7 +31,22 @@ struct SlabEdgeFace {
     int32_t Wall = -1;    // the wall found along the edge, or -1
 };
 
+// The beams and walls of a model filed by place, as the edges of slabs under one set of rules match
+// them: beams on their plain nodes, walls with or without their end offsets.
+struct SlabEdgeMembers {
+    SegmentGrid Beams;
+    SegmentGrid Walls;
+    bool WallsWithOffsets = true;
+};
+
+SlabEdgeMembers FileSlabEdgeMembers(const Model& model, const SlabFaceRules& rules);
+
 // The face line of slab edge s -> e. polygon holds the slab's n vertices followed by room for a
-// copy of the first (the inside test writes it); the slab lies to the left of its edges.
+// copy of the first (the inside test writes it); the slab lies to the left of its edges. `members`
+// files the model's members (FileSlabEdgeMembers); the first beam and the first wall along the edge
+// in table order are those a scan of the tables would find.
+SlabEdgeFace FindEdgeFaceLine(const Model& model, const SlabFaceRules& rules, const SlabEdgeMembers& members,
+                              PlanPoint s, PlanPoint e, std::vector<PlanPoint>& polygon, int32_t n);
+// The same for a single edge, filing the members for it.
 SlabEdgeFace FindEdgeFaceLine(const Model& model, const SlabFaceRules& rules, PlanPoint s, PlanPoint e,
                               std::vector<PlanPoint>& polygon, int32_t n);

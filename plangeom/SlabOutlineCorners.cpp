@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "model/SegmentIntersection.h"
-#include "plangeom/PlanPoints.h"
 #include "plangeom/TableAccess.h"
 
 namespace {
@@ -45,8 +44,13 @@ int32_t Wrap(int32_t k, int32_t n) { return ((k % n) + n) % n; }
 // The corners of a polygon with at least three distinct vertices. A vertex repeated right after
 // itself would make an edge of no length, whose face line meets nothing: the repeat gives no
 // corner, and its neighbours look past it to the nearest vertex elsewhere.
-void AddFaceCorners(Model& model, const SlabFaceRules& rules, std::vector<PlanPoint>& points, int32_t n,
-                    std::vector<int32_t>& outline, int32_t& count) {
+int32_t CornerIndex(SlabOutlinePass& pass, float x, float y) {
+    return pass.Corner == CornerPoint::NearSavedPoint ? pass.Points.FindOrAddNearSavedPoint(x, y)
+                                                      : pass.Points.FindOrAdd(x, y);
+}
+
+void AddFaceCorners(const Model& model, SlabOutlinePass& pass, const SlabFaceRules& rules,
+                    std::vector<PlanPoint>& points, int32_t n, std::vector<int32_t>& outline, int32_t& count) {
     for (int32_t k = 0; k < n; ++k) {
         const PlanPoint p = points[k];
         if (SamePlace(points[Wrap(k - 1, n)], p)) continue;
@@ -54,13 +58,13 @@ void AddFaceCorners(Model& model, const SlabFaceRules& rules, std::vector<PlanPo
         while (SamePlace(points[prev], p)) prev = Wrap(prev - 1, n);
         while (SamePlace(points[next], p)) next = Wrap(next + 1, n);
 
-        const SlabEdgeFace f = FindEdgeFaceLine(model, rules, points[prev], p, points, n);
-        const SlabEdgeFace g = FindEdgeFaceLine(model, rules, p, points[next], points, n);
+        const SlabEdgeFace f = FindEdgeFaceLine(model, rules, pass.Members, points[prev], p, points, n);
+        const SlabEdgeFace g = FindEdgeFaceLine(model, rules, pass.Members, p, points[next], points, n);
         float ix = 0, iy = 0;
         const int32_t code = IntersectSegments(f.F1.X, f.F1.Y, f.F2.X, f.F2.Y, g.F1.X, g.F1.Y, g.F2.X, g.F2.Y, ix, iy);
         // Parallel or collinear face lines (a vertex in a straight run) give no corner.
         if (code <= IntersectionCode::ParallelDistinct || !std::isfinite(ix) || !std::isfinite(iy)) continue;
-        Store(outline, count, FindOrAddPlanNode(model, ix, iy));
+        Store(outline, count, CornerIndex(pass, ix, iy));
     }
 }
 
@@ -93,7 +97,8 @@ int32_t UsableVertexCount(const Model& model, const std::vector<int32_t>& polygo
     return n;
 }
 
-void BuildSlabOutlineCorners(Model& model, const SlabFaceRules& rules, std::vector<int32_t>& polygon,
+void BuildSlabOutlineCorners(Model& model, SlabOutlinePass& pass, const SlabFaceRules& rules,
+                             std::vector<int32_t>& polygon,
                              int32_t vertexCount, ZeroAreaPolygon zeroArea, std::vector<int32_t>& outline,
                              int32_t& count) {
     count = 0;
@@ -103,8 +108,8 @@ void BuildSlabOutlineCorners(Model& model, const SlabFaceRules& rules, std::vect
     std::vector<PlanPoint> points = PointArray(model, polygon, n);
     if (!HasThreeDistinctVertices(points, n)) {
         // No face can be told inside from outside: the outline follows the polygon itself.
-        for (int32_t k = 0; k < n; ++k) Store(outline, count, FindOrAddPlanNode(model, points[k].X, points[k].Y));
+        for (int32_t k = 0; k < n; ++k) Store(outline, count, CornerIndex(pass, points[k].X, points[k].Y));
         return;
     }
-    AddFaceCorners(model, rules, points, n, outline, count);
+    AddFaceCorners(model, pass, rules, points, n, outline, count);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ModelTables.h"
+#include "plangeom/PlanPointIndex.h"
 #include "plangeom/SlabEdgeFaceLine.h"
 
 // The orientation sum of the polygon, Σ (x(k+1)·y(k) − x(k)·y(k+1)) / 2 with each term halved
@@ -23,10 +24,25 @@ bool OrientSlabPolygon(const Model& model, std::vector<int32_t>& polygon, int32_
 // -1 when one of them designates no node.
 int32_t UsableVertexCount(const Model& model, const std::vector<int32_t>& polygon, int32_t vertexCount);
 
+// How a corner finds the plan point it is stored as.
+enum class CornerPoint {
+    WithinTolerance,  // PlanPointIndex::FindOrAdd
+    NearSavedPoint,   // PlanPointIndex::FindOrAddNearSavedPoint
+};
+
+// What the outlines built in one pass over a slab table share: the model's plan points, how a
+// corner finds its point among them, and the members filed by place (built for the pass's rules).
+struct SlabOutlinePass {
+    PlanPointIndex& Points;
+    CornerPoint Corner;
+    const SlabEdgeMembers& Members;
+};
+
 // Orients the model polygon and writes the outline corners into outline[0 .. count - 1], growing
 // the list when it is too short; entries beyond count keep their values. A polygon with fewer
 // than three distinct vertices gets the plan points of its own vertices; one that designates a
 // missing node gets no outline and is left as it is.
-void BuildSlabOutlineCorners(Model& model, const SlabFaceRules& rules, std::vector<int32_t>& polygon,
+void BuildSlabOutlineCorners(Model& model, SlabOutlinePass& pass, const SlabFaceRules& rules,
+                             std::vector<int32_t>& polygon,
                              int32_t vertexCount, ZeroAreaPolygon zeroArea, std::vector<int32_t>& outline,
                              int32_t& count);

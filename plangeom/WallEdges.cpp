@@ -3,12 +3,20 @@
 #include <cmath>
 
 #include "plangeom/MembersAtNode.h"
-#include "plangeom/PlanPoints.h"
+#include "plangeom/PlanPointIndex.h"
 #include "plangeom/TableAccess.h"
 
 WallsAtNodeList CollectWallsAtNode(const Model& model, int32_t node) {
     WallsAtNodeList list;
     CollectMembersAtNode(model, model.WallSegments, model.WallSegmentCount, node, list.WallsAtNode,
+                         list.WallsAtNodeEnd);
+    list.WallsAtNodeCount = static_cast<int32_t>(list.WallsAtNode.size());
+    return list;
+}
+
+WallsAtNodeList CollectWallsAtNode(const Model& model, const MembersByNode& walls, int32_t node) {
+    WallsAtNodeList list;
+    CollectMembersAtNode(model, model.WallSegments, model.WallSegmentCount, walls, node, list.WallsAtNode,
                          list.WallsAtNodeEnd);
     list.WallsAtNodeCount = static_cast<int32_t>(list.WallsAtNode.size());
     return list;
@@ -24,8 +32,8 @@ bool IsDrawableWall(const Model& model, const WallSegment& wall) {
     return std::isfinite(wall.Thickness) && wall.Thickness > 0 && HasDrawableAxis(model, wall);
 }
 
-WallsAtNodeList CollectDrawableWallsAtNode(const Model& model, int32_t node) {
-    WallsAtNodeList all = CollectWallsAtNode(model, node);
+WallsAtNodeList CollectDrawableWallsAtNode(const Model& model, const MembersByNode& walls, int32_t node) {
+    WallsAtNodeList all = CollectWallsAtNode(model, walls, node);
     WallsAtNodeList list;
     for (size_t k = 0; k < all.WallsAtNode.size(); ++k) {
         if (!IsDrawableWall(model, model.WallSegments[all.WallsAtNode[k]])) continue;
@@ -42,11 +50,17 @@ struct WallEnd {
     bool Junction = false;
 };
 
-WallEnd BuildWallEnd(Model& model, int32_t w, bool atStart) {
+// The pass's plan points and walls filed by node.
+struct WallPass {
+    PlanPointIndex& Points;
+    const MembersByNode& Walls;
+};
+
+WallEnd BuildWallEnd(Model& model, WallPass& pass, int32_t w, bool atStart) {
     const WallSegment& wall = model.WallSegments[w];
     const int32_t node = atStart ? wall.NodeI : wall.NodeJ;
     const float h = wall.Thickness / 2;
-    const WallsAtNodeList list = CollectDrawableWallsAtNode(model, node);
+    const WallsAtNodeList list = CollectDrawableWallsAtNode(model, pass.Walls, node);
     const int32_t count = list.WallsAtNodeCount;
     const int32_t pos = PositionInList(list.WallsAtNode, w);
 
@@ -84,8 +98,8 @@ WallEnd BuildWallEnd(Model& model, int32_t w, bool atStart) {
         c2 = corner(-h, nb2, -sign);
     }
 
-    end.C2 = FindOrAddPlanNode(model, c2.X, c2.Y);
-    end.C1 = FindOrAddPlanNode(model, c1.X, c1.Y);
+    end.C2 = pass.Points.FindOrAdd(c2.X, c2.Y);
+    end.C1 = pass.Points.FindOrAdd(c1.X, c1.Y);
     if (end.Square) AppendRecord(model.WallEdges, model.WallEdgeCount, EdgeLine{end.C1, end.C2, -(w + 1)});
     return end;
 }
@@ -96,10 +110,13 @@ void BuildWallEdges(Model& model) {
     model.WallEdgeCount = 0;
     model.WallJunctionEdgeCount = 0;
     const int32_t wallCount = UsableCount(model.WallSegmentCount, model.WallSegments);
+    PlanPointIndex points(model);
+    const MembersByNode walls(model, model.WallSegments, model.WallSegmentCount);
+    WallPass pass{points, walls};
     for (int32_t w = 0; w < wallCount; ++w) {
         if (!IsDrawableWall(model, model.WallSegments[w])) continue;
-        const WallEnd s = BuildWallEnd(model, w, true);
-        const WallEnd t = BuildWallEnd(model, w, false);
+        const WallEnd s = BuildWallEnd(model, pass, w, true);
+        const WallEnd t = BuildWallEnd(model, pass, w, false);
         AppendRecord(model.WallEdges, model.WallEdgeCount, EdgeLine{s.C1, t.C1, w + 1});
         AppendRecord(model.WallEdges, model.WallEdgeCount, EdgeLine{s.C2, t.C2, w + 1});
         const WallSegment& wall = model.WallSegments[w];

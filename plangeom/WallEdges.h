@@ -15,7 +15,11 @@ struct WallsAtNodeList {
     std::vector<int32_t> WallsAtNodeEnd;  // StartsAtNode (1) or EndsAtNode (2)
 };
 
+class MembersByNode;
+
 WallsAtNodeList CollectWallsAtNode(const Model& model, int32_t node);
+// The same, with the wall segments filed by node (MembersAtNode.h).
+WallsAtNodeList CollectWallsAtNode(const Model& model, const MembersByNode& walls, int32_t node);
 
 // The face line at offset d of wall list.WallsAtNode[k], its first point at node.
 FaceLine ComputeWallEndGeometry(const Model& model, const WallsAtNodeList& list, int32_t node, int32_t k, float d);

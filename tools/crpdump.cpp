@@ -1,5 +1,6 @@
-// crpdump DECK.CRP                 loads a deck and lists the loaded model and every message shown
-// crpdump --save OUT.CRP DECK.CRP  loads the deck, then saves it to OUT.CRP
+// crpdump DECK.CRP                 loads a deck, completes it as every load does, and lists the
+//                                  model and every message shown
+// crpdump --save OUT.CRP DECK.CRP  loads and completes the deck, then saves it to OUT.CRP
 // Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line.
 #include <cstdio>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "model/LoadCrpFile.h"
 #include "model/ModelDump.h"
 #include "model/SaveCrpFile.h"
+#include "plangeom/CompleteDeck.h"
 #include "platform/BuiltinSectionServer.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "shell/ShellState.h"
@@ -51,6 +53,8 @@ int main(int argc, char** argv) {
     HeadlessMessageBoxes messages;
     BuiltinSectionServer server;
     DeckFileContext context{model, shell, drawing, design, messages, server};
+    MeasuredPoints measured;
+    UseDeckCompletion(context, measured);
 
     model.ClearBeforeLoad();
     int32_t slabDesign = -1;

@@ -1,6 +1,7 @@
 #pragma once
 // A document's worth of state for the load and save tests: the model, the application state,
-// headless message boxes and the built-in section server, tied together in one context.
+// headless message boxes and the built-in section server, tied together in one context whose loads
+// end with the completion of the deck, as every load does.
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -11,12 +12,13 @@
 #include "model/LoadCrpFile.h"
 #include "model/ModelDump.h"
 #include "model/SaveCrpFile.h"
+#include "plangeom/CompleteDeck.h"
 #include "platform/BuiltinSectionServer.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "shell/ShellState.h"
 
 struct DeckSession {
-    DeckSession() = default;
+    DeckSession() { UseDeckCompletion(context, measured); }
     DeckSession(const DeckSession&) = delete;
     DeckSession& operator=(const DeckSession&) = delete;
 
@@ -27,6 +29,7 @@ struct DeckSession {
     HeadlessMessageBoxes messages;
     BuiltinSectionServer server;
     DeckFileContext context{model, shell, drawing, design, messages, server};
+    MeasuredPoints measured;
     int32_t slabDesign = -2;
 
     // Loads as the document flows do: the tables they empty first, then the load.

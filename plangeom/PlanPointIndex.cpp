@@ -1,0 +1,123 @@
+#include "plangeom/PlanPointIndex.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "model/Helpers.h"
+#include "plangeom/TableAccess.h"
+
+namespace {
+
+constexpr float Tolerance = 0.0001f;  // that of FindPlanNode
+// Cells are wide enough for the search near a saved point to look at the 3 × 3 cells around it.
+constexpr double CellSize = 0.02;
+// Reach of an ordinary search: the tolerance with room for the rounding of the differences.
+constexpr double ToleranceReach = 0.0002;
+constexpr double SavedPointReach = 0.02;
+// Half the last saved decimal, plus what the coordinates of a reloaded deck, read back into 32-bit
+// floats, may differ from those it was saved from.
+constexpr double SavedPositionTolerance = 0.006;
+constexpr int32_t SavedDecimals = 2;
+
+// Cells beyond this stand together at the edge: coordinates that large are exact floats far apart.
+constexpr double CellLimit = 1e15;
+
+int64_t CellOf(double v) {
+    double c = std::floor(v / CellSize);
+    if (!(c > -CellLimit)) c = -CellLimit;  // NaN included
+    if (c > CellLimit) c = CellLimit;
+    return static_cast<int64_t>(c);
+}
+
+bool WithinTolerance(const PlanPoint& p, float x, float y) {
+    // The differences are rounded to floats before the comparison, as FindPlanNode does.
+    const float dx = p.X - x;
+    const float dy = p.Y - y;
+    return std::fabs(dx) < Tolerance && std::fabs(dy) < Tolerance;
+}
+
+// The value the data file gives back for a coordinate it saved.
+double SavedValue(float v) {
+    const std::string text = FormatNum(v, SavedDecimals);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+bool NearSavedPosition(const PlanPoint& p, float x, float y) {
+    const float dx = p.X - x;
+    const float dy = p.Y - y;
+    if (!(std::fabs(dx) < SavedPointReach && std::fabs(dy) < SavedPointReach)) return false;
+    return std::fabs(SavedValue(p.X) - x) <= SavedPositionTolerance &&
+           std::fabs(SavedValue(p.Y) - y) <= SavedPositionTolerance;
+}
+
+}  // namespace
+
+size_t PlanPointIndex::CellHash::operator()(const Cell& c) const {
+    const uint64_t h = static_cast<uint64_t>(c.X) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(c.Y);
+    return static_cast<size_t>(h ^ (h >> 29));
+}
+
+PlanPointIndex::PlanPointIndex(Model& model) : model_(model) {
+    const int32_t count = UsableCount(model.PlanNodeCount, model.PlanNodes);
+    newestInCell_.reserve(static_cast<size_t>(count) * 2);
+    previousInCell_.reserve(static_cast<size_t>(count) * 2);
+    for (int32_t i = 0; i < count; ++i) Insert(i);
+}
+
+void PlanPointIndex::Insert(int32_t index) {
+    const PlanPoint& p = model_.PlanNodes[index];
+    const Cell cell{CellOf(p.X), CellOf(p.Y)};
+    if (previousInCell_.size() <= static_cast<size_t>(index))
+        previousInCell_.resize(static_cast<size_t>(index) + 1, -1);
+    const auto [at, added] = newestInCell_.try_emplace(cell, index);
+    previousInCell_[index] = added ? -1 : at->second;
+    at->second = index;
+}
+
+template <class Match>
+int32_t PlanPointIndex::FirstMatch(float x, float y, double reach, Match matches) const {
+    // A point that is no number, or infinite, lies within no tolerance of anything.
+    if (!std::isfinite(x) || !std::isfinite(y)) return -1;
+    const int64_t x0 = CellOf(x - reach), x1 = CellOf(x + reach);
+    const int64_t y0 = CellOf(y - reach), y1 = CellOf(y + reach);
+    int32_t first = -1;
+    for (int64_t cx = x0; cx <= x1; ++cx)
+        for (int64_t cy = y0; cy <= y1; ++cy) {
+            const auto cell = newestInCell_.find(Cell{cx, cy});
+            if (cell == newestInCell_.end()) continue;
+            for (int32_t j = cell->second; j >= 0; j = previousInCell_[j])
+                if ((first < 0 || j < first) && matches(model_.PlanNodes[j], x, y)) first = j;
+        }
+    return first;
+}
+
+int32_t PlanPointIndex::Find(float x, float y) const { return FirstMatch(x, y, ToleranceReach, WithinTolerance); }
+
+int32_t PlanPointIndex::FindNearSavedPoint(float x, float y) const {
+    return FirstMatch(x, y, SavedPointReach, NearSavedPosition);
+}
+
+int32_t PlanPointIndex::Append(float x, float y) {
+    // As FindOrAddPlanNode: only the real points stay, and the table then holds exactly them.
+    model_.PlanNodeCount = UsableCount(model_.PlanNodeCount, model_.PlanNodes);
+    const int32_t index = model_.PlanNodeCount;
+    model_.PlanNodes.resize(static_cast<size_t>(index) + 1);
+    model_.PlanNodes[index] = {x, y};
+    ++model_.PlanNodeCount;
+    Insert(index);
+    return index;
+}
+
+int32_t PlanPointIndex::FindOrAdd(float x, float y) {
+    const int32_t found = Find(x, y);
+    return found >= 0 ? found : Append(x, y);
+}
+
+int32_t PlanPointIndex::FindOrAddNearSavedPoint(float x, float y) {
+    const int32_t found = FindNearSavedPoint(x, y);
+    return found >= 0 ? found : Append(x, y);
+}
