@@ -242,6 +242,7 @@ std::string DumpModel(const Model& m) {
         l.F("StartBandLength", s.StartBandLength).F("EndBandLength", s.EndBandLength);
         l.F("StartBandX1", s.StartBandX1).F("StartBandY1", s.StartBandY1).F("EndBandX1", s.EndBandX1).F("EndBandY1", s.EndBandY1);
         l.F("StartBandX2", s.StartBandX2).F("StartBandY2", s.StartBandY2).F("EndBandX2", s.EndBandX2).F("EndBandY2", s.EndBandY2);
+        l.F("DirectionGroup", s.DirectionGroup);
     });
     for (size_t i = 0; i < InUse(m.FloorSlabs, m.FloorSlabCount); ++i) {
         DumpRow(out, "FloorSlabModelPolygon", m.FloorSlabModelPolygon, i, int64_t{m.FloorSlabs[i].VertexCount} + 1);

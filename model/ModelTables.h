@@ -115,6 +115,9 @@ struct FloorSlab {
     float StartBandLength = 0, EndBandLength = 0;
     float StartBandX1 = 0, StartBandY1 = 0, EndBandX1 = 0, EndBandY1 = 0;
     float StartBandX2 = 0, StartBandY2 = 0, EndBandX2 = 0, EndBandY2 = 0;
+    // Designable slabs of one span direction share a group (1, 2, ...); others have -1. Not saved:
+    // like the second and third reference points it exists only after a fresh import.
+    int32_t DirectionGroup = 0;
     bool operator==(const FloorSlab&) const = default;
 };
 

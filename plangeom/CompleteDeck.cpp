@@ -3,6 +3,7 @@
 #include "plangeom/AutoDimensions.h"
 #include "plangeom/BeamEdges.h"
 #include "plangeom/ConcreteSlabOutlines.h"
+#include "plangeom/DirectionGroups.h"
 #include "plangeom/FloorSlabOutlines.h"
 #include "plangeom/HatchLoops.h"
 #include "plangeom/ImportCleanup.h"
@@ -28,6 +29,7 @@ void CompleteFreshExport(Model& model, const ShellOptions& options, MeasuredPoin
     BuildWallEdges(model);
     BuildHatchLoops(model);
     BuildFloorSlabOutlines(model, 0);
+    AssignFloorSlabDirectionGroups(model);
     BuildConcreteSlabOutlines(model, OuterOutlines);
     if (model.Header.PlanKind == MasonryPlan) CreateAutoDimensions(model, options, measured);
 }

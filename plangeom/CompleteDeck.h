@@ -10,7 +10,7 @@
 
 // The derived plan geometry of a fresh export, from no plan point: masonry outlines, clean-up of
 // the concrete-slab polygons and of the walls, beam and wall face lines, hatch loops, floor-slab
-// outlines with their measures, the outer concrete-slab outlines (list 1) and, for a masonry plan,
+// outlines with their measures and direction groups, the outer concrete-slab outlines (list 1) and, for a masonry plan,
 // the automatic dimensions (which set `measured` as they go).
 void CompleteFreshExport(Model& model, const ShellOptions& options, MeasuredPoints& measured);
 

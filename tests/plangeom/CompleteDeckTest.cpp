@@ -50,6 +50,7 @@ TEST(CompleteDeck, AFreshExportGetsItsWholePlanGeometry) {
     EXPECT_EQ(m.FloorSlabOutlineCount[0], 4);
     EXPECT_LT(m.FloorSlabs[0].Area, 0);
     EXPECT_NE(m.FloorSlabs[0].RefPoint2X, 0);  // the design reference points of a fresh import
+    EXPECT_NE(m.FloorSlabs[0].DirectionGroup, 0);  // and its direction groups
     EXPECT_EQ(m.ConcreteSlabOutlineCount[0], 4);
     EXPECT_EQ(m.ConcreteSlabOutline2Count[0], 4);
     EXPECT_NE(Row(m.ConcreteSlabOutline, 0, 4), Row(m.ConcreteSlabOutline2, 0, 4));  // outer and inner faces
@@ -95,6 +96,7 @@ TEST(CompleteDeck, ASavedDeckRebuildsOnlyTheInnerConcreteSlabOutlines) {
     EXPECT_EQ(c, expected);
     EXPECT_EQ(c.FloorSlabs[0].RefPoint2X, 0);
     EXPECT_EQ(c.FloorSlabs[0].RefPoint3Y, 0);
+    EXPECT_EQ(c.FloorSlabs[0].DirectionGroup, 0);
 
     // Read twice in a row, it holds the same plan points after the second load.
     DeckSession again;
