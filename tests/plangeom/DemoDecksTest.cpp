@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/model/DeckSession.h"
+#include "tests/plangeom/PlanSvg.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ TEST(DemoDecks, TheFrameLoadsComplete) {
     DeckSession s;
     ASSERT_TRUE(s.Load(Example("frame/DEMO.CRP"))) << s.Messages();
     const Model& m = s.model;
+    WritePlanSvg(m, "demo-frame");
     EXPECT_TRUE(s.messages.Shown().empty());
     EXPECT_EQ(m.DrawingDataVersion, 0);
     EXPECT_EQ(s.slabDesign, 1);
@@ -60,6 +62,7 @@ TEST(DemoDecks, TheMasonryPlanLoadsCompleteWithItsDimensions) {
     DeckSession s;
     ASSERT_TRUE(s.Load(Example("masonry/CASA.CRP"))) << s.Messages();
     const Model& m = s.model;
+    WritePlanSvg(m, "demo-masonry");
     EXPECT_TRUE(s.messages.Shown().empty());
     EXPECT_EQ(m.DrawingDataVersion, 0);
     EXPECT_EQ(m.Header.PlanKind, 2);

@@ -75,6 +75,40 @@ void WritePlanSvg(const Model& m, const std::string& name) {
                 out << m.PlanNodes[m.HatchLoops[k]].X << ',' << -m.PlanNodes[m.HatchLoops[k]].Y << ' ';
         out << "'/>\n";
     }
+    // Slab outlines: floor slabs green, concrete slabs' outer list purple, inner list dashed.
+    auto outline = [&](const IndexRows& rows, const std::vector<int32_t>& counts, size_t slab, const char* style) {
+        if (slab >= rows.size() || slab >= counts.size()) return;
+        out << "<polygon style='fill:none;" << style << "' points='";
+        for (int32_t v = 0; v < counts[slab] && v < static_cast<int32_t>(rows[slab].size()); ++v)
+            if (IsPoint(m, rows[slab][v]))
+                out << m.PlanNodes[rows[slab][v]].X << ',' << -m.PlanNodes[rows[slab][v]].Y << ' ';
+        out << "'/>\n";
+    };
+    for (int32_t i = 0; i < m.FloorSlabCount; ++i)
+        outline(m.FloorSlabOutline, m.FloorSlabOutlineCount, i, "stroke:#2e7d32;stroke-width:2");
+    for (int32_t i = 0; i < m.ConcreteSlabCount; ++i) {
+        outline(m.ConcreteSlabOutline, m.ConcreteSlabOutlineCount, i, "stroke:#6a1b9a;stroke-width:2");
+        outline(m.ConcreteSlabOutline2, m.ConcreteSlabOutline2Count, i, "stroke:#ab47bc;stroke-width:1;stroke-dasharray:4 3");
+    }
+    // Masonry borders: the four corners of each wall and lintel.
+    auto masonry = [&](const std::vector<MasonryElement>& elements, int32_t count) {
+        for (int32_t i = 0; i < count && i < static_cast<int32_t>(elements.size()); ++i) {
+            const MasonryElement& e = elements[i];
+            const int32_t corners[] = {e.BorderA1, e.BorderB1, e.BorderB2, e.BorderA2};
+            out << "<polygon style='fill:#fff3e0;stroke:#5d4037;stroke-width:1' points='";
+            for (int32_t c : corners)
+                if (IsPoint(m, c)) out << m.PlanNodes[c].X << ',' << -m.PlanNodes[c].Y << ' ';
+            out << "'/>\n";
+        }
+    };
+    masonry(m.MasonryWalls, m.MasonryWallCount);
+    masonry(m.MasonryBeams, m.MasonryBeamCount);
+    for (int32_t i = 0; i < m.DimensionCount && i < static_cast<int32_t>(m.Dimensions.size()); ++i) {
+        const Dimension& d = m.Dimensions[i];
+        out << "<line x1='" << d.LineX1 << "' y1='" << -d.LineY1 << "' x2='" << d.LineX2 << "' y2='" << -d.LineY2
+            << "' style='stroke:#1b5e20;stroke-width:0.8'/><text x='" << (d.LineX1 + d.LineX2) / 2 << "' y='"
+            << -(d.LineY1 + d.LineY2) / 2 - 3 << "' font-size='14' fill='#1b5e20'>" << d.Text << "</text>\n";
+    }
     Axes(out, m, m.BeamElements, m.BeamElementCount);
     Axes(out, m, m.WallSegments, m.WallSegmentCount);
     Edges(out, m, m.BeamExtradosEdges, m.BeamExtradosEdgeCount, "stroke:#1565c0;stroke-width:1",
