@@ -9,36 +9,15 @@
 #include <unistd.h>
 
 #include "bench/DeckGenerator.h"
-#include "design/DesignOptions.h"
-#include "drawing/DrawingState.h"
-#include "model/LoadCrpFile.h"
 #include "model/SaveCrpFile.h"
 #include "plangeom/CompleteDeck.h"
-#include "platform/BuiltinSectionServer.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "shell/ShellState.h"
+#include "shell/HeadlessDeck.h"
 
 namespace {
 
-struct Deck {
-    Model model;
-    ShellState shell;
-    DrawingState drawing;
-    DesignOptions design;
-    HeadlessMessageBoxes messages;
-    BuiltinSectionServer server;
-    DeckFileContext context{model, shell, drawing, design, messages, server};
-    MeasuredPoints measured;
-
-    Deck() { UseDeckCompletion(context, measured); }
-    Deck(const Deck&) = delete;
-    Deck& operator=(const Deck&) = delete;
-
+struct Deck : HeadlessDeck {
     void Load(benchmark::State& state, const std::string& path) {
-        model.ClearBeforeLoad();
-        int32_t slabDesign = 0;
-        LoadCrpFile(path, slabDesign, context);
-        if (shell.Document.LoadStatus != 0) state.SkipWithError("the generated deck did not load");
+        if (!HeadlessDeck::Load(path)) state.SkipWithError("the generated deck did not load");
     }
 };
 

@@ -9,15 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "design/DesignOptions.h"
-#include "drawing/DrawingState.h"
 #include "model/DataFileWriter.h"
-#include "model/LoadCrpFile.h"
-#include "model/SaveCrpFile.h"
-#include "plangeom/CompleteDeck.h"
-#include "platform/BuiltinSectionServer.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "shell/ShellState.h"
+#include "shell/HeadlessDeck.h"
 
 namespace {
 
@@ -46,43 +39,21 @@ private:
     std::string folder_;
 };
 
-struct Deck {
-    Model model;
-    ShellState shell;
-    DrawingState drawing;
-    DesignOptions design;
-    HeadlessMessageBoxes messages;
-    BuiltinSectionServer server;
-    DeckFileContext context{model, shell, drawing, design, messages, server};
-    MeasuredPoints measured;
-
-    Deck() { UseDeckCompletion(context, measured); }
-    Deck(const Deck&) = delete;
-    Deck& operator=(const Deck&) = delete;
-
-    bool Load(const std::string& path, const std::string& text) {
-        model.ClearBeforeLoad();
-        int32_t slabDesign = 0;
-        LoadCrpText(path, text, slabDesign, context);
-        return shell.Document.LoadStatus == 0;
-    }
-    std::string Saved() const { return FormatCrpText(model, ConstDeckOptions{shell.Options, drawing, design}); }
-};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ArchiveFolder folder;
-    Deck deck;
-    if (!deck.Load(folder.DataFile(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
-    const std::string saved = deck.Saved();
+    HeadlessDeck deck;
+    if (!deck.LoadText(folder.DataFile(), std::string(reinterpret_cast<const char*>(data), size))) return 0;
+    const std::string saved = deck.SavedText();
 
-    Deck again;
-    if (!again.Load(folder.DataFile(), saved)) {
+    HeadlessDeck again;
+    if (!again.LoadText(folder.DataFile(), saved)) {
         std::fprintf(stderr, "a saved deck did not load again:\n%s\n", again.messages.Shown().back().Text.c_str());
         std::abort();
     }
-    if (again.Saved() != saved) {
+    if (again.SavedText() != saved) {
         std::fprintf(stderr, "a saved deck saved again differs from what it was loaded from\n");
         std::abort();
     }

@@ -6,15 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "design/DesignOptions.h"
-#include "drawing/DrawingState.h"
-#include "model/LoadCrpFile.h"
 #include "model/ModelDump.h"
-#include "model/SaveCrpFile.h"
-#include "plangeom/CompleteDeck.h"
-#include "platform/BuiltinSectionServer.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "shell/ShellState.h"
+#include "shell/HeadlessDeck.h"
 
 namespace {
 
@@ -46,26 +39,14 @@ int main(int argc, char** argv) {
     }
     if (deck.empty()) return Usage();
 
-    Model model;
-    ShellState shell;
-    DrawingState drawing;
-    DesignOptions design;
-    HeadlessMessageBoxes messages;
-    BuiltinSectionServer server;
-    DeckFileContext context{model, shell, drawing, design, messages, server};
-    MeasuredPoints measured;
-    UseDeckCompletion(context, measured);
-
-    model.ClearBeforeLoad();
-    int32_t slabDesign = -1;
-    LoadCrpFile(deck, slabDesign, context);
-    const bool loaded = shell.Document.LoadStatus == 0;
+    HeadlessDeck document;
+    const bool loaded = document.Load(deck);
     bool saved = true;
-    if (loaded && !saveTo.empty()) saved = SaveCrpFile(saveTo, context);
+    if (loaded && !saveTo.empty()) saved = document.Save(saveTo);
 
-    std::cout << DumpModel(model) << DumpDeckOptions(shell.Options, drawing, design);
-    std::cout << "LoadStatus=" << shell.Document.LoadStatus << "\n";
-    std::cout << "SlabDesign=" << slabDesign << "\n";
-    for (const ShownMessage& m : messages.Shown()) std::cout << "MESSAGE " << OneLine(m.Title) << " | " << OneLine(m.Text) << "\n";
+    std::cout << DumpModel(document.model) << DumpDeckOptions(document.shell.Options, document.drawing, document.design);
+    std::cout << "LoadStatus=" << document.shell.Document.LoadStatus << "\n";
+    std::cout << "SlabDesign=" << document.slabDesign << "\n";
+    for (const ShownMessage& m : document.messages.Shown()) std::cout << "MESSAGE " << OneLine(m.Title) << " | " << OneLine(m.Text) << "\n";
     return loaded && saved ? 0 : 1;
 }

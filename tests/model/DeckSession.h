@@ -1,53 +1,17 @@
 #pragma once
-// A document's worth of state for the load and save tests: the model, the application state,
-// headless message boxes and the built-in section server, tied together in one context whose loads
-// end with the completion of the deck, as every load does.
+// A headless deck for the load and save tests, with a dump and the messages as text.
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
-#include "design/DesignOptions.h"
-#include "drawing/DrawingState.h"
 #include "model/DataFileReader.h"
-#include "model/LoadCrpFile.h"
 #include "model/ModelDump.h"
-#include "model/SaveCrpFile.h"
-#include "plangeom/CompleteDeck.h"
-#include "platform/BuiltinSectionServer.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "shell/ShellState.h"
+#include "shell/HeadlessDeck.h"
 
-struct DeckSession {
-    DeckSession() { UseDeckCompletion(context, measured); }
-    DeckSession(const DeckSession&) = delete;
-    DeckSession& operator=(const DeckSession&) = delete;
-
-    Model model;
-    ShellState shell;
-    DrawingState drawing;
-    DesignOptions design;
-    HeadlessMessageBoxes messages;
-    BuiltinSectionServer server;
-    DeckFileContext context{model, shell, drawing, design, messages, server};
-    MeasuredPoints measured;
-    int32_t slabDesign = -2;
-
-    // Loads as the document flows do: the tables they empty first, then the load.
-    bool Load(const std::string& path) {
-        model.ClearBeforeLoad();
-        LoadCrpFile(path, slabDesign, context);
-        return shell.Document.LoadStatus == 0;
-    }
-    // The data file's text given directly; the archive is the one beside `path`.
-    bool LoadText(const std::string& path, const std::string& text) {
-        model.ClearBeforeLoad();
-        LoadCrpText(path, text, slabDesign, context);
-        return shell.Document.LoadStatus == 0;
-    }
-    bool Save(const std::string& path) { return SaveCrpFile(path, context); }
+struct DeckSession : HeadlessDeck {
+    DeckSession() { slabDesign = -2; }
 
     std::string Dump() const { return DumpModel(model) + DumpDeckOptions(shell.Options, drawing, design); }
-    std::string SavedText() const { return FormatCrpText(model, ConstDeckOptions{shell.Options, drawing, design}); }
     std::string Messages() const {
         std::string all;
         for (const ShownMessage& m : messages.Shown()) all += m.Title + " | " + m.Text + "\n";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DeckSession.h"
+#include "model/SaveCrpFile.h"
 
 namespace {
 
