@@ -46,12 +46,19 @@ double SavedValue(float v) {
     return value;
 }
 
+// Far from the origin the floats are coarser than the saved decimals, and a saved text may lie up
+// to the spacing of the floats there from the value it came from.
+bool NearSavedCoordinate(float saved, float v) {
+    const float magnitude = std::fabs(v);
+    const double spacing = static_cast<double>(std::nextafter(magnitude, INFINITY)) - magnitude;
+    return std::fabs(SavedValue(saved) - v) <= SavedPositionTolerance + spacing;
+}
+
 bool NearSavedPosition(const PlanPoint& p, float x, float y) {
     const float dx = p.X - x;
     const float dy = p.Y - y;
     if (!(std::fabs(dx) < SavedPointReach && std::fabs(dy) < SavedPointReach)) return false;
-    return std::fabs(SavedValue(p.X) - x) <= SavedPositionTolerance &&
-           std::fabs(SavedValue(p.Y) - y) <= SavedPositionTolerance;
+    return NearSavedCoordinate(p.X, x) && NearSavedCoordinate(p.Y, y);
 }
 
 }  // namespace

@@ -63,7 +63,8 @@ TEST(PlanPointIndex, ACornerFindsThePointSavedNearIt) {
         PlanPoint Corner;
         int32_t Expected;  // -1: a new point
     };
-    // Saved positions: point 0 at (100.00, 50.00), 1 at (100.01, 50.00), 2 at (120.46, 7.00).
+    // Saved positions: point 0 at (100.00, 50.00), 1 at (100.01, 50.00), 2 at (120.46, 7.00),
+    // 3 at (131072.10, 50.00).
     const Case cases[] = {
         {{100.0049f, 50.0f}, 0},     // the saved position of point 0 lies within 0.006
         {{100.0051f, 50.0f}, 0},     // point 0 still does, and comes first
@@ -72,15 +73,17 @@ TEST(PlanPointIndex, ACornerFindsThePointSavedNearIt) {
         {{120.4542f, 7.0f}, 2},      // 120.46 - 120.4542 = 0.0058: still a rounding away
         {{120.4538f, 7.0f}, -1},     // 0.0062 off: a place of its own
         {{100.0f, 50.007f}, -1},
+        // Beyond 131072 cm floats are 1/64 apart: 131072.09375 is saved as 131072.10, 0.00625 off.
+        {{131072.09375f, 50.0f}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Corner.X << ", " << c.Corner.Y);
         Model m;
-        m.PlanNodes = {{100.004f, 50.0f}, {100.006f, 49.999f}, {120.4612f, 7.0031f}};
-        m.PlanNodeCount = 3;
+        m.PlanNodes = {{100.004f, 50.0f}, {100.006f, 49.999f}, {120.4612f, 7.0031f}, {131072.09375f, 50.0f}};
+        m.PlanNodeCount = 4;
         PlanPointIndex index(m);
-        EXPECT_EQ(index.FindOrAddNearSavedPoint(c.Corner.X, c.Corner.Y), c.Expected < 0 ? 3 : c.Expected);
-        EXPECT_EQ(m.PlanNodeCount, c.Expected < 0 ? 4 : 3);
+        EXPECT_EQ(index.FindOrAddNearSavedPoint(c.Corner.X, c.Corner.Y), c.Expected < 0 ? 4 : c.Expected);
+        EXPECT_EQ(m.PlanNodeCount, c.Expected < 0 ? 5 : 4);
     }
 }
 
