@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sstream>
+#include <new>
 
 #include "shell/ShellState.h"
 
@@ -120,24 +120,35 @@ int32_t RoundToInt32(double value) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
+    // Far beyond any deck (a million elements stay under 100 MB); a larger file, or a device that
+    // never ends, is refused rather than read until memory runs out.
+    constexpr std::uintmax_t MaxFileBytes = std::uintmax_t{1} << 30;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    // A file is read in one piece at its size: a saved deck runs to megabytes, which a growing
-    // string stream would copy several times over. Anything else (no regular file) as a stream.
-    std::error_code error;
-    const std::uintmax_t size =
-        std::filesystem::is_regular_file(path, error) ? std::filesystem::file_size(path, error) : 0;
-    if (size > 0 && !error) {
-        text.assign(static_cast<size_t>(size), '\0');
-        in.read(text.data(), static_cast<std::streamsize>(size));
-        text.resize(static_cast<size_t>(in.gcount()));
+    try {
+        // A file is read in one piece at its size: a saved deck runs to megabytes, which a growing
+        // string stream would copy several times over. Anything else (no regular file) in chunks.
+        std::error_code error;
+        const std::uintmax_t size =
+            std::filesystem::is_regular_file(path, error) ? std::filesystem::file_size(path, error) : 0;
+        if (!error && size > MaxFileBytes) return false;
+        if (size > 0 && !error) {
+            text.assign(static_cast<size_t>(size), '\0');
+            in.read(text.data(), static_cast<std::streamsize>(size));
+            text.resize(static_cast<size_t>(in.gcount()));
+            return !in.bad();
+        }
+        text.clear();
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            text.append(chunk, static_cast<size_t>(in.gcount()));
+            if (text.size() > MaxFileBytes) return false;
+        }
         return !in.bad();
+    } catch (const std::bad_alloc&) {
+        text.clear();
+        return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    text = buffer.str();
-    return true;
 }
 
 DataFileReader::DataFileReader(std::string text) : text_(std::move(text)) {}

@@ -1,11 +1,14 @@
 #include "model/DataFileReader.h"
 
 #include <gtest/gtest.h>
-
-#include "tests/model/ItalianNumericLocale.h"
+#include <unistd.h>
 
 #include <clocale>
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include "tests/model/ItalianNumericLocale.h"
 
 #include "shell/ShellState.h"
 
@@ -181,4 +184,22 @@ TEST(DataFileReader, CountsAreBoundedByWhatTheRestOfTheFileCanHold) {
         if (c.ok) EXPECT_EQ(count, c.count) << c.text;
         else EXPECT_EQ(reader.Error().Failure, ReadFailure::BadCount) << c.text;
     }
+}
+
+TEST(DataFileReader, ReadWholeFileRefusesWhatNoDeckCouldBe) {
+    const auto folder = std::filesystem::temp_directory_path() / ("dravo-readwhole-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto huge = folder / "HUGE.CRP";
+    { std::ofstream(huge) << "VERSIONE 9"; }
+    std::filesystem::resize_file(huge, (std::uintmax_t{1} << 30) + 1);  // sparse: nothing is written
+    std::string text = "untouched";
+    EXPECT_FALSE(ReadWholeFile(huge.string(), text));
+    EXPECT_FALSE(ReadWholeFile(folder.string(), text)) << "a folder is no file";
+    EXPECT_FALSE(ReadWholeFile((folder / "missing.CRP").string(), text));
+
+    const auto small = folder / "SMALL.CRP";
+    { std::ofstream(small, std::ios::binary) << "VERSIONE 9\r\n"; }
+    EXPECT_TRUE(ReadWholeFile(small.string(), text));
+    EXPECT_EQ(text, "VERSIONE 9\r\n");
+    std::filesystem::remove_all(folder);
 }
