@@ -29,6 +29,14 @@ std::string Folder(int bays) {
         .string();
 }
 
+// The deck's size and the time per element, to compare the two sizes.
+void ReportPerElement(benchmark::State& state, const GeneratedDeck& generated) {
+    state.counters["elements"] = generated.ElementCount;
+    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+}
+
 void BM_LoadFreshExport(benchmark::State& state) {
     const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
     for (auto _ : state) {
@@ -36,10 +44,7 @@ void BM_LoadFreshExport(benchmark::State& state) {
         deck.Load(state, generated.DataFile);
         benchmark::DoNotOptimize(deck.model.BeamElements.data());
     }
-    state.counters["elements"] = generated.ElementCount;
-    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
-                                                       benchmark::Counter::kIsIterationInvariantRate |
-                                                           benchmark::Counter::kInvert);
+    ReportPerElement(state, generated);
     std::filesystem::remove_all(Folder(Bays(state)));
 }
 
@@ -56,10 +61,7 @@ void BM_CompleteFreshExport(benchmark::State& state) {
         CompleteLoadedDeck(model, true, read.shell.Options, read.measured);
         benchmark::DoNotOptimize(model.PlanNodes.data());
     }
-    state.counters["elements"] = generated.ElementCount;
-    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
-                                                       benchmark::Counter::kIsIterationInvariantRate |
-                                                           benchmark::Counter::kInvert);
+    ReportPerElement(state, generated);
     std::filesystem::remove_all(Folder(Bays(state)));
 }
 
@@ -70,10 +72,7 @@ void BM_SaveDeck(benchmark::State& state) {
     const std::string saved = Folder(Bays(state)) + "/SAVED.CRP";
     for (auto _ : state)
         if (!SaveCrpFile(saved, deck.context)) state.SkipWithError("the deck was not saved");
-    state.counters["elements"] = generated.ElementCount;
-    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
-                                                       benchmark::Counter::kIsIterationInvariantRate |
-                                                           benchmark::Counter::kInvert);
+    ReportPerElement(state, generated);
     std::filesystem::remove_all(Folder(Bays(state)));
 }
 
@@ -90,10 +89,7 @@ void BM_LoadSavedDeck(benchmark::State& state) {
         deck.Load(state, saved);
         benchmark::DoNotOptimize(deck.model.BeamElements.data());
     }
-    state.counters["elements"] = generated.ElementCount;
-    state.counters["per_element"] = benchmark::Counter(static_cast<double>(generated.ElementCount),
-                                                       benchmark::Counter::kIsIterationInvariantRate |
-                                                           benchmark::Counter::kInvert);
+    ReportPerElement(state, generated);
     std::filesystem::remove_all(Folder(Bays(state)));
 }
 
