@@ -1,9 +1,10 @@
+#include "model/files/WholeFiles.h"
 #include "bench/DeckGenerator.h"
 
 #include <filesystem>
 #include <vector>
 
-#include "model/DataFileWriter.h"
+#include "model/files/DataFileWriter.h"
 
 namespace {
 

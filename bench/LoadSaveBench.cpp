@@ -9,15 +9,16 @@
 #include <unistd.h>
 
 #include "bench/DeckGenerator.h"
-#include "model/SaveCrpFile.h"
+#include "model/files/SaveCrpFile.h"
 #include "plangeom/CompleteDeck.h"
 #include "shell/HeadlessDeck.h"
 
 namespace {
 
 struct Deck : HeadlessDeck {
-    void Load(benchmark::State& state, const std::string& path) {
-        if (!HeadlessDeck::Load(path)) state.SkipWithError("the generated deck did not load");
+    void Load(benchmark::State& state, const std::string& path, bool complete = true) {
+        const bool loaded = complete ? HeadlessDeck::Load(path) : HeadlessDeck::Load(path, DeckCompletion{});
+        if (!loaded) state.SkipWithError("the generated deck did not load");
     }
 };
 
@@ -52,8 +53,7 @@ void BM_LoadFreshExport(benchmark::State& state) {
 void BM_CompleteFreshExport(benchmark::State& state) {
     const GeneratedDeck generated = WriteGeneratedDeck(Folder(Bays(state)), Bays(state), Bays(state));
     Deck read;
-    read.context.CompleteDeck = {};
-    read.Load(state, generated.DataFile);
+    read.Load(state, generated.DataFile, false);
     for (auto _ : state) {
         state.PauseTiming();
         Model model = read.model;
@@ -71,7 +71,7 @@ void BM_SaveDeck(benchmark::State& state) {
     deck.Load(state, generated.DataFile);
     const std::string saved = Folder(Bays(state)) + "/SAVED.CRP";
     for (auto _ : state)
-        if (!SaveCrpFile(saved, deck.context)) state.SkipWithError("the deck was not saved");
+        if (!SaveCrpFile(saved, deck, deck.platform)) state.SkipWithError("the deck was not saved");
     ReportPerElement(state, generated);
     std::filesystem::remove_all(Folder(Bays(state)));
 }
@@ -82,7 +82,7 @@ void BM_LoadSavedDeck(benchmark::State& state) {
     {
         Deck deck;
         deck.Load(state, generated.DataFile);
-        SaveCrpFile(saved, deck.context);
+        SaveCrpFile(saved, deck, deck.platform);
     }
     for (auto _ : state) {
         Deck deck;

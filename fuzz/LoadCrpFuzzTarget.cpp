@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/DataFileWriter.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/DataFileWriter.h"
 #include "shell/HeadlessDeck.h"
 
 namespace {

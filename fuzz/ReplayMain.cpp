@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/DataFileReader.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/DataFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 

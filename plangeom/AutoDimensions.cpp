@@ -5,13 +5,12 @@
 #include <cmath>
 #include <utility>
 
-#include "model/Geometry.h"
-#include "model/Helpers.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/Geometry.h"
+#include "model/common/Helpers.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 
-constexpr int32_t MasonryPlan = 2;
 constexpr float MasonryChainOffset = 125.0f;
 constexpr float PillarChainOffset = 110.0f;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "editing/MeasuredPoints.h"
-#include "model/ModelTables.h"
-#include "shell/ShellState.h"
+#include "state/MeasuredPoints.h"
+#include "model/tables/ModelTables.h"
+#include "state/ShellState.h"
 
 // The text of a dimension of the given length (cm): in metres when dimensionUnitMetres is 1, with
 // one decimal when the fraction is a tenth or more and none otherwise.

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "model/SectionOutlines.h"
+#include "model/sections/SectionOutlines.h"
 #include "plangeom/MembersAtNode.h"
 #include "plangeom/PlanPointIndex.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 BeamsAtNodeList CollectBeamsAtNode(const Model& model, int32_t node) {
     BeamsAtNodeList list;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 #include "plangeom/FaceLineJoin.h"
 
 // The beam elements at a node, in ascending direction away from it.

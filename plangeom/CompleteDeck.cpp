@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t MasonryPlan = 2;
 constexpr int32_t OuterOutlines = 0;
 constexpr int32_t InnerOutlines = 1;
 
@@ -39,11 +38,8 @@ void CompleteLoadedDeck(Model& model, bool freshExport, const ShellOptions& opti
     BuildConcreteSlabOutlines(model, InnerOutlines);
 }
 
-void UseDeckCompletion(DeckFileContext& context, MeasuredPoints& measured) {
-    // The shell state is the caller's, not the context's, so the completion does not depend on
-    // where the context itself lives.
-    ShellState& shell = context.shell;
-    context.CompleteDeck = [&shell, &measured](Model& model, bool freshExport) {
-        CompleteLoadedDeck(model, freshExport, shell.Options, measured);
+DeckCompletion SessionCompletion(Session& session) {
+    return [&session](Model& model, bool freshExport) {
+        CompleteLoadedDeck(model, freshExport, session.shell.Options, session.measured);
     };
 }

@@ -3,10 +3,11 @@
 // only: it gets its whole derived plan geometry, in a fixed order that also fixes the numbering of
 // the plan points. A saved deck brings that geometry with it. Every deck, fresh or saved, gets the
 // inner outlines of its concrete slabs (list 2) rebuilt.
-#include "editing/MeasuredPoints.h"
-#include "model/DeckFileContext.h"
-#include "model/ModelTables.h"
-#include "shell/ShellState.h"
+#include "model/Session.h"
+#include "model/files/LoadCrpFile.h"
+#include "model/tables/ModelTables.h"
+#include "state/MeasuredPoints.h"
+#include "state/ShellState.h"
 
 // The derived plan geometry of a fresh export, from no plan point: masonry outlines, clean-up of
 // the concrete-slab polygons and of the walls, beam and wall face lines, hatch loops, floor-slab
@@ -18,6 +19,6 @@ void CompleteFreshExport(Model& model, const ShellOptions& options, MeasuredPoin
 // inner concrete-slab outlines.
 void CompleteLoadedDeck(Model& model, bool freshExport, const ShellOptions& options, MeasuredPoints& measured);
 
-// Makes every load through `context` end with CompleteLoadedDeck, with the options of the context's
-// shell state. `measured` must outlive the loads.
-void UseDeckCompletion(DeckFileContext& context, MeasuredPoints& measured);
+// The completion a load of `session` hands to the loader: CompleteLoadedDeck with the session's
+// options and measured points. Made for one load call, it is not kept beyond it.
+DeckCompletion SessionCompletion(Session& session);

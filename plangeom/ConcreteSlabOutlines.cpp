@@ -4,7 +4,7 @@
 
 #include "plangeom/OutlineCleanup.h"
 #include "plangeom/SlabOutlineCorners.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

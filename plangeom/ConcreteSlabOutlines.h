@@ -3,7 +3,7 @@
 // that carry a slab (the concrete-slab outline of the plan), list 2 along their inner faces.
 #include <cstdint>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // which 0 rebuilds list 1 (ConcreteSlabOutline), any other value list 2 (ConcreteSlabOutline2);
 // the other list is not touched. Orients every model polygon counter-clockwise first (a polygon

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/ArchiveReader.h"
+#include "model/files/ArchiveReader.h"
 
 namespace {
 constexpr float SameDirectionDegrees = 0.1f;

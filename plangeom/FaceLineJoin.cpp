@@ -3,10 +3,10 @@
 #include <cmath>
 #include <utility>
 
-#include "model/Angles.h"
-#include "model/Geometry.h"
-#include "model/SegmentIntersection.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/Angles.h"
+#include "model/geometry/Geometry.h"
+#include "model/geometry/SegmentIntersection.h"
+#include "model/tables/TableAccess.h"
 
 PlanPoint JoinFaceLines(const FaceLine& own, const FaceLine& neighbour, JoinAngleMeasure measure) {
     const PlanPoint ownNear{own.X1, own.Y1};

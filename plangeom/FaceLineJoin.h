@@ -1,6 +1,6 @@
 #pragma once
 // The corner where a member's face line meets the facing line of its neighbour at a node.
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // A face line in plan, (X1, Y1) at the node where it is joined, (X2, Y2) at the member's far end.
 struct FaceLine {

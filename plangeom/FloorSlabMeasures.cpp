@@ -5,10 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "model/Geometry.h"
-#include "model/PolygonMeasures.h"
-#include "model/SegmentIntersection.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/Geometry.h"
+#include "model/geometry/PolygonMeasures.h"
+#include "model/geometry/SegmentIntersection.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

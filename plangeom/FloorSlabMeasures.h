@@ -3,7 +3,7 @@
 // second and third design reference points and the band lines near its supports.
 #include <cstdint>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Measures floor slab `slab` from its current outline (FloorSlabOutline, FloorSlabOutlineCount):
 // Area (signed, negative for a counter-clockwise outline), CentroidX/Y and RefPoint2/3 always;

@@ -5,7 +5,7 @@
 #include "plangeom/FloorSlabMeasures.h"
 #include "plangeom/OutlineCleanup.h"
 #include "plangeom/SlabOutlineCorners.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // counter-clockwise and traced along the faces of the beams and walls that carry it.
 #include <cstdint>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // spanOnly 0 (completion of a fresh export): orients every model polygon and rebuilds every
 // outline, then measures the slabs and removes repeated outline entries. Any other value (after a

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The closed loops around the cores of wall junctions, which the wall drawing fills with the walls.
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Rebuilds HatchLoops from WallJunctionEdges (which it reorders so that the records of each
 // junction stand together): per junction the negated vertex count, then the plan points of the

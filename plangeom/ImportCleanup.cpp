@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "model/Geometry.h"
+#include "model/geometry/Geometry.h"
 #include "plangeom/BeamEdges.h"
 #include "plangeom/MembersAtNode.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 #include "plangeom/WallEdges.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Tidying of a fresh export before any face line is built: the analysis mesh leaves intermediate
 // nodes on straight slab sides and splits straight walls into several segments.
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Drops from every concrete-slab model polygon the vertices that lie on the straight line between
 // their neighbours when no beam frames in there (none, or two of one section), no wall ends there

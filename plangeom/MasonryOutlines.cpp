@@ -4,16 +4,16 @@
 #include <utility>
 #include <vector>
 
-#include "model/Geometry.h"
-#include "model/Helpers.h"
-#include "model/OffsetCorners.h"
-#include "model/PickTests.h"
-#include "model/SegmentIntersection.h"
+#include "model/geometry/Geometry.h"
+#include "model/common/Helpers.h"
+#include "model/geometry/OffsetCorners.h"
+#include "model/geometry/PickTests.h"
+#include "model/geometry/SegmentIntersection.h"
 #include "plangeom/FaceLineJoin.h"
 #include "plangeom/MembersAtNode.h"
 #include "plangeom/PlanPointIndex.h"
 #include "plangeom/SegmentGrid.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The outlines in plan of the masonry walls and lintels: two corners at each end of an element,
 // stored as plan points, with the right face running from BorderA1 to BorderB1 and the left face
 // (looking from NodeI to NodeJ) from BorderA2 to BorderB2.
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Sets the six border fields of every masonry wall, appending plan points. Where exactly one other
 // wall ends at the same node the two walls meet in a mitred corner (the end stays open, flag 0)

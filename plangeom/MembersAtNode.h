@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/Geometry.h"
-#include "model/ModelTables.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/Geometry.h"
+#include "model/tables/ModelTables.h"
+#include "model/tables/TableAccess.h"
 
 // End flags of a member at a node.
 constexpr int32_t StartsAtNode = 1;  // the member's NodeI is the node

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

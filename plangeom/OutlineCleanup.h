@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Floor slabs: an entry holding the same plan point as the next one is removed. Lists of up to
 // two entries are left as they are.

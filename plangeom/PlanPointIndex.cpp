@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "model/Helpers.h"
-#include "plangeom/TableAccess.h"
+#include "model/common/Helpers.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

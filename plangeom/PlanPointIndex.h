@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 class PlanPointIndex {
 public:

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 int32_t FindPlanNode(const Model& model, float x, float y) {
     constexpr float Tolerance = 0.0001f;

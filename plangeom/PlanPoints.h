@@ -3,7 +3,7 @@
 // lines of members that meet there refer to the same index.
 #include <cstdint>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 // Index of the first plan point within 0.0001 of (x, y) in both coordinates (strictly), or -1.
 // Earlier points win over later ones, whatever lookup is used.

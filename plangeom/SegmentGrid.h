@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 class SegmentGrid {
 public:

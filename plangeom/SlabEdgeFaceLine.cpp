@@ -3,11 +3,11 @@
 #include <cmath>
 #include <optional>
 
-#include "model/Geometry.h"
-#include "model/OffsetCorners.h"
-#include "model/SectionOutlines.h"
-#include "model/SegmentIntersection.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/Geometry.h"
+#include "model/geometry/OffsetCorners.h"
+#include "model/sections/SectionOutlines.h"
+#include "model/geometry/SegmentIntersection.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/SegmentIntersection.h"
-#include "plangeom/TableAccess.h"
+#include "model/geometry/SegmentIntersection.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 

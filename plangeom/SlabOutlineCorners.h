@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 #include "plangeom/PlanPointIndex.h"
 #include "plangeom/SlabEdgeFaceLine.h"
 

@@ -4,7 +4,7 @@
 
 #include "plangeom/MembersAtNode.h"
 #include "plangeom/PlanPointIndex.h"
-#include "plangeom/TableAccess.h"
+#include "model/tables/TableAccess.h"
 
 WallsAtNodeList CollectWallsAtNode(const Model& model, int32_t node) {
     WallsAtNodeList list;

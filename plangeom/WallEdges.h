@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 #include "plangeom/FaceLineJoin.h"
 
 // The wall segments at a node, in ascending direction away from it. The lists grow with the

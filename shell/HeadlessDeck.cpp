@@ -1,24 +1,29 @@
 #include "shell/HeadlessDeck.h"
 
-#include "model/LoadCrpFile.h"
-#include "model/SaveCrpFile.h"
+#include "model/files/SaveCrpFile.h"
 #include "plangeom/CompleteDeck.h"
 
-HeadlessDeck::HeadlessDeck(bool echoMessages) : messages(echoMessages) { UseDeckCompletion(context, measured); }
+HeadlessDeck::HeadlessDeck(bool echoMessages) : messages(echoMessages) {}
 
-bool HeadlessDeck::Load(const std::string& path) {
+bool HeadlessDeck::Load(const std::string& path) { return Load(path, SessionCompletion(*this)); }
+
+bool HeadlessDeck::Load(const std::string& path, const DeckCompletion& complete) {
     model.ClearBeforeLoad();
-    LoadCrpFile(path, slabDesign, context);
+    LoadCrpFile(path, slabDesign, *this, platform, complete);
     return shell.Document.LoadStatus == 0;
 }
 
 bool HeadlessDeck::LoadText(const std::string& path, const std::string& text) {
+    return LoadText(path, text, SessionCompletion(*this));
+}
+
+bool HeadlessDeck::LoadText(const std::string& path, const std::string& text, const DeckCompletion& complete) {
     model.ClearBeforeLoad();
-    LoadCrpText(path, text, slabDesign, context);
+    LoadCrpText(path, text, slabDesign, *this, platform, complete);
     return shell.Document.LoadStatus == 0;
 }
 
-bool HeadlessDeck::Save(const std::string& path) { return SaveCrpFile(path, context); }
+bool HeadlessDeck::Save(const std::string& path) { return SaveCrpFile(path, *this, platform); }
 
 std::string HeadlessDeck::SavedText() const {
     return FormatCrpText(model, ConstDeckOptions{shell.Options, drawing, design});

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "model/ModelDump.h"
+#include "tools/ModelDump.h"
 #include "shell/HeadlessDeck.h"
 
 namespace {

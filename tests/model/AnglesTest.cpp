@@ -1,4 +1,4 @@
-#include "model/Angles.h"
+#include "model/geometry/Angles.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "model/PolygonMeasures.h"
+#include "model/geometry/PolygonMeasures.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "model/ArchiveReader.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/ArchiveReader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/DataFileReader.h"
-#include "platform/BuiltinSectionServer.h"
+#include "model/files/DataFileReader.h"
+#include "platform/sectionserver/BuiltinSectionServer.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "model/BeamChaining.h"
+#include "model/files/BeamChaining.h"
 
 #include <gtest/gtest.h>
 

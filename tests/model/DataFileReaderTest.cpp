@@ -1,4 +1,5 @@
-#include "model/DataFileReader.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/DataFileReader.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,9 +9,9 @@
 #include <fstream>
 #include <string>
 
-#include "tests/model/ItalianNumericLocale.h"
+#include "tests/support/ItalianNumericLocale.h"
 
-#include "shell/ShellState.h"
+#include "state/ShellState.h"
 
 TEST(DataFileReader, NumbersEndAtABlankACommaOrALineEnd) {
     DataFileReader reader(" 12 -1 ,3.5,\r\n\r\n  7\r\n-0.25e1 +4 1D2 \r\n");

@@ -1,13 +1,13 @@
-#include "model/DataFileWriter.h"
+#include "model/files/DataFileWriter.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/model/ItalianNumericLocale.h"
+#include "tests/support/ItalianNumericLocale.h"
 
 #include <clocale>
 #include <string>
 
-#include "model/DataFileReader.h"
+#include "model/files/DataFileReader.h"
 
 TEST(DataFileWriter, IntegersCarryASignPlaceAndATrailingBlank) {
     const struct {

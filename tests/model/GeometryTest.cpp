@@ -1,4 +1,4 @@
-#include "model/Geometry.h"
+#include "model/geometry/Geometry.h"
 
 #include <gtest/gtest.h>
 

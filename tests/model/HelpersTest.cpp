@@ -1,14 +1,14 @@
-#include "model/Helpers.h"
+#include "model/common/Helpers.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/model/ItalianNumericLocale.h"
+#include "tests/support/ItalianNumericLocale.h"
 
 #include <clocale>
 #include <filesystem>
 #include <fstream>
 
-#include "shell/ShellState.h"
+#include "state/ShellState.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/LoadCrpFile.h"
+#include "model/files/LoadCrpFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "DeckSession.h"
-#include "model/SaveCrpFile.h"
+#include "tests/support/DeckSession.h"
+#include "model/files/SaveCrpFile.h"
 
 namespace {
 
@@ -38,11 +38,11 @@ TEST(LoadCrpFile, FreshExportIsRoundedShiftedGroupedAndNormalised) {
     DeckSession s;
     bool completedFresh = false;
     int completions = 0;
-    s.context.CompleteDeck = [&](Model&, bool fresh) {
+    const DeckCompletion complete = [&](Model&, bool fresh) {
         completedFresh = fresh;
         ++completions;
     };
-    ASSERT_TRUE(s.Load(DeckFixture("fresh-frame/TELAIO.CRP"))) << s.Messages();
+    ASSERT_TRUE(s.Load(DeckFixture("fresh-frame/TELAIO.CRP"), complete)) << s.Messages();
     const Model& m = s.model;
     EXPECT_TRUE(s.messages.Shown().empty());
     EXPECT_EQ(completions, 1);
@@ -128,8 +128,8 @@ TEST(LoadCrpFile, FreshExportIsRoundedShiftedGroupedAndNormalised) {
 TEST(LoadCrpFile, MasonryPlanKeepsNoWallAndTakesItsBordersAndOrigin) {
     DeckSession s;
     bool completedFresh = true;
-    s.context.CompleteDeck = [&](Model&, bool fresh) { completedFresh = fresh; };
-    ASSERT_TRUE(s.Load(DeckFixture("masonry/MURATURA.CRP"))) << s.Messages();
+    const DeckCompletion complete = [&](Model&, bool fresh) { completedFresh = fresh; };
+    ASSERT_TRUE(s.Load(DeckFixture("masonry/MURATURA.CRP"), complete)) << s.Messages();
     const Model& m = s.model;
     EXPECT_FALSE(completedFresh);
     EXPECT_EQ(m.Header.PlanKind, 2);
@@ -161,9 +161,9 @@ TEST(LoadCrpFile, SavedDecksReadTheDrawingDataOfTheirVersion) {
     for (int d = 1; d <= 7; ++d) {
         SCOPED_TRACE("d = " + std::to_string(d));
         DeckSession s;
-        s.context.CompleteDeck = {};  // what the file holds, before the completion adds to it
         const std::string name = "saved-d" + std::to_string(d) + "/SALVATO" + std::to_string(d) + ".CRP";
-        ASSERT_TRUE(s.Load(DeckFixture(name))) << s.Messages();
+        // What the file holds, before the completion adds to it.
+        ASSERT_TRUE(s.Load(DeckFixture(name), DeckCompletion{})) << s.Messages();
         const Model& m = s.model;
         const int fileVersion = d <= 2 ? 2 : 9;
         EXPECT_EQ(m.DrawingDataVersion, d);
@@ -263,9 +263,9 @@ TEST(LoadCrpFile, EachFailureStopsTheLoadWithItsMessage) {
         SCOPED_TRACE(c.file);
         DeckSession s;
         bool completed = false;
-        s.context.CompleteDeck = [&](Model&, bool) { completed = true; };
+        const DeckCompletion complete = [&](Model&, bool) { completed = true; };
         const std::string path = DeckFixture(c.file);
-        EXPECT_FALSE(s.Load(path));
+        EXPECT_FALSE(s.Load(path, complete));
         EXPECT_EQ(s.shell.Document.LoadStatus, -1);
         EXPECT_FALSE(completed);
         ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();

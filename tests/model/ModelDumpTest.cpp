@@ -1,4 +1,4 @@
-#include "model/ModelDump.h"
+#include "tools/ModelDump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
-#include "model/ModelSections.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/ModelSections.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/model/ItalianNumericLocale.h"
+#include "tests/support/ItalianNumericLocale.h"
 
 #include <clocale>
 #include <string>

@@ -1,4 +1,4 @@
-#include "model/ModelTables.h"
+#include "model/tables/ModelTables.h"
 
 #include <gtest/gtest.h>
 

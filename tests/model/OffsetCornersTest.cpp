@@ -1,4 +1,4 @@
-#include "model/OffsetCorners.h"
+#include "model/geometry/OffsetCorners.h"
 
 #include <gtest/gtest.h>
 

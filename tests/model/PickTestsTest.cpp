@@ -1,4 +1,4 @@
-#include "model/PickTests.h"
+#include "model/geometry/PickTests.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
-#include "model/SaveCrpFile.h"
+#include "model/files/WholeFiles.h"
+#include "model/files/SaveCrpFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "DeckSession.h"
+#include "tests/support/DeckSession.h"
 
 namespace fs = std::filesystem;
 

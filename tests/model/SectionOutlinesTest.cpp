@@ -1,4 +1,4 @@
-#include "model/SectionOutlines.h"
+#include "model/sections/SectionOutlines.h"
 
 #include <gtest/gtest.h>
 

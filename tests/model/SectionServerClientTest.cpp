@@ -1,8 +1,8 @@
-#include "model/SectionServerClient.h"
+#include "model/sections/SectionServerClient.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/BuiltinSectionServer.h"
+#include "platform/sectionserver/BuiltinSectionServer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "model/SectionTexts.h"
+#include "model/sections/SectionTexts.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/ShellState.h"
+#include "state/ShellState.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/SegmentIntersection.h"
+#include "model/geometry/SegmentIntersection.h"
 
 #include <gtest/gtest.h>
 

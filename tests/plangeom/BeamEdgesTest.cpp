@@ -5,9 +5,9 @@
 #include <cmath>
 #include <set>
 
-#include "model/SectionOutlines.h"
-#include "tests/plangeom/DeckBuilder.h"
-#include "tests/plangeom/PlanSvg.h"
+#include "model/sections/SectionOutlines.h"
+#include "tests/support/DeckBuilder.h"
+#include "tests/support/PlanSvg.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Helpers.h"
-#include "tests/model/DeckSession.h"
+#include "model/common/Helpers.h"
+#include "tests/support/DeckSession.h"
 
 namespace {
 
@@ -81,9 +81,8 @@ TEST(CompleteDeck, AFreshMasonryPlanStartsWithItsWallCornersAndGetsAutomaticDime
 // again, and the design reference points 2 and 3, which the file does not hold, stay 0.
 TEST(CompleteDeck, ASavedDeckRebuildsOnlyTheInnerConcreteSlabOutlines) {
     DeckSession completed, asRead;
-    asRead.context.CompleteDeck = {};
     ASSERT_TRUE(completed.Load(DeckFixture("saved-d7/SALVATO7.CRP"))) << completed.Messages();
-    ASSERT_TRUE(asRead.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    ASSERT_TRUE(asRead.Load(DeckFixture("saved-d7/SALVATO7.CRP"), DeckCompletion{}));
     const Model& c = completed.model;
     Model expected = asRead.model;
     ASSERT_GE(c.PlanNodeCount, expected.PlanNodeCount);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "plangeom/OutlineCleanup.h"
-#include "tests/plangeom/TwoBayFrame.h"
+#include "tests/support/TwoBayFrame.h"
 
 namespace {
 

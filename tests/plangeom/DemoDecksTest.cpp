@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "tests/model/DeckSession.h"
-#include "tests/plangeom/PlanSvg.h"
+#include "tests/support/DeckSession.h"
+#include "tests/support/PlanSvg.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "plangeom/HatchLoops.h"
 #include "plangeom/ImportCleanup.h"
 #include "plangeom/WallEdges.h"
-#include "tests/plangeom/DeckBuilder.h"
-#include "tests/plangeom/PlanSvg.h"
+#include "tests/support/DeckBuilder.h"
+#include "tests/support/PlanSvg.h"
 
 namespace {
 

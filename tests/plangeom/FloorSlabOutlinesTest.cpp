@@ -10,7 +10,7 @@
 #include "plangeom/OutlineCleanup.h"
 #include "plangeom/SlabEdgeFaceLine.h"
 #include "plangeom/SlabOutlineCorners.h"
-#include "tests/plangeom/TwoBayFrame.h"
+#include "tests/support/TwoBayFrame.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "plangeom/WallEdges.h"
-#include "tests/plangeom/DeckBuilder.h"
-#include "tests/plangeom/PlanSvg.h"
+#include "tests/support/DeckBuilder.h"
+#include "tests/support/PlanSvg.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "tests/plangeom/DeckBuilder.h"
+#include "tests/support/DeckBuilder.h"
 
 namespace {
 

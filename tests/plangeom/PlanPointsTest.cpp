@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/plangeom/DeckBuilder.h"
+#include "tests/support/DeckBuilder.h"
 
 namespace {
 

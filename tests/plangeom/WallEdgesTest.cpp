@@ -6,8 +6,8 @@
 #include <set>
 
 #include "plangeom/HatchLoops.h"
-#include "tests/plangeom/DeckBuilder.h"
-#include "tests/plangeom/PlanSvg.h"
+#include "tests/support/DeckBuilder.h"
+#include "tests/support/PlanSvg.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "platform/BuiltinSectionServer.h"
+#include "platform/sectionserver/BuiltinSectionServer.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "platform/SteelProfiles.h"
+#include "platform/sectionserver/SteelProfiles.h"
 
 namespace {
 

@@ -1,0 +1,126 @@
+#include "model/common/Helpers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "model/common/ModelMessages.h"
+#include "model/common/NumberScan.h"
+
+namespace {
+
+// Rounds a plain decimal text ("-12.3456", no exponent) to `decimals` digits, halves away from zero.
+std::string RoundDecimalText(std::string text, int decimals) {
+    bool negative = !text.empty() && text[0] == '-';
+    if (negative) text.erase(0, 1);
+    std::string intPart = text, fracPart;
+    if (auto dot = text.find('.'); dot != std::string::npos) {
+        intPart = text.substr(0, dot);
+        fracPart = text.substr(dot + 1);
+    }
+    if (intPart.empty()) intPart = "0";
+    int keep = decimals > 0 ? decimals : 0;
+    bool roundUp = static_cast<int>(fracPart.size()) > keep && fracPart[keep] >= '5';
+    fracPart.resize(keep, '0');
+    std::string digits = intPart + fracPart;
+    if (roundUp) {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) ++digits[i];
+        else digits.insert(digits.begin(), '1');
+    }
+    std::string result = digits.substr(0, digits.size() - keep);
+    if (keep > 0) result += "." + digits.substr(digits.size() - keep);
+    bool allZero = result.find_first_not_of("0.") == std::string::npos;
+    return (negative && !allZero ? "-" : "") + result;
+}
+
+template <class T>
+std::string ShortestFixedText(T value) {
+    char buffer[128];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc()) return "0";
+    return std::string(buffer, end);
+}
+
+}  // namespace
+
+std::string FormatNum(double value, int32_t decimals) {
+    if (!std::isfinite(value)) return "0";
+    return RoundDecimalText(ShortestFixedText(value), decimals);
+}
+
+std::string FormatNum(float value, int32_t decimals) {
+    if (!std::isfinite(value)) return "0";
+    return RoundDecimalText(ShortestFixedText(value), decimals);
+}
+
+std::string FormatNum(int value, int32_t decimals) {
+    return RoundDecimalText(std::to_string(value), decimals);
+}
+
+std::string FormatInt6(int32_t n) {
+    std::string text = std::to_string(n);
+    if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+    return text;
+}
+
+double RoundHalfEven(double value, int decimals) {
+    double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;  // default rounding mode: to nearest, ties to even
+}
+
+std::string FormatRounded(float x, int16_t n) {
+    float rounded = static_cast<float>(RoundHalfEven(x, n));
+    if (!std::isfinite(rounded)) return "0";
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::general, 7);
+    std::string text = ec == std::errc() ? std::string(buffer, end) : "0";
+    if (text.find('e') == std::string::npos && text.find('.') != std::string::npos) {
+        while (!text.empty() && text.back() == '0') text.pop_back();
+        if (!text.empty() && text.back() == '.') text.pop_back();
+    }
+    if (text == "-0") text = "0";
+    if (text.rfind("0.", 0) == 0) text.erase(0, 1);
+    else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
+    return text;
+}
+
+std::string CommaToDot(const std::string& s) {
+    std::string result = s;
+    if (auto comma = result.find(','); comma != std::string::npos) result[comma] = '.';
+    return result;
+}
+
+float TextToSingle(const std::string& s) {
+    const double value = LeadingNumberValue(CommaToDot(s));
+    if (std::fabs(value) > 3.4e38) return 0.0f;
+    return static_cast<float>(value);
+}
+
+float RoundToFive(float x) {
+    float y = static_cast<float>(RoundHalfEven(x, 2) / 10.0);
+    double q = std::floor(y);
+    float hundredY = 100.0f * y;
+    double k = std::nearbyint(static_cast<double>(hundredY) - 100.0 * q);
+    double step = k <= 25 ? 0.0 : (k <= 75 ? 0.5 : 1.0);
+    return static_cast<float>((q + step) * 10.0);
+}
+
+std::string GetWarningTitle(const LanguageFlags& languages) {
+    return UiText(ModelMessages::WarningTitle, languages);
+}
+
+bool FileExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string& StripQuotes(std::string& s) {
+    if (!s.empty() && s.front() == '"') s.erase(0, 1);
+    if (!s.empty() && s.find('"') == s.size() - 1) s.pop_back();
+    return s;
+}

@@ -1,0 +1,64 @@
+#include "model/files/SaveCrpFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "model/files/DataFileWriter.h"
+#include "model/common/Helpers.h"
+#include "model/files/ModelSections.h"
+#include "model/files/WholeFiles.h"
+#include "model/common/ModelMessages.h"
+
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr fs::perms AnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+bool AskOverwriteReadOnly(const LanguageFlags& languages, Platform& platform) {
+    return platform.messages.Show(GetWarningTitle(languages), UiText(ModelMessages::OverwriteReadOnly, languages),
+                                  MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+}
+
+void ShowSaveFailed(const std::string& path, const std::string& reason, const LanguageFlags& languages,
+                    Platform& platform) {
+    platform.messages.Show(GetWarningTitle(languages), UiText(ModelMessages::SaveFailed, languages, {path, reason}),
+                           MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+}  // namespace
+
+std::string FormatCrpText(const Model& model, const ConstDeckOptions& options, int32_t fileVersion,
+                          int32_t drawingDataVersion) {
+    DataFileWriter writer;
+    WriteModelSections(writer, model, fileVersion, drawingDataVersion);
+    if (drawingDataVersion != 0) WriteDrawingDataSections(writer, model, options, drawingDataVersion, fileVersion);
+    return writer.TakeOutput();
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return !ec && fs::is_regular_file(status) && (status.permissions() & AnyWrite) == fs::perms::none;
+}
+
+bool SaveCrpFile(const std::string& path, Session& session, Platform& platform) {
+    session.shell.CanvasPointer = PointerCrosshair;
+
+    if (FileExists(path) && IsReadOnlyFile(path)) {
+        if (!AskOverwriteReadOnly(session.shell.Languages, platform)) return false;
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+
+    const std::string text =
+        FormatCrpText(session.model, ConstDeckOptions{session.shell.Options, session.drawing, session.design});
+
+    std::string reason;
+    if (!ReplaceWholeFile(path, text, reason)) {
+        ShowSaveFailed(path, reason, session.shell.Languages, platform);
+        return false;
+    }
+    return true;
+}

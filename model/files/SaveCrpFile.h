@@ -1,0 +1,30 @@
+#pragma once
+// Saving a deck: the model sections of file version 9 followed by the drawing data of version 7,
+// so that a load brings the deck back as it is, derived plan geometry included.
+//
+// The previous file is never destroyed: the text goes to a temporary file beside it, which
+// replaces the old file only once it has been written whole. A read-only file is overwritten
+// only after the user has answered Yes.
+#include <cstdint>
+#include <string>
+
+#include "model/Session.h"
+#include "platform/Platform.h"
+#include "model/files/DrawingDataSections.h"
+
+// The file version this program writes.
+constexpr int32_t CurrentFileVersion = 9;
+
+// The whole data file of `model` as written for the given versions (the save writes the current
+// ones; older ones serve to build decks of earlier program versions).
+std::string FormatCrpText(const Model& model, const ConstDeckOptions& options,
+                          int32_t fileVersion = CurrentFileVersion,
+                          int32_t drawingDataVersion = CurrentDrawingDataVersion);
+
+// True when no one may write the file: the read-only attribute of this platform.
+bool IsReadOnlyFile(const std::string& path);
+
+// Writes the deck of `session` to `path`. Returns true when the file was written; false when the
+// user declined to overwrite a read-only file or the file could not be written (a message has
+// then said so, and the previous file is as it was). Changes nothing in the model.
+bool SaveCrpFile(const std::string& path, Session& session, Platform& platform);

@@ -1,0 +1,94 @@
+#include "model/files/WholeFiles.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes `text` to `path` and, when durable, makes sure it reached the disk; the reason of a failure in `reason`.
+bool WriteFileBytes(const std::string& path, const std::string& text, bool durable, std::string& reason) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+#if defined(__unix__) || defined(__APPLE__)
+    ok = ok && (!durable || ::fsync(::fileno(file)) == 0);
+#endif
+    if (!ok) reason = std::strerror(errno);
+    if (std::fclose(file) != 0 && ok) {
+        reason = std::strerror(errno);
+        ok = false;
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    // Far beyond any deck (a million elements stay under 100 MB); a larger file, or a device that
+    // never ends, is refused rather than read until memory runs out.
+    constexpr std::uintmax_t MaxFileBytes = std::uintmax_t{1} << 30;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    try {
+        // A file is read in one piece at its size: a saved deck runs to megabytes, which a growing
+        // string stream would copy several times over. Anything else (no regular file) in chunks.
+        std::error_code error;
+        const std::uintmax_t size =
+            fs::is_regular_file(path, error) ? fs::file_size(path, error) : 0;
+        if (!error && size > MaxFileBytes) return false;
+        if (size > 0 && !error) {
+            text.assign(static_cast<size_t>(size), '\0');
+            in.read(text.data(), static_cast<std::streamsize>(size));
+            text.resize(static_cast<size_t>(in.gcount()));
+            return !in.bad();
+        }
+        text.clear();
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            text.append(chunk, static_cast<size_t>(in.gcount()));
+            if (text.size() > MaxFileBytes) return false;
+        }
+        return !in.bad();
+    } catch (const std::bad_alloc&) {
+        text.clear();
+        return false;
+    }
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+    std::string reason;
+    return WriteFileBytes(path, text, false, reason);
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+    const std::string temporary = path + ".~tmp";
+    if (!WriteFileBytes(temporary, text, true, reason)) {
+        std::error_code ignored;
+        if (!fs::is_directory(temporary, ignored)) fs::remove(temporary, ignored);
+        return false;
+    }
+    std::error_code ec;
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        reason = ec.message();
+        return false;
+    }
+    return true;
+}

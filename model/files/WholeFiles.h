@@ -1,0 +1,15 @@
+#pragma once
+// Reading and writing files in one piece: every file the program reads or writes goes through here.
+#include <string>
+
+// Reads a whole file into `text`; false when it cannot be opened or read, or is larger than any
+// deck could be.
+bool ReadWholeFile(const std::string& path, std::string& text);
+
+// Writes `text` to `path` byte for byte; false when the file cannot be written.
+bool WriteWholeFile(const std::string& path, const std::string& text);
+
+// Replaces `path` by a file holding `text`, never leaving a half-written file in its place: the
+// text goes to a temporary file beside it, reaches the disk, and only then takes the old file's
+// name. False, with the reason in `reason`, when anything failed; the old file is then untouched.
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason);

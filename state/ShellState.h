@@ -1,0 +1,32 @@
+#pragma once
+// The application shell's state that the other subsystems read or write.
+#include <cstdint>
+#include <string>
+
+#include "state/Languages.h"
+
+struct DocumentState {
+    std::string CurrentFile = "Anonimo";
+    std::string DataFolder;
+    int32_t LoadStatus = 0;       // 0 after a good load, -1 after a failed or refused one
+    int32_t SlabDesignState = 0;  // 0 no document, 1 loaded without floor-slab design, 2 design present
+};
+
+// Options kept in the settings file; some of them also travel in the data-file tail.
+struct ShellOptions {
+    int32_t JoistTypeLabels = 0;      // not 0: Italian joist labels carry the section number
+    int32_t DimensionUnitMetres = 0;  // 1: dimension texts in metres
+    int32_t SpareOption3 = 1;
+    int32_t OptimalTextSize = 1;      // screen texts sized for 1:50
+    int32_t LateralCover = 2;         // cm
+};
+
+// Mouse-pointer shapes of the canvas.
+enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11 };
+
+struct ShellState {
+    LanguageFlags Languages;
+    DocumentState Document;
+    ShellOptions Options;
+    int32_t CanvasPointer = PointerCrosshair;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// A headless deck for the load and save tests, with a dump and the messages as text.
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "model/files/WholeFiles.h"
+#include "model/files/DataFileReader.h"
+#include "tools/ModelDump.h"
+#include "shell/HeadlessDeck.h"
+
+struct DeckSession : HeadlessDeck {
+    DeckSession() { slabDesign = -2; }
+
+    std::string Dump() const { return DumpModel(model) + DumpDeckOptions(shell.Options, drawing, design); }
+    std::string Messages() const {
+        std::string all;
+        for (const ShownMessage& m : messages.Shown()) all += m.Title + " | " + m.Text + "\n";
+        return all;
+    }
+};
+
+inline std::string DeckFixture(const std::string& relative) { return std::string(DRAVO_FIXTURES) + "/decks/" + relative; }
+
+inline std::string FileText(const std::string& path) {
+    std::string text;
+    ReadWholeFile(path, text);
+    return text;
+}
+
+// A folder of its own for one test, removed with everything in it at the end.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name)
+        : path_(std::filesystem::temp_directory_path() / ("dravo-" + name + "-" + std::to_string(::getpid()))) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // Puts a copy of a fixture folder's archive here.
+    void CopyArchiveFrom(const std::string& fixtureFolder) const {
+        std::filesystem::copy_file(DeckFixture(fixtureFolder + "/ARCHIMPA.AI0"), path_ / "ARCHIMPA.AI0",
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+
+private:
+    std::filesystem::path path_;
+};
