@@ -5,6 +5,7 @@
 #include "model/tables/ModelTables.h"
 #include "state/DesignOptions.h"
 #include "state/DrawingState.h"
+#include "state/DxfOptions.h"
 #include "state/MeasuredPoints.h"
 #include "state/ShellState.h"
 
@@ -13,5 +14,6 @@ struct Session {
     ShellState shell;
     DrawingState drawing;
     DesignOptions design;
+    DxfOptions dxf;
     MeasuredPoints measured;
 };

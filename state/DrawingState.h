@@ -1,10 +1,15 @@
 #pragma once
-// The drawing state: layer switches, view window and the output selector in force.
+// The drawing state: the layer table with its switches and colours, the screen palette, the display
+// options, the view window and the switches of the drawing pass in force.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 constexpr int LayerCount = 25;
 constexpr int DimOsnapLayerCount = 9;
+// Row 24 is the pillar outlines' second layer, derived from row 2.
+constexpr int PillarTopLayer = 24;
 
 struct ViewWindow {
     float ViewXMin = 0, ViewXMax = 0, ViewYMin = 0, ViewYMax = 0;
@@ -21,10 +26,43 @@ inline std::array<int32_t, LayerCount> DefaultLayerScreenOn() {
     return on;
 }
 
+// Colours are packed as R + 256·G + 65536·B.
+struct ScreenPalette {
+    int32_t PaletteInk = 0, PaletteBlue = 0, PaletteGreen = 0, PaletteCyan = 0;
+    int32_t PaletteRed = 0, PaletteMagenta = 0, PaletteYellow = 0, PaletteGrey = 0;
+};
+
+// Screen fill of each element kind: 0 solid, 1 hatch, 2 outline only.
+struct DisplayOptions {
+    int32_t WallDisplayMode = 0;
+    int32_t FloorSlabDisplayMode = 1;
+    int32_t ConcreteSlabDisplayMode = 0;
+    int32_t PillarDisplayMode = 0;
+};
+
+// What one drawing pass collects for the section lists at its end, indexed by section number - 1.
+struct LegendBookkeeping {
+    std::vector<std::string> PillarListBySection;
+    std::vector<int32_t> BeamSectionUsed;
+};
+
 struct DrawingState {
+    // The layer table, rows 0 to 24.
+    std::array<std::string, LayerCount> LayerNames{};
+    std::array<int32_t, LayerCount> LayerAci{};
+    std::array<int32_t, LayerCount> LayerDxfOn{};
+    std::array<int32_t, LayerCount> LayerScreenColours{};
     std::array<int32_t, LayerCount> LayerScreenOn = DefaultLayerScreenOn();
     std::array<int32_t, DimOsnapLayerCount> DimOsnapOn{1, 1, 1, 1, 1, 1, 1, 1, 1};
+    ScreenPalette Palette;
+    int32_t WhiteBackground = 0;
+    int32_t CanvasBackColour = 0;
+    DisplayOptions Display;
+
     ViewWindow View;
+    // The drawing pass in force: its layer switches (entries 0 to 23 set by each pass), its scale.
+    std::array<int32_t, LayerCount> LayerOn{};
     int32_t toDxf = 0;      // 0 draws on the canvas, 1 writes DXF
     bool ScaleIs50 = false;
+    LegendBookkeeping Legend;
 };

@@ -16,9 +16,12 @@ struct DocumentState {
 struct ShellOptions {
     int32_t JoistTypeLabels = 0;      // not 0: Italian joist labels carry the section number
     int32_t DimensionUnitMetres = 0;  // 1: dimension texts in metres
+    int32_t SpareOption1 = 0;         // kept in the settings file only
+    int32_t SpareOption2 = 1;         // kept in the settings file only
     int32_t SpareOption3 = 1;
     int32_t OptimalTextSize = 1;      // screen texts sized for 1:50
     int32_t LateralCover = 2;         // cm
+    int32_t OsnapEnabled = 0;         // object snap of the vertex panel's clicks
 };
 
 // Mouse-pointer shapes of the canvas.

@@ -1,0 +1,31 @@
+#pragma once
+// The entity writers the drawing primitives hand their output to on a DXF pass: LINE, CIRCLE and
+// TEXT records, in the dialect of the export, appended to the entity spool. Coordinates are DXF
+// units (already through WorldToDxfX / WorldToDxfY); numbers never depend on the process locale.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "dxf/writers/DxfWriterState.h"
+#include "state/DxfOptions.h"
+
+struct DxfPoint {
+    float X = 0, Y = 0;
+};
+
+// Model cm to DXF units: (v + offset) × DxfScaleFactor.
+float WorldToDxfX(const DxfOptions& options, float x);
+float WorldToDxfY(const DxfOptions& options, float y);
+
+// style: 1 "DASHED", 2 "Continuous", 3 "DASHED2" give the entity a linetype; other values none.
+void WriteDxfLine(DxfWriterState& state, const DxfOptions& options, float x1, float y1, float x2, float y2,
+                  const std::string& layerName, int32_t style);
+void WriteDxfCircle(DxfWriterState& state, const DxfOptions& options, float x, float y, float r,
+                    const std::string& layerName, int32_t style);
+// hAlign 0 left, 1 centre, 2 right; vAlign 1 bottom, 2 middle, 3 top; rotation in degrees.
+void WriteDxfText(DxfWriterState& state, const DxfOptions& options, const std::string& layerName,
+                  const std::string& text, float x, float y, float height, float rotation, int32_t hAlign,
+                  int32_t vAlign);
+// One LINE (style 0) per consecutive pair of points, and the closing one when closed is non-zero.
+void WriteDxfPolyline(DxfWriterState& state, const DxfOptions& options, const std::string& layerName,
+                      int32_t closed, std::span<const DxfPoint> points);
