@@ -78,11 +78,14 @@ std::optional<SlabEdgeFace> BeamFace(const Model& model, const SlabFaceRules& ru
         if (!IsNodeIndex(model, beam.NodeI) || !IsNodeIndex(model, beam.NodeJ)) continue;
         auto part = Overlap(s, e, NodePoint(model, beam.NodeI), NodePoint(model, beam.NodeJ));
         if (!part) continue;
-        // Beams are matched on their plain nodes, then shifted by their end offsets.
-        if (!rules.BeamOffsetsBeforeDirection) OrientLikeEdge(*part, s, e);
+        // Beams are matched on their plain nodes, then shifted by their end offsets: the offset of
+        // end I goes to R1 and that of end J to R2 before the two are put in the edge's direction,
+        // which either the plain common part or the shifted one tells.
+        bool against = RunsAgainst(s, e, part->R1, part->R2);
         part->R1 = Shifted(part->R1, beam.OffsetXI, beam.OffsetYI);
         part->R2 = Shifted(part->R2, beam.OffsetXJ, beam.OffsetYJ);
-        if (rules.BeamOffsetsBeforeDirection) OrientLikeEdge(*part, s, e);
+        if (rules.BeamOffsetsBeforeDirection) against = RunsAgainst(s, e, part->R1, part->R2);
+        if (against) std::swap(part->R1, part->R2);
         const SectionEdgeOffsets o =
             ComputeSectionEdgeOffsets(model.Catalogue, beam.SectionNumber - 1, beam.SectionAngle);
         SlabEdgeFace face = MovedLeft(*part, rules.OuterFaces ? -Finite(o.A1) : Finite(o.B1));

@@ -9,8 +9,9 @@
 #include "plangeom/SegmentGrid.h"
 
 struct SlabFaceRules {
-    // Beam end offsets are added before the direction of the common part is compared with the
-    // edge's (concrete slabs) rather than after (floor slabs).
+    // The direction of a beam's common part with the edge is compared with the edge's after the
+    // beam's end offsets have moved it (concrete slabs) or before (floor slabs). Either way the
+    // offsets are added to the common part's ends before these are put in the edge's direction.
     bool BeamOffsetsBeforeDirection = false;
     // Walls are matched on their axis with the end offsets (floor slabs) or on their plain nodes.
     bool WallMatchedWithOffsets = true;

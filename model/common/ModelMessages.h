@@ -44,9 +44,15 @@ inline constexpr const char* OlderArchive =
     "Per informazioni rivolgersi all'assistenza tecnica Orvane.";
 inline constexpr Bilingual ArchiveCannotBeRead{"Impossibile leggere l'archivio delle sezioni:\n%1\n%2",
                                                "The section archive cannot be read:\n%1\n%2"};
-inline constexpr Bilingual ServerUnknownProfile{
-    "il server delle sezioni non conosce il profilo della sezione %1 (codice %2, numero %3)",
-    "the section server does not know the profile of section %1 (code %2, number %3)"};
+// Sections whose catalogue profile the section server does not know: one box after the load,
+// one line per section.
+inline constexpr Bilingual UnknownProfiles{
+    "Il server delle sezioni non conosce il profilo di queste sezioni dell'archivio, "
+    "caricate senza nome e con un ingombro di 1 x 1 cm:\n%1",
+    "The section server does not know the profile of these archive sections, "
+    "loaded without a name and with a 1 x 1 cm outline:\n%1"};
+inline constexpr Bilingual UnknownProfileLine{"sezione %1 (codice %2, numero %3)", "section %1 (code %2, number %3)"};
+inline constexpr Bilingual MoreUnknownProfiles{"e altre %1", "and %1 more"};
 inline constexpr Bilingual ServerNotAnswering{"il server delle sezioni non risponde (sezione %1)",
                                               "the section server does not answer (section %1)"};
 inline constexpr Bilingual ArchiveVersionSection{"VERSIONE", "VERSION"};

@@ -41,18 +41,12 @@ void ShowArchiveError(const std::string& path, const std::string& detail, const 
                   MsgIcon::Exclamation);
 }
 
-std::string DescribeServerFailure(ServerCallResult result, int32_t section, int32_t code,
-                                  int32_t number, const ShellState& shell) {
-    const std::string s = std::to_string(section);
-    if (result == ServerCallResult::UnknownProfile)
-        return UiText(ModelMessages::ServerUnknownProfile, shell.Languages,
-                      {s, std::to_string(code), std::to_string(number)});
-    return UiText(ModelMessages::ServerNotAnswering, shell.Languages, {s});
-}
+// A warning lists this many sections at the most, then says how many more there are.
+constexpr size_t ListedUnknownProfiles = 20;
 
 struct ServerFailure {
     ServerCallResult Result = ServerCallResult::Answered;
-    int32_t Section = 0, Code = 0, Number = 0;
+    int32_t Section = 0;
 };
 
 class ArchiveParser {
@@ -66,6 +60,7 @@ public:
         return ReadSections() && ReadSlabTypes() && ReadFootings(version) && ReadTailTables();
     }
     const ServerFailure& ServerFailed() const { return serverFailure_; }
+    std::vector<UnknownProfileSection>& UnknownProfiles() { return unknown_; }
 
 private:
     bool ReadSections() {
@@ -101,8 +96,10 @@ private:
         int32_t code = catalogue_.SectionShape[s];
         int32_t id = RoundToInt32(catalogue_.SectionParams[s][0]);
         ServerRegistration r = RegisterServerSection(catalogue_, server_, sectionClass, code, id);
-        if (r.Result != ServerCallResult::Answered) {
-            serverFailure_ = {r.Result, s + 1, code, id};
+        if (r.Result == ServerCallResult::UnknownProfile) {
+            unknown_.push_back({s + 1, code, id});
+        } else if (r.Result != ServerCallResult::Answered) {
+            serverFailure_ = {r.Result, s + 1};
             return false;
         }
         catalogue_.SectionParams[s][2] = static_cast<float>(r.Index);
@@ -215,19 +212,21 @@ private:
     SectionPropertiesServer& server_;
     const LanguageFlags& languages_;
     ServerFailure serverFailure_;
+    std::vector<UnknownProfileSection> unknown_;
 };
 
 }  // namespace
 
-void ReadSectionArchive(const std::string& path, SectionCatalogue& catalogue, ShellState& shell,
-                        MessageBoxes& messages, SectionPropertiesServer& server) {
+std::vector<UnknownProfileSection> ReadSectionArchive(const std::string& path, SectionCatalogue& catalogue,
+                                                      ShellState& shell, MessageBoxes& messages,
+                                                      SectionPropertiesServer& server) {
     shell.Document.LoadStatus = 0;
     catalogue.ServerSectionCount = 0;
     std::string text;
     if (!ReadWholeFile(path, text)) {
         ShowArchiveError(path, UiText(ModelMessages::FileCannotBeOpened, shell.Languages), shell, messages);
         shell.Document.LoadStatus = -1;
-        return;
+        return {};
     }
     DataFileReader in(std::move(text));
     in.SetSection(UiText(ModelMessages::ArchiveVersionSection, shell.Languages));
@@ -235,29 +234,46 @@ void ReadSectionArchive(const std::string& path, SectionCatalogue& catalogue, Sh
     if (!in.ReadVersionLine(version)) {
         ShowArchiveError(path, DescribeReadError(in.Error(), shell.Languages), shell, messages);
         shell.Document.LoadStatus = -1;
-        return;
+        return {};
     }
     if (version.HasVersion && version.Version > NewestArchiveVersion) {
         ShowNewerVersion(shell, messages);
         shell.Document.LoadStatus = -1;
-        return;
+        return {};
     }
     if (version.HasVersion && version.Version < OldestArchiveVersion) {
         ShowOlderVersion(shell, messages);
         shell.Document.LoadStatus = -1;
-        return;
+        return {};
     }
 
     ArchiveParser parser(in, catalogue, server, shell.Languages);
-    if (parser.Read(version.Version)) return;
+    if (parser.Read(version.Version)) return std::move(parser.UnknownProfiles());
     const ServerFailure& failure = parser.ServerFailed();
     ShowArchiveError(path,
                      failure.Result != ServerCallResult::Answered
-                         ? DescribeServerFailure(failure.Result, failure.Section, failure.Code, failure.Number,
-                                                 shell)
+                         ? UiText(ModelMessages::ServerNotAnswering, shell.Languages, {std::to_string(failure.Section)})
                          : DescribeReadError(in.Error(), shell.Languages),
                      shell, messages);
     shell.Document.LoadStatus = -1;
+    return {};
+}
+
+void ShowUnknownProfiles(const std::vector<UnknownProfileSection>& sections, const LanguageFlags& languages,
+                         MessageBoxes& messages) {
+    if (sections.empty()) return;
+    std::string list;
+    for (size_t i = 0; i < sections.size() && i < ListedUnknownProfiles; ++i) {
+        const UnknownProfileSection& s = sections[i];
+        if (!list.empty()) list += '\n';
+        list += UiText(ModelMessages::UnknownProfileLine, languages,
+                       {std::to_string(s.Section), std::to_string(s.Code), std::to_string(s.Number)});
+    }
+    if (sections.size() > ListedUnknownProfiles)
+        list += '\n' + UiText(ModelMessages::MoreUnknownProfiles, languages,
+                              {std::to_string(sections.size() - ListedUnknownProfiles)});
+    messages.Show(GetWarningTitle(languages), UiText(ModelMessages::UnknownProfiles, languages, {list}),
+                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool IsDesignableFloorSlab(const Model& model, int32_t slab) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "model/files/ArchiveReader.h"
 #include "model/files/BeamChaining.h"
@@ -153,14 +154,16 @@ void NormaliseFloorSlabs(Model& model, float shiftX, float shiftY, int32_t& slab
 }
 
 // True when the archive beside the data file was read; otherwise its message has been shown.
-bool ReadArchiveBeside(const std::string& path, Session& session, Platform& platform) {
+// unknown: the sections whose profile the section server does not know.
+bool ReadArchiveBeside(const std::string& path, Session& session, Platform& platform,
+                       std::vector<UnknownProfileSection>& unknown) {
     const std::string archive = DataFolderOf(path) + ArchiveFileName;
     if (!FileExists(archive)) {
         platform.messages.Show(GetWarningTitle(session.shell.Languages), ModelMessages::ArchiveNotFound,
                               MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    ReadSectionArchive(archive, session.model.Catalogue, session.shell, platform.messages, platform.server);
+    unknown = ReadSectionArchive(archive, session.model.Catalogue, session.shell, platform.messages, platform.server);
     return session.shell.Document.LoadStatus != -1;
 }
 
@@ -225,7 +228,8 @@ void LoadDeck(const std::string& path, const std::string* dataText, int32_t& sla
               Platform& platform, const DeckCompletion& complete) {
     slabDesign = -1;
     session.shell.Document.LoadStatus = 0;
-    if (!ReadArchiveBeside(path, session, platform)) {
+    std::vector<UnknownProfileSection> unknownProfiles;
+    if (!ReadArchiveBeside(path, session, platform, unknownProfiles)) {
         session.shell.Document.LoadStatus = -1;
         return;
     }
@@ -243,6 +247,8 @@ void LoadDeck(const std::string& path, const std::string* dataText, int32_t& sla
         return;
     }
     if (complete) complete(session.model, session.model.DrawingDataVersion == 0);
+    // Told once the deck is open, in one box, rather than one box per section while it loads.
+    ShowUnknownProfiles(unknownProfiles, session.shell.Languages, platform.messages);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 //
 // On return shell.Document.LoadStatus is 0 after a complete load and -1 after a failed one; every
 // failure has shown one message box that says what was wrong. A failed load leaves in the tables
-// what was read so far.
+// what was read so far. Catalogue profiles that the section server does not know fail nothing:
+// after a complete load one warning lists their sections.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -69,12 +69,18 @@ ServerRegistration RegisterServerSection(SectionCatalogue& catalogue,
     ServerRegistration registration;
     int32_t idA = 0, idB = 0;
     registration.Result = RequestNewSectionId(server, code, id, idA, idB);
-    if (registration.Result != ServerCallResult::Answered) return registration;
+    if (registration.Result != ServerCallResult::Answered && registration.Result != ServerCallResult::UnknownProfile)
+        return registration;
 
-    ServerFetch fetch = kind == CatalogueProfile ? FetchServerSectionData(server, idA, idB)
-                                                 : FetchServerCompositeData(server, code, idB);
-    registration.Result = fetch.Result;
-    if (fetch.Result != ServerCallResult::Answered) return registration;
+    // A profile the catalogue lacks keeps its section's place like one whose data were refused.
+    ServerFetch fetch;
+    if (registration.Result == ServerCallResult::UnknownProfile) fetch.Section = RefusedProfile();
+    else if (kind == CatalogueProfile) fetch = FetchServerSectionData(server, idA, idB);
+    else fetch = FetchServerCompositeData(server, code, idB);
+    if (fetch.Result != ServerCallResult::Answered) {
+        registration.Result = fetch.Result;
+        return registration;
+    }
 
     if (catalogue.ServerSectionCount < 0) catalogue.ServerSectionCount = 0;
     registration.Index = catalogue.ServerSectionCount;

@@ -14,6 +14,7 @@ struct ServerFetch {
 };
 
 struct ServerRegistration {
+    // UnknownProfile: the server does not know the profile, which got the record of a refused one.
     ServerCallResult Result = ServerCallResult::Answered;
     int32_t Index = -1;  // index of the new ServerSections record; -1 when none was added
 };
@@ -25,8 +26,9 @@ ServerFetch FetchServerSectionData(SectionPropertiesServer& server, int32_t idA,
 ServerFetch FetchServerCompositeData(SectionPropertiesServer& server, int32_t code, int32_t idB);
 
 // Asks the server for one class 1 (kind 1) or class 2 (any other kind) section and appends its
-// record; indexes run 0, 1, 2 ... in the order of registration, whatever the kind. A server that
-// does not answer, or does not know the profile, adds no record.
+// record; indexes run 0, 1, 2 ... in the order of registration, whatever the kind. A profile the
+// server does not know is appended as a refused one would be (empty name, 1 × 1 cm); a server that
+// does not answer adds no record.
 ServerRegistration RegisterServerSection(SectionCatalogue& catalogue,
                                          SectionPropertiesServer& server, int32_t kind,
                                          int32_t code, int32_t id);

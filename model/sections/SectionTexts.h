@@ -1,6 +1,7 @@
 #pragma once
 // One-line descriptions of member sections and of floor-slab joist or slab sections, in the
-// drawing language (0 Italian, any other value English).
+// drawing language (0 Italian, any other value English). Parameter values take the decimal
+// separator of the user's numeric locale (LC_NUMERIC): the texts are for reading, not for files.
 #include <cstdint>
 #include <string>
 

@@ -74,9 +74,9 @@ constexpr std::array<SteelProfile, 16> UpnTable{{
     {380, 380, 102, 13.5, 16, 80.4, 23.8}, {400, 400, 110, 14, 18, 91.5, 26.5},
 }};
 
-// Leg, leg, thickness, thickness, area, heel to centroid (EN 10056-1).
+// Leg, leg, thickness, thickness, area, heel to centroid along either leg (EN 10056-1).
 constexpr SteelProfile Angle(int32_t leg, int32_t t, double area, double eCm) {
-    return {leg * 100 + t, double(leg), double(leg), double(t), double(t), area, eCm * 10};
+    return {leg * 100 + t, double(leg), double(leg), double(t), double(t), area, eCm * 10, eCm * 10};
 }
 constexpr std::array<SteelProfile, 41> AngleTable{{
     Angle(20, 3, 1.12, 0.60),   Angle(25, 3, 1.42, 0.72),   Angle(25, 4, 1.85, 0.76),
@@ -95,6 +95,82 @@ constexpr std::array<SteelProfile, 41> AngleTable{{
     Angle(200, 24, 90.6, 5.84), Angle(250, 28, 133, 7.24),
 }};
 
+// Height, width, web, flange (mean thickness of the tapered flange), area (DIN 1025-1 / EN 10365).
+constexpr std::array<SteelProfile, 23> IpnTable{{
+    {80, 80, 42, 3.9, 5.9, 7.57, 0},      {100, 100, 50, 4.5, 6.8, 10.6, 0},
+    {120, 120, 58, 5.1, 7.7, 14.2, 0},    {140, 140, 66, 5.7, 8.6, 18.2, 0},
+    {160, 160, 74, 6.3, 9.5, 22.8, 0},    {180, 180, 82, 6.9, 10.4, 27.9, 0},
+    {200, 200, 90, 7.5, 11.3, 33.4, 0},   {220, 220, 98, 8.1, 12.2, 39.5, 0},
+    {240, 240, 106, 8.7, 13.1, 46.1, 0},  {260, 260, 113, 9.4, 14.1, 53.3, 0},
+    {280, 280, 119, 10.1, 15.2, 61.0, 0}, {300, 300, 125, 10.8, 16.2, 69.0, 0},
+    {320, 320, 131, 11.5, 17.3, 77.7, 0}, {340, 340, 137, 12.2, 18.3, 86.7, 0},
+    {360, 360, 143, 13.0, 19.5, 97.0, 0}, {380, 380, 149, 13.7, 20.5, 107, 0},
+    {400, 400, 155, 14.4, 21.6, 118, 0},  {425, 425, 163, 15.3, 23.0, 132, 0},
+    {450, 450, 170, 16.2, 24.3, 147, 0},  {475, 475, 178, 17.1, 25.6, 163, 0},
+    {500, 500, 185, 18.0, 27.0, 179, 0},  {550, 550, 200, 19.0, 30.0, 212, 0},
+    {600, 600, 215, 21.6, 32.4, 254, 0},
+}};
+
+// Height, width, web, flange, area (EN 10365 / Euronorm 53-62).
+constexpr std::array<SteelProfile, 24> HeaaTable{{
+    {100, 91, 100, 4.2, 5.5, 15.6, 0},     {120, 109, 120, 4.2, 5.5, 18.6, 0},
+    {140, 128, 140, 4.3, 6, 23.0, 0},      {160, 148, 160, 4.5, 7, 30.4, 0},
+    {180, 167, 180, 5, 7.5, 36.5, 0},      {200, 186, 200, 5.5, 8, 44.1, 0},
+    {220, 205, 220, 6, 8.5, 51.5, 0},      {240, 224, 240, 6.5, 9, 60.4, 0},
+    {260, 244, 260, 6.5, 9.5, 69.0, 0},    {280, 264, 280, 7, 10, 78.0, 0},
+    {300, 283, 300, 7.5, 10.5, 88.9, 0},   {320, 301, 300, 8, 11, 94.6, 0},
+    {340, 320, 300, 8.5, 11.5, 100.5, 0},  {360, 339, 300, 9, 12, 106.6, 0},
+    {400, 378, 300, 9.5, 13, 117.7, 0},    {450, 425, 300, 10, 13.5, 127.1, 0},
+    {500, 472, 300, 10.5, 14, 136.9, 0},   {550, 522, 300, 11.5, 15, 152.8, 0},
+    {600, 571, 300, 12, 15.5, 164.1, 0},   {650, 620, 300, 12.5, 16, 175.8, 0},
+    {700, 670, 300, 13, 17, 190.9, 0},     {800, 770, 300, 14, 18, 218.5, 0},
+    {900, 870, 300, 15, 20, 252.2, 0},     {1000, 970, 300, 16, 21, 282.2, 0},
+}};
+
+// Height, width, web, flange, area, web back to centroid (EN 10279, parallel flanges).
+constexpr std::array<SteelProfile, 14> UpeTable{{
+    {80, 80, 50, 4, 7, 10.1, 18.2},        {100, 100, 55, 4.5, 7.5, 12.5, 19.1},
+    {120, 120, 60, 5, 8, 15.4, 19.8},      {140, 140, 65, 5, 9, 18.4, 21.7},
+    {160, 160, 70, 5.5, 9.5, 21.7, 22.7},  {180, 180, 75, 5.5, 10.5, 25.1, 24.7},
+    {200, 200, 80, 6, 11, 29.0, 25.6},     {220, 220, 85, 6.5, 12, 33.9, 27.0},
+    {240, 240, 90, 7, 12.5, 38.5, 27.9},   {270, 270, 95, 7.5, 13.5, 44.8, 28.9},
+    {300, 300, 100, 9.5, 15, 56.6, 28.9},  {330, 330, 105, 11, 16, 67.8, 29.0},
+    {360, 360, 110, 12, 17, 77.9, 29.7},   {400, 400, 115, 13.5, 18, 91.9, 29.8},
+}};
+
+// Long leg upright, short leg, thickness, area, centroid from the back of the short leg and from
+// the back of the long leg (EN 10056-1).
+constexpr SteelProfile UnequalAngle(int32_t longLeg, int32_t shortLeg, int32_t t, double area, double eyCm,
+                                    double exCm) {
+    return {longLeg * 10000 + shortLeg * 100 + t, double(longLeg), double(shortLeg), double(t), double(t), area,
+            exCm * 10, eyCm * 10};
+}
+constexpr std::array<SteelProfile, 46> UnequalAngleTable{{
+    UnequalAngle(30, 20, 3, 1.43, 0.99, 0.50),    UnequalAngle(30, 20, 4, 1.86, 1.03, 0.54),
+    UnequalAngle(40, 20, 4, 2.26, 1.47, 0.48),    UnequalAngle(40, 25, 4, 2.46, 1.36, 0.62),
+    UnequalAngle(45, 30, 4, 2.87, 1.48, 0.74),    UnequalAngle(50, 30, 5, 3.78, 1.73, 0.74),
+    UnequalAngle(60, 30, 5, 4.28, 2.17, 0.68),    UnequalAngle(60, 40, 5, 4.79, 1.96, 0.97),
+    UnequalAngle(60, 40, 6, 5.68, 2.00, 1.01),    UnequalAngle(65, 50, 5, 5.54, 1.99, 1.25),
+    UnequalAngle(70, 50, 6, 6.89, 2.23, 1.25),    UnequalAngle(75, 50, 6, 7.19, 2.44, 1.21),
+    UnequalAngle(75, 50, 8, 9.41, 2.52, 1.29),    UnequalAngle(80, 40, 6, 6.89, 2.85, 0.88),
+    UnequalAngle(80, 40, 8, 9.01, 2.94, 0.95),    UnequalAngle(80, 60, 7, 9.38, 2.51, 1.52),
+    UnequalAngle(100, 50, 6, 8.71, 3.51, 1.05),   UnequalAngle(100, 50, 8, 11.4, 3.60, 1.13),
+    UnequalAngle(100, 65, 7, 11.2, 3.23, 1.51),   UnequalAngle(100, 65, 8, 12.7, 3.27, 1.55),
+    UnequalAngle(100, 65, 10, 15.6, 3.36, 1.63),  UnequalAngle(100, 75, 8, 13.5, 3.10, 1.87),
+    UnequalAngle(100, 75, 10, 16.6, 3.19, 1.95),  UnequalAngle(100, 75, 12, 19.7, 3.27, 2.03),
+    UnequalAngle(120, 80, 8, 15.5, 3.83, 1.87),   UnequalAngle(120, 80, 10, 19.1, 3.92, 1.95),
+    UnequalAngle(120, 80, 12, 22.7, 4.00, 2.03),  UnequalAngle(125, 75, 8, 15.5, 4.14, 1.68),
+    UnequalAngle(125, 75, 10, 19.1, 4.23, 1.76),  UnequalAngle(125, 75, 12, 22.7, 4.31, 1.84),
+    UnequalAngle(135, 65, 8, 15.5, 4.78, 1.34),   UnequalAngle(135, 65, 10, 19.1, 4.88, 1.42),
+    UnequalAngle(150, 75, 9, 19.6, 5.26, 1.57),   UnequalAngle(150, 75, 10, 21.7, 5.31, 1.61),
+    UnequalAngle(150, 75, 12, 25.7, 5.40, 1.69),  UnequalAngle(150, 75, 15, 31.7, 5.52, 1.81),
+    UnequalAngle(150, 90, 10, 23.2, 5.00, 2.04),  UnequalAngle(150, 90, 12, 27.5, 5.08, 2.12),
+    UnequalAngle(150, 90, 15, 33.9, 5.21, 2.23),  UnequalAngle(150, 100, 10, 24.2, 4.80, 2.34),
+    UnequalAngle(150, 100, 12, 28.7, 4.89, 2.42), UnequalAngle(200, 100, 10, 29.2, 6.93, 2.01),
+    UnequalAngle(200, 100, 12, 34.8, 7.03, 2.10), UnequalAngle(200, 100, 15, 43.0, 7.16, 2.22),
+    UnequalAngle(200, 150, 12, 40.8, 6.08, 3.61), UnequalAngle(200, 150, 15, 50.5, 6.21, 3.73),
+}};
+
 }  // namespace
 
 std::span<const SteelProfile> ProfilesOf(ProfileFamily family) {
@@ -105,6 +181,10 @@ std::span<const SteelProfile> ProfilesOf(ProfileFamily family) {
         case ProfileFamily::HEM: return HemTable;
         case ProfileFamily::UPN: return UpnTable;
         case ProfileFamily::EqualAngle: return AngleTable;
+        case ProfileFamily::IPN: return IpnTable;
+        case ProfileFamily::HEAA: return HeaaTable;
+        case ProfileFamily::UPE: return UpeTable;
+        case ProfileFamily::UnequalAngle: return UnequalAngleTable;
     }
     return {};
 }
@@ -126,6 +206,19 @@ std::string ProfileName(ProfileFamily family, const SteelProfile& p) {
         case ProfileFamily::UPN: return "UPN " + size;
         case ProfileFamily::EqualAngle:
             return "L " + std::to_string(p.Number / 100) + "x" + std::to_string(p.Number % 100);
+        case ProfileFamily::IPN: return "IPN " + size;
+        case ProfileFamily::HEAA: return "HE " + size + " AA";
+        case ProfileFamily::UPE: return "UPE " + size;
+        case ProfileFamily::UnequalAngle:
+            // From the sizes: a short leg of 100 or more runs into the long leg's digits of the number.
+            return "L " + std::to_string(static_cast<int32_t>(p.H)) + "x" + std::to_string(static_cast<int32_t>(p.B)) +
+                   "x" + std::to_string(static_cast<int32_t>(p.Tf));
     }
     return size;
+}
+
+bool IsChannel(ProfileFamily family) { return family == ProfileFamily::UPN || family == ProfileFamily::UPE; }
+
+bool IsAngle(ProfileFamily family) {
+    return family == ProfileFamily::EqualAngle || family == ProfileFamily::UnequalAngle;
 }

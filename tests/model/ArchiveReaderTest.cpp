@@ -251,17 +251,75 @@ public:
     }
 };
 
-TEST(ArchiveReaderTest, ServerFailuresFailTheLoadWithAMessage) {
-    ArchiveRun unknown;
-    const TempArchive file(Replaced(FixtureText("version5.AI0"), "1 1 300", "1 1 301"));
-    const std::string& path = file.Path;
-    unknown.Read(path);
-    EXPECT_EQ(unknown.Shell.Document.LoadStatus, -1);
-    ASSERT_EQ(unknown.Messages.Shown().size(), 1u);
-    const std::string text = unknown.Messages.Shown()[0].Text;
-    EXPECT_NE(text.find(path), std::string::npos);
-    EXPECT_NE(text.find("sezione 2 (codice 1, numero 301)"), std::string::npos) << text;
+// Section 2 of the fixture is the profile 1 300 (IPE 300), section 4 the coupled 7 200 (UPN 200).
+TEST(ArchiveReaderTest, ProfilesTheServerDoesNotKnowAreReadAsUnitBoxesAndReturned) {
+    struct Case {
+        const char* Name;
+        const char* Section2;
+        const char* Section4;
+        std::vector<UnknownProfileSection> Unknown;
+        const char* SecondName;  // of the second server record
+    };
+    const Case cases[] = {
+        {"one unknown", "1 1 301", "2 7 200 100", {{2, 1, 301}}, "UPN 200"},
+        {"both unknown", "1 1 301", "2 7 201 100", {{2, 1, 301}, {4, 7, 201}}, ""},
+        {"unknown code", "1 99 300", "2 7 200 100", {{2, 99, 300}}, "UPN 200"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TempArchive file(
+            Replaced(Replaced(FixtureText("version5.AI0"), "1 1 300", c.Section2), "2 7 200 100", c.Section4));
+        ArchiveRun run;
+        const std::vector<UnknownProfileSection> unknown =
+            ReadSectionArchive(file.Path, run.Catalogue, run.Shell, run.Messages, run.Builtin);
+        EXPECT_EQ(run.Shell.Document.LoadStatus, 0);
+        EXPECT_TRUE(run.Messages.Shown().empty());  // the caller reports them, once
+        EXPECT_EQ(unknown, c.Unknown);
 
+        const SectionCatalogue& cat = run.Catalogue;
+        ASSERT_EQ(cat.ServerSectionCount, 2);
+        EXPECT_EQ(cat.SectionParams[1][2], 0);
+        EXPECT_EQ(cat.SectionParams[3][2], 1);
+        ServerSection unitBox;
+        unitBox.Width = 1;
+        unitBox.Height = 1;
+        EXPECT_EQ(cat.ServerSections[0], unitBox);
+        EXPECT_EQ(cat.ServerSections[1].Name, c.SecondName);
+        // The rest of the archive is read as usual.
+        EXPECT_EQ(cat.SlabTypeCount, 2);
+        EXPECT_EQ(cat.FootingTypeCount, 4);
+    }
+}
+
+TEST(ArchiveReaderTest, OneWarningListsTheSectionsOfUnknownProfiles) {
+    HeadlessMessageBoxes messages;
+    LanguageFlags italian, english;
+    english.UiLanguage = 1;
+    ShowUnknownProfiles({}, italian, messages);
+    EXPECT_TRUE(messages.Shown().empty());
+
+    ShowUnknownProfiles({{2, 1, 301}, {4, 7, 201}}, italian, messages);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Title, "Attenzione!");
+    EXPECT_EQ(messages.Shown()[0].Icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "Il server delle sezioni non conosce il profilo di queste sezioni dell'archivio, caricate senza nome "
+              "e con un ingombro di 1 x 1 cm:\nsezione 2 (codice 1, numero 301)\nsezione 4 (codice 7, numero 201)");
+
+    // A long list names the first twenty and counts the others.
+    std::vector<UnknownProfileSection> many;
+    for (int32_t s = 1; s <= 23; ++s) many.push_back({s, 1, 1000 + s});
+    messages.ClearShown();
+    ShowUnknownProfiles(many, english, messages);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    const std::string& listed = messages.Shown()[0].Text;
+    EXPECT_EQ(messages.Shown()[0].Title, "Warning!");
+    EXPECT_NE(listed.find("\nsection 20 (code 1, number 1020)\nand 3 more"), std::string::npos) << listed;
+    EXPECT_EQ(listed.find("section 21"), std::string::npos);
+    EXPECT_EQ(listed.substr(listed.size() - 10), "and 3 more");
+}
+
+TEST(ArchiveReaderTest, ServerFailuresFailTheLoadWithAMessage) {
     ArchiveRun silent;
     silent.Shell.Languages.UiLanguage = 1;
     SilentServer server;

@@ -406,6 +406,50 @@ TEST(LoadCrpFile, ASavedFreshExportReadsBackAsItWasLoaded) {
     EXPECT_EQ(saved.model.PlanNodeCount, fresh.model.PlanNodeCount);
 }
 
+// A deck whose archive names profiles that the section server does not know opens with those
+// sections as nameless 1 × 1 cm boxes, and says so in one box once the deck is loaded.
+TEST(LoadCrpFile, ProfilesTheServerDoesNotKnowAreReportedOnceAfterTheLoad) {
+    ScratchFolder scratch("unknown-profiles");
+    std::string archive = FileText(DeckFixture("fresh-frame/ARCHIMPA.AI0"));
+    archive = ReplaceOnce(archive, "SEZIONI\r\n4\r\n", "SEZIONI\r\n5\r\n");
+    archive = ReplaceOnce(archive, "1 1 300\r\n", "1 1 301\r\n2 7 999 100\r\n");
+    ASSERT_TRUE(WriteWholeFile(scratch / "ARCHIMPA.AI0", archive));
+    std::filesystem::copy_file(DeckFixture("fresh-frame/TELAIO.CRP"), scratch / "TELAIO.CRP");
+    const std::string warning =
+        "Attenzione! | Il server delle sezioni non conosce il profilo di queste sezioni dell'archivio, caricate "
+        "senza nome e con un ingombro di 1 x 1 cm:\nsezione 4 (codice 1, numero 301)\n"
+        "sezione 5 (codice 7, numero 999)\n";
+
+    DeckSession s;
+    size_t boxesWhileLoading = 99;
+    ASSERT_TRUE(s.Load(scratch / "TELAIO.CRP", [&](Model&, bool) { boxesWhileLoading = s.messages.Shown().size(); }))
+        << s.Messages();
+    EXPECT_EQ(boxesWhileLoading, 0u);
+    EXPECT_EQ(s.Messages(), warning);
+    const SectionCatalogue& c = s.model.Catalogue;
+    ASSERT_EQ(c.ServerSectionCount, 2);
+    for (int32_t sec : {3, 4}) {
+        const ServerSection* profile = c.ServerSectionOf(sec);
+        ASSERT_NE(profile, nullptr) << sec;
+        EXPECT_EQ(profile->Name, "") << sec;
+        EXPECT_EQ(profile->Width, 1) << sec;
+        EXPECT_EQ(profile->Height, 1) << sec;
+    }
+
+    // Completed, saved and read back, the deck says the same once more.
+    DeckSession complete, saved;
+    ASSERT_TRUE(complete.Load(scratch / "TELAIO.CRP")) << complete.Messages();
+    ASSERT_TRUE(complete.Save(scratch / "A.CRP"));
+    ASSERT_TRUE(saved.Load(scratch / "A.CRP")) << saved.Messages();
+    EXPECT_EQ(saved.Messages(), warning);
+
+    // A load that fails shows its failure alone.
+    DeckSession failed;
+    EXPECT_FALSE(failed.LoadText(scratch / "TELAIO.CRP", "VERSIONE 9\r\n"));
+    ASSERT_EQ(failed.messages.Shown().size(), 1u);
+    EXPECT_EQ(failed.Messages().find("1 x 1 cm"), std::string::npos);
+}
+
 TEST(LoadCrpFile, NodeLookupFindsTheFirstNodeOfANumber) {
     Model model;
     model.NodeCount = 3;

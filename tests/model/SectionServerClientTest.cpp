@@ -126,12 +126,32 @@ TEST(SectionServerClientTest, RefusedProfilesBecomeUnitBoxes) {
     }
 }
 
+// A profile the server does not know keeps its section's place as a refused one does, and the
+// caller learns why.
+TEST(SectionServerClientTest, UnknownProfilesBecomeUnitBoxesAndSaySo) {
+    for (int32_t kind : {1, 2}) {
+        ScriptedServer server;
+        SectionCatalogue catalogue;
+        RegisterServerSection(catalogue, server, kind, 1, 1);
+        server.NewIdResult = ServerCallResult::UnknownProfile;
+        ServerRegistration r = RegisterServerSection(catalogue, server, kind, 1, 2);
+        EXPECT_EQ(r.Result, ServerCallResult::UnknownProfile);
+        ASSERT_EQ(r.Index, 1);
+        EXPECT_EQ(catalogue.ServerSectionCount, 2);
+        EXPECT_EQ(server.SingleCalls + server.CompositeCalls, 1);  // no data asked for the unknown one
+        ServerSection expected;
+        expected.Width = 1;
+        expected.Height = 1;
+        EXPECT_EQ(catalogue.ServerSections.at(1), expected) << "kind " << kind;
+    }
+}
+
 TEST(SectionServerClientTest, ServerWithoutAnswerAddsNoRecord) {
     ScriptedServer server;
     SectionCatalogue catalogue;
-    server.NewIdResult = ServerCallResult::UnknownProfile;
+    server.NewIdResult = ServerCallResult::Unavailable;
     ServerRegistration r = RegisterServerSection(catalogue, server, 1, 1, 1);
-    EXPECT_EQ(r.Result, ServerCallResult::UnknownProfile);
+    EXPECT_EQ(r.Result, ServerCallResult::Unavailable);
     EXPECT_EQ(r.Index, -1);
     EXPECT_EQ(server.SingleCalls, 0);
 

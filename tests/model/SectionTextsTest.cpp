@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "state/ShellState.h"
+#include "tests/support/ItalianNumericLocale.h"
 
 namespace {
 
@@ -108,6 +109,43 @@ TEST(SectionTextsTest, FloorSlabSections) {
     SectionCatalogue negative = c;
     negative.SectionParams[10] = {10, 24, 50, 4};
     EXPECT_EQ(GetFloorSlabTypeText(negative, 10, -12.5f, italian, plain), "Sp. 20+4  travetti b=10  i=-13");
+}
+
+// Drawing texts follow the user's numeric locale; whole numbers have no separator to follow.
+TEST(SectionTextsTest, ParameterValuesTakeTheLocalesDecimalSeparator) {
+    SectionCatalogue c = TextCatalogue();
+    c.SectionParams[0] = {12.5f, 0.1f};              // rectangle
+    c.SectionParams[1] = {30, 60, 100, 12.5f};       // T
+    c.SectionParams[4] = {15.25f, 12.5f};            // hollow circle
+    c.SectionParams[9] = {12.5f, 24};                // rectangular joists
+    c.SectionParams[2] = {20.5f, 8, 20, 40, 5, 5};   // double T joists
+    c.SectionParams[3] = {1.25e7f};                  // circle: a diameter with an exponent
+    struct Case {
+        int32_t Sec;
+        float SlabThickness;  // 0: the member text
+        const char* Dot;
+        const char* Comma;
+    };
+    const Case cases[] = {
+        {0, 0, "rettangolare 12.5x0.1", "rettangolare 12,5x0,1"},
+        {1, 0, "T   bi=30, bs=100, ht=60, hs=12.5", "T   bi=30, bs=100, ht=60, hs=12,5"},
+        {4, 0, "circolare cava  De=30.5, Di=25", "circolare cava  De=30,5, Di=25"},
+        {3, 0, "circolare D=2.5E+07", "circolare D=2,5E+07"},
+        {9, 62.5f, "Travetti ret. 12.5x24  i=63", "Travetti ret. 12,5x24  i=63"},
+        {9, 24, "Soletta c.a. Sp.=12.5 cm", "Soletta c.a. Sp.=12,5 cm"},
+        {2, 60, "Sp. 35+40 trav. dopp.T=20.5x8  i=60", "Sp. 35+40 trav. dopp.T=20,5x8  i=60"},
+    };
+    const LanguageFlags italian;
+    const ShellOptions plain;
+    auto text = [&](const Case& t) {
+        return t.SlabThickness == 0 ? GetSectionText(c, t.Sec, italian)
+                                    : GetFloorSlabTypeText(c, t.Sec, t.SlabThickness, italian, plain);
+    };
+    for (const Case& t : cases) EXPECT_EQ(text(t), t.Dot) << t.Sec;
+
+    ItalianNumericLocale comma;
+    ASSERT_TRUE(comma.Active()) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
+    for (const Case& t : cases) EXPECT_EQ(text(t), t.Comma) << t.Sec;
 }
 
 }  // namespace

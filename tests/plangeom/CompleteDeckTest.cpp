@@ -28,6 +28,17 @@ const char* const SlantedBeamDeck =
     "2 1 1 1 0 0.00\r\n2 2 2 1 0 0.00\r\n2 3 3 1 0 0.00\r\n2 4 4 1 0 0.00\r\nSOLAI\r\n0 0\r\n"
     "0 0 0 0 0 0 0 0\r\n0\r\n0\r\n";
 
+// A joist floor slab on four 30 × 50 beams; the bottom beam runs from node 2 (500, 0) to node 1
+// (0, 0), its end at node 1 offset 10 cm into the slab. The slab has design data with bands 50 and
+// 80 cm in from its supports.
+const char* const EccentricBeamDeck =
+    "VERSIONE 9\r\n0 0.00 300.00\r\nNODI\r\n4\r\n1 0.00 0.00 -1\r\n2 500.00 0.00 -1\r\n3 500.00 400.00 -1\r\n"
+    "4 0.00 400.00 -1\r\nELEMENTI_D2\r\n4\r\n1 1 2 1 1 0.00\r\n0.00 0.00 0.00 10.00\r\n1 2 2 3 0 0.00\r\n"
+    "1 3 3 4 0 0.00\r\n1 4 4 1 0 0.00\r\nGRUPPO_D3_SEZIONE\r\n0 0\r\nGRUPPO_D3_PIANTA\r\n0 0\r\nPILASTRI\r\n0\r\n"
+    "SOLAI\r\n1 4\r\n1\r\n4 0 0.00000 0 0\r\n1\r\n2\r\n3\r\n4\r\n1 1 24.00\r\n50.00 80.00\r\n1\r\n"
+    "100.00 200.00\r\n400.00 200.00\r\n12\r\n10\r\n0.00\r\n0.00\r\n0.00 1.00 4.00\r\n"
+    "0 0 0 0 0 0 0 0\r\n0\r\n0\r\n";
+
 // Whether the data file, which keeps 2 decimals, moves the coordinate by more than the plan-point
 // tolerance.
 bool KeepsItsDecimals(float v) {
@@ -101,6 +112,38 @@ TEST(CompleteDeck, ASavedDeckRebuildsOnlyTheInnerConcreteSlabOutlines) {
     DeckSession again;
     ASSERT_TRUE(again.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
     EXPECT_EQ(again.model, c);
+}
+
+// The outline along an eccentric beam, its area and its band lines are saved as the completion
+// built them: each end of the beam's face keeps the offset of its own end.
+TEST(CompleteDeck, AFloorSlabAlongAnEccentricBeamIsSavedWithItsOwnOutlineAreaAndBands) {
+    ScratchFolder scratch("eccentric-beam");
+    scratch.CopyArchiveFrom("fresh-frame");
+    DeckSession fresh;
+    ASSERT_TRUE(fresh.LoadText(scratch / "ECCENTRICA.CRP", EccentricBeamDeck)) << fresh.Messages();
+    ASSERT_TRUE(fresh.Save(scratch / "A.CRP"));
+    DeckSession saved;
+    ASSERT_TRUE(saved.Load(scratch / "A.CRP")) << saved.Messages();
+
+    for (const DeckSession* s : {&fresh, &saved}) {
+        SCOPED_TRACE(s == &fresh ? "as built" : "as saved");
+        const Model& m = s->model;
+        ASSERT_EQ(m.FloorSlabOutlineCount.at(0), 4);
+        const PlanPoint expected[] = {{15, 24.703f}, {485, 15.303f}, {485, 385}, {15, 385}};
+        for (int32_t k = 0; k < 4; ++k) {
+            const PlanPoint& p = m.PlanNodes.at(m.FloorSlabOutline[0][k]);
+            EXPECT_NEAR(p.X, expected[k].X, 0.01) << k;
+            EXPECT_NEAR(p.Y, expected[k].Y, 0.01) << k;
+        }
+        const FloorSlab& f = m.FloorSlabs[0];
+        EXPECT_NEAR(f.Area, -171548.59, 0.05);
+        EXPECT_NEAR(f.CentroidX, 251.01, 0.01);
+        EXPECT_NEAR(f.CentroidY, 202.49, 0.01);
+        const float bands[] = {f.StartBandX1, f.StartBandY1, f.StartBandX2, f.StartBandY2,
+                               f.EndBandX1,   f.EndBandY1,   f.EndBandX2,   f.EndBandY2};
+        const float expectedBands[] = {65, 23.703f, 65, 385, 405, 16.903f, 405, 385};
+        for (int k = 0; k < 8; ++k) EXPECT_NEAR(bands[k], expectedBands[k], 0.01) << k;
+    }
 }
 
 // The inner outline of a slab on a slanted beam has corners with more decimals than the file keeps.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "plangeom/OutlineCleanup.h"
@@ -122,6 +123,38 @@ TEST(BuildConcreteSlabOutlines, EachListTakesTheFaceReachingFurthestItsOwnWay) {
         });
         ExpectPoints(List1(m, 0), {{-15, c.BottomY1}, {515, c.BottomY1}, {515, 415}, {-15, 415}});
         ExpectPoints(List2(m, 0), {{15, c.BottomY2}, {485, c.BottomY2}, {485, 385}, {15, 385}});
+    }
+}
+
+// A bottom beam whose ends are offset by 0 and 10 cm across it: its faces lie 15.003 on either
+// side of the offset axis (15 / cos(atan(10 / 500))). Here the direction of the common part is
+// judged after the offsets have moved it, so a beam running with the edge reads 1.15 degrees off
+// it and is turned round: each face then lies more than 1000 cm from the far probe of its list,
+// and both lists keep the edge itself.
+TEST(BuildConcreteSlabOutlines, EachEndOfAnEccentricBeamKeepsItsOwnOffset) {
+    struct Case {
+        const char* Name;
+        bool AgainstTheEdge;  // the beam runs from (500, 0) to (0, 0)
+        float OffsetYI, OffsetYJ;
+        float Left1, Right1;  // list 1's bottom corners at x = -15 and x = 515
+        float Left2, Right2;  // list 2's bottom corners at x = 15 and x = 485
+    };
+    const Case cases[] = {
+        {"against the edge, offset at (0, 0)", true, 0, 10, -4.703f, -15.303f, 24.703f, 15.303f},
+        {"against the edge, offset at (500, 0)", true, 10, 0, -15.303f, -4.703f, 15.303f, 24.703f},
+        {"with the edge, offset at (500, 0)", false, 0, 10, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const Model m = OneBay(0, [&](DeckBuilder& d, int32_t, int32_t) {
+            BeamElement& beam = d.M.BeamElements[0];
+            if (c.AgainstTheEdge) std::swap(beam.NodeI, beam.NodeJ);
+            beam.OffsetYI = c.OffsetYI;
+            beam.OffsetYJ = c.OffsetYJ;
+            beam.HasOffsets = 1;
+        });
+        ExpectPoints(List1(m, 0), {{-15, c.Left1}, {515, c.Right1}, {515, 415}, {-15, 415}});
+        ExpectPoints(List2(m, 0), {{15, c.Left2}, {485, c.Right2}, {485, 385}, {15, 385}});
     }
 }
 

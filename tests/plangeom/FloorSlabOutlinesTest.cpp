@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "plangeom/FloorSlabMeasures.h"
@@ -145,7 +146,7 @@ TEST(OrientSlabPolygon, OnlyACounterClockwisePolygonIsLeftAsItIs) {
 
 // One bay of 500 × 400 on 30 cm beams; a tweak adds or changes members along the bottom edge.
 template <class Tweak>
-std::vector<PlanPoint> OneBayOutline(Tweak tweak) {
+Model OneBay(Tweak tweak) {
     DeckBuilder d;
     const int32_t beam = d.RectangleSection(30, 50);
     const int32_t a = d.AddNode(0, 0), b = d.AddNode(500, 0), c = d.AddNode(500, 400), e = d.AddNode(0, 400);
@@ -156,7 +157,12 @@ std::vector<PlanPoint> OneBayOutline(Tweak tweak) {
     d.AddFloorSlab({a, b, c, e});
     tweak(d, a, b);
     BuildFloorSlabOutlines(d.M, 0);
-    return FloorOutline(d.M, 0);
+    return d.M;
+}
+
+template <class Tweak>
+std::vector<PlanPoint> OneBayOutline(Tweak tweak) {
+    return FloorOutline(OneBay(tweak), 0);
 }
 
 TEST(BuildFloorSlabOutlines, TheFaceReachingFurthestIntoTheSlabBoundsAnEdgeCarriedByABeamAndAWall) {
@@ -185,6 +191,60 @@ TEST(BuildFloorSlabOutlines, TheFaceReachingFurthestIntoTheSlabBoundsAnEdgeCarri
         SCOPED_TRACE(c.Name);
         ExpectPoints(outline, {{15, c.BottomY}, {485, c.BottomY}, {485, 385}, {15, 385}});
     }
+}
+
+// A bottom beam whose ends are offset by 0 and 10 cm across it. Each end keeps its own offset
+// whichever way the beam runs, so its inner face drops 9.4 cm over the 470 cm between the side
+// faces: 15 / cos(atan(10 / 500)) = 15.003 above the offset axis.
+TEST(BuildFloorSlabOutlines, EachEndOfAnEccentricBeamKeepsItsOwnOffset) {
+    struct Case {
+        const char* Name;
+        bool AgainstTheEdge;  // the beam runs from (500, 0) to (0, 0)
+        float OffsetYI, OffsetYJ;
+        float LeftY, RightY;  // the outline's bottom corners at x = 15 and x = 485
+    };
+    const Case cases[] = {
+        {"against the edge, offset at (0, 0)", true, 0, 10, 24.703f, 15.303f},
+        {"against the edge, offset at (500, 0)", true, 10, 0, 15.303f, 24.703f},
+        {"with the edge, offset at (500, 0)", false, 0, 10, 15.303f, 24.703f},
+        {"with the edge, offset at (0, 0)", false, 10, 0, 24.703f, 15.303f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const auto outline = OneBayOutline([&](DeckBuilder& d, int32_t, int32_t) {
+            BeamElement& beam = d.M.BeamElements[0];
+            if (c.AgainstTheEdge) std::swap(beam.NodeI, beam.NodeJ);
+            beam.OffsetYI = c.OffsetYI;
+            beam.OffsetYJ = c.OffsetYJ;
+            beam.HasOffsets = 1;
+        });
+        ExpectPoints(outline, {{15, c.LeftY}, {485, c.RightY}, {485, 385}, {15, 385}});
+    }
+}
+
+TEST(BuildFloorSlabOutlines, AnEccentricBeamAgainstTheEdgeGivesTheFaceLineAreaAndBandsOfItsOwnOffsets) {
+    const Model m = OneBay([](DeckBuilder& d, int32_t a, int32_t b) {
+        BeamElement& beam = d.M.BeamElements[0];
+        beam.NodeI = b;  // (500, 0), not offset
+        beam.NodeJ = a;  // (0, 0), offset 10 cm into the slab
+        beam.OffsetYJ = 10;
+        beam.HasOffsets = 1;
+        SetDesignSegment(d.M.FloorSlabs[0], {100, 200}, {400, 200}, 50, 80);
+    });
+    std::vector<PlanPoint> polygon{{0, 0}, {500, 0}, {500, 400}, {0, 400}, {0, 0}};
+    const SlabEdgeFace bottom = FindEdgeFaceLine(m, FloorSlabFaceRules(), {0, 0}, {500, 0}, polygon, 4);
+    EXPECT_EQ(bottom.Beam, 0);
+    ExpectPoints({bottom.F1, bottom.F2}, {{0.29994f, 24.997f}, {500.29994f, 14.997f}});
+
+    ExpectPoints(FloorOutline(m, 0), {{15, 24.703f}, {485, 15.303f}, {485, 385}, {15, 385}});
+    const FloorSlab& s = m.FloorSlabs[0];
+    // A trapezoid 470 wide, 360.297 high at its left side and 369.697 at its right.
+    EXPECT_NEAR(s.Area, -171548.59f, 0.05f);
+    EXPECT_NEAR(s.CentroidX, 251.0087f, Near);
+    EXPECT_NEAR(s.CentroidY, 202.4914f, Near);
+    // Supports on the side faces at x = 15 and 485; bands 50 and 80 cm in from them.
+    ExpectPoints({{s.StartBandX1, s.StartBandY1}, {s.StartBandX2, s.StartBandY2}}, {{65, 23.703f}, {65, 385}});
+    ExpectPoints({{s.EndBandX1, s.EndBandY1}, {s.EndBandX2, s.EndBandY2}}, {{405, 16.903f}, {405, 385}});
 }
 
 TEST(BuildFloorSlabOutlines, AnEdgeCarriedOnlyPartlyMeetsItsNeighbourOnTheExtension) {
