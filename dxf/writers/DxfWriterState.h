@@ -28,10 +28,15 @@ struct DxfWriterState {
     std::string BlockSpool;   // the definitions of the hatch and dimension blocks
 };
 
-// Starts an export's numbering: fixed handles, the counter at 31, no block named; empties the spools.
+// Starts an export's numbering: fixed handles, the counter at 31, no block named, no record
+// handle kept; empties the spools.
 void InitDxfHandles(DxfWriterState& state);
 // The next handle as upper-case hexadecimal without leading zeros: "20", …, "FF", "100".
 std::string GetNextHandle(DxfWriterState& state);
 // "*X0", "*X1", … and "*D0", "*D1", …: each call names one more block of its kind.
 std::string GetNextHatchBlockName(DxfWriterState& state);
 std::string GetNextDimBlockName(DxfWriterState& state);
+// The handle of the BLOCK_RECORD of the block just named, taken after its name: the list then
+// holds exactly one entry per block of its kind, entry i belonging to *Xi (*Di).
+void SetHatchBlockRecordHandle(DxfWriterState& state, const std::string& handle);
+void SetDimBlockRecordHandle(DxfWriterState& state, const std::string& handle);

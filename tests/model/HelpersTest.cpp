@@ -39,9 +39,7 @@ TEST(FormatNum, FloatsRoundTheirShortestDecimalText) {
 TEST(FormatNum, IgnoresADecimalCommaLocale) {
     ItalianNumericLocale italian;
     ASSERT_TRUE(italian.Active()) << "the it_IT.UTF-8 locale is missing: run scripts/setup";
-    char probe[16];
-    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
-    ASSERT_STREQ(probe, "1,5") << "the locale should write a decimal comma";
+    ASSERT_TRUE(italian.WritesDecimalComma()) << "the locale should write a decimal comma";
 
     EXPECT_EQ(FormatNum(3.14159, 2), "3.14");
     EXPECT_EQ(FormatNum(12.5f, 2), "12.50");

@@ -2,6 +2,7 @@
 // Switches LC_NUMERIC to Italian (decimal comma) for the life of the object, so tests can show
 // that file texts do not depend on the process locale.
 #include <clocale>
+#include <cstdio>
 #include <string>
 
 class ItalianNumericLocale {
@@ -18,6 +19,12 @@ public:
     ItalianNumericLocale(const ItalianNumericLocale&) = delete;
     ItalianNumericLocale& operator=(const ItalianNumericLocale&) = delete;
     bool Active() const { return active_; }
+    // Whether printf now really writes "1,5": the proof that a test runs under a decimal comma.
+    bool WritesDecimalComma() const {
+        char probe[16];
+        std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+        return std::string(probe) == "1,5";
+    }
 
 private:
     std::string previous_;

@@ -1,0 +1,41 @@
+#include "dxf/writers/DxfWriterState.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace {
+
+std::string NextBlockName(const char* prefix, int32_t& count) {
+    return prefix + std::to_string(count++);
+}
+
+// The handle goes in as entry count − 1: the list index and the number in the block's name agree.
+void StoreBlockRecordHandle(std::vector<std::string>& handles, int32_t count, const std::string& handle) {
+    if (count < 1) return;
+    handles.resize(static_cast<size_t>(count));
+    handles.back() = handle;
+}
+
+}  // namespace
+
+void InitDxfHandles(DxfWriterState& state) { state = DxfWriterState{}; }
+
+std::string GetNextHandle(DxfWriterState& state) {
+    char buffer[16];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, ++state.HandleLow, 16);
+    std::string handle(buffer, end);
+    for (char& c : handle) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return handle;
+}
+
+std::string GetNextHatchBlockName(DxfWriterState& state) { return NextBlockName("*X", state.HatchBlockCount); }
+
+std::string GetNextDimBlockName(DxfWriterState& state) { return NextBlockName("*D", state.DimBlockCount); }
+
+void SetHatchBlockRecordHandle(DxfWriterState& state, const std::string& handle) {
+    StoreBlockRecordHandle(state.HatchBlockRecordHandles, state.HatchBlockCount, handle);
+}
+
+void SetDimBlockRecordHandle(DxfWriterState& state, const std::string& handle) {
+    StoreBlockRecordHandle(state.DimBlockRecordHandles, state.DimBlockCount, handle);
+}

@@ -1,0 +1,87 @@
+#include "dxf/writers/DxfGroups.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <stdexcept>
+
+#include "tests/dxf/DxfRecordLines.h"
+
+namespace {
+
+struct CodeCase {
+    int code;
+    int width;
+    const char* codeLine;
+};
+
+struct RealCase {
+    float value;
+    const char* text;
+};
+
+struct TextCase {
+    const char* value;
+    const char* line;
+};
+
+}  // namespace
+
+TEST(DxfGroups, CodeLinesAreTheCodeRightJustifiedInTheirWidth) {
+    const CodeCase cases[] = {
+        {0, 3, "  0"}, {5, 3, "  5"}, {10, 3, " 10"}, {330, 3, "330"}, {100, 3, "100"},
+        {0, 1, "0"},   {7, 1, "7"},   {50, 2, "50"},  {70, 2, "70"},   {290, 4, " 290"}, {1001, 3, "1001"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        DxfGroups(out).Text(c.code, "v", c.width);
+        EXPECT_EQ(out, CrlfLines({c.codeLine, "v"})) << c.code << " in " << c.width;
+    }
+}
+
+TEST(DxfGroups, AppendsEveryValueFormAfterWhatIsAlreadyThere) {
+    std::string out = CrlfLines({"  0", "SECTION"});
+    DxfGroups(out)
+        .Text(2, "ENTITIES")
+        .Int(70, 0)
+        .Int(70, -3)
+        .Fixed(10, 0.5, 8)
+        .Fixed(10, -15.0, 8)
+        .Fixed(41, 2.675f, 2)
+        .Real(40, 17.5f);
+    EXPECT_EQ(out, CrlfLines({"  0", "SECTION", "  2", "ENTITIES", " 70", "     0", " 70", "    -3", " 10",
+                              "0.50000000", " 10", "-15.00000000", " 41", "2.68", " 40", "17.5"}));
+}
+
+TEST(DxfRealText, WritesAFloatInItsShortPlainForm) {
+    const RealCase cases[] = {
+        {0.0f, "0"},          {-0.0f, "0"},
+        {1.0f, "1"},          {-15.0f, "-15"},
+        {0.5f, "0.5"},        {-0.25f, "-0.25"},
+        {0.1f, "0.1"},        {0.3f, "0.3"},
+        {17.5f, "17.5"},      {123.456f, "123.456"},
+        {2.0f / 3.0f, "0.6666667"}, {1234.5678f, "1234.568"},
+        {1234567.0f, "1234567"}, {9999999.0f, "9999999"},
+        {3000.0f, "3000"},    {0.0001f, "0.0001"},
+        {12345678.0f, "1.234568E+07"}, {-0.000025f, "-2.5E-05"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DxfRealText(c.value), c.text) << c.value;
+}
+
+TEST(DxfRealText, RefusesValuesNoReaderTakesAsNumbers) {
+    for (float value : {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                        std::numeric_limits<float>::quiet_NaN()})
+        EXPECT_THROW(DxfRealText(value), std::range_error) << value;
+}
+
+TEST(DxfGroups, ALineBreakInsideATextValueBecomesOneBlank) {
+    const TextCase cases[] = {
+        {"Trave 1", "Trave 1"}, {"A\r\nB", "A B"}, {"A\nB", "A B"}, {"A\rB", "A B"},
+        {"A\r\n\r\nB", "A B"},  {"A\n", "A "},     {"\r\nA", " A"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        DxfGroups(out).Text(1, c.value);
+        EXPECT_EQ(out, CrlfLines({"  1", c.line})) << c.line;
+    }
+}
