@@ -1,0 +1,195 @@
+#include "drawing/Primitives.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "drawing/ExplodedDimension.h"
+#include "drawing/LayerDefaults.h"
+#include "drawing/TextPrimitives.h"
+#include "platform/headless/RecordingCanvas.h"
+
+namespace {
+
+// A canvas pass over a 800 × 600 canvas whose bottom-left pixel shows the model origin.
+struct Pass {
+    RecordingCanvas canvas{800, 600};
+    DrawingState drawing;
+    ShellOptions shell;
+    DesignOptions design;
+    DxfOptions dxf;
+    DxfWriterState writer;
+    DrawTarget target{canvas, drawing, dxf, writer};
+
+    explicit Pass(float scale = 1.0f) {
+        SetDefaultScreenColors(drawing);
+        SetDefaultLayersAndOptions(drawing, shell, design, dxf);
+        drawing.View.ViewScale = scale;
+        drawing.View.CanvasHeightPx = 600;
+        drawing.ScaleIs50 = true;
+    }
+    std::vector<CanvasRecord> Lines() const { return canvas.RecordsOf(CanvasCall::Line); }
+};
+
+TEST(DrawLine, DottedStylesSwitchThePenOnlyForTheirOwnLine) {
+    Pass p;
+    DrawLine(p.target, 0, 0, 10, 0, 4, 3, 0);
+    DrawLine(p.target, 0, 0, 10, 0, 4, 0, 0);
+    DrawLine(p.target, 0, 0, 10, 0, HighlightCyanLayer, 1, 0);
+    const auto lines = p.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].Draw, DrawStyle::Dotted);
+    EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[4]);
+    EXPECT_EQ(lines[1].Draw, DrawStyle::Solid);
+    EXPECT_EQ(lines[2].Draw, DrawStyle::Solid) << "a highlight is always solid";
+    EXPECT_EQ(lines[2].Colour, PackRgb(0, 255, 255));
+    EXPECT_EQ(p.canvas.CurrentDrawStyle(), DrawStyle::Solid);
+    // Model y up, canvas y down.
+    EXPECT_FLOAT_EQ(lines[0].Y1, 600);
+    EXPECT_FLOAT_EQ(lines[0].X2, 10);
+}
+
+TEST(DrawPolyline, OnlyMinusOneClosesIt) {
+    const std::vector<PlanPoint> triangle{{0, 0}, {10, 0}, {0, 10}};
+    const std::vector<PlanPoint> single{{5, 5}};
+    struct Case {
+        const std::vector<PlanPoint>* points;
+        int16_t closed;
+        size_t segments;
+    };
+    const Case cases[] = {{&triangle, -1, 3}, {&triangle, 1, 2}, {&triangle, 0, 2}, {&single, 0, 0}, {&single, -1, 1}};
+    for (const Case& c : cases) {
+        Pass p;
+        DrawPolyline(p.target, *c.points, 1, c.closed, 0);
+        const auto lines = p.Lines();
+        ASSERT_EQ(lines.size(), c.segments) << "closed " << c.closed << ", " << c.points->size() << " points";
+        if (c.segments == 3) {
+            EXPECT_FLOAT_EQ(lines[2].X2, 0);  // the closing segment ends at the first point
+            EXPECT_FLOAT_EQ(lines[2].Y2, 600);
+        }
+    }
+}
+
+TEST(DrawCircle, StylesAboveThreeTakeThePaletteYellow) {
+    Pass p(2.0f);
+    DrawCircle(p.target, 10, 10, 5, 9, 5, 0);
+    DrawCircle(p.target, 10, 10, 5, 9, 1, 0);
+    const auto circles = p.canvas.RecordsOf(CanvasCall::Circle);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_EQ(circles[0].Colour, p.drawing.Palette.PaletteYellow);
+    EXPECT_FLOAT_EQ(circles[0].Radius, 10);
+    EXPECT_EQ(circles[1].Draw, DrawStyle::Dotted);
+    EXPECT_EQ(p.canvas.CurrentDrawStyle(), DrawStyle::Solid);
+}
+
+TEST(DrawLine, AFarAwayLineIsClippedNotWrapped) {
+    Pass p(1000.0f);  // 10 m per pixel … the other way: 1000 pixels per cm
+    DrawLine(p.target, -1.0e6f, 0.25f, 1.0e6f, 0.25f, 9, 0, 0);
+    DrawLine(p.target, -1.0e6f, -1.0e6f, 1.0e6f, 1.0e6f, 9, 0, 0);
+    DrawLine(p.target, 5.0e6f, 5.0e6f, 6.0e6f, 6.0e6f, 9, 0, 0);  // wholly out of reach
+    const auto lines = p.Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    const float y = 600 - 250;
+    EXPECT_LE(lines[0].X1, 0);
+    EXPECT_GE(lines[0].X2, 800);
+    EXPECT_LE(std::abs(lines[0].X1), 2.0e6f);
+    EXPECT_FLOAT_EQ(lines[0].Y1, y);
+    EXPECT_FLOAT_EQ(lines[0].Y2, y);
+    // The diagonal keeps its direction through the canvas: it still passes the origin's pixel.
+    const CanvasRecord& d = lines[1];
+    const float t = (0 - d.X1) / (d.X2 - d.X1);
+    EXPECT_NEAR(d.Y1 + t * (d.Y2 - d.Y1), 600, 1.0);
+}
+
+TEST(DrawExplodedDimension, LineTicksEndCirclesAndLabel) {
+    Pass p;
+    DrawExplodedDimension(p.target, 100, 0, 0, 0, DimensionLineLayer, DimensionTextLayer, 0);
+    const auto lines = p.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    // Drawn from the left end; ticks 16 long across it.
+    EXPECT_FLOAT_EQ(lines[0].X1, 0);
+    EXPECT_FLOAT_EQ(lines[0].X2, 100);
+    EXPECT_FLOAT_EQ(lines[1].X1, 0);
+    EXPECT_FLOAT_EQ(lines[1].Y1, 608);
+    EXPECT_FLOAT_EQ(lines[1].Y2, 592);
+    EXPECT_FLOAT_EQ(lines[2].X1, 100);
+    const auto circles = p.canvas.RecordsOf(CanvasCall::Circle);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_FLOAT_EQ(circles[0].Radius, 1.2f);
+    const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, "100");
+    EXPECT_EQ(texts[0].ForeColour, p.drawing.LayerScreenColours[DimensionTextLayer]);
+    EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[DimensionLineLayer]);
+}
+
+TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
+    EXPECT_EQ(DimensionLabel(250.96f), "251");
+    EXPECT_EQ(DimensionLabel(250.88f), "250.9");
+    EXPECT_EQ(DimensionLabel(20.5f), "20.5");
+    EXPECT_EQ(DimensionLabel(100.0f), "100");
+
+    // A label wider than its short line moves 7 cm to the left of it: the same as a label that
+    // fits, drawn 7 cm higher.
+    Pass shortOne, placed;
+    DrawExplodedDimension(shortOne.target, 0, 0, 20.5f, 0, 9, 18, 0);
+    DrawText(placed.target, 10.25f, 7, "20.5", 0, 18, 1, 0, 0, 0);
+    const auto a = shortOne.canvas.RecordsOf(CanvasCall::Text), b = placed.canvas.RecordsOf(CanvasCall::Text);
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(a[0].X1, b[0].X1);
+    EXPECT_EQ(a[0].Y1, b[0].Y1);
+
+    Pass none;
+    DrawExplodedDimension(none.target, 5, 5, 5.0005f, 5, 9, 18, 0);
+    EXPECT_TRUE(none.canvas.Records().empty());
+}
+
+TEST(DrawText, AnchorCellSizeAndEscapement) {
+    Pass p(0.3f);
+    p.drawing.ScaleIs50 = false;  // text base 2
+    DrawText(p.target, 100, 100, "A1", 0, 12, 0, 0, 0, 0);
+    DrawText(p.target, 100, 100, "A1", 0, 12, 0, 2, 30.6f, 0);
+    const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    // hp = 0.3 × 40 × 0.9 = 10.8 px, cw = 4.104 px; bottom alignment hangs the cell hp above.
+    EXPECT_EQ(texts[0].Font.Height, 11);
+    EXPECT_EQ(texts[0].Font.Width, 4);
+    EXPECT_EQ(texts[0].Font.Escapement, 0);
+    EXPECT_EQ(texts[0].Font.Face, "Arial");
+    EXPECT_FLOAT_EQ(texts[0].X1, 30);
+    EXPECT_FLOAT_EQ(texts[0].Y1, 559);  // 600 - 30 - 10.8, rounded
+    EXPECT_EQ(texts[1].Font.Escapement, 310);
+    EXPECT_FLOAT_EQ(texts[1].Y1, 570);  // top alignment: the anchor itself
+    EXPECT_EQ(texts[0].ForeColour, p.drawing.LayerScreenColours[12]);
+
+    Pass tiny(0.05f);
+    tiny.drawing.ScaleIs50 = false;
+    DrawText(tiny.target, 100, 100, "A1", 0, 12, 0, 0, 0, 0);
+    EXPECT_TRUE(tiny.canvas.RecordsOf(CanvasCall::Text).empty()) << "a text too small to read is skipped";
+}
+
+TEST(DrawText, EstimatedWidthCountsCharacterClassesOnce) {
+    struct Case {
+        const char* text;
+        float count;
+    };
+    const Case cases[] = {
+        {"xxtxxmrx", 7.2f},  // 8 - 0.6 (t) + 0.4 (m) - 0.6 (r)
+        {"Tt", 1.4f},        // the capital does not count
+        {"tttx", 3.0f},      // "tt" once
+        {"a.b c,d", 4.6f},   // 7 - 3 × 0.8
+    };
+    for (const Case& c : cases) EXPECT_NEAR(EstimatedCharacterCount(c.text), c.count, 1e-5) << c.text;
+}
+
+TEST(DrawRebarText, ASegmentThatRoundsToNothingDrawsNothing) {
+    Pass shortOne, longer;
+    DrawRebarText(shortOne.target, "1Ø8", 0, 0, 0.4f, 0, 1, 10, 19, 0);
+    DrawRebarText(longer.target, "1Ø8", 0, 0, 0.6f, 0, 1, 10, 19, 0);
+    EXPECT_TRUE(shortOne.canvas.Records().empty());
+    EXPECT_EQ(longer.Lines().size(), 1u);
+}
+
+}  // namespace
