@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes: a title, a text, a set of buttons and an icon, answered by the button pressed.
+// Message boxes: a title, a text (both UTF-8), a set of buttons and an icon, answered by the button
+// pressed.
 #include <string>
 
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };

@@ -3,7 +3,7 @@
 #include "model/files/SaveCrpFile.h"
 #include "plangeom/CompleteDeck.h"
 
-HeadlessDeck::HeadlessDeck(bool echoMessages) : messages(echoMessages) {}
+HeadlessDeck::HeadlessDeck(bool echoMessages) : HeadlessPlatform(echoMessages) {}
 
 bool HeadlessDeck::Load(const std::string& path) { return Load(path, SessionCompletion(*this)); }
 

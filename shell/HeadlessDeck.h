@@ -1,17 +1,15 @@
 #pragma once
 // One deck's document without a window: a Session with the headless platform (message boxes that
-// answer by themselves and the built-in section server), loading and saving through the same flows
-// as the window, every load ending with the completion of the deck. Batch runs, the developer tools
-// and the tests use it.
+// answer by themselves, a recording canvas, the built-in section server), loading and saving
+// through the same flows as the window, every load ending with the completion of the deck. Batch
+// runs, the developer tools and the tests use it.
 #include <string>
 
 #include "model/Session.h"
 #include "model/files/LoadCrpFile.h"
-#include "platform/Platform.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "platform/sectionserver/BuiltinSectionServer.h"
+#include "platform/headless/HeadlessPlatform.h"
 
-struct HeadlessDeck : Session {
+struct HeadlessDeck : Session, HeadlessPlatform {
     explicit HeadlessDeck(bool echoMessages = false);
     HeadlessDeck(const HeadlessDeck&) = delete;
     HeadlessDeck& operator=(const HeadlessDeck&) = delete;
@@ -29,8 +27,5 @@ struct HeadlessDeck : Session {
     // The text a save would write.
     std::string SavedText() const;
 
-    HeadlessMessageBoxes messages;
-    BuiltinSectionServer server;
-    Platform platform{messages, server};
     int32_t slabDesign = -1;  // what the last load said of the floor-slab design
 };

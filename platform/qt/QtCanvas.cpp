@@ -1,0 +1,166 @@
+#include "platform/qt/QtCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/TextEncoding.h"
+
+namespace {
+
+QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+QImage NewImage(QSize devicePixels, qreal ratio, QImage::Format format, const QColor& fill) {
+    QImage image(devicePixels, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(fill);
+    return image;
+}
+
+// `old` copied into `image` at the top left, over whatever `image` holds there.
+void KeepTopLeft(QImage& image, const QImage& old) {
+    if (old.isNull() || image.isNull()) return;
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPointF(0, 0), old);
+}
+
+// The font of a text cell: `Height` pixels, stretched so that its average character is `Width`
+// pixels wide (0 keeps the face's own width).
+QFont FontOf(const CanvasFont& cell) {
+    QFont font(QString::fromUtf8(AnsiToUtf8(cell.Face)));
+    font.setPixelSize(cell.Height);
+    if (cell.Width > 0) {
+        const qreal natural = QFontMetricsF(font).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(int(std::lround(100.0 * cell.Width / natural)), 1, 4000));
+    }
+    return font;
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QWidget* parent) : QWidget(parent) {
+    // Decks name their texts' face "Arial"; Linux desktops carry its metric twin.
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void QtCanvas::FitImages() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (persistent_.size() == devicePixels && persistent_.devicePixelRatio() == ratio) return;
+    QImage persistent = NewImage(devicePixels, ratio, QImage::Format_RGB32, ToQColor(state_.Back));
+    QImage temporary = NewImage(devicePixels, ratio, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+    KeepTopLeft(persistent, persistent_);
+    KeepTopLeft(temporary, temporary_);
+    persistent_ = std::move(persistent);
+    temporary_ = std::move(temporary);
+}
+
+void QtCanvas::Draw(ColourRef colour, const std::function<void(QPainter&)>& draw) {
+    FitImages();
+    QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
+    if (target.isNull()) return;  // a canvas of no size shows nothing
+    QPainter painter(&target);
+    QPen pen(ToQColor(colour), std::max(state_.DrawWidth, 1));
+    // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setStyle(state_.Drawing == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    draw(painter);
+    painter.end();
+    update();
+}
+
+void QtCanvas::Clear() {
+    FitImages();
+    persistent_.fill(ToQColor(state_.Back));
+    temporary_.fill(Qt::transparent);
+    update();
+}
+
+void QtCanvas::ClearTemporary() {
+    FitImages();
+    temporary_.fill(Qt::transparent);
+    update();
+}
+
+void QtCanvas::Line(float x1, float y1, float x2, float y2, ColourRef colour) {
+    Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
+}
+
+void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) {
+    Draw(colour, [&](QPainter& p) {
+        if (filled) p.setBrush(ToQColor(colour));
+        p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    });
+}
+
+void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
+    Draw(colour, [&](QPainter& p) {
+        if (state_.Filling == FillStyle::Solid) p.setBrush(ToQColor(state_.Fill));
+        p.drawEllipse(QPointF(cx, cy), radius, radius);
+    });
+}
+
+void QtCanvas::Polygon(std::span<const PixelPoint> points) {
+    if (points.empty()) return;
+    QPolygonF polygon;
+    polygon.reserve(qsizetype(points.size()));
+    for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
+    Draw(state_.Fore, [&](QPainter& p) {
+        if (state_.Filling == FillStyle::Solid) p.setBrush(ToQColor(state_.Fill));
+        p.drawPolygon(polygon, Qt::OddEvenFill);
+    });
+}
+
+void QtCanvas::Text(int32_t x, int32_t y, const CanvasFont& font, const std::string& text) {
+    if (font.Height <= 0 || text.empty()) return;
+    const QFont qfont = FontOf(font);
+    const QString unicode = QString::fromUtf8(AnsiToUtf8(text));
+    Draw(state_.Fore, [&](QPainter& p) {
+        p.setFont(qfont);
+        // (x, y) is the top left of the cell, so the baseline lies one ascent below it.
+        p.translate(x, y);
+        p.rotate(-font.Escapement / 10.0);
+        p.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), unicode);
+    });
+}
+
+void QtCanvas::SetPointer(CanvasPointer pointer) {
+    switch (pointer) {
+    case CanvasPointer::Arrow: setCursor(Qt::ArrowCursor); break;
+    case CanvasPointer::Crosshair: setCursor(Qt::CrossCursor); break;
+    case CanvasPointer::Hourglass: setCursor(Qt::WaitCursor); break;
+    case CanvasPointer::Pan: setCursor(Qt::OpenHandCursor); break;
+    }
+}
+
+QImage QtCanvas::Image() {
+    FitImages();
+    QImage composed = persistent_;
+    if (!composed.isNull()) {
+        QPainter painter(&composed);
+        painter.drawImage(QPointF(0, 0), temporary_);
+    }
+    return composed;
+}
+
+bool QtCanvas::SaveImage(const QString& pngPath) { return Image().save(pngPath, "PNG"); }
+
+void QtCanvas::paintEvent(QPaintEvent*) {
+    FitImages();
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), persistent_);
+    painter.drawImage(QPointF(0, 0), temporary_);
+}
+
+void QtCanvas::resizeEvent(QResizeEvent* event) {
+    FitImages();
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The canvas of the window: a widget showing a persistent image with a transparent temporary
+// layer over it. Both images hold device pixels (the widget's size times the screen's pixel
+// ratio) and are drawn on in logical pixels, so the plan stays sharp on high-density screens. It
+// also works without ever being shown: give it a size with resize() and read Image().
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+#include "platform/CanvasState.h"
+
+class QPainter;
+
+class QtCanvas : public QWidget, public StatefulCanvas {
+    Q_OBJECT
+
+public:
+    explicit QtCanvas(QWidget* parent = nullptr);
+
+    int32_t WidthPx() const override { return width(); }
+    int32_t HeightPx() const override { return height(); }
+
+    void Clear() override;
+    void ClearTemporary() override;
+    void Line(float x1, float y1, float x2, float y2, ColourRef colour) override;
+    void Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) override;
+    void Circle(float cx, float cy, float radius, ColourRef colour) override;
+    void Polygon(std::span<const PixelPoint> points) override;
+    void Text(int32_t x, int32_t y, const CanvasFont& font, const std::string& text) override;
+
+    void SetPointer(CanvasPointer pointer) override;
+
+    // The persistent image with the temporary layer over it, in device pixels.
+    QImage Image();
+    // Image() as a PNG file; false when it could not be written.
+    bool SaveImage(const QString& pngPath);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Reallocates both images when the widget's size or pixel ratio changed, keeping what they
+    // held at the top left.
+    void FitImages();
+    // Runs `draw` with a painter on the image that AutoRedraw chooses, with the pen of `colour`
+    // in the current draw style and width and no brush, then schedules a repaint.
+    void Draw(ColourRef colour, const std::function<void(QPainter&)>& draw);
+
+    QImage persistent_;
+    QImage temporary_;
+};
