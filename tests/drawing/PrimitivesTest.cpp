@@ -9,6 +9,7 @@
 #include "drawing/LayerDefaults.h"
 #include "drawing/TextPrimitives.h"
 #include "platform/headless/RecordingCanvas.h"
+#include "tests/support/DxfRecordLines.h"
 
 namespace {
 
@@ -39,12 +40,12 @@ TEST(DrawLine, DottedStylesSwitchThePenOnlyForTheirOwnLine) {
     DrawLine(p.target, 0, 0, 10, 0, HighlightCyanLayer, 1, 0);
     const auto lines = p.Lines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].Draw, DrawStyle::Dotted);
+    EXPECT_EQ(lines[0].State.Drawing, DrawStyle::Dotted);
     EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[4]);
-    EXPECT_EQ(lines[1].Draw, DrawStyle::Solid);
-    EXPECT_EQ(lines[2].Draw, DrawStyle::Solid) << "a highlight is always solid";
+    EXPECT_EQ(lines[1].State.Drawing, DrawStyle::Solid);
+    EXPECT_EQ(lines[2].State.Drawing, DrawStyle::Solid) << "a highlight is always solid";
     EXPECT_EQ(lines[2].Colour, PackRgb(0, 255, 255));
-    EXPECT_EQ(p.canvas.CurrentDrawStyle(), DrawStyle::Solid);
+    EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid);
     // Model y up, canvas y down.
     EXPECT_FLOAT_EQ(lines[0].Y1, 600);
     EXPECT_FLOAT_EQ(lines[0].X2, 10);
@@ -79,8 +80,8 @@ TEST(DrawCircle, StylesAboveThreeTakeThePaletteYellow) {
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[0].Colour, p.drawing.Palette.PaletteYellow);
     EXPECT_FLOAT_EQ(circles[0].Radius, 10);
-    EXPECT_EQ(circles[1].Draw, DrawStyle::Dotted);
-    EXPECT_EQ(p.canvas.CurrentDrawStyle(), DrawStyle::Solid);
+    EXPECT_EQ(circles[1].State.Drawing, DrawStyle::Dotted);
+    EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid);
 }
 
 TEST(DrawLine, AFarAwayLineIsClippedNotWrapped) {
@@ -96,10 +97,13 @@ TEST(DrawLine, AFarAwayLineIsClippedNotWrapped) {
     EXPECT_LE(std::abs(lines[0].X1), 2.0e6f);
     EXPECT_FLOAT_EQ(lines[0].Y1, y);
     EXPECT_FLOAT_EQ(lines[0].Y2, y);
-    // The diagonal keeps its direction through the canvas: it still passes the origin's pixel.
+    // The diagonal keeps its direction, and its ends lie within reach of a painter.
     const CanvasRecord& d = lines[1];
+    EXPECT_NEAR((d.Y2 - d.Y1) / (d.X2 - d.X1), -1.0, 1e-6);
+    for (float v : {d.X1, d.Y1, d.X2, d.Y2}) EXPECT_LE(std::abs(v), 1.0e6f + 1);
+    // Through the origin's pixel, up to the 32-bit rounding of ends a billion pixels away.
     const float t = (0 - d.X1) / (d.X2 - d.X1);
-    EXPECT_NEAR(d.Y1 + t * (d.Y2 - d.Y1), 600, 1.0);
+    EXPECT_NEAR(d.Y1 + t * (d.Y2 - d.Y1), 600, 64.0);
 }
 
 TEST(DrawExplodedDimension, LineTicksEndCirclesAndLabel) {
@@ -120,7 +124,7 @@ TEST(DrawExplodedDimension, LineTicksEndCirclesAndLabel) {
     const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Text, "100");
-    EXPECT_EQ(texts[0].ForeColour, p.drawing.LayerScreenColours[DimensionTextLayer]);
+    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[DimensionTextLayer]);
     EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[DimensionLineLayer]);
 }
 
@@ -162,7 +166,7 @@ TEST(DrawText, AnchorCellSizeAndEscapement) {
     EXPECT_FLOAT_EQ(texts[0].Y1, 559);  // 600 - 30 - 10.8, rounded
     EXPECT_EQ(texts[1].Font.Escapement, 310);
     EXPECT_FLOAT_EQ(texts[1].Y1, 570);  // top alignment: the anchor itself
-    EXPECT_EQ(texts[0].ForeColour, p.drawing.LayerScreenColours[12]);
+    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[12]);
 
     Pass tiny(0.05f);
     tiny.drawing.ScaleIs50 = false;
@@ -190,6 +194,60 @@ TEST(DrawRebarText, ASegmentThatRoundsToNothingDrawsNothing) {
     DrawRebarText(longer.target, "1Ø8", 0, 0, 0.6f, 0, 1, 10, 19, 0);
     EXPECT_TRUE(shortOne.canvas.Records().empty());
     EXPECT_EQ(longer.Lines().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// A DXF pass of the R12 dialect at 1:50 (scale factor 2, text base 0.1).
+struct DxfPass : Pass {
+    DxfPass() {
+        dxf.DxfR12 = 1;
+        dxf.DxfScaleFactor = 2.0f;
+        dxf.DxfUnitFactor = 0.1f;
+        InitDxfHandles(writer);
+    }
+    std::vector<std::string> Entities() const {
+        std::vector<std::string> kinds;
+        for (const auto& [code, value] : SplitGroups(writer.EntitySpool))
+            if (code == "  0") kinds.push_back(value);
+        return kinds;
+    }
+    std::string Group(const std::string& code, int occurrence = 0) const {
+        for (const auto& [c, value] : SplitGroups(writer.EntitySpool))
+            if (c == code && occurrence-- == 0) return value;
+        return "(none)";
+    }
+};
+
+TEST(DrawDimension, AnR12DimensionIsDrawnFromPrimitivesIntoTheSpool) {
+    DxfPass p;
+    DrawDimension(p.target, 0, 0, 100, 0, 0, 0, 100, 0, true, 1);
+    EXPECT_EQ(p.Entities(), (std::vector<std::string>{"LINE", "LINE", "LINE", "CIRCLE", "CIRCLE", "TEXT"}));
+    EXPECT_EQ(p.Group("  8"), "QUOTE");
+    EXPECT_EQ(p.Group("  1"), "100");
+    EXPECT_EQ(p.Group(" 40"), "2.4") << "the end circles: 1.2 cm";
+    EXPECT_EQ(p.Group(" 40", 2), "2") << "kind 0: 20 × the text base";
+    EXPECT_TRUE(p.canvas.Records().empty()) << "a DXF pass leaves the canvas alone";
+}
+
+TEST(DrawText, ATopAlignedDxfTextHangsTwoCentimetresBelowItsAnchor) {
+    DxfPass p;
+    DrawText(p.target, 10, 50, "SOLAIO 1", 1, 13, 1, 2, 0, 1);
+    EXPECT_EQ(p.Group(" 10"), "20");
+    EXPECT_EQ(p.Group(" 20"), "96");  // (50 × 2) − 2 × 2
+    EXPECT_EQ(p.Group(" 73"), "     3");
+    EXPECT_EQ(p.Group(" 40"), "2.5");
+    EXPECT_EQ(p.Group("  8"), "TESTO_SOLAI");
+}
+
+TEST(DrawCircle, ADxfCircleTakesTheScaleFactorAndNoLineTypeAboveStyleThree) {
+    DxfPass p;
+    p.dxf.DxfScaleFactor = 0.2f;
+    DrawCircle(p.target, 0, 0, 10, 2, 5, 1);
+    EXPECT_EQ(p.Group(" 40"), "2");
+    EXPECT_EQ(p.Group("  6"), "(none)");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tests/dxf/DxfRecordLines.h"
+#include "tests/support/DxfRecordLines.h"
 #include "tests/support/ItalianNumericLocale.h"
 
 using ::testing::ElementsAre;

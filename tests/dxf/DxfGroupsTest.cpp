@@ -5,7 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "tests/dxf/DxfRecordLines.h"
+#include "tests/support/DxfRecordLines.h"
 
 namespace {
 
