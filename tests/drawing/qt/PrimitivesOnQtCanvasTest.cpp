@@ -1,0 +1,77 @@
+// The primitives through the Qt canvas: what a person sees, checked pixel by pixel and saved as a
+// picture in the build tree.
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "drawing/ExplodedDimension.h"
+#include "drawing/LayerDefaults.h"
+#include "drawing/Primitives.h"
+#include "drawing/TextPrimitives.h"
+#include "platform/qt/QtCanvas.h"
+
+namespace {
+
+ColourRef At(const QImage& image, int x, int y) {
+    const qreal ratio = image.devicePixelRatio();
+    const QColor c = image.pixelColor(int(x * ratio), int(y * ratio));
+    return PackRgb(c.red(), c.green(), c.blue());
+}
+
+// Pixels of `colour` inside the box [x0, x1) × [y0, y1), in logical pixels.
+int CountOf(const QImage& image, ColourRef colour, int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (At(image, x, y) == colour) ++count;
+    return count;
+}
+
+TEST(PrimitivesOnQtCanvas, LinesAFilledPolygonAndATextLandWhereTheModelPutsThem) {
+    QtCanvas canvas;
+    canvas.resize(400, 300);
+    DrawingState drawing;
+    ShellOptions shell;
+    DesignOptions design;
+    DxfOptions dxf;
+    DxfWriterState writer;
+    SetDefaultScreenColors(drawing);  // black background
+    SetDefaultLayersAndOptions(drawing, shell, design, dxf);
+    drawing.View.ViewScale = 2.0f;  // 2 pixels per cm, model origin at the bottom-left pixel
+    drawing.View.CanvasHeightPx = 300;
+    DrawTarget target{canvas, drawing, dxf, writer};
+    BeginDrawingPass(target, shell, 0, 0);
+
+    DrawLine(target, 10, 120, 190, 120, 10, 0, 0);  // red reinforcement layer, y = 300 - 240 = 60 px
+    // A square with a square hole, filled by the even-odd rule.
+    canvas.SetFillStyle(FillStyle::Solid);
+    canvas.SetFillColour(drawing.LayerScreenColours[20]);
+    canvas.SetForeColour(drawing.LayerScreenColours[20]);
+    const std::array<PixelPoint, 10> rings{{{20, 280}, {120, 280}, {120, 180}, {20, 180}, {20, 280},
+                                            {45, 255}, {95, 255}, {95, 205}, {45, 205}, {45, 255}}};
+    canvas.Polygon(rings);
+    DrawText(target, 100, 50, "TITOLO", 2, 12, 0, 0, 0, 0);  // green title, bottom-left at (200, 200) px
+    DrawExplodedDimension(target, 10, 140, 190, 140, DimensionLineLayer, DimensionTextLayer, 0);
+    EndDrawingPass(target, 0);
+
+    const QImage image = canvas.Image();
+    ASSERT_TRUE(canvas.SaveImage(QString(DRAVO_TEST_OUTPUT) + "/primitives-on-qt.png"));
+    const ColourRef background = 0, red = drawing.LayerScreenColours[10], cyan = drawing.LayerScreenColours[20];
+    const ColourRef green = drawing.LayerScreenColours[12], dimension = drawing.LayerScreenColours[9];
+
+    EXPECT_EQ(At(image, 200, 60), red);
+    EXPECT_EQ(At(image, 200, 66), background);
+    EXPECT_EQ(At(image, 10, 60), background) << "the line starts at 20 px";
+    EXPECT_EQ(At(image, 30, 190), cyan) << "inside the outer ring";
+    EXPECT_EQ(At(image, 70, 230), background) << "the hole stays free";
+    EXPECT_EQ(At(image, 150, 230), background) << "outside the polygon";
+    EXPECT_GT(CountOf(image, green, 200, 160, 330, 200), 40) << "the title's ink above its anchor";
+    EXPECT_EQ(CountOf(image, green, 200, 205, 330, 230), 0) << "nothing of it below the anchor";
+    EXPECT_EQ(At(image, 200, 20), dimension) << "the dimension line at y = 300 - 280";
+    EXPECT_EQ(At(image, 20, 4), dimension) << "its tick 8 cm (16 px) up from the line end";
+}
+
+}  // namespace
