@@ -406,6 +406,66 @@ TEST(LoadCrpFile, ASavedFreshExportReadsBackAsItWasLoaded) {
     EXPECT_EQ(saved.model.PlanNodeCount, fresh.model.PlanNodeCount);
 }
 
+// A deck as an editor leaves it after saving it as UTF-8: a byte-order mark in front of the version
+// line. It reads, and saves, as the deck without the mark; a masonry plan keeps its walls.
+TEST(LoadCrpFile, AByteOrderMarkBeforeTheVersionLineIsSkipped) {
+    for (const char* fixture : {"fresh-frame/TELAIO.CRP", "fresh-masonry/MURATURA.CRP"}) {
+        SCOPED_TRACE(fixture);
+        const std::string path = DeckFixture(fixture);
+        DeckSession plain, marked;
+        ASSERT_TRUE(plain.Load(path)) << plain.Messages();
+        ASSERT_TRUE(marked.LoadText(path, "\xEF\xBB\xBF" + FileText(path))) << marked.Messages();
+        EXPECT_TRUE(marked.messages.Shown().empty()) << marked.Messages();
+        EXPECT_EQ(marked.model.FileVersion, 9);
+        EXPECT_EQ(marked.Dump(), plain.Dump());
+        EXPECT_EQ(marked.SavedText(), plain.SavedText());
+    }
+    DeckSession masonry;
+    ASSERT_TRUE(masonry.LoadText(DeckFixture("fresh-masonry/MURATURA.CRP"),
+                                 "\xEF\xBB\xBF" + FileText(DeckFixture("fresh-masonry/MURATURA.CRP"))));
+    EXPECT_GT(masonry.model.MasonryWallCount, 0);
+    EXPECT_GT(masonry.model.MasonryBeamCount, 0);
+}
+
+// The same deck as an editor writes it in UTF-16: refused with a message that says what the file
+// is, never with NUL bytes taken for items.
+TEST(LoadCrpFile, AUtf16DeckIsRefusedAsNoTextOfItsKind) {
+    const std::string path = DeckFixture("fresh-frame/TELAIO.CRP");
+    const std::string text = FileText(path);
+    std::string littleEndian, bigEndian;
+    for (char c : text) {
+        littleEndian += {c, '\0'};
+        bigEndian += {'\0', c};
+    }
+    struct Case {
+        const char* Name;
+        std::string Text;
+    };
+    const Case cases[] = {
+        {"little-endian with its mark", "\xFF\xFE" + littleEndian},
+        {"big-endian with its mark", "\xFE\xFF" + bigEndian},
+        {"little-endian without a mark", littleEndian},
+        {"only the mark", "\xFF\xFE"},
+        {"a NUL byte in a deck", ReplaceOnce(text, "NODI", std::string("NO\0I", 4))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (int32_t language : {0, 1}) {
+            DeckSession s;
+            s.shell.Languages.UiLanguage = language;
+            EXPECT_FALSE(s.LoadText(path, c.Text));
+            ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();
+            const std::string& shown = s.messages.Shown()[0].Text;
+            EXPECT_EQ(shown.find('\0'), std::string::npos);
+            EXPECT_NE(shown.find(path), std::string::npos) << shown;
+            EXPECT_NE(shown.find(language == 0 ? "non è un file di testo del tipo atteso"
+                                               : "is not a text file of the expected kind"),
+                      std::string::npos)
+                << shown;
+        }
+    }
+}
+
 TEST(LoadCrpFile, NodeLookupFindsTheFirstNodeOfANumber) {
     Model model;
     model.NodeCount = 3;
