@@ -202,6 +202,17 @@ bool DataFileReader::ReadText(std::string& text) {
     return true;
 }
 
+bool DataFileReader::ReadTextToLineEnd(std::string& text) {
+    if (Failed()) return false;
+    SkipBlanks();
+    std::string item;
+    if (!ReadLine(item)) return false;
+    while (!item.empty() && IsBlank(item.back())) item.pop_back();
+    if (item.size() >= 2 && item.front() == '"' && item.back() == '"') item = item.substr(1, item.size() - 2);
+    text = std::move(item);
+    return true;
+}
+
 bool DataFileReader::ReadLine(std::string& line) {
     if (Failed()) return false;
     if (pos_ >= text_.size()) return Fail(ReadFailure::EndOfFile);

@@ -72,6 +72,10 @@ public:
     bool ReadCount(int32_t& count, int32_t minCharsPerRecord);
 
     bool ReadText(std::string& text);
+    // A text item that is the last item of its line: it runs from its first non-blank character to
+    // the line end, commas included (the analysis program writes names unquoted, commas and all);
+    // the double quotes of a text enclosed in them are dropped.
+    bool ReadTextToLineEnd(std::string& text);
     bool ReadLine(std::string& line);
     bool ReadVersionLine(VersionLine& version);
 

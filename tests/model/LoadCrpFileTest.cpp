@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -463,6 +464,59 @@ TEST(LoadCrpFile, AUtf16DeckIsRefusedAsNoTextOfItsKind) {
                       std::string::npos)
                 << shown;
         }
+    }
+}
+
+// Lines as the analysis program or an editor may leave them, read as the deck they stand for: a
+// concrete-slab header with tabs between its numbers, masonry names and material texts holding a
+// comma (the last item of their lines, read whole), a name in double quotes.
+TEST(LoadCrpFile, TabsAndCommasAreReadAsTheyAreMeant) {
+    struct Case {
+        const char* Name;
+        const char* Fixture;
+        std::vector<std::pair<std::string, std::string>> Edits;
+        std::function<void(const Model&)> Check;
+    };
+    const Case cases[] = {
+        {"tabs in a concrete-slab header line", "fresh-frame/TELAIO.CRP", {{"\n10 0 4\r", "\n10\t0\t4\t\r"}},
+         [](const Model& m) {
+             ASSERT_EQ(m.ConcreteSlabCount, 2);
+             EXPECT_EQ(m.ConcreteSlabs[0].Id, 10);
+             EXPECT_EQ(m.ConcreteSlabs[0].Kind, 0);
+             EXPECT_EQ(m.ConcreteSlabs[0].VertexCount, 4);
+         }},
+        {"a comma in the names of a wall and a lintel", "fresh-masonry/MURATURA.CRP",
+         {{"Parete 1", "Parete 1, piano terra"}, {"Architrave 1", "Architrave 1,2"}},
+         [](const Model& m) {
+             EXPECT_EQ(m.MasonryWalls[0].Name, "Parete 1, piano terra");
+             EXPECT_EQ(m.MasonryWalls[0].VerticalGroupCount, 4);
+             EXPECT_EQ(m.MasonryBeams[0].Name, "Architrave 1,2");
+         }},
+        // Both material blocks, of the walls and of the lintels: the second one is read last.
+        {"a comma in a material text",
+         "fresh-masonry/MURATURA.CRP",
+         {{"Blocco cassero\r", "Blocco cassero, cls\r"}, {"Blocco cassero\r", "Blocco cassero, cls\r"}},
+         [](const Model& m) {
+             EXPECT_EQ(m.Materials.MasonryMaterialText1, "Blocco cassero, cls");
+             EXPECT_DOUBLE_EQ(m.Materials.MasonryMaterialDouble1, 2500);
+         }},
+        {"a name in double quotes", "fresh-masonry/MURATURA.CRP", {{"Parete 2", "\"Parete 2, est\"  "}},
+         [](const Model& m) { EXPECT_EQ(m.MasonryWalls[1].Name, "Parete 2, est"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = DeckFixture(c.Fixture);
+        std::string text = FileText(path);
+        for (const auto& [from, to] : c.Edits) text = ReplaceOnce(text, from, to);
+        DeckSession edited;
+        ASSERT_TRUE(edited.LoadText(path, text)) << edited.Messages();
+        EXPECT_TRUE(edited.messages.Shown().empty()) << edited.Messages();
+        c.Check(edited.model);
+        // What was read is saved, and read back the same.
+        DeckSession again;
+        ASSERT_TRUE(again.LoadText(path, edited.SavedText())) << again.Messages();
+        c.Check(again.model);
+        EXPECT_EQ(again.SavedText(), edited.SavedText());
     }
 }
 
