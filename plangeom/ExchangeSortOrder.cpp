@@ -28,17 +28,17 @@ std::vector<int32_t> ExchangeSort(const std::vector<float>& keys) {
 // The order the exchange sort gives the entries of key v, the `count` entries that follow the
 // `smaller` entries of smaller key in the ascending order.
 //
-// Only entries of key v or smaller take part: a larger one is never the smallest so far while one
-// of them follows, so leaving the larger ones out changes neither which of them are exchanged nor
-// the order they are left in. Among those, the sort's pass i takes the entry at i and, when a
-// smaller one follows, carries it to the first smaller entry behind it, which is carried on in
-// turn until the smallest reaches position i. An entry of key v therefore moves only when it
-// stands at i, and then to the place of the first smaller entry behind it. So, walking the
-// entries of key <= v in their first order with a queue of entries of key v still to be placed:
-// in the first `smaller` places (the passes that place the smaller entries) an entry of key v
-// joins the queue, and a smaller entry hands the head of the queue on to the next free place,
-// the back of the queue; in the places behind, which keep the entries of key v, an entry of key v
-// stays where it is and a smaller one's place goes to the head of the queue.
+// A pass of the sort carries the entry at its first place to the first strictly smaller entry
+// behind it, that one to the next strictly smaller, and so on, the smallest ending at the first
+// place. Among the entries of key v or smaller, those carried are the same chain as in a pass
+// over them alone, so the larger entries can be left out. There an entry of key v moves only
+// when it stands first, and then to the place of the first smaller entry behind it, passing the
+// entries of key v in between. So, walking the entries of key <= v in their first order with a
+// queue of entries of key v on their way: in the first `smaller` places (the passes that place the
+// smaller entries) an entry of key v joins the queue, and a smaller entry's place receives the
+// head of the queue, which stands first when its pass comes and moves on, to the back of the
+// queue; in the places behind, which keep the entries of key v, an entry of key v stays where it
+// is and a smaller one's place receives the head of the queue.
 void OrderEqualKeys(const std::vector<float>& keys, float v, int32_t smaller, int32_t count, int32_t* out) {
     std::deque<int32_t> waiting;
     int32_t place = 0;

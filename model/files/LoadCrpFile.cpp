@@ -96,7 +96,8 @@ bool ShiftNodes(DataFileReader& reader, Model& model, float& shiftX, float& shif
     return true;
 }
 
-void RoundBeamOffsets(Model& model) {
+// Offsets to 3 decimals, then, with the section angles, as the file keeps them.
+void RoundBeamOffsetsAndAngles(Model& model) {
     for (int32_t i = 0; i < model.BeamElementCount; ++i) {
         BeamElement& e = model.BeamElements[i];
         e.SectionAngle = AsTheFileKeepsIt(e.SectionAngle);
@@ -189,7 +190,7 @@ bool ReadModelAndDrawingData(DataFileReader& reader, int32_t& slabDesign, Sessio
     nodes = std::make_unique<NodeIndex>(model);
 
     if (!ReadBeamElementsSection(reader, model, findNode)) return false;
-    RoundBeamOffsets(model);
+    RoundBeamOffsetsAndAngles(model);
 
     if (!ReadWallsSection(reader, model, findNode)) return false;
     KeepPlanWalls(model);
