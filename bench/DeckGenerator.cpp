@@ -1,7 +1,9 @@
 #include "model/files/WholeFiles.h"
 #include "bench/DeckGenerator.h"
 
+#include <cmath>
 #include <filesystem>
+#include <numbers>
 #include <vector>
 
 #include "model/files/DataFileWriter.h"
@@ -133,12 +135,53 @@ std::string GeneratedDeckText(int baysX, int baysY) {
     return w.TakeOutput();
 }
 
-GeneratedDeck WriteGeneratedDeck(const std::string& folder, int baysX, int baysY) {
+std::string GeneratedStarDeckText(int count, StarMembers members) {
+    constexpr double Radius = 1000;
+    DataFileWriter w;
+    w.Line("VERSIONE 9");
+    w.Int(0).Real(300.0, 2).Real(600.0, 2).EndLine();
+    // Node 1 at the centre, nodes 2 .. count + 1 around it.
+    w.Line("NODI").Int(count + 1).EndLine();
+    w.Int(1).Real(OriginX, 2).Real(OriginY, 2).Int(-1).EndLine();
+    for (int k = 0; k < count; ++k) {
+        const double angle = 2 * std::numbers::pi * k / count;
+        w.Int(k + 2).Real(OriginX + Radius * std::cos(angle), 2).Real(OriginY + Radius * std::sin(angle), 2).Int(-1).EndLine();
+    }
+    const int beams = members == StarMembers::Beams ? count : 0;
+    const int walls = members == StarMembers::Walls ? count : 0;
+    w.Line("ELEMENTI_D2").Int(beams).EndLine();
+    for (int k = 0; k < beams; ++k) w.Int(1).Int(k + 1).Int(1).Int(k + 2).Int(0).Real(0.0, 2).EndLine();
+    w.Line("GRUPPO_D3_SEZIONE").Int(0).Int(walls).EndLine();
+    for (int k = 0; k < walls; ++k) {
+        w.Raw(std::to_string(k + 1)).Int(1).Int(k + 2).Int(1).Int(0).EndLine();
+        w.Real(30.0, 2).EndLine();
+    }
+    w.Line("GRUPPO_D3_PIANTA").Int(0).Int(0).EndLine();
+    w.Line("PILASTRI").Int(0).EndLine();
+    w.Line("SOLAI").Int(0).Int(0).EndLine();
+    w.Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).EndLine();
+    w.Int(0).EndLine().Int(0).EndLine();
+    return w.TakeOutput();
+}
+
+namespace {
+
+GeneratedDeck WriteDeckFiles(const std::string& folder, const std::string& dataText, int elementCount) {
     std::filesystem::create_directories(folder);
     GeneratedDeck deck;
     deck.DataFile = (std::filesystem::path(folder) / "DECK.CRP").string();
-    deck.ElementCount = GeneratedElementCount(baysX, baysY);
+    deck.ElementCount = elementCount;
     WriteWholeFile((std::filesystem::path(folder) / "ARCHIMPA.AI0").string(), GeneratedArchiveText());
-    WriteWholeFile(deck.DataFile, GeneratedDeckText(baysX, baysY));
+    WriteWholeFile(deck.DataFile, dataText);
     return deck;
+}
+
+}  // namespace
+
+GeneratedDeck WriteGeneratedDeck(const std::string& folder, int baysX, int baysY) {
+    return WriteDeckFiles(folder, GeneratedDeckText(baysX, baysY), GeneratedElementCount(baysX, baysY));
+}
+
+GeneratedDeck WriteGeneratedStarDeck(const std::string& folder, int count, StarMembers members) {
+    return WriteDeckFiles(folder, GeneratedStarDeckText(count, members), count);
 }

@@ -18,3 +18,10 @@ int GeneratedElementCount(int baysX, int baysY);
 
 // Writes "DECK.CRP" and "ARCHIMPA.AI0" into `folder` (created when missing).
 GeneratedDeck WriteGeneratedDeck(const std::string& folder, int baysX, int baysY);
+
+// A crowded node: `count` concrete walls or beams leaving one node for nodes on a circle of 10 m
+// around it, nothing else.
+enum class StarMembers { Walls, Beams };
+std::string GeneratedStarDeckText(int count, StarMembers members);
+// As WriteGeneratedDeck, for a star deck.
+GeneratedDeck WriteGeneratedStarDeck(const std::string& folder, int count, StarMembers members);

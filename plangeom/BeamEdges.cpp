@@ -63,17 +63,12 @@ bool HasSquareEnds(const Model& model, int32_t e) {
     return !model.Catalogue.HasSection(sec) || model.Catalogue.SectionClass[sec] != ParametricSection;
 }
 
-// The beams at a node that have face lines.
-BeamsAtNodeList CollectDrawableBeamsAtNode(const Model& model, const MembersByNode& beams, int32_t node) {
-    BeamsAtNodeList all = CollectBeamsAtNode(model, beams, node);
-    BeamsAtNodeList list;
-    for (size_t k = 0; k < all.BeamsAtNode.size(); ++k) {
-        if (!HasDrawableAxis(model, model.BeamElements[all.BeamsAtNode[k]])) continue;
-        list.BeamsAtNode.push_back(all.BeamsAtNode[k]);
-        list.BeamsAtNodeEnd.push_back(all.BeamsAtNodeEnd[k]);
-    }
-    list.BeamsAtNodeCount = static_cast<int32_t>(list.BeamsAtNode.size());
-    return list;
+// The beam elements that the lists at a node hold: those with face lines, and the elements of no
+// length between two nodes at one place, which carry a beam on through them. The face lines of
+// the latter meet no line, so the beams beside them keep their plain end points there rather than
+// being closed across.
+bool JoinsAtNodes(const Model& model, const BeamElement& beam) {
+    return HasDrawableAxis(model, beam) || HasAxisOfNoLength(model, beam);
 }
 
 // Plan-point indexes of the four corners of one end.
@@ -81,18 +76,18 @@ struct EndCorners {
     int32_t E1 = 0, E2 = 0, I1 = 0, I2 = 0;
 };
 
-// The pass's plan points and beams filed by node.
+// The pass's plan points and the beams at every node.
 struct BeamPass {
     PlanPointIndex& Points;
-    const MembersByNode& Beams;
+    const MembersAtEveryNode<BeamsAtNodeList>& AtNode;
 };
 
 EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, const BeamOffsets& own) {
     const BeamElement& beam = model.BeamElements[e];
     const int32_t node = atStart ? beam.NodeI : beam.NodeJ;
-    const BeamsAtNodeList list = CollectDrawableBeamsAtNode(model, pass.Beams, node);
+    const BeamsAtNodeList& list = pass.AtNode.At(node);
     const int32_t count = list.BeamsAtNodeCount;
-    const int32_t pos = PositionInList(list.BeamsAtNode, e);
+    const int32_t pos = pass.AtNode.Position(e, atStart);
     const bool square = count <= 1 || HasSquareEnds(model, e);
 
     PlanPoint e1, e2, i1, i2;
@@ -155,8 +150,10 @@ void BuildBeamEdges(Model& model) {
     model.BeamIntradosEdgeCount = 0;
     const int32_t elementCount = UsableCount(model.BeamElementCount, model.BeamElements);
     PlanPointIndex points(model);
-    const MembersByNode beams(model, model.BeamElements, model.BeamElementCount);
-    BeamPass pass{points, beams};
+    const auto joins = [&](int32_t e) { return JoinsAtNodes(model, model.BeamElements[e]); };
+    const MembersAtEveryNode<BeamsAtNodeList> atNode =
+        ListMembersAtEveryNode<BeamsAtNodeList>(model, model.BeamElements, model.BeamElementCount, joins);
+    BeamPass pass{points, atNode};
     for (int32_t e = 0; e < elementCount; ++e) {
         if (!HasDrawableAxis(model, model.BeamElements[e])) continue;
         const BeamOffsets own = OffsetsOf(model, e);

@@ -35,5 +35,6 @@ BeamCornerPair ComputeBeamCorner(const Model& model, const BeamsAtNodeList& list
                                  float dNbB2);
 
 // Rebuilds BeamExtradosEdges and BeamIntradosEdges from the beam elements, adding plan points.
-// Elements without a drawable axis get no lines and count as no neighbour.
+// Elements without a drawable axis get no lines and count as no neighbour, but for an element of
+// no length between two nodes: the beams beside it end there on their plain end points.
 void BuildBeamEdges(Model& model);

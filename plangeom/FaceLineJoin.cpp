@@ -59,18 +59,36 @@ FaceLine MemberFaceLine(const Model& model, const Member& member, int32_t node, 
     return line;
 }
 
+namespace {
+
+enum class AxisKind { None, Line, NoLength };
+
 template <class Member>
-bool HasDrawableAxis(const Model& model, const Member& member) {
-    if (!IsNodeIndex(model, member.NodeI) || !IsNodeIndex(model, member.NodeJ)) return false;
-    if (member.NodeI == member.NodeJ) return false;
+AxisKind AxisKindOf(const Model& model, const Member& member) {
+    if (!IsNodeIndex(model, member.NodeI) || !IsNodeIndex(model, member.NodeJ)) return AxisKind::None;
+    if (member.NodeI == member.NodeJ) return AxisKind::None;
     const Axis a = AxisOf(model, member);
     if (!std::isfinite(a.X1) || !std::isfinite(a.Y1) || !std::isfinite(a.X2) || !std::isfinite(a.Y2))
-        return false;
+        return AxisKind::None;
     // Ends closer than the plan-point tolerance would be one plan point.
-    return std::fabs(a.X2 - a.X1) >= 0.0001f || std::fabs(a.Y2 - a.Y1) >= 0.0001f;
+    const bool apart = std::fabs(a.X2 - a.X1) >= 0.0001f || std::fabs(a.Y2 - a.Y1) >= 0.0001f;
+    return apart ? AxisKind::Line : AxisKind::NoLength;
+}
+
+}  // namespace
+
+template <class Member>
+bool HasDrawableAxis(const Model& model, const Member& member) {
+    return AxisKindOf(model, member) == AxisKind::Line;
+}
+
+template <class Member>
+bool HasAxisOfNoLength(const Model& model, const Member& member) {
+    return AxisKindOf(model, member) == AxisKind::NoLength;
 }
 
 template FaceLine MemberFaceLine<BeamElement>(const Model&, const BeamElement&, int32_t, float);
 template FaceLine MemberFaceLine<WallSegment>(const Model&, const WallSegment&, int32_t, float);
 template bool HasDrawableAxis<BeamElement>(const Model&, const BeamElement&);
 template bool HasDrawableAxis<WallSegment>(const Model&, const WallSegment&);
+template bool HasAxisOfNoLength<BeamElement>(const Model&, const BeamElement&);

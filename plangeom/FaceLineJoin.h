@@ -28,3 +28,8 @@ FaceLine MemberFaceLine(const Model& model, const Member& member, int32_t node, 
 // offsets) has a length and finite coordinates, so that its face lines are lines.
 template <class Member>
 bool HasDrawableAxis(const Model& model, const Member& member);
+
+// True when the member's two nodes are distinct nodes of the model and its axis has finite ends
+// that lie at one place: a link of no length, as between two nodes at one place.
+template <class Member>
+bool HasAxisOfNoLength(const Model& model, const Member& member);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "model/geometry/Geometry.h"
@@ -44,24 +45,40 @@ struct CleanupPass {
     std::vector<bool> ConcreteSlabVertexAt;
     std::optional<MembersByNode> Beams;
     std::optional<MembersByNode> Walls;
+    // The lists at the nodes looked at so far, each collected and ordered once: a crowded node is
+    // looked at from every member that ends there.
+    std::unordered_map<int32_t, BeamsAtNodeList> BeamLists;
+    std::unordered_map<int32_t, WallsAtNodeList> WallLists;
 
     bool At(const std::vector<bool>& marked, int32_t node) const {
         return node >= 0 && static_cast<size_t>(node) < marked.size() && marked[node];
     }
-    const MembersByNode& WallsOf(const Model& model) {
+    const BeamsAtNodeList& BeamsAt(const Model& model, int32_t node) {
+        const auto [at, added] = BeamLists.try_emplace(node);
+        if (added) at->second = CollectBeamsAtNode(model, *Beams, node);
+        return at->second;
+    }
+    const WallsAtNodeList& WallsAt(const Model& model, int32_t node) {
         if (!Walls) Walls.emplace(model, model.WallSegments, model.WallSegmentCount);
-        return *Walls;
+        const auto [at, added] = WallLists.try_emplace(node);
+        if (added) at->second = CollectWallsAtNode(model, *Walls, node);
+        return at->second;
+    }
+    // After a merge, which changes the walls.
+    void ForgetWalls() {
+        Walls.reset();
+        WallLists.clear();
     }
 };
 
 // Whether something is attached to a slab vertex that lies on a straight side.
 bool IsVertexNeeded(const Model& model, CleanupPass& pass, int32_t c) {
-    const BeamsAtNodeList beams = CollectBeamsAtNode(model, *pass.Beams, c);
+    const BeamsAtNodeList& beams = pass.BeamsAt(model, c);
     if (beams.BeamsAtNodeCount == 1 || beams.BeamsAtNodeCount > 2) return true;
     if (beams.BeamsAtNodeCount == 2 && model.BeamElements[beams.BeamsAtNode[0]].SectionNumber !=
                                            model.BeamElements[beams.BeamsAtNode[1]].SectionNumber)
         return true;
-    const WallsAtNodeList walls = CollectWallsAtNode(model, pass.WallsOf(model), c);
+    const WallsAtNodeList& walls = pass.WallsAt(model, c);
     if (walls.WallsAtNodeCount == 1 || walls.WallsAtNodeCount > 2) return true;
     if (walls.WallsAtNodeCount == 2 && model.WallSegments[walls.WallsAtNode[0]].Thickness !=
                                            model.WallSegments[walls.WallsAtNode[1]].Thickness)
@@ -171,8 +188,8 @@ void MergeCollinearWallSegments(Model& model) {
             if (i >= model.WallSegmentCount) return false;
             const WallSegment& current = model.WallSegments[i];
             const int32_t node = atStart ? current.NodeI : current.NodeJ;
-            if (!TryMergeAt(model, pass, CollectWallsAtNode(model, pass.WallsOf(model), node), i)) return false;
-            pass.Walls.reset();  // the merge changed the walls
+            if (!TryMergeAt(model, pass, pass.WallsAt(model, node), i)) return false;
+            pass.ForgetWalls();
         }
         return true;
     };

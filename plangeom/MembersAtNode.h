@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/geometry/Geometry.h"
+#include "plangeom/ExchangeSortOrder.h"
 #include "model/tables/ModelTables.h"
 #include "model/tables/TableAccess.h"
 
@@ -89,26 +90,21 @@ void CollectMembersAtNodeAmong(const Model& model, const std::vector<Member>& ta
         ends.push_back(end);
         directions.push_back(GetSegmentDirectionDeg(at.X, at.Y, model.Nodes[other].X, model.Nodes[other].Y));
     }
-    const size_t found = members.size();
-    if (found < 2) return;
-    for (size_t i = 0; i < found; ++i) {
-        float smallest = directions[i];
-        for (size_t j = i + 1; j < found; ++j) {
-            if (directions[j] < smallest) {
-                smallest = directions[j];
-                std::swap(directions[i], directions[j]);
-                std::swap(members[i], members[j]);
-                std::swap(ends[i], ends[j]);
-            }
-        }
+    if (members.size() < 2) return;
+    const std::vector<int32_t> order = ExchangeSortOrder(directions);
+    const std::vector<int32_t> found = members, foundEnds = ends;
+    for (size_t k = 0; k < order.size(); ++k) {
+        members[k] = found[static_cast<size_t>(order[k])];
+        ends[k] = foundEnds[static_cast<size_t>(order[k])];
     }
 }
 
 // Lists in members / ends the members of table[0 .. count - 1] with an end at node, in table
-// order, then sorts them by ascending direction from the node to the member's other node (model
-// node coordinates, degrees rounded to 2 decimals) with an exchange sort that keeps two members of
-// equal direction in table order when they are alone. A member with both ends at the node is
-// listed once, as starting there. Members whose other node is no node of the model are left out.
+// order, then puts them in the order that an exchange sort by ascending direction from the node to
+// the member's other node (model node coordinates, degrees rounded to 2 decimals) leaves them in
+// (ExchangeSortOrder), which keeps two members of equal direction in table order when they are
+// alone. A member with both ends at the node is listed once, as starting there. Members whose
+// other node is no node of the model are left out.
 template <class Member>
 void CollectMembersAtNode(const Model& model, const std::vector<Member>& table, int32_t count, int32_t node,
                           std::vector<int32_t>& members, std::vector<int32_t>& ends) {
@@ -123,9 +119,44 @@ void CollectMembersAtNode(const Model& model, const std::vector<Member>& table, 
     CollectMembersAtNodeAmong(model, table, count, node, byNode.At(node), members, ends);
 }
 
-// Position of member in a list, or -1.
-inline int32_t PositionInList(const std::vector<int32_t>& members, int32_t member) {
-    for (size_t k = 0; k < members.size(); ++k)
-        if (members[k] == member) return static_cast<int32_t>(k);
-    return -1;
+// For a pass that visits every member end: the list of CollectMembersAtNode at every node, less the
+// members the pass leaves out, collected and ordered once per node rather than again at each of
+// the node's member ends. List is BeamsAtNodeList or WallsAtNodeList: a count and two lists.
+template <class List>
+struct MembersAtEveryNode {
+    std::vector<List> AtNode;          // per node of the model
+    std::vector<int32_t> AtNodeI;      // per member: its position in the list of its NodeI, -1 none
+    std::vector<int32_t> AtNodeJ;      // and in the list of its NodeJ
+
+    const List& At(int32_t node) const { return AtNode[static_cast<size_t>(node)]; }
+    int32_t Position(int32_t member, bool atNodeI) const {
+        return (atNodeI ? AtNodeI : AtNodeJ)[static_cast<size_t>(member)];
+    }
+};
+
+// listed(member) tells the members that the lists hold.
+template <class List, class Member, class Listed>
+MembersAtEveryNode<List> ListMembersAtEveryNode(const Model& model, const std::vector<Member>& table, int32_t count,
+                                                Listed listed) {
+    const MembersByNode byNode(model, table, count);
+    const int32_t nodes = UsableCount(model.NodeCount, model.Nodes);
+    const size_t n = static_cast<size_t>(UsableCount(count, table));
+    MembersAtEveryNode<List> lists{std::vector<List>(static_cast<size_t>(nodes)), std::vector<int32_t>(n, -1),
+                                   std::vector<int32_t>(n, -1)};
+    std::vector<int32_t> all, allEnds;
+    for (int32_t node = 0; node < nodes; ++node) {
+        if (byNode.At(node).empty()) continue;
+        CollectMembersAtNode(model, table, count, byNode, node, all, allEnds);
+        std::vector<int32_t> members, ends;
+        for (size_t k = 0; k < all.size(); ++k) {
+            if (!listed(all[k])) continue;
+            std::vector<int32_t>& at = allEnds[k] == StartsAtNode ? lists.AtNodeI : lists.AtNodeJ;
+            at[static_cast<size_t>(all[k])] = static_cast<int32_t>(members.size());
+            members.push_back(all[k]);
+            ends.push_back(allEnds[k]);
+        }
+        const int32_t listedCount = static_cast<int32_t>(members.size());
+        lists.AtNode[static_cast<size_t>(node)] = List{listedCount, std::move(members), std::move(ends)};
+    }
+    return lists;
 }

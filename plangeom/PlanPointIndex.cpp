@@ -1,9 +1,7 @@
 #include "plangeom/PlanPointIndex.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string>
 
 #include "model/common/Helpers.h"
 #include "model/tables/TableAccess.h"
@@ -39,12 +37,7 @@ bool WithinTolerance(const PlanPoint& p, float x, float y) {
 }
 
 // The value the data file gives back for a coordinate it saved.
-double SavedValue(float v) {
-    const std::string text = FormatNum(v, SavedDecimals);
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
+double SavedValue(float v) { return ValueAsWritten(v, SavedDecimals); }
 
 // Far from the origin the floats are coarser than the saved decimals, and a saved text may lie up
 // to the spacing of the floats there from the value it came from.

@@ -32,37 +32,25 @@ bool IsDrawableWall(const Model& model, const WallSegment& wall) {
     return std::isfinite(wall.Thickness) && wall.Thickness > 0 && HasDrawableAxis(model, wall);
 }
 
-WallsAtNodeList CollectDrawableWallsAtNode(const Model& model, const MembersByNode& walls, int32_t node) {
-    WallsAtNodeList all = CollectWallsAtNode(model, walls, node);
-    WallsAtNodeList list;
-    for (size_t k = 0; k < all.WallsAtNode.size(); ++k) {
-        if (!IsDrawableWall(model, model.WallSegments[all.WallsAtNode[k]])) continue;
-        list.WallsAtNode.push_back(all.WallsAtNode[k]);
-        list.WallsAtNodeEnd.push_back(all.WallsAtNodeEnd[k]);
-    }
-    list.WallsAtNodeCount = static_cast<int32_t>(list.WallsAtNode.size());
-    return list;
-}
-
 struct WallEnd {
     int32_t C1 = 0, C2 = 0;  // plan points of the right (+h) and left (-h) faces
     bool Square = false;
     bool Junction = false;
 };
 
-// The pass's plan points and walls filed by node.
+// The pass's plan points and the drawable walls at every node.
 struct WallPass {
     PlanPointIndex& Points;
-    const MembersByNode& Walls;
+    const MembersAtEveryNode<WallsAtNodeList>& AtNode;
 };
 
 WallEnd BuildWallEnd(Model& model, WallPass& pass, int32_t w, bool atStart) {
     const WallSegment& wall = model.WallSegments[w];
     const int32_t node = atStart ? wall.NodeI : wall.NodeJ;
     const float h = wall.Thickness / 2;
-    const WallsAtNodeList list = CollectDrawableWallsAtNode(model, pass.Walls, node);
+    const WallsAtNodeList& list = pass.AtNode.At(node);
     const int32_t count = list.WallsAtNodeCount;
-    const int32_t pos = PositionInList(list.WallsAtNode, w);
+    const int32_t pos = pass.AtNode.Position(w, atStart);
 
     // The corner of the face at own offset d with the neighbour's face that looks towards it:
     // sign is the side of that face when the neighbour starts at the node.
@@ -111,8 +99,10 @@ void BuildWallEdges(Model& model) {
     model.WallJunctionEdgeCount = 0;
     const int32_t wallCount = UsableCount(model.WallSegmentCount, model.WallSegments);
     PlanPointIndex points(model);
-    const MembersByNode walls(model, model.WallSegments, model.WallSegmentCount);
-    WallPass pass{points, walls};
+    const auto drawable = [&](int32_t w) { return IsDrawableWall(model, model.WallSegments[w]); };
+    const MembersAtEveryNode<WallsAtNodeList> atNode =
+        ListMembersAtEveryNode<WallsAtNodeList>(model, model.WallSegments, model.WallSegmentCount, drawable);
+    WallPass pass{points, atNode};
     for (int32_t w = 0; w < wallCount; ++w) {
         if (!IsDrawableWall(model, model.WallSegments[w])) continue;
         const WallEnd s = BuildWallEnd(model, pass, w, true);

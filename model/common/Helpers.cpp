@@ -61,6 +61,10 @@ std::string FormatNum(int value, int32_t decimals) {
     return RoundDecimalText(std::to_string(value), decimals);
 }
 
+double ValueAsWritten(float value, int32_t decimals) {
+    return ScanLeadingNumber(FormatNum(value, decimals)).Value;
+}
+
 std::string FormatInt6(int32_t n) {
     std::string text = std::to_string(n);
     if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');

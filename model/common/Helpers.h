@@ -12,6 +12,9 @@ std::string FormatNum(double value, int32_t decimals);
 // The float overload rounds the float's shortest decimal text, so 2.675f gives "2.68".
 std::string FormatNum(float value, int32_t decimals);
 std::string FormatNum(int value, int32_t decimals);
+// What a file gives back for value written by FormatNum with `decimals` decimals: the value of
+// that text, as the data-file reader reads a number.
+double ValueAsWritten(float value, int32_t decimals);
 // n right-justified in 6 characters; longer texts are returned whole.
 std::string FormatInt6(int32_t n);
 // x rounded to n decimals (halves to even), in the shortest general form: 0.5 gives ".5".

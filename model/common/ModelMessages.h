@@ -29,6 +29,9 @@ inline constexpr Bilingual InvalidCount{"numero di elementi non valido", "invali
 inline constexpr Bilingual UndefinedNode{"nodo non definito", "undefined node"};
 inline constexpr Bilingual UnsupportedVersion{"versione non supportata", "unsupported version"};
 inline constexpr Bilingual InvalidValue{"valore non valido", "invalid value"};
+inline constexpr Bilingual NotATextFile{
+    "il file non è un file di testo del tipo atteso (è scritto in UTF-16 o contiene dati binari)",
+    "the file is not a text file of the expected kind (it is written in UTF-16 or holds binary data)"};
 inline constexpr Bilingual InSection{", sezione ", ", section "};
 inline constexpr Bilingual AtLine{", riga ", ", line "};
 

@@ -31,6 +31,7 @@ const Bilingual& FailureText(ReadFailure failure) {
     case ReadFailure::UnknownNode: return ModelMessages::UndefinedNode;
     case ReadFailure::UnsupportedVersion: return ModelMessages::UnsupportedVersion;
     case ReadFailure::BadValue: return ModelMessages::InvalidValue;
+    case ReadFailure::NotText: return ModelMessages::NotATextFile;
     }
     return ModelMessages::NoError;
 }
@@ -39,6 +40,7 @@ const Bilingual& FailureText(ReadFailure failure) {
 
 std::string DescribeReadError(const ReadError& error, const LanguageFlags& languages) {
     std::string text = UiText(FailureText(error.Failure), languages);
+    if (error.Failure == ReadFailure::NotText) return text;  // the whole file is at fault
     if (!error.Item.empty()) text += " (\"" + error.Item + "\")";
     if (!error.Section.empty()) text += UiText(ModelMessages::InSection, languages) + error.Section;
     text += UiText(ModelMessages::AtLine, languages);
@@ -54,7 +56,13 @@ int32_t RoundToInt32(double value) {
     return static_cast<int32_t>(rounded);
 }
 
-DataFileReader::DataFileReader(std::string text) : text_(std::move(text)) {}
+DataFileReader::DataFileReader(std::string text) : text_(std::move(text)) {
+    // What an editor puts in front of a file it saves as UTF-8; the file's own text follows it.
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+    // Two-byte characters would be read as items with NUL bytes in them, or not at all.
+    if (text_.starts_with("\xFF\xFE") || text_.starts_with("\xFE\xFF") || text_.find('\0') != std::string::npos)
+        Fail(ReadFailure::NotText);
+}
 
 bool DataFileReader::AtLineEnd() const { return pos_ < text_.size() && IsLineEndChar(text_[pos_]); }
 
@@ -190,6 +198,17 @@ bool DataFileReader::ReadText(std::string& text) {
     }
     if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
     else ConsumeLineEnd();
+    text = std::move(item);
+    return true;
+}
+
+bool DataFileReader::ReadTextToLineEnd(std::string& text) {
+    if (Failed()) return false;
+    SkipBlanks();
+    std::string item;
+    if (!ReadLine(item)) return false;
+    while (!item.empty() && IsBlank(item.back())) item.pop_back();
+    if (item.size() >= 2 && item.front() == '"' && item.back() == '"') item = item.substr(1, item.size() - 2);
     text = std::move(item);
     return true;
 }

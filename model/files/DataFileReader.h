@@ -8,6 +8,8 @@
 //    consumed); a text that begins with a double quote runs to the closing quote (never beyond
 //    its line), and what follows the quote is read like what follows a number;
 //  - a whole-line read takes every character up to the line end and consumes the line end.
+// A UTF-8 byte-order mark in front of the first line is skipped; a file of two-byte characters
+// (UTF-16, with its mark or without it, when it shows as NUL bytes) fails every read.
 // Every failure (end of file, text where a number is expected, an absurd count) is kept in an
 // error record that names the section and the line; once failed, every further read fails too.
 #include <cstddef>
@@ -27,6 +29,7 @@ enum class ReadFailure {
     UnknownNode,         // a node number that no node carries
     UnsupportedVersion,  // a version the reader refuses
     BadValue,            // any other value the caller refuses
+    NotText,             // no single-byte text: a UTF-16 file, or one holding NUL bytes
 };
 
 struct ReadError {
@@ -69,6 +72,10 @@ public:
     bool ReadCount(int32_t& count, int32_t minCharsPerRecord);
 
     bool ReadText(std::string& text);
+    // A text item that is the last item of its line: it runs from its first non-blank character to
+    // the line end, commas included (the analysis program writes names unquoted, commas and all);
+    // the double quotes of a text enclosed in them are dropped.
+    bool ReadTextToLineEnd(std::string& text);
     bool ReadLine(std::string& line);
     bool ReadVersionLine(VersionLine& version);
 

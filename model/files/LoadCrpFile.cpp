@@ -14,6 +14,7 @@
 #include "model/common/ModelMessages.h"
 #include "model/files/WholeFiles.h"
 #include "model/files/ModelSections.h"
+#include "model/geometry/Angles.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ constexpr float ExtentStart = 3.402823E38f;
 constexpr float OriginUnset = 1.0E10f;
 
 float RoundTo(double value, int decimals) { return static_cast<float>(RoundHalfEven(value, decimals)); }
+
+// The file keeps offsets, wall thicknesses and section angles with 2 decimals. The inner outlines
+// of the concrete slabs are rebuilt from them at every load, so they are taken to those 2 decimals
+// from the first load on: a deck read back from its own file rebuilds the same outlines.
+float AsTheFileKeepsIt(float value) { return static_cast<float>(ValueAsWritten(value, 2)); }
 
 void ShowNodeNotDefined(int32_t id, const LanguageFlags& languages, MessageBoxes& messages) {
     messages.Show(GetWarningTitle(languages), UiText(ModelMessages::NodeNotDefined, languages, {std::to_string(id)}),
@@ -91,14 +97,14 @@ bool ShiftNodes(DataFileReader& reader, Model& model, float& shiftX, float& shif
     return true;
 }
 
-void RoundBeamOffsets(Model& model) {
+// Offsets to 3 decimals, then, with the section angles, as the file keeps them.
+void RoundBeamOffsetsAndAngles(Model& model) {
     for (int32_t i = 0; i < model.BeamElementCount; ++i) {
         BeamElement& e = model.BeamElements[i];
+        e.SectionAngle = AsTheFileKeepsIt(e.SectionAngle);
         if (e.HasOffsets == 0) continue;
-        e.OffsetXI = RoundTo(e.OffsetXI, 3);
-        e.OffsetYI = RoundTo(e.OffsetYI, 3);
-        e.OffsetXJ = RoundTo(e.OffsetXJ, 3);
-        e.OffsetYJ = RoundTo(e.OffsetYJ, 3);
+        for (float* offset : {&e.OffsetXI, &e.OffsetYI, &e.OffsetXJ, &e.OffsetYJ})
+            *offset = AsTheFileKeepsIt(RoundTo(*offset, 3));
     }
 }
 
@@ -110,6 +116,7 @@ void KeepPlanWalls(Model& model) {
     for (int32_t i = 0; i < model.WallSegmentCount; ++i) {
         WallSegment w = model.WallSegments[i];
         if (!((w.Side == 1 && planKind == PlanSide1) || (w.Side == 0 && planKind == PlanSide0))) continue;
+        w.Thickness = AsTheFileKeepsIt(w.Thickness);
         if (w.HasOffsets != 0) {
             w.OffsetXI = RoundTo(w.OffsetXI, 1);
             w.OffsetYI = RoundTo(w.OffsetYI, 1);
@@ -130,6 +137,9 @@ void NormaliseFloorSlabs(Model& model, float shiftX, float shiftY, int32_t& slab
         FloorSlab& s = model.FloorSlabs[i];
         if (s.SpanAngle < 0) s.SpanAngle += 360.0f;
         else if (s.SpanAngle > 360.0f) s.SpanAngle -= 360.0f;
+        // Beyond a turn from 0 .. 360 one correction leaves the angle outside, where the saved angle
+        // would read back as another one.
+        if (s.SpanAngle < 0 || s.SpanAngle > 360.0f) s.SpanAngle = WithinOneTurn(s.SpanAngle);
         if (s.DiagramPointCount <= 0) continue;
 
         s.DiagramX1 = static_cast<float>(RoundHalfEven(static_cast<double>(s.DiagramX1) - shiftX, 2));
@@ -183,7 +193,7 @@ bool ReadModelAndDrawingData(DataFileReader& reader, int32_t& slabDesign, Sessio
     nodes = std::make_unique<NodeIndex>(model);
 
     if (!ReadBeamElementsSection(reader, model, findNode)) return false;
-    RoundBeamOffsets(model);
+    RoundBeamOffsetsAndAngles(model);
 
     if (!ReadWallsSection(reader, model, findNode)) return false;
     KeepPlanWalls(model);

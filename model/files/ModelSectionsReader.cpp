@@ -104,15 +104,15 @@ bool ReadMaterials(DataFileReader& reader, MasonryMaterials& m) {
     return reader.ReadText(title) &&  // the materials title is not compared
            reader.ReadSingle(m.MasonryMaterialSingle1) && reader.ReadSingle(m.MasonryMaterialSingle2) &&
            reader.ReadSingle(m.MasonryMaterialSingle3) && reader.ReadSingle(m.MasonryMaterialSingle4) &&
-           reader.ReadSingle(m.MasonryMaterialSingle5) && reader.ReadText(m.MasonryMaterialText1) &&
+           reader.ReadSingle(m.MasonryMaterialSingle5) && reader.ReadTextToLineEnd(m.MasonryMaterialText1) &&
            reader.ReadDouble(m.MasonryMaterialDouble1) && reader.ReadSingle(m.MasonryMaterialSingle6) &&
-           reader.ReadText(m.MasonryMaterialText2) && reader.ReadDouble(m.MasonryMaterialDouble2);
+           reader.ReadTextToLineEnd(m.MasonryMaterialText2) && reader.ReadDouble(m.MasonryMaterialDouble2);
 }
 
 bool ReadMasonryRecord(DataFileReader& reader, const NodeLookup& findNode, MasonryElement& e) {
     return reader.ReadInt32(e.Number) && ReadNodeReference(reader, findNode, e.NodeI) &&
            ReadNodeReference(reader, findNode, e.NodeJ) && reader.ReadSingle(e.Dim1) && reader.ReadSingle(e.Dim2) &&
-           reader.ReadSingle(e.Thickness) && reader.ReadInt32(e.Extra1) && reader.ReadText(e.Name) &&
+           reader.ReadSingle(e.Thickness) && reader.ReadInt32(e.Extra1) && reader.ReadTextToLineEnd(e.Name) &&
            reader.ReadInt32(e.VerticalGroupCount) && reader.ReadInt32(e.HorizontalBarDiameter) &&
            reader.ReadInt32(e.VerticalBarDiameterA) && reader.ReadInt32(e.VerticalBarCount) &&
            reader.ReadSingle(e.HorizontalBarSpacing) && reader.ReadInt32(e.HorizontalBarCount) &&
@@ -136,14 +136,16 @@ bool ReadMasonryElements(DataFileReader& reader, Model& model, const NodeLookup&
 }  // namespace
 
 void ParseGroupHeaderLine(const std::string& line, int32_t& a, int32_t& b, int32_t& c) {
+    // A tab separates the values as a blank does, as it separates items everywhere else.
+    constexpr const char* Blanks = " \t";
     auto trim = [](const std::string& s) {
-        size_t first = s.find_first_not_of(' ');
+        size_t first = s.find_first_not_of(Blanks);
         if (first == std::string::npos) return std::string();
-        size_t last = s.find_last_not_of(' ');
+        size_t last = s.find_last_not_of(Blanks);
         return s.substr(first, last - first + 1);
     };
     const std::string t = trim(line);
-    const size_t blank = t.find(' ');
+    const size_t blank = t.find_first_of(Blanks);
     const size_t p = blank == std::string::npos ? 0 : blank + 1;  // 1-based position, 0 when none
     a = p == 0 ? 0 : RoundToInt32(LeadingNumberValue(t.substr(0, p)));
     if (line.find("//n_nodi") != std::string::npos) {
@@ -151,7 +153,7 @@ void ParseGroupHeaderLine(const std::string& line, int32_t& a, int32_t& b, int32
         return;
     }
     const std::string r = trim(p <= line.size() ? line.substr(p) : std::string());
-    const size_t blankR = r.find(' ');
+    const size_t blankR = r.find_first_of(Blanks);
     const size_t q = blankR == std::string::npos ? 0 : blankR + 1;
     b = q == 0 ? 0 : RoundToInt32(LeadingNumberValue(r.substr(0, q)));
     c = RoundToInt32(LeadingNumberValue(trim(r.substr(q))));

@@ -2,6 +2,7 @@
 
 #include "model/common/Helpers.h"
 #include "model/files/ModelSections.h"
+#include "model/geometry/Angles.h"
 
 namespace {
 
@@ -45,6 +46,16 @@ void WriteDesignBlock(DataFileWriter& writer, const ConcreteSlabDesign& d) {
     writer.Int(d.ExtraDiameter2).Text("//DiaAgg2").EndLine();
     writer.Real(d.Angle1, 2).Text("//ango1").EndLine();
     writer.Real(d.Angle12, 2).Text("//ango12").EndLine();
+}
+
+// The file angle of a pillar: its angle less 90, plus 360 when that is negative. Read back, only a
+// file angle written within one turn, 0.00 to 359.99, gives an angle that is written the same
+// again; any other (an angle a file gave beyond a turn, or one written as 360.00) is taken into it.
+float PillarFileAngle(float angle) {
+    float fileAngle = angle - 90.0f;
+    if (fileAngle < 0) fileAngle += 360.0f;
+    if (fileAngle < 0 || ValueAsWritten(fileAngle, 2) >= 360.0) fileAngle = WithinOneTurn(fileAngle);
+    return ValueAsWritten(fileAngle, 2) < 360.0 ? fileAngle : 0.0f;
 }
 
 std::string Trimmed(const std::string& s) {
@@ -143,10 +154,8 @@ void WritePillarsSection(DataFileWriter& writer, const Model& model) {
     writer.Int(model.PillarCount).EndLine();
     for (int32_t i = 0; i < model.PillarCount; ++i) {
         const Pillar& p = RecordAt(model.Pillars, i);
-        float fileAngle = p.Angle - 90.0f;
-        if (fileAngle < 0) fileAngle += 360.0f;
         writer.Int(p.SectionNumber).Int(p.PillarNumber).Int(NodeNumber(model, p.Node)).Int(p.Side).Int(p.HasOffsets)
-            .Real(fileAngle, 2).EndLine();
+            .Real(PillarFileAngle(p.Angle), 2).EndLine();
         if (p.HasOffsets != 0) writer.Real(p.OffsetX, 2).Real(p.OffsetY, 2).EndLine();
     }
 }

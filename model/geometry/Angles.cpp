@@ -57,6 +57,14 @@ float GetAnglePlus90(float a) {
     return s >= 360.0f ? s - 360.0f : s;
 }
 
+float WithinOneTurn(double degrees) {
+    double turn = std::fmod(degrees, 360.0);
+    if (turn < 0) turn += 360.0;
+    const float result = static_cast<float>(turn);
+    // Just below a turn the float rounds to 360; -0 and no number are 0.
+    return result > 0 && result < 360.0f ? result : 0.0f;
+}
+
 void RotatePoint(float x, float y, float angleRad, float& outX, float& outY) {
     RotateSnapped(x, y, angleRad, outX, outY);
 }

@@ -19,6 +19,8 @@ LineAngleSinCos ComputeLineAngleDegSinCos(float x1, float y1, float x2, float y2
 // a + 180 (or + 90), taking one turn off when the sum reaches 360; a lies in 0 .. 360.
 float GetAnglePlus180(float a);
 float GetAnglePlus90(float a);
+// Degrees taken into one turn: 0 <= result < 360 (0 for a value that is no number).
+float WithinOneTurn(double degrees);
 
 // The point rotated clockwise by angleRad about the origin (y up). Cosines and sines below 1e-6
 // count as 0, so that quarter turns are exact.

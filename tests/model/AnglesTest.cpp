@@ -93,6 +93,19 @@ TEST(PolygonMeasuresTest, AreaSignFollowsTheTurningSense) {
     EXPECT_EQ(m.PolygonCentroidY, 0);
 }
 
+TEST(AnglesTest, WithinOneTurnTakesAnyAngleToAtLeast0AndBelow360) {
+    const struct {
+        double In;
+        float Out;
+    } cases[] = {{30, 30},  {-30, 330}, {-394, 326}, {1085, 5}, {360, 0}, {-360, 0}, {-0.0, 0}, {359.99999999, 0},
+                 {std::nan(""), 0}};
+    for (const auto& c : cases) {
+        const float turned = WithinOneTurn(c.In);
+        EXPECT_FLOAT_EQ(turned, c.Out) << c.In;
+        EXPECT_FALSE(std::signbit(turned)) << c.In;
+    }
+}
+
 TEST(PolygonMeasuresTest, CountsAndIndexesOutsideTheListsReadNothingOutside) {
     std::vector<PlanPoint> points{{0, 0}, {4, 0}, {4, 2}};
     std::vector<int32_t> nodes{0, 2, 1};

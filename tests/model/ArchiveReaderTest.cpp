@@ -238,6 +238,31 @@ TEST(ArchiveReaderTest, MalformedArchivesFailTheLoad) {
     EXPECT_NE(missing.Messages.Shown()[0].Text.find("no-such-archive.AI0"), std::string::npos);
 }
 
+// An archive saved by an editor: as UTF-8 with a byte-order mark it reads as without it; as UTF-16
+// it is refused for what it is.
+TEST(ArchiveReaderTest, AByteOrderMarkIsSkippedAndAUtf16ArchiveRefused) {
+    const std::string v5 = FixtureText("version5.AI0");
+    ArchiveRun plain, marked;
+    plain.Read(Fixture("version5.AI0"));
+    const TempArchive markedFile("\xEF\xBB\xBF" + v5);
+    marked.Read(markedFile.Path);
+    EXPECT_EQ(marked.Shell.Document.LoadStatus, 0);
+    EXPECT_TRUE(marked.Messages.Shown().empty());
+    EXPECT_EQ(marked.Catalogue, plain.Catalogue);
+
+    std::string utf16 = "\xFF\xFE";
+    for (char c : v5) utf16 += {c, '\0'};
+    const TempArchive utf16File(utf16);
+    ArchiveRun refused;
+    refused.Read(utf16File.Path);
+    EXPECT_EQ(refused.Shell.Document.LoadStatus, -1);
+    ASSERT_EQ(refused.Messages.Shown().size(), 1u);
+    const std::string& shown = refused.Messages.Shown()[0].Text;
+    EXPECT_EQ(shown.find('\0'), std::string::npos);
+    EXPECT_NE(shown.find(utf16File.Path), std::string::npos) << shown;
+    EXPECT_NE(shown.find("non è un file di testo del tipo atteso"), std::string::npos) << shown;
+}
+
 class SilentServer : public SectionPropertiesServer {
 public:
     ServerCallResult NewID(int32_t&, int32_t&, int32_t&, int32_t&) override { return ServerCallResult::Unavailable; }

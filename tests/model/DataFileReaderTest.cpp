@@ -95,6 +95,26 @@ TEST(DataFileReader, TextItemsRunToACommaOrTheLineEnd) {
     EXPECT_EQ(reader.Error().Failure, ReadFailure::EndOfFile);
 }
 
+TEST(DataFileReader, ATextThatEndsItsLineRunsToTheLineEnd) {
+    DataFileReader reader(
+        "  Parete 1, piano terra  \r\n\"Parete, 2\" \r\n\"aperto, 3\r\n\"A\" B\r\n\r\n7\r\nultimo, e basta");
+    std::string items[5];
+    for (auto& item : items) ASSERT_TRUE(reader.ReadTextToLineEnd(item));
+    EXPECT_EQ(items[0], "Parete 1, piano terra");
+    EXPECT_EQ(items[1], "Parete, 2");   // enclosed in quotes: they are dropped
+    EXPECT_EQ(items[2], "\"aperto, 3");  // an unclosed quote is part of the text
+    EXPECT_EQ(items[3], "\"A\" B");
+    EXPECT_EQ(items[4], "");             // a blank line is an empty text
+    int32_t next = 0;
+    ASSERT_TRUE(reader.ReadInt32(next));
+    EXPECT_EQ(next, 7);
+    std::string last;
+    ASSERT_TRUE(reader.ReadTextToLineEnd(last));
+    EXPECT_EQ(last, "ultimo, e basta");  // the last line may lack its line end
+    EXPECT_FALSE(reader.ReadTextToLineEnd(last));
+    EXPECT_EQ(reader.Error().Failure, ReadFailure::EndOfFile);
+}
+
 TEST(DataFileReader, WholeLinesKeepTheirBlanks) {
     DataFileReader reader("12 tail of line \r\n  next line\nlast");
     int32_t value = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,8 +65,10 @@ TEST(LoadCrpFile, FreshExportIsRoundedShiftedGroupedAndNormalised) {
     const std::vector<std::pair<int32_t, int32_t>> beams{{1, 7}, {7, 2}, {2, 8}, {8, 3}, {4, 5}, {5, 6}};
     EXPECT_EQ(BeamEnds(m), beams);
     EXPECT_EQ(m.BeamElements[4].SectionNumber, 4);
-    EXPECT_FLOAT_EQ(m.BeamElements[4].OffsetXI, 0.062f);  // 0.0625 to 3 decimals, halves to even
-    EXPECT_FLOAT_EQ(m.BeamElements[4].OffsetXJ, 0.188f);
+    // Offsets to 3 decimals, halves to even (0.0625 to 0.062, 0.1875 to 0.188), then as the file
+    // keeps them, with 2 decimals (halves away from zero: 0.19).
+    EXPECT_FLOAT_EQ(m.BeamElements[4].OffsetXI, 0.06f);
+    EXPECT_FLOAT_EQ(m.BeamElements[4].OffsetXJ, 0.19f);
     EXPECT_FLOAT_EQ(m.BeamElements[4].OffsetYI, -2.5f);
 
     // Plan kind 0 keeps the side-1 walls; offsets to one decimal.
@@ -448,6 +451,194 @@ TEST(LoadCrpFile, ProfilesTheServerDoesNotKnowAreReportedOnceAfterTheLoad) {
     EXPECT_FALSE(failed.LoadText(scratch / "TELAIO.CRP", "VERSIONE 9\r\n"));
     ASSERT_EQ(failed.messages.Shown().size(), 1u);
     EXPECT_EQ(failed.Messages().find("1 x 1 cm"), std::string::npos);
+}
+
+// A deck as an editor leaves it after saving it as UTF-8: a byte-order mark in front of the version
+// line. It reads, and saves, as the deck without the mark; a masonry plan keeps its walls.
+TEST(LoadCrpFile, AByteOrderMarkBeforeTheVersionLineIsSkipped) {
+    for (const char* fixture : {"fresh-frame/TELAIO.CRP", "fresh-masonry/MURATURA.CRP"}) {
+        SCOPED_TRACE(fixture);
+        const std::string path = DeckFixture(fixture);
+        DeckSession plain, marked;
+        ASSERT_TRUE(plain.Load(path)) << plain.Messages();
+        ASSERT_TRUE(marked.LoadText(path, "\xEF\xBB\xBF" + FileText(path))) << marked.Messages();
+        EXPECT_TRUE(marked.messages.Shown().empty()) << marked.Messages();
+        EXPECT_EQ(marked.model.FileVersion, 9);
+        EXPECT_EQ(marked.Dump(), plain.Dump());
+        EXPECT_EQ(marked.SavedText(), plain.SavedText());
+    }
+    DeckSession masonry;
+    ASSERT_TRUE(masonry.LoadText(DeckFixture("fresh-masonry/MURATURA.CRP"),
+                                 "\xEF\xBB\xBF" + FileText(DeckFixture("fresh-masonry/MURATURA.CRP"))));
+    EXPECT_GT(masonry.model.MasonryWallCount, 0);
+    EXPECT_GT(masonry.model.MasonryBeamCount, 0);
+}
+
+// The same deck as an editor writes it in UTF-16: refused with a message that says what the file
+// is, never with NUL bytes taken for items.
+TEST(LoadCrpFile, AUtf16DeckIsRefusedAsNoTextOfItsKind) {
+    const std::string path = DeckFixture("fresh-frame/TELAIO.CRP");
+    const std::string text = FileText(path);
+    std::string littleEndian, bigEndian;
+    for (char c : text) {
+        littleEndian += {c, '\0'};
+        bigEndian += {'\0', c};
+    }
+    struct Case {
+        const char* Name;
+        std::string Text;
+    };
+    const Case cases[] = {
+        {"little-endian with its mark", "\xFF\xFE" + littleEndian},
+        {"big-endian with its mark", "\xFE\xFF" + bigEndian},
+        {"little-endian without a mark", littleEndian},
+        {"only the mark", "\xFF\xFE"},
+        {"a NUL byte in a deck", ReplaceOnce(text, "NODI", std::string("NO\0I", 4))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (int32_t language : {0, 1}) {
+            DeckSession s;
+            s.shell.Languages.UiLanguage = language;
+            EXPECT_FALSE(s.LoadText(path, c.Text));
+            ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();
+            const std::string& shown = s.messages.Shown()[0].Text;
+            EXPECT_EQ(shown.find('\0'), std::string::npos);
+            EXPECT_NE(shown.find(path), std::string::npos) << shown;
+            EXPECT_NE(shown.find(language == 0 ? "non è un file di testo del tipo atteso"
+                                               : "is not a text file of the expected kind"),
+                      std::string::npos)
+                << shown;
+        }
+    }
+}
+
+// Lines as the analysis program or an editor may leave them, read as the deck they stand for: a
+// concrete-slab header with tabs between its numbers, masonry names and material texts holding a
+// comma (the last item of their lines, read whole), a name in double quotes.
+TEST(LoadCrpFile, TabsAndCommasAreReadAsTheyAreMeant) {
+    struct Case {
+        const char* Name;
+        const char* Fixture;
+        std::vector<std::pair<std::string, std::string>> Edits;
+        std::function<void(const Model&)> Check;
+    };
+    const Case cases[] = {
+        {"tabs in a concrete-slab header line", "fresh-frame/TELAIO.CRP", {{"\n10 0 4\r", "\n10\t0\t4\t\r"}},
+         [](const Model& m) {
+             ASSERT_EQ(m.ConcreteSlabCount, 2);
+             EXPECT_EQ(m.ConcreteSlabs[0].Id, 10);
+             EXPECT_EQ(m.ConcreteSlabs[0].Kind, 0);
+             EXPECT_EQ(m.ConcreteSlabs[0].VertexCount, 4);
+         }},
+        {"a comma in the names of a wall and a lintel", "fresh-masonry/MURATURA.CRP",
+         {{"Parete 1", "Parete 1, piano terra"}, {"Architrave 1", "Architrave 1,2"}},
+         [](const Model& m) {
+             EXPECT_EQ(m.MasonryWalls[0].Name, "Parete 1, piano terra");
+             EXPECT_EQ(m.MasonryWalls[0].VerticalGroupCount, 4);
+             EXPECT_EQ(m.MasonryBeams[0].Name, "Architrave 1,2");
+         }},
+        // Both material blocks, of the walls and of the lintels: the second one is read last.
+        {"a comma in a material text",
+         "fresh-masonry/MURATURA.CRP",
+         {{"Blocco cassero\r", "Blocco cassero, cls\r"}, {"Blocco cassero\r", "Blocco cassero, cls\r"}},
+         [](const Model& m) {
+             EXPECT_EQ(m.Materials.MasonryMaterialText1, "Blocco cassero, cls");
+             EXPECT_DOUBLE_EQ(m.Materials.MasonryMaterialDouble1, 2500);
+         }},
+        {"a name in double quotes", "fresh-masonry/MURATURA.CRP", {{"Parete 2", "\"Parete 2, est\"  "}},
+         [](const Model& m) { EXPECT_EQ(m.MasonryWalls[1].Name, "Parete 2, est"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = DeckFixture(c.Fixture);
+        std::string text = FileText(path);
+        for (const auto& [from, to] : c.Edits) text = ReplaceOnce(text, from, to);
+        DeckSession edited;
+        ASSERT_TRUE(edited.LoadText(path, text)) << edited.Messages();
+        EXPECT_TRUE(edited.messages.Shown().empty()) << edited.Messages();
+        c.Check(edited.model);
+        // What was read is saved, and read back the same.
+        DeckSession again;
+        ASSERT_TRUE(again.LoadText(path, edited.SavedText())) << again.Messages();
+        c.Check(again.model);
+        EXPECT_EQ(again.SavedText(), edited.SavedText());
+    }
+}
+
+// A fresh export whose beam offsets, wall thicknesses or section angles carry more decimals than the
+// file keeps (2), along the slanted edges of a concrete slab whose inner outline every load
+// rebuilds from them: saved, loaded and saved again, it gives the same bytes.
+TEST(LoadCrpFile, TheFirstResaveOfADeckWithMoreDecimalsIsStable) {
+    // Nodes 1 (0, 0), 2 (1000, 0), 3 (x3, 800), 4 (x4, 800); a beam on the edge 2-3, a wall on
+    // the edge given, a concrete slab on the four nodes.
+    auto deck = [](const char* x3, const char* x4, const char* beam, const char* wall) {
+        return std::string("VERSIONE 9\r\n0 0 0\r\nNODI\r\n4\r\n1 0 0 -1\r\n2 1000 0 -1\r\n3 ") + x3 +
+               " 800 -1\r\n4 " + x4 + " 800 -1\r\nELEMENTI_D2\r\n1\r\n" + beam +
+               "GRUPPO_D3_SEZIONE\r\n0 1\r\n" + wall +
+               "GRUPPO_D3_PIANTA\r\n1 4\r\n1 0 4\r\n20.00\r\n1\r\n2\r\n3\r\n4\r\nPILASTRI\r\n0\r\n"
+               "SOLAI\r\n0 0\r\n0 0 0 0 0 0 0 0\r\n0\r\n0\r\n";
+    };
+    struct Case {
+        const char* Name;
+        std::string Text;
+    };
+    const Case cases[] = {
+        {"beam offsets of 3 decimals",
+         deck("1100", "150", "1 1 2 3 1 0\r\n2.025 2.025 2.025 2.025\r\n", "1 3 4 1 0\r\n25.00\r\n")},
+        {"a wall thickness of 3 decimals", deck("1000", "-200", "1 1 2 3 0 0\r\n", "1 4 1 1 0\r\n25.097\r\n")},
+        {"a section angle of 3 decimals", deck("1000", "0", "1 1 2 3 0 7.777\r\n", "1 3 4 1 0\r\n25.00\r\n")},
+    };
+    ScratchFolder scratch("resave");
+    scratch.CopyArchiveFrom("fresh-frame");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        DeckSession fresh, saved;
+        ASSERT_TRUE(fresh.LoadText(scratch / "OBLIQUO.CRP", c.Text)) << fresh.Messages();
+        const std::string first = fresh.SavedText();
+        ASSERT_TRUE(saved.LoadText(scratch / "OBLIQUO.CRP", first)) << saved.Messages();
+        EXPECT_EQ(saved.SavedText(), first);
+    }
+    // The values the geometry uses are those the file keeps.
+    DeckSession offsets;
+    ASSERT_TRUE(offsets.LoadText(scratch / "OBLIQUO.CRP", cases[0].Text));
+    EXPECT_FLOAT_EQ(offsets.model.BeamElements[0].OffsetXI, 2.03f);
+    DeckSession thickness;
+    ASSERT_TRUE(thickness.LoadText(scratch / "OBLIQUO.CRP", cases[1].Text));
+    EXPECT_FLOAT_EQ(thickness.model.WallSegments[0].Thickness, 25.1f);
+    DeckSession angle;
+    ASSERT_TRUE(angle.LoadText(scratch / "OBLIQUO.CRP", cases[2].Text));
+    EXPECT_FLOAT_EQ(angle.model.BeamElements[0].SectionAngle, 7.78f);
+}
+
+// Pillar and span angles that a file may give beyond one turn, or that round to a full turn, are
+// saved so that they read back as saved: saved twice, the deck gives the same bytes.
+TEST(LoadCrpFile, AnglesBeyondATurnAreSavedToReadBackAsSaved) {
+    struct Case {
+        const char* Pillar;   // file angle of pillar 1 (300.00 in the fixture)
+        const char* Span;     // span angle of the floor slab (-30.00000)
+        const char* Written;  // the pillar's file angle as saved
+        float SpanAngle;      // the span angle after the load
+    };
+    const Case cases[] = {
+        {"300.00", "-30.00000", "300.00", 330}, {"-450.00", "-394.00000", "270.00", 326},
+        {"720.50", "1085.00000", "0.50", 5},    {"359.996", "725.00000", "0.00", 5},
+        {"-0.004", "360.00000", "0.00", 360},
+    };
+    const std::string path = DeckFixture("fresh-frame/TELAIO.CRP");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.Pillar) + " " + c.Span);
+        std::string text = ReplaceOnce(FileText(path), "2 1 1 1 0 300.00", std::string("2 1 1 1 0 ") + c.Pillar);
+        text = ReplaceOnce(text, "4 0 -30.00000 0 0", std::string("4 0 ") + c.Span + " 0 0");
+        DeckSession fresh, saved;
+        ASSERT_TRUE(fresh.LoadText(path, text)) << fresh.Messages();
+        EXPECT_FLOAT_EQ(fresh.model.FloorSlabs[0].SpanAngle, c.SpanAngle);
+        const std::string first = fresh.SavedText();
+        const std::string pillar = " 2             1             1             1             0            ";
+        EXPECT_NE(first.find("PILASTRI\r\n 6 \r\n" + pillar + c.Written + "\r\n"), std::string::npos);
+        ASSERT_TRUE(saved.LoadText(path, first)) << saved.Messages();
+        EXPECT_EQ(saved.SavedText(), first);
+    }
 }
 
 TEST(LoadCrpFile, NodeLookupFindsTheFirstNodeOfANumber) {

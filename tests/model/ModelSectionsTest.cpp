@@ -369,6 +369,10 @@ TEST(ModelSections, GroupHeaderLines) {
         {"5", 0, 0, 5},
         {"5 2", 5, 0, 2},
         {"-1 2 3", -1, 2, 3},
+        {"12\t3\t7", 12, 3, 7},
+        {"\t1 \t 0\t4\t", 1, 0, 4},
+        {"0\t//n_nodi_aree", 0, -1, -1},
+        {"5\t2", 5, 0, 2},
     };
     for (const auto& c : cases) {
         int32_t a = 99, b = 99, cc = 99;

@@ -245,8 +245,8 @@ TEST(BuildBeamEdges, DegenerateElementsGetNoLinesAndLeaveTheirNeighbourSquare) {
         const char* Name;
         int32_t NodeI, NodeJ;  // -1: the centre; -2: a second node on the centre
     };
-    const Case cases[] = {{"both nodes equal", -1, -1}, {"zero length", -1, -2}, {"no such node", -1, 77},
-                          {"negative node", -3, -1}};
+    // An element of no length between two nodes (-1, -2) is no neighbour of this kind: see below.
+    const Case cases[] = {{"both nodes equal", -1, -1}, {"no such node", -1, 77}, {"negative node", -3, -1}};
     for (const Case& c : cases) {
         DeckBuilder d;
         const int32_t rect = d.RectangleSection(30, 50);
@@ -262,6 +262,36 @@ TEST(BuildBeamEdges, DegenerateElementsGetNoLinesAndLeaveTheirNeighbourSquare) {
         EXPECT_EQ(OwnedBy(d.Extrados(), -1).size(), 2u) << c.Name;
         EXPECT_EQ(d.M.PlanNodeCount, 4) << c.Name;
     }
+}
+
+// A beam carried on through an element of no length between two nodes at one place: the beams on
+// either side keep their plain end points there and share them, with no end line across the beam.
+TEST(BuildBeamEdges, AnElementOfNoLengthBetweenTwoNodesCarriesTheBeamOn) {
+    DeckBuilder d;
+    const int32_t rect = d.RectangleSection(30, 50);
+    const int32_t a = d.AddNode(500, 0), b = d.AddNode(500, 0);
+    d.AddBeam(d.AddNode(0, 0), a, rect);
+    d.AddBeam(a, b, rect);
+    d.AddBeam(b, d.AddNode(1000, 0), rect);
+    BuildBeamEdges(d.M);
+
+    for (const std::vector<EdgeLine>& lines : {d.Extrados(), d.Intrados()}) {
+        EXPECT_EQ(lines.size(), 6u);  // two faces of each drawn beam, one end line at each free end
+        for (const EdgeLine& l : lines) {
+            if (l.Owner > 0) continue;
+            EXPECT_NE(std::fabs(d.Point(l.PlanNodeA).X - 500), 0.0f) << l;  // no end line at the link
+        }
+        EXPECT_TRUE(OwnedBy(lines, 2).empty());
+        // Each face line of the first beam ends where the same face of the third begins.
+        const std::vector<EdgeLine> first = OwnedBy(lines, 1), third = OwnedBy(lines, 3);
+        ASSERT_EQ(first.size(), 2u);
+        ASSERT_EQ(third.size(), 2u);
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(first[k].PlanNodeB, third[k].PlanNodeA) << k;
+            EXPECT_NEAR(d.Point(first[k].PlanNodeB).X, 500, Near) << k;
+        }
+    }
+    EXPECT_EQ(d.M.PlanNodeCount, 6);  // two corners at each of the three places: top and bottom alike
 }
 
 TEST(CollectBeamsAtNode, SortsByDirectionAwayFromTheNode) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plangeom/OutlineCleanup.h"
+#include "tests/support/BentEdgeSlab.h"
 #include "tests/support/TwoBayFrame.h"
 
 namespace {
@@ -70,6 +71,18 @@ TEST(BuildConcreteSlabOutlines, TwoBayFrame_List1OnTheOuterFacesList2OnTheInnerF
     EXPECT_EQ(Used(m.ConcreteSlabOutline, m.ConcreteSlabOutlineCount, slab), list1);
     EXPECT_EQ(m.ConcreteSlabOutline2[slab], (std::vector<int32_t>{7, 7, 7}));
     EXPECT_EQ(m.PlanNodeCount, planNodes);
+}
+
+// Where the face lines meet far from their vertex, each list squares its corner off on the face
+// that lies further inside the slab: for list 1 the free edge itself, for list 2 the beam's inner
+// face. Neither gets a spike 15 m out of the 10 m slab.
+TEST(BuildConcreteSlabOutlines, ACornerStaysNearItsVertexInBothLists) {
+    BentEdgeSlab b;
+    const int32_t slab = b.D.AddConcreteSlab(b.Polygon());
+    BuildConcreteSlabOutlines(b.D.M, 0);
+    BuildConcreteSlabOutlines(b.D.M, 1);
+    ExpectPoints(List1(b.D.M, slab), {{-15, -15}, {1015, -15}, {1015, 1015}, {500, 1000}, {-15, 1005.15f}});
+    ExpectPoints(List2(b.D.M, slab), {{15, 15}, {985, 15}, {985, 985}, {500, 985}, {15, 1004.85f}});
 }
 
 TEST(BuildConcreteSlabOutlines, AClockwisePolygonIsReversed) {

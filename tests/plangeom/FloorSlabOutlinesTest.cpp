@@ -11,6 +11,7 @@
 #include "plangeom/OutlineCleanup.h"
 #include "plangeom/SlabEdgeFaceLine.h"
 #include "plangeom/SlabOutlineCorners.h"
+#include "tests/support/BentEdgeSlab.h"
 #include "tests/support/TwoBayFrame.h"
 
 namespace {
@@ -265,6 +266,36 @@ TEST(BuildFloorSlabOutlines, AnEdgeCarriedOnlyPartlyMeetsItsNeighbourOnTheExtens
     ExpectPoints({bottom.F1, bottom.F2}, {{0, 15}, {300, 15}});
     // The shorter face line and the right beam's face meet beyond its end, at (485, 15).
     ExpectPoints(FloorOutline(d.M, 0), {{15, 15}, {485, 15}, {485, 385}, {15, 385}});
+}
+
+// Where the face lines meet far from their vertex (a slight bend), the corner is squared off on the
+// face that lies further inside the slab instead of being a spike 15 m out of a 10 m slab.
+TEST(BuildFloorSlabOutlines, ACornerStaysNearItsVertex) {
+    BentEdgeSlab b;
+    const int32_t slab = b.D.AddFloorSlab(b.Polygon());
+    BuildFloorSlabOutlines(b.D.M, 0);
+    // At the beam end (500, 1000) the beam face y = 985 and the free edge meet at (2000, 985); the
+    // corner is the foot on the beam face, which lies 15 cm inside where the free edge lies on the
+    // vertex. The other corners are the meeting points of their face lines.
+    ExpectPoints(FloorOutline(b.D.M, slab), {{15, 15}, {985, 15}, {985, 985}, {500, 985}, {15, 1004.85f}});
+    EXPECT_LT(std::fabs(b.D.M.FloorSlabs[slab].Area), 1000.0f * 1002.5f);
+}
+
+// A mitre within the limit keeps its meeting point: 30 cm beams at a 10 degree corner meet 172 cm
+// from the vertex.
+TEST(BuildFloorSlabOutlines, ASharpCornerWithinTheMitreLimitKeepsItsMeetingPoint) {
+    DeckBuilder d;
+    const int32_t beam = d.RectangleSection(30, 50);
+    const int32_t a = d.AddNode(0, 0), b = d.AddNode(1000, 0);
+    const int32_t c = d.AddNode(0, static_cast<float>(1000 * std::tan(10 * 3.14159265358979 / 180)));
+    for (const auto& [i, j] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) d.AddBeam(i, j, beam);
+    const int32_t slab = d.AddFloorSlab({a, b, c});
+    BuildFloorSlabOutlines(d.M, 0);
+    const std::vector<PlanPoint> outline = FloorOutline(d.M, slab);
+    ASSERT_EQ(outline.size(), 3u);
+    const double mitre = 15 / std::tan(5 * 3.14159265358979 / 180);
+    EXPECT_NEAR(outline[1].X, 1000 - mitre, 0.01);
+    EXPECT_NEAR(outline[1].Y, 15, 0.01);
 }
 
 TEST(BuildFloorSlabOutlines, EdgesWithoutMembersAndStraightRunsFollowThePolygon) {
