@@ -18,6 +18,12 @@ int32_t ToPixelInt(float value) {
     return static_cast<int32_t>(rounded);
 }
 
+bool CircleReachesDrawableRange(float cx, float cy, float radius) {
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius)) return false;
+    const double r = std::fabs(static_cast<double>(radius));
+    return std::fabs(static_cast<double>(cx)) - r <= DrawableLimit && std::fabs(static_cast<double>(cy)) - r <= DrawableLimit;
+}
+
 bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
     const double ax = x1, ay = y1, dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;

@@ -11,3 +11,6 @@ int32_t ToPixelInt(float value);
 // Clips the segment to a square of pixels far larger than any canvas, so that its visible part
 // keeps its exact direction. False when nothing of it lies there (or an end is not finite).
 bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2);
+
+// Whether a circle (centre and radius in pixels, all finite) touches that square at all.
+bool CircleReachesDrawableRange(float cx, float cy, float radius);

@@ -1,6 +1,5 @@
 #include "drawing/Primitives.h"
 
-#include <cmath>
 #include <vector>
 
 #include "drawing/ExplodedDimension.h"
@@ -90,8 +89,7 @@ void DrawCircle(DrawTarget& t, float cx, float cy, float r, int32_t layer, int32
         const ColourRef colour = style > 3 ? t.drawing.Palette.PaletteYellow
                                            : t.drawing.LayerScreenColours[static_cast<size_t>(layer)];
         // A circle wholly beyond the drawable range could not be seen; its huge numbers stay out.
-        float x1 = sx - radius, y1 = sy, x2 = sx + radius, y2 = sy;
-        if (ClipToDrawableRange(x1, y1, x2, y2) && std::isfinite(radius)) t.canvas.Circle(sx, sy, radius, colour);
+        if (CircleReachesDrawableRange(sx, sy, radius)) t.canvas.Circle(sx, sy, radius, colour);
         if (dotted) t.canvas.SetDrawStyle(DrawStyle::Solid);
         return;
     }
@@ -107,7 +105,6 @@ void DrawPointMarker(DrawTarget& t, float x, float y, float r, int32_t toDxf) {
 
 void DrawDimension(DrawTarget& t, float x1, float y1, float x2, float y2, float mx1, float my1, float mx2, float my2,
                    bool scaleIs50, int32_t toDxf) {
-    const float height = GetTextHeight(t, 0, toDxf);
     if (toDxf == 0 || t.dxf.DxfR12 != 0) {
         DrawExplodedDimension(t, x1, y1, x2, y2, DimensionLineLayer, DimensionTextLayer, toDxf);
         return;
@@ -116,7 +113,7 @@ void DrawDimension(DrawTarget& t, float x1, float y1, float x2, float y2, float 
     d.LineLayer = DimensionLineLayer;
     d.TextLayer = DimensionTextLayer;
     d.Decimals = 1;
-    d.TextHeight = height;
+    d.TextHeight = GetTextHeight(t, 0, toDxf);
     d.ArrowSizeFactor = 1.0f;
     d.ArrowKind = 0;
     d.X1 = x1, d.Y1 = y1, d.X2 = x2, d.Y2 = y2;
