@@ -6,6 +6,7 @@
 #include "state/DesignOptions.h"
 #include "state/DrawingState.h"
 #include "state/DxfOptions.h"
+#include "state/EditorState.h"
 #include "state/MeasuredPoints.h"
 #include "state/ShellState.h"
 
@@ -16,4 +17,5 @@ struct Session {
     DesignOptions design;
     DxfOptions dxf;
     MeasuredPoints measured;
+    EditorState editor;
 };

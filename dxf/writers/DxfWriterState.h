@@ -26,6 +26,9 @@ struct DxfWriterState {
 
     std::string EntitySpool;  // every entity record of the ENTITIES section, in drawing order
     std::string BlockSpool;   // the definitions of the hatch and dimension blocks
+    // The take-off list, one block of lines per exported deck; written to its text file when the
+    // export ends well, so that a failed export leaves no half-written list.
+    std::string TakeoffSpool;
 };
 
 // Starts an export's numbering: fixed handles, the counter at 31, no block named, no record

@@ -1,6 +1,7 @@
 #include "model/common/Helpers.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -59,6 +60,37 @@ std::string FormatNum(float value, int32_t decimals) {
 
 std::string FormatNum(int value, int32_t decimals) {
     return RoundDecimalText(std::to_string(value), decimals);
+}
+
+std::string LocaleDecimalSeparator() {
+    const std::lconv* conventions = std::localeconv();
+    if (conventions == nullptr || conventions->decimal_point == nullptr || *conventions->decimal_point == '\0')
+        return ".";
+    return conventions->decimal_point;
+}
+
+namespace {
+
+std::string WithLocaleSeparator(std::string text) {
+    const size_t point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, LocaleDecimalSeparator());
+    return text;
+}
+
+}  // namespace
+
+std::string FormatForReading(float value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    std::string text = ec == std::errc() ? std::string(buffer, end) : "0";
+    if (text == "-0") return "0";
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return WithLocaleSeparator(text);
+}
+
+std::string FormatFixedForReading(float value, int32_t decimals) {
+    return WithLocaleSeparator(FormatNum(value, decimals));
 }
 
 double ValueAsWritten(float value, int32_t decimals) {

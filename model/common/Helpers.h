@@ -17,6 +17,13 @@ std::string FormatNum(int value, int32_t decimals);
 double ValueAsWritten(float value, int32_t decimals);
 // n right-justified in 6 characters; longer texts are returned whole.
 std::string FormatInt6(int32_t n);
+// Numbers in texts that people read (labels, titles, the take-off list) take the decimal separator
+// of the user's numeric locale (LC_NUMERIC); numbers meant for files never do.
+std::string LocaleDecimalSeparator();
+// The shortest general form, at most 7 significant digits: 30, 12.5 (12,5 with a decimal comma).
+std::string FormatForReading(float value);
+// Exactly `decimals` decimals, halves away from zero, with the locale's separator: 300,0.
+std::string FormatFixedForReading(float value, int32_t decimals);
 // x rounded to n decimals (halves to even), in the shortest general form: 0.5 gives ".5".
 std::string FormatRounded(float x, int16_t n);
 std::string CommaToDot(const std::string& s);

@@ -1,7 +1,5 @@
 #include "model/sections/SectionTexts.h"
 
-#include <charconv>
-#include <clocale>
 #include <cmath>
 
 #include "model/common/Helpers.h"
@@ -9,28 +7,7 @@
 
 namespace {
 
-// The decimal separator of the user's numeric locale. These texts are read by people in the
-// drawing; numbers written into files are formatted elsewhere and always take ".".
-std::string DecimalSeparator() {
-    const std::lconv* conventions = std::localeconv();
-    if (conventions == nullptr || conventions->decimal_point == nullptr || *conventions->decimal_point == '\0')
-        return ".";
-    return conventions->decimal_point;
-}
-
-// A parameter value in its shortest general form, at most 7 significant digits, with the
-// locale's decimal separator: 30, 12.5 (12,5 with a decimal comma).
-std::string N(float value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
-    std::string text = ec == std::errc() ? std::string(buffer, end) : "0";
-    if (text == "-0") return "0";
-    for (char& c : text)
-        if (c == 'e') c = 'E';
-    const size_t point = text.find('.');
-    if (point != std::string::npos) text.replace(point, 1, DecimalSeparator());
-    return text;
-}
+std::string N(float value) { return FormatForReading(value); }
 
 // A whole number, halves away from zero.
 std::string Whole(float value) { return FormatNum(value, 0); }

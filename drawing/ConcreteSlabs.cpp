@@ -1,0 +1,3 @@
+#include "drawing/ConcreteSlabs.h"
+
+void DrawConcreteSlabs(PlanPass&, int32_t) {}

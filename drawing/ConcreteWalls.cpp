@@ -1,0 +1,3 @@
+#include "drawing/ConcreteWalls.h"
+
+void DrawWalls(PlanPass&) {}

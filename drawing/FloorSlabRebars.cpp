@@ -1,0 +1,3 @@
+#include "drawing/FloorSlabRebars.h"
+
+void DrawFloorSlabRebars(PlanPass&) {}

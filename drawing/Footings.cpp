@@ -1,0 +1,3 @@
+#include "drawing/Footings.h"
+
+void DrawFooting(PlanPass&, int32_t) {}

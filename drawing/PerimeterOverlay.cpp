@@ -1,0 +1,5 @@
+#include "drawing/PerimeterOverlay.h"
+
+void FillEditedPolygon(PlanPass&) {}
+
+void DrawEditedPolygonOutline(PlanPass&) {}

@@ -1,0 +1,32 @@
+#pragma once
+// The canvas editor's values that the drawing and the shell read or set: the tool in force, the
+// reference points of the dimension or rebar being placed, the zoom-window corners, the grip being
+// dragged, the target line of a rebar extension and the vertex panel of the perimeter editor.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Canvas tools the plan driver reacts to.
+constexpr int32_t ToolRebarGraphicEdit = 8001;
+constexpr int32_t ToolRebarExtensionPicked = 9001;
+
+struct VertexPanelState {
+    int32_t VertexPanelMode = 0;  // 0: the panel is closed; otherwise a perimeter is being edited
+    std::vector<int32_t> EditedVertices;  // PlanNodes indexes of the edited outline, 0 .. EditedVertexLast
+    int32_t EditedVertexLast = -1;
+    int32_t SelectedVertex = 0;
+};
+
+struct EditorState {
+    int32_t InteractionState = 0;  // the canvas tool in force, 0 when idle
+    int32_t SuspendedInteractionState = 0;
+    int32_t CurrentDimension = 0;
+    int32_t LastHighlightedIndex = -1;
+    float RefP1ScreenX = 0, RefP1ScreenY = 0, RefP2ScreenX = 0, RefP2ScreenY = 0;  // canvas pixels
+    float RefP1WorldX = 0, RefP1WorldY = 0, RefP2WorldX = 0, RefP2WorldY = 0;      // cm
+    int32_t DragStartX = -1, DragStartY = 0, DragEndX = 0, DragEndY = 0;  // DragStartX -1: no corner yet
+    std::array<int32_t, 4> RubberBandRect{};  // left, top, right, bottom
+    int32_t ActiveGrip = 0;  // 0 none, 1 start, 2 end, 3 middle
+    float PickedEdgeX1 = 0, PickedEdgeY1 = 0, PickedEdgeX2 = 0, PickedEdgeY2 = 0;  // cm
+    VertexPanelState VertexPanel;
+};
