@@ -11,6 +11,7 @@
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/sections/SectionOutlines.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 
@@ -28,8 +29,7 @@ struct MemberEnds {
 // outside the node table.
 std::optional<MemberEnds> EndsOf(const Model& m, int32_t nodeI, int32_t nodeJ, float oxi, float oyi, float oxj,
                                  float oyj) {
-    const int64_t nodes = std::min<int64_t>(m.NodeCount, static_cast<int64_t>(m.Nodes.size()));
-    if (nodeI < 0 || nodeI >= nodes || nodeJ < 0 || nodeJ >= nodes) return std::nullopt;
+    if (!IsNodeIndex(m, nodeI) || !IsNodeIndex(m, nodeJ)) return std::nullopt;
     const Node& a = m.Nodes[static_cast<size_t>(nodeI)];
     const Node& b = m.Nodes[static_cast<size_t>(nodeJ)];
     return MemberEnds{a.X + oxi, a.Y + oyi, b.X + oxj, b.Y + oyj};
@@ -43,13 +43,9 @@ std::optional<MemberEnds> EndsOf(const Model& m, const WallSegment& w) {
     return EndsOf(m, w.NodeI, w.NodeJ, w.OffsetXI, w.OffsetYI, w.OffsetXJ, w.OffsetYJ);
 }
 
-int32_t BeamCount(const Model& m) {
-    return static_cast<int32_t>(std::min<int64_t>(m.BeamElementCount, static_cast<int64_t>(m.BeamElements.size())));
-}
+int32_t BeamCount(const Model& m) { return UsableCount(m.BeamElementCount, m.BeamElements); }
 
-int32_t WallCount(const Model& m) {
-    return static_cast<int32_t>(std::min<int64_t>(m.WallSegmentCount, static_cast<int64_t>(m.WallSegments.size())));
-}
+int32_t WallCount(const Model& m) { return UsableCount(m.WallSegmentCount, m.WallSegments); }
 
 void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) {
     Model& m = pass.model();

@@ -23,6 +23,7 @@
 #include "model/common/Helpers.h"
 #include "model/geometry/ViewTransforms.h"
 #include "model/sections/SectionTexts.h"
+#include "model/tables/TableAccess.h"
 
 namespace {
 
@@ -44,19 +45,12 @@ constexpr int32_t SlabTextLayer = 16;
 constexpr int32_t FloorSlabHatchLayer = 20;
 constexpr int32_t PillarHatchLayer = 21;
 
-template <class T>
-int32_t CountOf(int32_t count, const std::vector<T>& table) {
-    return static_cast<int32_t>(std::clamp<int64_t>(count, 0, static_cast<int64_t>(table.size())));
-}
-
 const PlanPoint* PlanPointAt(const Model& m, int32_t index) {
-    if (index < 0 || index >= CountOf(m.PlanNodeCount, m.PlanNodes)) return nullptr;
-    return &m.PlanNodes[static_cast<size_t>(index)];
+    return IsPlanPointIndex(m, index) ? &m.PlanNodes[static_cast<size_t>(index)] : nullptr;
 }
 
 const Node* NodeAt(const Model& m, int32_t index) {
-    if (index < 0 || index >= CountOf(m.NodeCount, m.Nodes)) return nullptr;
-    return &m.Nodes[static_cast<size_t>(index)];
+    return IsNodeIndex(m, index) ? &m.Nodes[static_cast<size_t>(index)] : nullptr;
 }
 
 void DrawTitle(PlanPass& pass) {
@@ -81,7 +75,7 @@ void DrawTitle(PlanPass& pass) {
 
 void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t count, int32_t layer) {
     const Model& m = pass.model();
-    for (int32_t i = 0; i < CountOf(count, edges); ++i) {
+    for (int32_t i = 0; i < UsableCount(count, edges); ++i) {
         const PlanPoint* a = PlanPointAt(m, edges[static_cast<size_t>(i)].PlanNodeA);
         const PlanPoint* b = PlanPointAt(m, edges[static_cast<size_t>(i)].PlanNodeB);
         if (a && b) DrawLine(pass.target, a->X, a->Y, b->X, b->Y, layer, 0, pass.toDxf);
@@ -95,7 +89,7 @@ bool IsMainPillar(const Pillar& p, int32_t planKind) {
 void DrawSteelPillars(PlanPass& pass) {
     const Model& m = pass.model();
     const SectionCatalogue& c = m.Catalogue;
-    for (int32_t i = 0; i < CountOf(m.PillarCount, m.Pillars); ++i) {
+    for (int32_t i = 0; i < UsableCount(m.PillarCount, m.Pillars); ++i) {
         const Pillar& p = m.Pillars[static_cast<size_t>(i)];
         const int32_t sec = p.SectionNumber - 1;
         const Node* node = NodeAt(m, p.Node);
@@ -122,7 +116,7 @@ void DrawFootings(PlanPass& pass) {
     const Model& m = pass.model();
     const bool labels = pass.On(SlabTextLayer);
     const std::string prefix = pass.english() ? "I.F." : "PL.";
-    for (int32_t i = 0; i < CountOf(m.NodeCount, m.Nodes); ++i) {
+    for (int32_t i = 0; i < UsableCount(m.NodeCount, m.Nodes); ++i) {
         const Node& node = m.Nodes[static_cast<size_t>(i)];
         if (node.FootingType <= -1) continue;
         DrawFooting(pass, i);
@@ -134,7 +128,7 @@ void DrawFootings(PlanPass& pass) {
 
 void DrawDimensions(PlanPass& pass) {
     const Model& m = pass.model();
-    for (int32_t i = 0; i < CountOf(m.DimensionCount, m.Dimensions); ++i) {
+    for (int32_t i = 0; i < UsableCount(m.DimensionCount, m.Dimensions); ++i) {
         const Dimension& d = m.Dimensions[static_cast<size_t>(i)];
         DrawDimension(pass.target, d.LineX1, d.LineY1, d.LineX2, d.LineY2, d.MeasuredX1, d.MeasuredY1, d.MeasuredX2,
                       d.MeasuredY2, pass.session.drawing.ScaleIs50, pass.toDxf);

@@ -25,3 +25,7 @@ void AppendRecord(std::vector<T>& table, int32_t& count, const T& record) {
 inline bool IsNodeIndex(const Model& model, int32_t node) {
     return node >= 0 && node < UsableCount(model.NodeCount, model.Nodes);
 }
+
+inline bool IsPlanPointIndex(const Model& model, int32_t point) {
+    return point >= 0 && point < UsableCount(model.PlanNodeCount, model.PlanNodes);
+}
