@@ -119,7 +119,7 @@ void DrawFootings(PlanPass& pass) {
     for (int32_t i = 0; i < UsableCount(m.NodeCount, m.Nodes); ++i) {
         const Node& node = m.Nodes[static_cast<size_t>(i)];
         if (node.FootingType <= -1) continue;
-        DrawFooting(pass, i);
+        if (!DrawFooting(pass, i)) continue;
         if (labels)
             DrawText(pass.target, node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, SlabTextLayer, 0, 2, 0,
                      pass.toDxf);
@@ -161,7 +161,7 @@ void DrawPlan(Session& session, Canvas& canvas, DxfWriterState& writer, int32_t 
     const PassConstants k =
         BeginDrawingPass(target, session.shell.Options, m.Catalogue.ArchiveSectionCount, toDxf);
     PlanPass pass{target, session, k, toDxf};
-    if (toDxf == 0) FillEditedPolygon(pass);
+    if (toDxf == 0 && session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(pass);
 
     DrawTitle(pass);
     if (pass.Set(ConcreteSlabLayer)) DrawConcreteSlabs(pass, session.drawing.LayerOn[SlabTextLayer]);

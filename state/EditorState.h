@@ -4,6 +4,7 @@
 // dragged, the target line of a rebar extension and the vertex panel of the perimeter editor.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Canvas tools the plan driver reacts to.
@@ -15,6 +16,7 @@ struct VertexPanelState {
     std::vector<int32_t> EditedVertices;  // PlanNodes indexes of the edited outline, 0 .. EditedVertexLast
     int32_t EditedVertexLast = -1;
     int32_t SelectedVertex = 0;
+    std::array<std::string, 2> Text1;  // the panel's x and y boxes as typed, "," or "." for decimals
 };
 
 struct EditorState {
