@@ -33,5 +33,7 @@ struct PlanFixture : Session {
         canvas.ClearRecords();
         DrawPlan(*this, canvas, writer, 0);
     }
+    // A target for drawing one element into the DXF spool outside a pass.
+    DrawTarget DxfTarget() { return DrawTarget{canvas, drawing, dxf, writer}; }
     const std::string& Layer(int row) const { return drawing.LayerNames[static_cast<size_t>(row)]; }
 };
