@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/DrawingPass.h"
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
 #include "model/Session.h"
