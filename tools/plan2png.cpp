@@ -32,8 +32,16 @@ struct Options {
     std::string deck, png;
 };
 
+constexpr const char* UsageText =
+    "usage: plan2png [--size WxH] [--english] [--white] [--all] DECK.CRP OUT.PNG\n"
+    "  --size WxH  the picture's size in pixels (default 1600x1000)\n"
+    "  --english   texts of the drawing in English (default Italian)\n"
+    "  --white     white background (default black)\n"
+    "  --all       the whole drawing, titles, legends and tables included (default: the model\n"
+    "              with a tenth around it, as the window opens a deck)\n";
+
 int Usage() {
-    std::cerr << "usage: plan2png [--size WxH] [--english] [--white] [--all] DECK.CRP OUT.PNG\n";
+    std::cerr << UsageText;
     return 2;
 }
 
@@ -109,7 +117,10 @@ int main(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--size" && i + 1 < argc) {
+        if (arg == "--help") {
+            std::cout << UsageText;
+            return 0;
+        } else if (arg == "--size" && i + 1 < argc) {
             if (!ParseSize(argv[++i], o.width, o.height)) return Usage();
         } else if (arg == "--english") {
             o.english = true;
