@@ -22,7 +22,7 @@
 #include "platform/headless/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
 #include "shell/HeadlessDeck.h"
-#include "shell/ViewFit.h"
+#include "shell/ViewNavigation.h"
 
 namespace {
 
