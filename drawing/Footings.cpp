@@ -170,16 +170,15 @@ FootingFigure BuildFootingFigure(const FootingType& type, float x, float y) {
     return figure;
 }
 
-bool DrawFooting(PlanPass& pass, int32_t node) {
+void DrawFooting(PlanPass& pass, int32_t node) {
     const Model& m = pass.model();
-    if (!IsNodeIndex(m, node)) return false;
+    if (!IsNodeIndex(m, node)) return;
     const Node& n = m.Nodes[static_cast<size_t>(node)];
     const FootingType* type = FootingTypeOf(m.Catalogue, n.FootingType);
-    if (type == nullptr) return false;
+    if (type == nullptr) return;
     const FootingFigure figure = BuildFootingFigure(*type, n.X, n.Y);
     for (const FootingLine& l : figure.lines)
         DrawLine(pass.target, l.a.X, l.a.Y, l.b.X, l.b.Y, FootingLayer, 0, pass.toDxf);
     for (const PlanPoint& c : figure.circles)
         DrawCircle(pass.target, c.X, c.Y, figure.radius, FootingLayer, 0, pass.toDxf);
-    return true;
 }

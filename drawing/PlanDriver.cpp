@@ -119,7 +119,7 @@ void DrawFootings(PlanPass& pass) {
     for (int32_t i = 0; i < UsableCount(m.NodeCount, m.Nodes); ++i) {
         const Node& node = m.Nodes[static_cast<size_t>(i)];
         if (node.FootingType <= -1) continue;
-        if (!DrawFooting(pass, i)) continue;
+        DrawFooting(pass, i);
         if (labels)
             DrawText(pass.target, node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, SlabTextLayer, 0, 2, 0,
                      pass.toDxf);

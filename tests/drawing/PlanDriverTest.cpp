@@ -75,8 +75,9 @@ TEST(PlanDriver, SwitchingALayerOffRemovesExactlyItsStep) {
         {3, {3, 9, 14}, {3}},
         {21, {14, 21}, {}},
         {6, {6, 16}, {16}},
-        {0, {0, 9, 11}, {0, 11}},
-        {11, {11}, {11}},
+        // Without the section marks the beam section list loses its rows (layer 14).
+        {0, {0, 9, 11, 14}, {0, 11}},
+        {11, {11, 14}, {11}},
         {9, {9, 18}, {18}},
         {17, {17}, {17}},
         {15, {15}, {15}},
