@@ -69,7 +69,7 @@ int32_t FittingBarCount(PlanPoint p1, PlanPoint p2, float length, float s, int32
     };
     int32_t low = 0, high = wanted;  // fits(low) holds; every count above high fails
     while (low < high) {
-        const int32_t mid = low + (high - low + 1) / 2;
+        const auto mid = static_cast<int32_t>(low + (int64_t{high} - low + 1) / 2);
         if (fits(mid)) low = mid;
         else high = mid - 1;
     }
