@@ -25,18 +25,9 @@ struct EditedTriangle : PlanFixture {
         panel.EditedVertexLast = 2;
     }
     // A canvas pass: the deck has no elements, so its boxes and lines are the overlay's.
-    std::vector<CanvasRecord> Overlay() {
-        CanvasPass();
-        return canvas.Records();
-    }
+    void Overlay() { CanvasPass(); }
+    std::vector<CanvasRecord> Only(CanvasCall call) const { return canvas.RecordsOf(call); }
 };
-
-std::vector<CanvasRecord> Only(const std::vector<CanvasRecord>& records, CanvasCall call) {
-    std::vector<CanvasRecord> out;
-    for (const CanvasRecord& r : records)
-        if (r.Call == call) out.push_back(r);
-    return out;
-}
 
 TEST(FillEditedPolygon, TheEditedOutlineIsFilledBeforeAnythingElseOfThePass) {
     EditedTriangle deck;
@@ -67,12 +58,12 @@ TEST(DrawEditedPolygonOutline, VerticesNumberedFromOneWithTheSelectedOneInYellow
     EditedTriangle deck;
     deck.editor.VertexPanel.SelectedVertex = 1;
     deck.editor.VertexPanel.Text1 = {"201", "100"};  // the selected vertex's place: no preview
-    const auto overlay = deck.Overlay();
-    const auto boxes = Only(overlay, CanvasCall::Box);
+    deck.Overlay();
+    const auto boxes = deck.Only(CanvasCall::Box);
     std::vector<CanvasRecord> texts;  // the vertex numbers, after the plan's title and legend
-    for (const CanvasRecord& t : Only(overlay, CanvasCall::Text))
+    for (const CanvasRecord& t : deck.Only(CanvasCall::Text))
         if (t.Text.rfind(" ", 0) == 0) texts.push_back(t);
-    const auto lines = Only(overlay, CanvasCall::Line);
+    const auto lines = deck.Only(CanvasCall::Line);
     ASSERT_EQ(boxes.size(), 4u);  // three vertices and the typed point
     ASSERT_EQ(texts.size(), 3u);
     ASSERT_EQ(lines.size(), 3u);
@@ -111,13 +102,13 @@ TEST(DrawEditedPolygonOutline, TheTypedPointPreviewsTheSelectedVertexsNewEdges) 
         EditedTriangle deck;
         deck.editor.VertexPanel.SelectedVertex = c.selected;
         deck.editor.VertexPanel.Text1 = c.typed;
-        const auto overlay = deck.Overlay();
-        const auto boxes = Only(overlay, CanvasCall::Box);
+        deck.Overlay();
+        const auto boxes = deck.Only(CanvasCall::Box);
         ASSERT_EQ(boxes.size(), 4u);
         EXPECT_FLOAT_EQ(boxes[3].X1, c.tx - 2) << c.typed[0];
         EXPECT_FLOAT_EQ(boxes[3].Y1, c.ty - 2) << c.typed[1];
         EXPECT_EQ(boxes[3].Colour, Yellow);
-        const auto lines = Only(overlay, CanvasCall::Line);
+        const auto lines = deck.Only(CanvasCall::Line);
         ASSERT_EQ(lines.size(), 3 + c.previewEnds.size()) << "selected " << c.selected;
         for (size_t i = 0; i < c.previewEnds.size(); ++i) {
             const CanvasRecord& l = lines[3 + i];
@@ -136,9 +127,9 @@ TEST(DrawEditedPolygonOutline, AStalePanelLeavesOutTheVerticesThePlanNoLongerHol
     panel.EditedVertices = {1, 99, 3};
     panel.EditedVertexLast = 7;  // beyond the list
     panel.SelectedVertex = 1;
-    const auto overlay = deck.Overlay();
-    EXPECT_EQ(Only(overlay, CanvasCall::Box).size(), 3u);  // two vertices and the typed point
-    EXPECT_EQ(Only(overlay, CanvasCall::Line).size(), 1u) << "only the edge from vertex 3 back to vertex 1";
+    deck.Overlay();
+    EXPECT_EQ(deck.Only(CanvasCall::Box).size(), 3u);  // two vertices and the typed point
+    EXPECT_EQ(deck.Only(CanvasCall::Line).size(), 1u) << "only the edge from vertex 3 back to vertex 1";
     ASSERT_EQ(deck.canvas.RecordsOf(CanvasCall::Polygon).size(), 1u);
     EXPECT_EQ(deck.canvas.RecordsOf(CanvasCall::Polygon)[0].Points.size(), 3u);
 }
