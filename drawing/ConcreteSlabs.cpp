@@ -6,7 +6,7 @@
 
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
-#include "drawing/OutlinePoints.h"
+#include "drawing/PlanOutlines.h"
 #include "drawing/Primitives.h"
 #include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
@@ -58,7 +58,7 @@ void DrawSlab(PlanPass& pass, int32_t first, int32_t last, int32_t fillMode, boo
             FillPolygonSolid(pass.target, outlines[j], j == 0 ? slabColour : openingColour, slabColour);
     }
     for (size_t j = 0; j < outlines.size(); ++j) {
-        DrawPolyline(pass.target, outlines[j], OutlineLayer, PolylineClosed, pass.toDxf);
+        DrawClosedOutline(pass.target, outlines[j], OutlineLayer, pass.toDxf);
         if (j == 0 && labels) {
             const CentroidSums s = SumsOf(outlines[0]);
             DrawConcreteSlabLabel(pass, last, s.momentY, s.momentX, s.area);

@@ -2,7 +2,7 @@
 
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
-#include "drawing/OutlinePoints.h"
+#include "drawing/PlanOutlines.h"
 #include "drawing/Primitives.h"
 #include "model/tables/TableAccess.h"
 

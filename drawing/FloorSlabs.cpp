@@ -7,7 +7,7 @@
 
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
-#include "drawing/OutlinePoints.h"
+#include "drawing/PlanOutlines.h"
 #include "drawing/Primitives.h"
 #include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
@@ -127,7 +127,7 @@ void DrawFloorSlabs(PlanPass& pass, int32_t outlineSwitch, int32_t textSwitch) {
         if (outlineSwitch != 1) continue;
         DrawFloorSlabSpanSymbol(pass, p, i, FloorSlabOutlineLayer, textSwitch);
         DrawBandLines(pass, s);
-        DrawPolyline(pass.target, p, FloorSlabOutlineLayer, PolylineClosed, pass.toDxf);
+        DrawClosedOutline(pass.target, p, FloorSlabOutlineLayer, pass.toDxf);
     }
 }
 

@@ -45,6 +45,11 @@ struct DrawerPass {
         for (const PlanPoint& p : corners) indexes.push_back(AddPlanPoint(p.X, p.Y));
         return indexes;
     }
+    // The corners as one more record of an outline table with its vertex counts beside it.
+    void AddOutlineRecord(IndexRows& outlines, std::vector<int32_t>& counts, const std::vector<PlanPoint>& corners) {
+        outlines.push_back(AddOutline(corners));
+        counts.push_back(static_cast<int32_t>(corners.size()));
+    }
     // A parametric section of the given shape code; its 1-based number.
     int32_t AddSection(int32_t sectionClass, int32_t shape, SectionParamRow params) {
         SectionCatalogue& c = session.model.Catalogue;

@@ -1,7 +1,8 @@
-#include "drawing/OutlinePoints.h"
+#include "drawing/PlanOutlines.h"
 
 #include <algorithm>
 
+#include "drawing/Primitives.h"
 #include "model/tables/TableAccess.h"
 
 std::vector<PlanPoint> OutlinePoints(const Model& model, std::span<const int32_t> indexes, int32_t count) {
@@ -19,4 +20,12 @@ std::vector<PlanPoint> OutlineOfRecord(const Model& model, const IndexRows& outl
         return {};
     const size_t r = static_cast<size_t>(record);
     return OutlinePoints(model, outlines[r], counts[r]);
+}
+
+void DrawClosedOutline(DrawTarget& target, std::span<const PlanPoint> points, int32_t layer, int32_t toDxf) {
+    for (size_t k = 0; k < points.size(); ++k) {
+        const PlanPoint& a = points[k];
+        const PlanPoint& b = points[(k + 1) % points.size()];
+        DrawLine(target, a.X, a.Y, b.X, b.Y, layer, 0, toDxf);
+    }
 }
