@@ -121,11 +121,12 @@ TEST(DemoDecks, TheFrameLoadsComplete) {
     EXPECT_GE(shapes.size(), 5u);
     EXPECT_TRUE(shapes.count(0) && shapes.count(1) && shapes.count(3) && shapes.count(9));
 
-    // Concrete pillars, a steel pillar of one profile and one of two coupled channels, and at the
-    // middle node the pillar of the deck below with the smaller one above it repeated.
+    // The plan's own pillars (side 0 in a plan of kind 0): concrete ones, a steel pillar of one
+    // profile and one of two coupled channels; at the middle node also the other side's pillar of
+    // the same number, which the plan shows as repeated.
     ASSERT_EQ(m.PillarCount, 10);
-    const Pillar* rolled = PillarAt(m, 1000, 1000, 1);
-    const Pillar* coupled = PillarAt(m, 1000, 0, 1);
+    const Pillar* rolled = PillarAt(m, 1000, 1000, 0);
+    const Pillar* coupled = PillarAt(m, 1000, 0, 0);
     ASSERT_TRUE(rolled && coupled);
     EXPECT_EQ(c.SectionClass[rolled->SectionNumber - 1], CatalogueProfile);
     EXPECT_EQ(c.ServerSectionOf(rolled->SectionNumber - 1)->Name, "HE 200 A");
@@ -133,11 +134,11 @@ TEST(DemoDecks, TheFrameLoadsComplete) {
     EXPECT_EQ(c.SectionClass[coupled->SectionNumber - 1], CoupledProfiles);
     EXPECT_EQ(c.ServerSectionOf(coupled->SectionNumber - 1)->Name, "UPN 200");
     EXPECT_EQ(c.SectionParams[coupled->SectionNumber - 1][1], 10);  // mm between the channels
-    const Pillar* below = PillarAt(m, 500, 500, 0);
-    const Pillar* above = PillarAt(m, 500, 500, 1);
-    ASSERT_TRUE(below && above);
-    EXPECT_EQ(below->PillarNumber, above->PillarNumber);
-    EXPECT_NE(below->SectionNumber, above->SectionNumber);
+    const Pillar* own = PillarAt(m, 500, 500, 0);
+    const Pillar* repeated = PillarAt(m, 500, 500, 1);
+    ASSERT_TRUE(own && repeated);
+    EXPECT_EQ(own->PillarNumber, repeated->PillarNumber);
+    EXPECT_NE(own->SectionNumber, repeated->SectionNumber);
 
     // Face lines of every beam element and of the wall, joined at the nodes.
     EXPECT_EQ(m.WallSegmentCount, 1);  // the wall listed for the deck below was left out
