@@ -6,7 +6,7 @@
 
 #include "drawing/FillModes.h"
 #include "tests/drawing/DrawerPass.h"
-#include "tests/support/DxfRecordLines.h"
+#include "tests/support/DxfEntities.h"
 
 namespace {
 
@@ -56,14 +56,9 @@ TEST(ConcreteSlabs, AnOpeningStaysFreeOfTheCrossHatchAndOneLabelStandsAtTheOuter
 
     // The label anchor in DXF: the centroid of the outer outline only, the opening left out.
     p.Draw(1, 1);
-    std::vector<std::string> xs;
-    std::string entity;
-    for (const auto& [code, value] : SplitGroups(p.writer.EntitySpool)) {
-        if (code == "  0") entity = value;
-        if (entity == "TEXT" && code == " 11") xs.push_back(value);
-    }
-    ASSERT_EQ(xs.size(), 2u);
-    EXPECT_EQ(xs[0], "400") << "x 200 at the DXF scale factor 2";
+    const auto labels = OnLayer(ReadEntities(p.writer.EntitySpool), "TESTO_SOLETTE");
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_FLOAT_EQ(labels[0].X2, 400) << "x 200 at the DXF scale factor 2";
 }
 
 TEST(ConcreteSlabs, SolidModePaintsTheOpeningInTheBackgroundUnderBothOutlines) {

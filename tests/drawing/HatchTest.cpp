@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/drawing/DrawerPass.h"
-#include "tests/support/DxfRecordLines.h"
+#include "tests/support/DxfEntities.h"
 
 namespace {
 
@@ -142,14 +142,13 @@ TEST(DrawHatch, CanvasLinesTakeTheLayerColourAndDottedStylesAndDxfGetsLines) {
     EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid) << "the pen goes back to solid";
 
     DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 1);
-    size_t dxfLines = 0, onHatchLayer = 0;
-    for (const auto& [code, value] : SplitGroups(p.writer.EntitySpool)) {
-        if (value == "LINE") ++dxfLines;
-        if (code == "  8" && value == "TRATTEGGIO_SOLAI") ++onHatchLayer;
+    const auto entities = ReadEntities(p.writer.EntitySpool);
+    ASSERT_EQ(entities.size(), 10u);
+    for (const DxfEntity& e : entities) {
+        EXPECT_EQ(e.Kind, "LINE");
+        EXPECT_EQ(e.Layer, "TRATTEGGIO_SOLAI");
+        EXPECT_EQ(e.LineType, "DASHED2");
     }
-    EXPECT_EQ(dxfLines, 10u);
-    EXPECT_EQ(onHatchLayer, 10u);
-    EXPECT_NE(p.writer.EntitySpool.find("DASHED2"), std::string::npos);
 }
 
 TEST(FindHatchLineCrossings, AnOddNumberOfProperCrossingsMeansInside) {

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <vector>
 
 #include "drawing/FillModes.h"
 #include "tests/drawing/DrawerPass.h"
-#include "tests/support/DxfRecordLines.h"
+#include "tests/support/DxfEntities.h"
 
 namespace {
 
@@ -60,11 +59,9 @@ TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
     EXPECT_EQ(p.session.drawing.Legend.PillarListBySection[0], ", 5, 6");
 
     p.Draw(1);
-    std::map<std::string, size_t> entitiesByLayer;
-    for (const auto& [code, value] : SplitGroups(p.writer.EntitySpool))
-        if (code == "  8") ++entitiesByLayer[value];
-    EXPECT_EQ(entitiesByLayer["PERIM_PILASTRI_SUP"], 4u);
-    EXPECT_EQ(entitiesByLayer["PERIM_PILASTRI"], 8u);
+    const auto entities = ReadEntities(p.writer.EntitySpool);
+    EXPECT_EQ(OnLayer(entities, "PERIM_PILASTRI_SUP").size(), 4u);
+    EXPECT_EQ(OnLayer(entities, "PERIM_PILASTRI").size(), 8u);
 
     PillarPass solid(0);
     solid.model().Header.PlanKind = PlanSide0;
