@@ -49,7 +49,9 @@ void ExpectFigure(const FootingFigure& f, const std::vector<FootingLine>& lines,
     }
     ASSERT_EQ(f.circles.size(), circles.size()) << name;
     for (size_t i = 0; i < circles.size(); ++i) ExpectNear(f.circles[i], circles[i], name + ", circle " + std::to_string(i));
-    if (!circles.empty()) EXPECT_FLOAT_EQ(f.radius, radius) << name;
+    if (!circles.empty()) {
+        EXPECT_FLOAT_EQ(f.radius, radius) << name;
+    }
 }
 
 // Rectangle corners as the drawers list them: from bottom-left counter-clockwise.

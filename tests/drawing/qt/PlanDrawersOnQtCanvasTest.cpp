@@ -109,8 +109,11 @@ TEST_F(PlanOnQtCanvas, FrameDeckFootingsRebarsLegendAndListsInBothLanguages) {
             EXPECT_GT(Ink(image, ListLayer, 0, top - 22, 120, top), 20) << in << ", legend line " << line + 1;
         }
         const int captionTail = Ink(image, ListLayer, 120, -254, 140, -232);
-        if (language == 0) EXPECT_GT(captionTail, 10);
-        else EXPECT_EQ(captionTail, 0);
+        if (language == 0) {
+            EXPECT_GT(captionTail, 10);
+        } else {
+            EXPECT_EQ(captionTail, 0);
+        }
 
         // The pillar list's title 42 cm under the legend, then the lists and the floor-slab table,
         // whose areas end at 430 cm.
