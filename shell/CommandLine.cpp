@@ -20,7 +20,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int32_t ReadSlabNumber(const std::string& rest) {
     size_t i = 0;
-    while (i < rest.size() && rest[i] == ' ') ++i;
+    while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) ++i;
     const size_t start = i;
     if (i < rest.size() && (rest[i] == '+' || rest[i] == '-')) ++i;
     while (i < rest.size() && IsDigit(rest[i])) ++i;
