@@ -75,15 +75,15 @@ int main(int argc, char** argv) {
     // Windows can be made on a display, or wherever Qt is told which platform to draw on.
     const bool windows = display || !EnvironmentText("QT_QPA_PLATFORM").empty();
 
+    if (!display) {
+        HeadlessMessageBoxes messages(true);
+        if (!DataFileOfStartExists(start, messages)) return ExitFailed;
+    }
     std::unique_ptr<QCoreApplication> application;
     if (display || (windows && !start.IsBatch())) application = std::make_unique<QApplication>(argc, argv);
     else application = std::make_unique<QCoreApplication>(argc, argv);
-
     if (display) {
         QtMessageBoxes messages;
-        if (!DataFileOfStartExists(start, messages)) return ExitFailed;
-    } else {
-        HeadlessMessageBoxes messages(true);
         if (!DataFileOfStartExists(start, messages)) return ExitFailed;
     }
 
