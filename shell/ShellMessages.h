@@ -29,7 +29,7 @@ inline constexpr Bilingual SettingsNotSaved{
 
 // The window without a display to show it on.
 inline constexpr const char* NoDisplay =
-    "Dravo: no display to open the window on (DISPLAY is not set). Run it on a desktop, or under a "
-    "virtual display: xvfb-run -a dravo FILE.CRP";
+    "Dravo: there is no display to open the window on. Run it on a desktop, or under a virtual "
+    "display with xvfb-run (see the README).";
 
 }  // namespace ShellMessages
