@@ -8,6 +8,30 @@ namespace {
 // Far beyond any screen, and well inside what a painter rasterises without overflow.
 constexpr double DrawableLimit = 1.0e6;
 
+bool IsInside(double v) { return v >= -DrawableLimit && v <= DrawableLimit; }
+
+struct Position {
+    double X = 0, Y = 0;
+};
+
+// One step of the polygon clip: keeps the side of the line axis = limit (axis 0 x, 1 y) that the
+// square lies on.
+std::vector<Position> ClipBySide(const std::vector<Position>& in, int axis, double limit) {
+    std::vector<Position> out;
+    const auto value = [axis](const Position& p) { return axis == 0 ? p.X : p.Y; };
+    const auto keeps = [&](const Position& p) { return limit > 0 ? value(p) <= limit : value(p) >= limit; };
+    for (size_t i = 0; i < in.size(); ++i) {
+        const Position& from = in[(i + in.size() - 1) % in.size()];
+        const Position& to = in[i];
+        if (keeps(to) != keeps(from)) {
+            const double t = (limit - value(from)) / (value(to) - value(from));
+            out.push_back({from.X + t * (to.X - from.X), from.Y + t * (to.Y - from.Y)});
+        }
+        if (keeps(to)) out.push_back(to);
+    }
+    return out;
+}
+
 }  // namespace
 
 int32_t ToPixelInt(float value) {
@@ -54,4 +78,23 @@ bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2) {
         y2 = static_cast<float>(ay + t1 * dy);
     }
     return true;
+}
+
+std::vector<PixelPoint> ToDrawablePolygon(std::span<const PixelPosition> polygon) {
+    std::vector<Position> kept;
+    bool allInside = true;
+    for (const PixelPosition& p : polygon) {
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return {};
+        kept.push_back({p.X, p.Y});
+        allInside = allInside && IsInside(p.X) && IsInside(p.Y);
+    }
+    if (!allInside) {
+        for (int axis = 0; axis < 2; ++axis)
+            for (double limit : {-DrawableLimit, DrawableLimit}) kept = ClipBySide(kept, axis, limit);
+    }
+    std::vector<PixelPoint> points;
+    points.reserve(kept.size());
+    for (const Position& p : kept)
+        points.push_back({ToPixelInt(static_cast<float>(p.X)), ToPixelInt(static_cast<float>(p.Y))});
+    return points;
 }

@@ -3,6 +3,10 @@
 // pixels away. Such values must neither wrap when they become integers nor reach the canvas
 // unclipped, where a wrapped end would draw a line across the screen.
 #include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/Canvas.h"
 
 // The pixel value rounded to the nearest integer (halves to even), clamped to the 32-bit range;
 // 0 for a value that is not a number.
@@ -14,3 +18,13 @@ bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2);
 
 // Whether a circle (centre and radius in pixels, all finite) touches that square at all.
 bool CircleReachesDrawableRange(float cx, float cy, float radius);
+
+// A pixel position before rounding.
+struct PixelPosition {
+    float X = 0, Y = 0;
+};
+
+// The closed polygon clipped to the same square and rounded to whole pixels (halves to even): what
+// lies inside the square is filled exactly as the whole polygon would fill it. Empty when a
+// position is not finite or nothing of the polygon lies in the square.
+std::vector<PixelPoint> ToDrawablePolygon(std::span<const PixelPosition> polygon);

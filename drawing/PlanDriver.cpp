@@ -82,10 +82,6 @@ void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t c
     }
 }
 
-bool IsMainPillar(const Pillar& p, int32_t planKind) {
-    return (p.Side == 0 && planKind == PlanSide1) || (p.Side != 0 && planKind != PlanSide1);
-}
-
 void DrawSteelPillars(PlanPass& pass) {
     const Model& m = pass.model();
     const SectionCatalogue& c = m.Catalogue;

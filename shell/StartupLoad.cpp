@@ -11,7 +11,7 @@
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
 #include "shell/StruviaRegistry.h"
-#include "shell/ViewFit.h"
+#include "shell/ViewNavigation.h"
 
 namespace {
 
@@ -75,8 +75,10 @@ StartDocument OpenStartDocument(Session& session, Platform& platform) {
 
     document.DataFolder = GetParentFolder(document.CurrentFile);
     document.DialogStartFolder = document.DataFolder;
+    // The fit is to the canvas as it is now.
+    session.drawing.View.CanvasWidthPx = static_cast<float>(platform.canvas.WidthPx());
     session.drawing.View.CanvasHeightPx = static_cast<float>(platform.canvas.HeightPx());
-    ZoomToModelExtents(session.drawing.View, session.model.Header, platform.canvas);
+    ZoomToModelExtents(session.drawing.View, session.model.Header);
     SetCanvasPointer(session, platform.canvas, PointerCrosshair);
     ApplySlabDesignState(session, platform.messages, slabDesign);
     AddRecentFile(session, document.CurrentFile);

@@ -19,7 +19,7 @@
 #include "shell/RecentFiles.h"
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
-#include "shell/ViewFit.h"
+#include "shell/ViewNavigation.h"
 
 namespace {
 
@@ -156,8 +156,7 @@ void Form1::CommandBars_Resize() {
     ViewWindow& view = session_.drawing.View;
     view.CanvasWidthPx = static_cast<float>(Picture1->WidthPx());
     view.CanvasHeightPx = static_cast<float>(Picture1->HeightPx());
-    view.ViewScale = GetFitScale(*Picture1, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
-    view.CanvasHeightPx = static_cast<float>(Picture1->HeightPx());
+    view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
 }
 
 void Form1::Form_Activate() { DrawPlan(session_, *Picture1, writer_, 0); }

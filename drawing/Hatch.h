@@ -1,0 +1,49 @@
+#pragma once
+// Hatching: straight parallel lines clipped to a closed outline, or to an outer outline minus its
+// holes, found by sweeping a line across the outline turned so that the hatch runs along x. The
+// sweep gives the segments in model coordinates; the canvas draws each one as a line in the
+// layer's screen colour (dotted for styles 1 and 3), a DXF pass writes each one as a LINE on the
+// layer.
+//
+// Patterns: -1 adds a second set of lines at the angle plus 90 degrees; 0 gives single lines
+// `spacing` apart; a positive value gives pairs of lines that far apart, the pairs following each
+// other at `spacing`.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "drawing/DrawingPass.h"
+#include "model/tables/ModelTables.h"
+
+constexpr int32_t CrossHatch = -1;
+
+// An outline's vertices in order, the last joined back to the first (not repeated).
+using HatchOutline = std::vector<PlanPoint>;
+
+struct HatchSegment {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+// The segments of the hatch in drawing order: sweep line by sweep line from the bottom of the
+// turned outline 0, each line's pieces from left to right, then the second set of a cross hatch.
+// Outline 0 bounds the hatch; every further outline is a hole. Nothing for a spacing that is not
+// a positive number, an angle that is not finite, an outer outline of fewer than three vertices
+// or with a coordinate that is not finite, or a sweep that would need an unreasonable number of
+// lines; holes of fewer than three vertices are left out.
+std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> outlines, float spacing,
+                                               float angleDeg, int32_t pattern);
+
+// One closed outline.
+void DrawHatch(DrawTarget& target, std::span<const PlanPoint> points, float spacing, float angleDeg,
+               int32_t pattern, int32_t layer, int32_t style, int32_t toDxf);
+// outlines[0] minus the holes outlines[1 ..], hatched together so that the holes stay free.
+void DrawHatchMulti(DrawTarget& target, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
+                    int32_t pattern, int32_t layer, int32_t style, int32_t toDxf);
+
+// Whether (x, y) lies inside the closed outline: the segment from it to the far point
+// (farX - 37.74957, (yLow + yHigh) / 2) properly crosses an odd number of its edges.
+bool FindHatchLineCrossings(std::span<const PlanPoint> points, float x, float y, float farX, float yLow,
+                            float yHigh);
+// The same far point; inside outline 0 (odd crossings) and outside every hole (even crossings).
+bool IsPointInPolygonWithHoles(std::span<const HatchOutline> outlines, float x, float y, float farX, float yLow,
+                               float yHigh);

@@ -1,0 +1,174 @@
+// plan2png [options] DECK.CRP OUT.PNG   loads a deck as crpdump does, draws its plan on the window's
+//                                       canvas without a screen and saves the picture
+//   --size WxH     the picture's size in pixels (default 1600x1000)
+//   --english      texts of the drawing in English (default Italian)
+//   --white        white background (default black)
+//   --all          fit the whole drawing, titles, legends and tables included (default: the
+//                  model's extents with a tenth around them, as the window opens a deck)
+// Exit status 0 when the picture was written, 1 when the deck did not load or the picture could
+// not be written, 2 for a wrong command line.
+#include <QApplication>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <string>
+
+#include "drawing/LayerDefaults.h"
+#include "drawing/PlanDriver.h"
+#include "model/geometry/ViewTransforms.h"
+#include "platform/headless/RecordingCanvas.h"
+#include "platform/qt/QtCanvas.h"
+#include "shell/HeadlessDeck.h"
+#include "shell/ViewNavigation.h"
+
+namespace {
+
+struct Options {
+    int width = 1600, height = 1000;
+    bool english = false, white = false, all = false;
+    std::string deck, png;
+};
+
+constexpr const char* UsageText =
+    "usage: plan2png [--size WxH] [--english] [--white] [--all] DECK.CRP OUT.PNG\n"
+    "  --size WxH  the picture's size in pixels (default 1600x1000)\n"
+    "  --english   texts of the drawing in English (default Italian)\n"
+    "  --white     white background (default black)\n"
+    "  --all       the whole drawing, titles, legends and tables included (default: the model\n"
+    "              with a tenth around it, as the window opens a deck)\n";
+
+int Usage() {
+    std::cerr << UsageText;
+    return 2;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    int w = 0, h = 0;
+    char x = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) != 3 || (x != 'x' && x != 'X')) return false;
+    if (w < 16 || h < 16 || w > 16000 || h > 16000) return false;
+    width = w, height = h;
+    return true;
+}
+
+// The world box of everything a canvas pass draws, found from a pass onto a recording canvas at a
+// known view: lines, boxes, circles, polygons and the text cells.
+bool DrawingExtents(HeadlessDeck& deck, float& x0, float& y0, float& x1, float& y1) {
+    const PlanHeader& h = deck.model.Header;
+    ViewWindow& view = deck.drawing.View;
+    const ViewWindow kept = view;
+    ViewWindow known;
+    known.ViewScale = 0.25f;
+    known.ViewXMin = h.ModelMinX - 20000;
+    known.ViewYMin = h.ModelMinY - 20000;
+    known.CanvasHeightPx = 20000;
+    view = known;
+    RecordingCanvas recorder(20000, 20000);
+    DxfWriterState writer;
+    DrawPlan(deck, recorder, writer, 0);
+    view = kept;
+
+    float left = std::numeric_limits<float>::max(), top = left, right = -left, bottom = -left;
+    auto take = [&](float x, float y) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+    };
+    for (const CanvasRecord& r : recorder.Records()) {
+        switch (r.Call) {
+            case CanvasCall::Line: case CanvasCall::Box:
+                take(r.X1, r.Y1), take(r.X2, r.Y2);
+                break;
+            case CanvasCall::Circle:
+                take(r.X1 - r.Radius, r.Y1 - r.Radius), take(r.X1 + r.Radius, r.Y1 + r.Radius);
+                break;
+            case CanvasCall::Polygon:
+                for (const PixelPoint& p : r.Points) take(float(p.X), float(p.Y));
+                break;
+            case CanvasCall::Text:
+                take(r.X1, r.Y1), take(r.X1 + r.Font.Width * float(r.Text.size()), r.Y1 + r.Font.Height);
+                break;
+            default:
+                break;
+        }
+    }
+    if (left > right) return false;
+    x0 = ScreenToWorldX(known, left), x1 = ScreenToWorldX(known, right);
+    y0 = ScreenToWorldY(known, bottom), y1 = ScreenToWorldY(known, top);
+    return true;
+}
+
+void FitBox(ViewWindow& view, float x0, float y0, float x1, float y1) {
+    const float mx = (x1 - x0) / 40, my = (y1 - y0) / 40;
+    x0 -= mx, x1 += mx, y0 -= my, y1 += my;
+    view.ViewScale = GetFitScale(view, x0, y0, x1, y1);
+    // Centre the slack of either axis.
+    const float slackX = view.CanvasWidthPx / view.ViewScale - (x1 - x0);
+    const float slackY = view.CanvasHeightPx / view.ViewScale - (y1 - y0);
+    view.ViewXMin = x0 - slackX / 2, view.ViewXMax = x1 + slackX / 2;
+    view.ViewYMin = y0 - slackY / 2, view.ViewYMax = y1 + slackY / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help") {
+            std::cout << UsageText;
+            return 0;
+        } else if (arg == "--size" && i + 1 < argc) {
+            if (!ParseSize(argv[++i], o.width, o.height)) return Usage();
+        } else if (arg == "--english") {
+            o.english = true;
+        } else if (arg == "--white") {
+            o.white = true;
+        } else if (arg == "--all") {
+            o.all = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            return Usage();
+        } else if (o.deck.empty()) {
+            o.deck = arg;
+        } else if (o.png.empty()) {
+            o.png = arg;
+        } else {
+            return Usage();
+        }
+    }
+    if (o.deck.empty() || o.png.empty()) return Usage();
+
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    HeadlessDeck deck(true);
+    deck.drawing.WhiteBackground = o.white ? 1 : 0;
+    SetDefaultScreenColors(deck.drawing);
+    SetDefaultLayersAndOptions(deck.drawing, deck.shell.Options, deck.design, deck.dxf);
+    deck.shell.Languages.DrawingLanguage = o.english ? 1 : 0;
+    if (!deck.Load(o.deck)) {
+        std::cerr << "plan2png: " << o.deck << " did not load\n";
+        return 1;
+    }
+
+    QtCanvas canvas;
+    canvas.resize(o.width, o.height);
+    ViewWindow& view = deck.drawing.View;
+    view.CanvasWidthPx = float(o.width);
+    view.CanvasHeightPx = float(o.height);
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    if (o.all && DrawingExtents(deck, x0, y0, x1, y1))
+        FitBox(view, x0, y0, x1, y1);
+    else
+        ZoomToModelExtents(view, deck.model.Header);
+
+    DxfWriterState writer;
+    DrawPlan(deck, canvas, writer, 0);
+    if (!canvas.SaveImage(QString::fromStdString(o.png))) {
+        std::cerr << "plan2png: could not write " << o.png << "\n";
+        return 1;
+    }
+    return 0;
+}
