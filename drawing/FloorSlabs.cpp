@@ -91,11 +91,15 @@ void DrawCurbLine(PlanPass& pass, const TurnedOutline& t, float c, int32_t layer
     }
 }
 
+// Band line coordinates that were cleared to 0 mean the line is not known, not a line at the
+// origin.
+bool IsCleared(float x1, float y1, float x2, float y2) { return x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0; }
+
 void DrawBandLines(PlanPass& pass, const FloorSlab& s) {
-    if (s.StartBandLength > 0)
+    if (s.StartBandLength > 0 && !IsCleared(s.StartBandX1, s.StartBandY1, s.StartBandX2, s.StartBandY2))
         DrawLine(pass.target, s.StartBandX1, s.StartBandY1, s.StartBandX2, s.StartBandY2, FloorSlabOutlineLayer,
                  BandLineStyle, pass.toDxf);
-    if (s.EndBandLength > 0)
+    if (s.EndBandLength > 0 && !IsCleared(s.EndBandX1, s.EndBandY1, s.EndBandX2, s.EndBandY2))
         DrawLine(pass.target, s.EndBandX1, s.EndBandY1, s.EndBandX2, s.EndBandY2, FloorSlabOutlineLayer,
                  BandLineStyle, pass.toDxf);
 }

@@ -10,6 +10,19 @@ struct DocumentState {
     std::string DataFolder;
     int32_t LoadStatus = 0;       // 0 after a good load, -1 after a failed or refused one
     int32_t SlabDesignState = 0;  // 0 no document, 1 loaded without floor-slab design, 2 design present
+    // How the process was started: -1 for interactive use, 0 for a batch hand-off of one slab.
+    int32_t InteractiveStart = 0;
+    // True: the slab hand-off writes the slab-design input file without starting that program.
+    bool SlabFileOnly = true;
+    // The folder the file dialogs open in; empty leaves the toolkit's choice.
+    std::string DialogStartFolder;
+};
+
+// The folders the program works with, each without a trailing separator.
+struct FolderSet {
+    std::string ProgramFolder;   // the folder of the running executable
+    std::string SettingsFolder;  // the user's profile folder, else the program folder
+    std::string ExeFolder;       // the executable's folder as found at start-up
 };
 
 // Options kept in the settings file; some of them also travel in the data-file tail.
@@ -22,6 +35,9 @@ struct ShellOptions {
     int32_t OptimalTextSize = 1;      // screen texts sized for 1:50
     int32_t LateralCover = 2;         // cm
     int32_t OsnapEnabled = 0;         // object snap of the vertex panel's clicks
+    int32_t SpareOption4 = 0;         // kept in the settings file only
+    int32_t SpareOption5 = 0;         // kept in the settings file only
+    int32_t SpareOption6 = 0;         // kept in the settings file only
 };
 
 // Mouse-pointer shapes of the canvas.
@@ -31,5 +47,6 @@ struct ShellState {
     LanguageFlags Languages;
     DocumentState Document;
     ShellOptions Options;
+    FolderSet Folders;
     int32_t CanvasPointer = PointerCrosshair;
 };

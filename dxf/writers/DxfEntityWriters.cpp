@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "dxf/writers/DxfGroups.h"
+#include "dxf/writers/DxfLayerNames.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ DxfGroups BeginEntity(DxfWriterState& state, const DxfOptions& options, const ch
     DxfGroups groups(state.EntitySpool);
     groups.Text(0, name);
     if (dxf2000) groups.Text(5, GetNextHandle(state)).Text(330, state.HandleModelSpaceRecord).Text(100, "AcDbEntity");
-    groups.Text(8, layerName);
+    groups.Text(8, DxfLayerName(layerName));
     if (dxf2000) groups.Text(100, subclass);
     return groups;
 }

@@ -3,7 +3,7 @@
 // TEXT records, in the dialect of the export (a DXF 2000 record adds its handle, the model-space
 // owner and the subclass markers; an R12 record leaves them out), appended to the entity spool.
 // Coordinates are DXF units (already through WorldToDxfX / WorldToDxfY); numbers never depend on
-// the process locale.
+// the process locale; layer names are written as DxfLayerName gives them.
 #include <cstdint>
 #include <span>
 #include <string>

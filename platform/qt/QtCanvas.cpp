@@ -1,5 +1,6 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
@@ -48,10 +49,16 @@ QtCanvas::QtCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QtCanvas::~QtCanvas() { EndPainting(); }
+
 void QtCanvas::FitImages() {
-    const qreal ratio = devicePixelRatioF();
+    // Asking the screen for its ratio costs more than a line: it is asked again only when the
+    // widget changes size or screen.
+    if (ratio_ > 0 && !persistent_.isNull() && persistent_.deviceIndependentSize().toSize() == size()) return;
+    const qreal ratio = ratio_ = devicePixelRatioF();
     const QSize devicePixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (persistent_.size() == devicePixels && persistent_.devicePixelRatio() == ratio) return;
+    EndPainting();
     QImage persistent = NewImage(devicePixels, ratio, QImage::Format_RGB32, ToQColor(state_.Back));
     QImage temporary = NewImage(devicePixels, ratio, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
     KeepTopLeft(persistent, persistent_);
@@ -60,25 +67,60 @@ void QtCanvas::FitImages() {
     temporary_ = std::move(temporary);
 }
 
+QPainter& QtCanvas::PainterOn(QImage& target, ColourRef colour) {
+    if (painterTarget_ != &target) {
+        EndPainting();
+        painter_ = std::make_unique<QPainter>(&target);
+        painterTarget_ = &target;
+        pen_ = QPen();
+        // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
+        pen_.setCapStyle(Qt::FlatCap);
+        pen_.setJoinStyle(Qt::RoundJoin);
+        pen_.setWidth(0);  // differs from every width below, so the first pen is always set
+    }
+    const QColor penColour = ToQColor(colour);
+    const int width = std::max(state_.DrawWidth, 1);
+    const Qt::PenStyle style = state_.Drawing == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
+    if (pen_.color() != penColour || pen_.width() != width || pen_.style() != style) {
+        pen_.setColor(penColour);
+        pen_.setWidth(width);
+        pen_.setStyle(style);
+        painter_->setPen(pen_);
+    }
+    painter_->setBrush(Qt::NoBrush);
+    return *painter_;
+}
+
+void QtCanvas::EndPainting() {
+    if (painter_) painter_->end();
+    painter_.reset();
+    painterTarget_ = nullptr;
+}
+
 void QtCanvas::Draw(ColourRef colour, const std::function<void(QPainter&)>& draw) {
     FitImages();
     QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
     if (target.isNull()) return;  // a canvas of no size shows nothing
-    QPainter painter(&target);
-    QPen pen(ToQColor(colour), std::max(state_.DrawWidth, 1));
-    // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setStyle(state_.Drawing == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    draw(painter);
-    painter.end();
-    update();
+    draw(PainterOn(target, colour));
+    if (!repaintAsked_) {
+        repaintAsked_ = true;
+        update();
+    }
+}
+
+const QFont& QtCanvas::FontFor(const CanvasFont& cell) {
+    if (!fontKnown_ || cell.Height != fontCell_.Height || cell.Width != fontCell_.Width || cell.Face != fontCell_.Face) {
+        font_ = FontOf(cell);
+        fontAscent_ = QFontMetricsF(font_).ascent();
+        fontCell_ = cell;
+        fontKnown_ = true;
+    }
+    return font_;
 }
 
 void QtCanvas::Clear() {
     FitImages();
+    EndPainting();
     persistent_.fill(ToQColor(state_.Back));
     temporary_.fill(Qt::transparent);
     update();
@@ -86,6 +128,7 @@ void QtCanvas::Clear() {
 
 void QtCanvas::ClearTemporary() {
     FitImages();
+    EndPainting();
     temporary_.fill(Qt::transparent);
     update();
 }
@@ -121,14 +164,15 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
 
 void QtCanvas::Text(int32_t x, int32_t y, const CanvasFont& font, const std::string& text) {
     if (font.Height <= 0 || text.empty()) return;
-    const QFont qfont = FontOf(font);
+    const QFont& qfont = FontFor(font);
     const QString unicode = QString::fromUtf8(AnsiToUtf8(text));
     Draw(state_.Fore, [&](QPainter& p) {
         p.setFont(qfont);
         // (x, y) is the top left of the cell, so the baseline lies one ascent below it.
         p.translate(x, y);
         p.rotate(-font.Escapement / 10.0);
-        p.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), unicode);
+        p.drawText(QPointF(0, fontAscent_), unicode);
+        p.resetTransform();
     });
 }
 
@@ -143,6 +187,7 @@ void QtCanvas::SetPointer(CanvasPointer pointer) {
 
 QImage QtCanvas::Image() {
     FitImages();
+    EndPainting();
     QImage composed = persistent_;
     if (!composed.isNull()) {
         QPainter painter(&composed);
@@ -154,10 +199,20 @@ QImage QtCanvas::Image() {
 bool QtCanvas::SaveImage(const QString& pngPath) { return Image().save(pngPath, "PNG"); }
 
 void QtCanvas::paintEvent(QPaintEvent*) {
+    repaintAsked_ = false;
     FitImages();
+    EndPainting();
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), persistent_);
     painter.drawImage(QPointF(0, 0), temporary_);
+}
+
+void QtCanvas::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        ratio_ = 0;
+        FitImages();
+    }
+    QWidget::changeEvent(event);
 }
 
 void QtCanvas::resizeEvent(QResizeEvent* event) {

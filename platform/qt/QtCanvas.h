@@ -4,9 +4,13 @@
 // ratio) and are drawn on in logical pixels, so the plan stays sharp on high-density screens. It
 // also works without ever being shown: give it a size with resize() and read Image().
 #include <QImage>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 #include "platform/CanvasState.h"
 
@@ -17,6 +21,7 @@ class QtCanvas : public QWidget, public StatefulCanvas {
 
 public:
     explicit QtCanvas(QWidget* parent = nullptr);
+    ~QtCanvas() override;
 
     int32_t WidthPx() const override { return width(); }
     int32_t HeightPx() const override { return height(); }
@@ -39,6 +44,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Reallocates both images when the widget's size or pixel ratio changed, keeping what they
@@ -47,7 +53,21 @@ private:
     // Runs `draw` with a painter on the image that AutoRedraw chooses, with the pen of `colour`
     // in the current draw style and width and no brush, then schedules a repaint.
     void Draw(ColourRef colour, const std::function<void(QPainter&)>& draw);
+    // The painter stays open on its image from one drawing call to the next, since a plan is
+    // thousands of calls; it is closed before the images are read, filled, resized or shown.
+    QPainter& PainterOn(QImage& target, ColourRef colour);
+    void EndPainting();
+    const QFont& FontFor(const CanvasFont& cell);
 
     QImage persistent_;
     QImage temporary_;
+    std::unique_ptr<QPainter> painter_;
+    QImage* painterTarget_ = nullptr;
+    QPen pen_;
+    CanvasFont fontCell_;
+    QFont font_;
+    qreal fontAscent_ = 0;
+    bool fontKnown_ = false;
+    qreal ratio_ = 0;          // the device pixel ratio the images were made for
+    bool repaintAsked_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The Qt backend in one piece: the window's services and the built-in section server, and the
 // Platform bundle that refers to them. The canvas is the window's widget, so it is lent, not
-// owned; dialogs and message boxes are modal over `window`. Not copyable: the bundle points inside.
+// owned; dialogs and message boxes are modal over `window`, run by `runner` when one is given (a
+// test answers them through it). Not copyable: the bundle points inside.
 #include "platform/Platform.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtFileDialogs.h"
@@ -12,8 +13,8 @@
 #include "platform/sectionserver/BuiltinSectionServer.h"
 
 struct QtPlatform {
-    explicit QtPlatform(QtCanvas& canvas, QWidget* window = nullptr)
-        : messages(window), dialogs(window), canvas(canvas) {}
+    explicit QtPlatform(QtCanvas& canvas, QWidget* window = nullptr, const ModalRunner& runner = {})
+        : messages(window, runner), dialogs(window, runner), canvas(canvas) {}
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 

@@ -134,6 +134,11 @@ TEST(FloorSlabs, SymbolLabelBandsAndOutlineOnTheCanvas) {
 
     p.Draw(1, 0);
     EXPECT_TRUE(p.Texts().empty()) << "no label without the text switch";
+
+    // A band line whose coordinates were cleared is unknown, not a line at the origin.
+    s.StartBandX1 = s.StartBandY1 = s.StartBandX2 = s.StartBandY2 = 0;
+    p.Draw();
+    EXPECT_TRUE(p.DottedOutlineLines().empty());
 }
 
 TEST(FloorSlabs, ADxfPassLeavesOutTheSymbolWhenTheExportSaysSo) {

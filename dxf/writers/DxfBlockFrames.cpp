@@ -1,0 +1,38 @@
+#include "dxf/writers/DxfBlockFrames.h"
+
+#include "dxf/writers/DxfGroups.h"
+#include "dxf/writers/DxfLayerNames.h"
+
+void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlockFrame& block) {
+    DxfGroups groups(out);
+    groups.Text(0, "BLOCK", block.PaperSpace ? 1 : DxfGroups::CodeWidth)
+        .Text(5, GetNextHandle(state))
+        .Text(330, block.Owner)
+        .Text(100, "AcDbEntity");
+    if (block.PaperSpace) groups.Int(67, 1);
+    groups.Text(8, DxfLayerName(block.Layer))
+        .Text(100, "AcDbBlockBegin")
+        .Text(2, block.Name)
+        .Int(70, block.Flags)
+        .Text(10, "0.0")
+        .Text(20, "0.0")
+        .Text(30, "0.0")
+        .Text(3, block.Name)
+        .Text(1, block.Description);
+}
+
+void WriteDxfBlockEnd(DxfWriterState& state, std::string& out, const DxfBlockFrame& block, std::string_view layer) {
+    DxfGroups groups(out);
+    groups.Text(0, "ENDBLK").Text(5, GetNextHandle(state)).Text(330, block.Owner).Text(100, "AcDbEntity");
+    if (block.PaperSpace) groups.Text(67, "1");
+    groups.Text(8, DxfLayerName(layer)).Text(100, "AcDbBlockEnd");
+}
+
+void WriteBlockBegin(DxfWriterState& state, int32_t flags, const std::string& name, const std::string& layer,
+                     const std::string& owner) {
+    WriteDxfBlockHeader(state, state.BlockSpool, {.Name = name, .Owner = owner, .Layer = layer, .Flags = flags});
+}
+
+void WriteBlockEnd(DxfWriterState& state, const std::string& owner) {
+    WriteDxfBlockEnd(state, state.BlockSpool, {.Owner = owner});
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The texts the application shell shows the user.
+#include "state/Languages.h"
+
+namespace ShellMessages {
+
+// Start-up: always in Italian, under their own titles.
+inline constexpr const char* LoadErrorTitle = "Load error!";
+inline constexpr const char* StartWarningTitle = "Attenzione!";
+inline constexpr const char* FileLabel = "File:";
+inline constexpr const char* NotFound = "non trovato.";
+inline constexpr const char* LoadFailed = "Errore caricamento file:";
+inline constexpr const char* NoSuchSlab = "Errore caricamento macro";
+
+// The batch hand-off of a concrete slab, until the slab-design hand-off is built.
+inline constexpr Bilingual HandOffNotAvailable{
+    "Il passaggio della soletta %1 al programma di progetto delle solette non è ancora disponibile.",
+    "Handing concrete slab %1 to the slab-design program is not available yet."};
+
+inline constexpr Bilingual DrawingLanguageQuestion{
+    "Il programma ha rilevato una differente impostazione per la lingua del disegno, vuoi adeguarla?",
+    "The program has detected a different setting for the language of drawing, do you want to adapt it?"};
+inline constexpr Bilingual FloorSlabsNotDesigned{"Il programma non ha rilevato il progetto delle armature dei solai.",
+                                                 "Floor slabs reinforcing bars not designed."};
+
+inline constexpr Bilingual SettingsNotSaved{
+    "Impossibile salvare le impostazioni nel file %1 (%2).",
+    "The settings could not be saved to the file %1 (%2)."};
+
+// The window without a display to show it on.
+inline constexpr const char* NoDisplay =
+    "Dravo: there is no display to open the window on. Run it on a desktop, or under a virtual "
+    "display with xvfb-run (see the README).";
+
+}  // namespace ShellMessages

@@ -1,0 +1,86 @@
+#include "shell/StartupLoad.h"
+
+#include <cctype>
+
+#include "model/common/Helpers.h"
+#include "model/files/LoadCrpFile.h"
+#include "plangeom/CompleteDeck.h"
+#include "shell/DocumentSteps.h"
+#include "shell/ProgramFolders.h"
+#include "shell/RecentFiles.h"
+#include "shell/SettingsFile.h"
+#include "shell/ShellMessages.h"
+#include "shell/StruviaRegistry.h"
+#include "shell/ViewNavigation.h"
+
+namespace {
+
+size_t FindDataFileExtension(const std::string& path) {
+    std::string upper = path;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper.find(".CRP");
+}
+
+}  // namespace
+
+void RunTrapped(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (...) {
+        // The start goes on without the step, as the window must open whatever failed.
+    }
+}
+
+void ApplyCommandLineStart(const CommandLineStart& start, Session& session, Folders& folders) {
+    DocumentState& document = session.shell.Document;
+    document.CurrentFile = start.CurrentFile;
+    document.SlabFileOnly = start.SlabFileOnly;
+    document.InteractiveStart = start.IsBatch() ? 0 : -1;
+    session.design.MaxUpperBarLength = 1200;
+    session.design.CurbWidth = 25.0f;
+    session.design.CurbSpanThreshold = 450.0f;
+    session.shell.Folders.ExeFolder = folders.ProgramFolder();
+}
+
+void LoadApplicationState(Session& session, Platform& platform) {
+    RunTrapped([&] { InitFolders(session.shell.Folders, platform.folders); });
+    RunTrapped([&] { session.shell.Languages.UiLanguage = ReadUiLanguage(platform.registry); });
+    RunTrapped([&] { LoadSettings(session, platform.canvas); });
+    RunTrapped([&] { LoadRecentFiles(session); });
+}
+
+void AlignDrawingLanguage(Session& session, Platform& platform) {
+    LanguageFlags& languages = session.shell.Languages;
+    if (languages.DrawingLanguage == languages.UiLanguage) return;
+    const MsgAnswer answer = platform.messages.Show(
+        GetWarningTitle(languages), UiText(ShellMessages::DrawingLanguageQuestion, languages), MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return;
+    languages.DrawingLanguage = languages.UiLanguage;
+    SaveSettings(session, platform.messages);
+}
+
+StartDocument OpenStartDocument(Session& session, Platform& platform) {
+    DocumentState& document = session.shell.Document;
+    const size_t extension = FindDataFileExtension(document.CurrentFile);
+    if (extension == std::string::npos) return StartDocument::None;
+    // The name keeps the case it was given in, since the file system tells cases apart.
+    document.CurrentFile.resize(extension + 4);
+    if (!FileExists(document.CurrentFile)) return StartDocument::FileMissing;
+
+    document.DialogStartFolder = GetParentFolder(document.CurrentFile);
+    SetCanvasPointer(session, platform.canvas, PointerHourglass);
+    int32_t slabDesign = -1;
+    LoadCrpFile(document.CurrentFile, slabDesign, session, platform, SessionCompletion(session));
+    if (document.LoadStatus == -1) return StartDocument::LoadFailed;
+
+    document.DataFolder = GetParentFolder(document.CurrentFile);
+    document.DialogStartFolder = document.DataFolder;
+    // The fit is to the canvas as it is now.
+    session.drawing.View.CanvasWidthPx = static_cast<float>(platform.canvas.WidthPx());
+    session.drawing.View.CanvasHeightPx = static_cast<float>(platform.canvas.HeightPx());
+    ZoomToModelExtents(session.drawing.View, session.model.Header);
+    SetCanvasPointer(session, platform.canvas, PointerCrosshair);
+    ApplySlabDesignState(session, platform.messages, slabDesign);
+    AddRecentFile(session, document.CurrentFile);
+    return StartDocument::Opened;
+}

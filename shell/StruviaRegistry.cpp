@@ -1,0 +1,27 @@
+#include "shell/StruviaRegistry.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "shell/ProgramFolders.h"
+
+int32_t ReadUiLanguage(const RegistryValues& registry) {
+    return registry.ReadNumber(StruviaSettingsKey, "Language") == 2 ? 1 : 0;
+}
+
+std::string GetStruviaDrawingsFolder(const RegistryValues& registry) {
+    if (!registry.HasKey(StruviaRecentFilesKey)) return {};
+    const std::optional<std::string> project = registry.ReadString(StruviaRecentFilesKey, "File1");
+    if (!project) return NoFolderGiven;
+
+    std::string upper = *project;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const size_t extension = upper.rfind(".SVQ");
+    if (extension == std::string::npos) return NoFolderGiven;
+
+    // The folder is written with the separator the project's own path uses.
+    const char separator = project->find('/') != std::string::npos ? '/' : '\\';
+    const std::string folder = project->substr(0, extension) + "_data" + separator + "disegni";
+    std::error_code ec;
+    return std::filesystem::exists(folder, ec) ? folder : NoFolderGiven;
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/headless/HeadlessFolders.h"
+#include "platform/headless/HeadlessRegistryValues.h"
+#include "shell/DocumentTitle.h"
+#include "shell/ProgramFolders.h"
+#include "shell/StruviaRegistry.h"
+#include "tests/support/DeckSession.h"
+
+namespace {
+
+TEST(ProgramFolders, SettingsFolderIsTheProfileFolderElseTheProgramFolder) {
+    FolderSet set;
+    HeadlessFolders folders("/opt/dravo/bin/", "/home/anna/.config/Dravo/");
+    InitFolders(set, folders);
+    EXPECT_EQ(set.ProgramFolder, "/opt/dravo/bin");
+    EXPECT_EQ(set.SettingsFolder, "/home/anna/.config/Dravo");
+
+    folders.SetProfileFolder("");
+    InitFolders(set, folders);
+    EXPECT_EQ(set.SettingsFolder, "/opt/dravo/bin");
+
+    folders.SetProgramFolder("C:\\PROGRAMMI\\DRAVO\\");
+    InitFolders(set, folders);
+    EXPECT_EQ(set.ProgramFolder, "C:\\PROGRAMMI\\DRAVO");
+    EXPECT_EQ(set.SettingsFolder, "C:\\PROGRAMMI\\DRAVO");
+}
+
+TEST(ProgramFolders, ParentFolderAndFileNameSplitAtEitherSeparator) {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // path, parent folder, file name shown
+        {"C:\\DATI\\PIANO.CRP", "C:\\DATI", "PIANO.CRP"},
+        {"/home/anna/Lavori/Demo.crp", "/home/anna/Lavori", "Demo.crp"},
+        {"C:\\DATI/sub\\PIANO.CRP", "C:\\DATI/sub", "PIANO.CRP"},
+        {"PIANO.CRP", "c:\\", "PIANO.CRP"},
+        {"\\PIANO.CRP", "", "PIANO.CRP"},
+        {"/home/anna/", "/home/anna", ""},
+        {"", "c:\\", "Anonimo"},
+    };
+    for (const auto& [path, parent, name] : cases) {
+        EXPECT_EQ(GetParentFolder(path), parent) << path;
+        EXPECT_EQ(PulisciNome(path), name) << path;
+    }
+    EXPECT_EQ(MainWindowTitle("Anonimo"), "Dravo  Carpenterie di piano  -  [ Anonimo ]");
+    EXPECT_EQ(MainWindowTitle("/home/anna/DEMO.CRP"), "Dravo  Carpenterie di piano  -  [ DEMO.CRP ]");
+    EXPECT_EQ(PathInFolder("/home/anna", "Dravo_Imp.ini"), "/home/anna/Dravo_Imp.ini");
+    EXPECT_EQ(PathInFolder("", "Dravo_Imp.ini"), "Dravo_Imp.ini");
+}
+
+TEST(StruviaRegistry, InterfaceLanguageIsEnglishOnlyForTwo) {
+    const std::pair<std::optional<std::string>, int32_t> cases[] = {
+        {std::nullopt, 0}, {"2", 1}, {" 2 ", 1}, {"1", 0}, {"0", 0}, {"two", 0}, {"", 0},
+    };
+    for (const auto& [value, language] : cases) {
+        HeadlessRegistryValues registry;
+        if (value) registry.Set(StruviaSettingsKey, "Language", *value);
+        EXPECT_EQ(ReadUiLanguage(registry), language) << value.value_or("(none)");
+    }
+}
+
+TEST(StruviaRegistry, DrawingsFolderOfTheMostRecentProject) {
+    ScratchFolder scratch("drawings-folder");
+    std::filesystem::create_directories(scratch / "CASA.SVQ_data/disegni");
+    std::filesystem::create_directories(scratch / "Casa_data/disegni");
+
+    HeadlessRegistryValues registry;
+    EXPECT_EQ(GetStruviaDrawingsFolder(registry), "") << "no recent-file key";
+    registry.SetKey(StruviaRecentFilesKey);
+    EXPECT_EQ(GetStruviaDrawingsFolder(registry), "c:\\") << "no File1";
+
+    const std::pair<std::string, std::string> cases[] = {
+        {scratch / "Casa.svq", scratch / "Casa_data/disegni"},
+        {scratch / "CASA.SVQ.SVQ", scratch / "CASA.SVQ_data/disegni"},  // cut at the last ".SVQ"
+        {scratch / "Altro.SVQ", "c:\\"},                                // no such folder
+        {scratch / "Casa.prj", "c:\\"},                                 // no ".SVQ"
+        {"C:\\LAVORI\\CASA.SVQ", "c:\\"},
+    };
+    for (const auto& [project, folder] : cases) {
+        registry.Set(StruviaRecentFilesKey, "File1", project);
+        EXPECT_EQ(GetStruviaDrawingsFolder(registry), folder) << project;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+#include "shell/forms/Form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "drawing/LayerDefaults.h"
+#include "model/files/WholeFiles.h"
+#include "shell/CommandLine.h"
+#include "shell/StartupLoad.h"
+#include "tests/support/DeckSession.h"
+
+namespace {
+
+std::string DemoDeck() { return std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP"; }
+
+struct ShownBox {
+    std::string Title;
+    std::string Text;
+};
+
+// Each test has a configuration folder of its own (settings, analysis-program values); message
+// boxes are recorded and closed, which answers No to a question.
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() : config_("form1-config") {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_ / ""));
+        std::filesystem::create_directories(config_ / "Dravo");
+    }
+    ~Form1Test() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    void WriteRegistry(const std::string& ini) { ASSERT_TRUE(WriteWholeFile(config_ / "Dravo/registry.ini", ini)); }
+
+    // A window started with this command line, loaded and, for an interactive start, shown.
+    std::unique_ptr<Form1> Start(const std::string& commandLine) {
+        auto form = std::make_unique<Form1>([this](QDialog& dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+        });
+        const CommandLineStart start = ParseCommandLine(commandLine);
+        ApplyCommandLineStart(start, form->session(), form->platform().folders);
+        form->Form_Load();
+        if (!start.IsBatch()) form->show();
+        QApplication::processEvents();
+        return form;
+    }
+
+    static int CountColour(const QImage& image, ColourRef colour) {
+        const QRgb wanted = qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF)) ++count;
+        return count;
+    }
+
+    // Columns of the image that hold `colour`: the first and the last.
+    static std::pair<int, int> ColumnsOf(const QImage& image, ColourRef colour) {
+        const QRgb wanted = qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)) & 0xFFFFFF;
+        int first = image.width(), last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == wanted) first = std::min(first, x), last = std::max(last, x);
+        return {first, last};
+    }
+
+    ScratchFolder config_;
+    std::vector<ShownBox> boxes_;
+};
+
+TEST_F(Form1Test, OpensOnTheDemoDeckAndShowsThePlan) {
+    const auto form = Start(DemoDeck());
+    EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ DEMO.CRP ]");
+    EXPECT_TRUE(boxes_.empty());
+    const Session& s = form->session();
+    EXPECT_EQ(s.shell.Document.SlabDesignState, 2);
+    EXPECT_EQ(s.shell.Document.CurrentFile, DemoDeck());
+    EXPECT_EQ(s.shell.Document.DataFolder, std::string(DRAVO_EXAMPLES) + "/frame");
+
+    form->grab().save(QString(DRAVO_TEST_OUTPUT) + "/main-window-demo.png");
+    const QImage plan = form->Picture1->Image();
+    ASSERT_TRUE(form->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/main-window-demo-canvas.png"));
+    // The canvas takes the whole client area; on its black background the beams' faces are
+    // yellow and the labels green.
+    EXPECT_EQ(form->Picture1->size(), form->centralWidget()->size());
+    EXPECT_EQ(CountColour(plan, 0) > plan.width() * plan.height() / 2, true);
+    EXPECT_GT(CountColour(plan, StandardColour(14)), 1000);
+    EXPECT_GT(CountColour(plan, StandardColour(10)), 50);
+    // The square deck fills the height and sits in the middle of the wider canvas.
+    const auto [first, last] = ColumnsOf(plan, StandardColour(14));
+    EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->Picture1->width());
+}
+
+TEST_F(Form1Test, EmptyStartIsTheUnnamedDocument) {
+    const auto project = config_ / "Casa.SVQ";
+    std::filesystem::create_directories(config_ / "Casa_data/disegni");
+    WriteRegistry("[Software\\Orvane\\Struvia\\Recent File List]\nFile1=\"" + project + "\"\n");
+    const auto form = Start("");
+    EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ Anonimo ]");
+    EXPECT_EQ(form->session().shell.Document.CurrentFile, "Anonimo");
+    EXPECT_EQ(form->session().shell.Document.SlabDesignState, 0);
+    EXPECT_EQ(form->session().shell.Document.DialogStartFolder, config_ / "Casa_data/disegni");
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(Form1Test, DeckThatIsGoneOrFailsToLoad) {
+    auto form = Start("/nowhere/Piano.crp");
+    EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ Piano.crp ]");
+    EXPECT_EQ(form->session().model.NodeCount, 0);
+    EXPECT_TRUE(boxes_.empty());
+
+    form = Start(DeckFixture("fail-unknown-node/NODO99.CRP"));
+    ASSERT_EQ(boxes_.size(), 1u);  // the reader's own message, then the empty document
+    EXPECT_NE(boxes_[0].Text.find("Nodo 99"), std::string::npos);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ Anonimo ]");
+    EXPECT_EQ(form->session().shell.Document.SlabDesignState, 0);
+}
+
+TEST_F(Form1Test, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
+    WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
+    const auto form = Start(DemoDeck());
+    EXPECT_EQ(form->session().shell.Languages.UiLanguage, 1);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].Title, "Warning!");
+    EXPECT_EQ(boxes_[0].Text,
+              "The program has detected a different setting for the language of drawing, do you want to adapt it?");
+    EXPECT_EQ(form->session().shell.Languages.DrawingLanguage, 0);  // answered No
+    EXPECT_EQ(form->Label1->text(), "Vertex coordinates:");
+    EXPECT_EQ(form->Command1[2]->text(), "Assign vertex coordinates");
+    EXPECT_EQ(form->Command1[4]->text(), "Cancel");
+    EXPECT_EQ(form->OsnapCheck->text(), "Osnap");
+}
+
+TEST_F(Form1Test, BatchLoadStopsAfterTheCommandBars) {
+    WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
+    const auto form = Start(DemoDeck() + " 20");
+    EXPECT_EQ(form->session().shell.Languages.UiLanguage, 1);
+    EXPECT_TRUE(boxes_.empty());  // no language question
+    EXPECT_EQ(form->session().model.NodeCount, 0);
+    EXPECT_TRUE(form->windowTitle().isEmpty());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
+    const auto form = Start(DemoDeck());
+    form->resize(100, 100);
+    QApplication::processEvents();
+    EXPECT_GE(form->width(), 7000 / 15);
+    EXPECT_GE(form->height(), 6000 / 15);
+
+    form->resize(900, 700);
+    QApplication::processEvents();
+    Session& s = form->session();
+    const int fullWidth = form->Picture1->width();
+    const ViewWindow before = s.drawing.View;
+    s.editor.VertexPanel.VertexPanelMode = 1;
+    form->CommandBars_Resize();
+    EXPECT_TRUE(form->Frame1->isVisible());
+    EXPECT_EQ(form->Picture1->width(), fullWidth - 173);  // 2595 twips at 15 twips per pixel
+    EXPECT_EQ(form->Frame1->geometry().left(), fullWidth - 173);
+    EXPECT_EQ(s.drawing.View.ViewXMin, before.ViewXMin);
+    EXPECT_EQ(s.drawing.View.ViewYMax, before.ViewYMax);
+    // The scale is fitted again to the narrower canvas.
+    const float dx = before.ViewXMax - before.ViewXMin, dy = before.ViewYMax - before.ViewYMin;
+    EXPECT_FLOAT_EQ(s.drawing.View.ViewScale,
+                    std::min((fullWidth - 173) / dx, form->Picture1->height() / dy));
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - 173);
+
+    s.editor.VertexPanel.VertexPanelMode = 0;
+    form->CommandBars_Resize();
+    EXPECT_FALSE(form->Frame1->isVisible());
+    EXPECT_EQ(form->Picture1->width(), fullWidth);
+    EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
+}
+
+TEST_F(Form1Test, ActivationRedrawsThePlan) {
+    const auto form = Start(DemoDeck());
+    form->Picture1->Clear();
+    EXPECT_EQ(CountColour(form->Picture1->Image(), StandardColour(14)), 0);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form.get(), &activate);
+    EXPECT_GT(CountColour(form->Picture1->Image(), StandardColour(14)), 1000);
+}
+
+}  // namespace
