@@ -26,9 +26,12 @@ void RestoreMissingReferencePoints(Model& model) {
 
 PlanPoint ReferencePoint(const FloorSlab& slab, int pass) {
     switch (pass) {
-        case 0: return {slab.CentroidX, slab.CentroidY};
-        case 1: return {slab.RefPoint2X, slab.RefPoint2Y};
-        default: return {slab.RefPoint3X, slab.RefPoint3Y};
+        case 0:
+            return {slab.CentroidX, slab.CentroidY};
+        case 1:
+            return {slab.RefPoint2X, slab.RefPoint2Y};
+        default:
+            return {slab.RefPoint3X, slab.RefPoint3Y};
     }
 }
 

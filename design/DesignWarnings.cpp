@@ -4,8 +4,8 @@
 
 #include "design/BarChoice.h"
 #include "design/DesignMessages.h"
-#include "model/common/Helpers.h"
 #include "design/SectionPlacement.h"
+#include "model/common/Helpers.h"
 #include "model/tables/ModelTables.h"
 
 void DesignWarnings::Add(const DesignWarnings& other) {

@@ -317,7 +317,8 @@ void DesignLowerBars(const SectionContext& x, BarTable<LowerRebar> table) {
         }
         required -= assemblyArea;
         if (required > 0) {
-            const float place = grouped ? (even ? AssemblyPlaceEven : AssemblyPlaceOdd) : (even ? MainPlaceEven : MainPlaceOdd);
+            const float place =
+                grouped ? (even ? AssemblyPlaceEven : AssemblyPlaceOdd) : (even ? MainPlaceEven : MainPlaceOdd);
             LowerRebar bar = bars(place, grouped ? GroupedMainKind : MainKind);
             ChooseBarsOf(bar, required, x.sizes, true, x.warnings);
             table.Append(bar);
@@ -345,8 +346,12 @@ DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions
     const std::vector<CrossedSlab> slabs = ReadCrossedSlabs(model, s);
     if (slabs.empty()) return warnings;
 
-    const SectionContext section{slabs,   MakeSectionFrame(slabs),  r.ReinforcementSectionEnds[s][0],
-                                 r.ReinforcementSectionEnds[s][1], options, SectionBarSizes(slabs),
+    const SectionContext section{slabs,
+                                 MakeSectionFrame(slabs),
+                                 r.ReinforcementSectionEnds[s][0],
+                                 r.ReinforcementSectionEnds[s][1],
+                                 options,
+                                 SectionBarSizes(slabs),
                                  warnings};
     UpperBarScan upper(section, {r.UpperRebars[s], r.UpperRebarCount[s], warnings});
     upper.ScanDiagrams();

@@ -9,10 +9,10 @@
 #include "model/tables/ModelTables.h"
 
 struct RebarDesignOptions {
-    int32_t LateralCover = 2;               // cm kept clear at the section's two ends
-    int32_t MaxUpperBarLength = 1200;       // cm
-    int32_t LowerAssemblyBarDiameter = 5;   // mm, 0 for no assembly bars
-    int32_t GroupLowerBars = 0;             // not 0: main lower bars share the place of the assembly bars
+    int32_t LateralCover = 2;              // cm kept clear at the section's two ends
+    int32_t MaxUpperBarLength = 1200;      // cm
+    int32_t LowerAssemblyBarDiameter = 5;  // mm, 0 for no assembly bars
+    int32_t GroupLowerBars = 0;            // not 0: main lower bars share the place of the assembly bars
 };
 
 // The options in force in the session.

@@ -77,7 +77,8 @@ Collection CollectCandidates(const Model& model, const SectionLine& line, float 
             const Node& p = model.Nodes[static_cast<size_t>(from)];
             const Node& q = model.Nodes[static_cast<size_t>(to)];
             PlanPoint at;
-            const int32_t code = IntersectSegments(line.a.X, line.a.Y, line.b.X, line.b.Y, p.X, p.Y, q.X, q.Y, at.X, at.Y);
+            const int32_t code =
+                IntersectSegments(line.a.X, line.a.Y, line.b.X, line.b.Y, p.X, p.Y, q.X, q.Y, at.X, at.Y);
             if (code < IntersectionCode::SegmentsCross || code > IntersectionCode::MeetAtP4) continue;
             if (!candidate) {
                 if (candidates.size() >= static_cast<size_t>(MaxCandidateSlabs)) return Collection::TooManySlabs;
@@ -192,7 +193,8 @@ PlanPoint MeetFaceLine(const Model& model, const std::vector<EdgeLine>& edges, i
                        PlanPoint end, PlanPoint other) {
     for (int32_t k = 0; k < UsableCount(count, edges); ++k) {
         const EdgeLine& edge = edges[static_cast<size_t>(k)];
-        if (edge.Owner != member + 1 || !IsPlanPointIndex(model, edge.PlanNodeA) || !IsPlanPointIndex(model, edge.PlanNodeB))
+        if (edge.Owner != member + 1 || !IsPlanPointIndex(model, edge.PlanNodeA) ||
+            !IsPlanPointIndex(model, edge.PlanNodeB))
             continue;
         const PlanPoint& a = model.PlanNodes[static_cast<size_t>(edge.PlanNodeA)];
         const PlanPoint& b = model.PlanNodes[static_cast<size_t>(edge.PlanNodeB)];
@@ -238,9 +240,14 @@ bool LayReinforcementSection(Session& session, MessageBoxes& messages, float x, 
 
     std::vector<Candidate> row;
     switch (CollectCandidates(model, LineThrough(model, x, y, spanAngle), spanAngle, row)) {
-        case Collection::TooManySlabs: warnings.TooManySlabs = true; return false;
-        case Collection::TooManyCrossings: warnings.TooManyCrossings = true; return false;
-        case Collection::Done: break;
+        case Collection::TooManySlabs:
+            warnings.TooManySlabs = true;
+            return false;
+        case Collection::TooManyCrossings:
+            warnings.TooManyCrossings = true;
+            return false;
+        case Collection::Done:
+            break;
     }
     DropTouchedSlabs(row);
     if (row.empty()) return false;
@@ -251,9 +258,9 @@ bool LayReinforcementSection(Session& session, MessageBoxes& messages, float x, 
     if (!moved && CoveringSection(r, row) >= 0) {
         if (mode != PlaceByUser) return false;
         const LanguageFlags& languages = session.shell.Languages;
-        const MsgAnswer answer = messages.Show(UiText(DesignMessages::AlreadyDesignedTitle, languages),
-                                               UiText(DesignMessages::AlreadyDesigned, languages), MsgButtons::YesNo,
-                                               MsgIcon::Question);
+        const MsgAnswer answer =
+            messages.Show(UiText(DesignMessages::AlreadyDesignedTitle, languages),
+                          UiText(DesignMessages::AlreadyDesigned, languages), MsgButtons::YesNo, MsgIcon::Question);
         if (answer != MsgAnswer::Yes) return false;
     }
     if (!IsSectionSlot(r, s)) {

@@ -17,9 +17,9 @@ constexpr int32_t MaxCrossingsPerSlab = 11;
 constexpr int32_t SlabDesignPresent = 2;
 
 // Placement modes.
-constexpr int32_t PlaceForDesignAll = 0;   // a row that a section already covers is skipped
-constexpr int32_t PlaceByUser = 1;         // such a row is laid only when the user says so
-constexpr int32_t PlaceMovedSection = 2;   // and any larger value: rebuilds section MovedSection
+constexpr int32_t PlaceForDesignAll = 0;  // a row that a section already covers is skipped
+constexpr int32_t PlaceByUser = 1;        // such a row is laid only when the user says so
+constexpr int32_t PlaceMovedSection = 2;  // and any larger value: rebuilds section MovedSection
 
 // Lays a section through the world point (x, y) along the span direction of the session's
 // TargetSlab and designs it: a new one in modes 0 and 1 (which also set SlabDesignState to 2), the

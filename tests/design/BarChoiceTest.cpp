@@ -1,8 +1,8 @@
-#include "design/BarChoice.h"
-
 #include <gtest/gtest.h>
 
 #include <numbers>
+
+#include "design/BarChoice.h"
 
 namespace {
 

@@ -20,6 +20,15 @@ inline std::ostream& operator<<(std::ostream& out, const LowerRebar& b) {
                << ") kind " << b.Kind << " hooks " << b.HookFlags;
 }
 
+// Bars of a section that runs along x: from x1 to x2 at y.
+inline UpperRebar UpperAlongX(int32_t diameter, int32_t count, float x1, float x2, float y, int32_t hooks) {
+    return {.Diameter = diameter, .X1 = x1, .X2 = x2, .Y1 = y, .Y2 = y, .BarCount = count, .HookFlags = hooks};
+}
+inline LowerRebar LowerAlongX(int32_t diameter, int32_t count, float x1, float x2, float y, int32_t kind) {
+    return {
+        .Diameter = diameter, .X1 = x1, .X2 = x2, .Y1 = y, .Y2 = y, .BarCount = count, .Kind = kind, .HookFlags = 0};
+}
+
 template <class Bar>
 bool SameBar(const Bar& a, const Bar& b) {
     Bar rounded = a;
@@ -35,8 +44,8 @@ template <class Bar>
 void ExpectBars(const std::vector<Bar>& actual, const std::vector<Bar>& expected) {
     ASSERT_EQ(actual.size(), expected.size()) << "records";
     for (size_t k = 0; k < expected.size(); ++k)
-        EXPECT_TRUE(SameBar(actual[k], expected[k])) << "record " << k << ": " << actual[k] << "\n  expected "
-                                                     << expected[k];
+        EXPECT_TRUE(SameBar(actual[k], expected[k]))
+            << "record " << k << ": " << actual[k] << "\n  expected " << expected[k];
 }
 
 // Section s's bars as the tables hold them.

@@ -1,21 +1,13 @@
-#include "design/SectionDesign.h"
-
+// The engine on sections written by hand. Most run along x at y = 200: upper bars lie 15 (or 40)
+// cm to their left, lower bars 20, 35, 50 or 65 cm to their right; the section's ends lie 15 cm
+// beyond the outer supports, the bars 2 cm (the cover) inside them.
 #include <gtest/gtest.h>
 
 #include "design/BarChoice.h"
+#include "design/SectionDesign.h"
 #include "tests/design/SectionFixture.h"
 
 namespace {
-
-// Upper bars lie 15 (or 40) cm to the left of a section running along x at y = 200, lower bars 20,
-// 35, 50 or 65 cm to its right; the section's ends are at x = -15 and beyond the last slab by 15,
-// the bars 2 cm (the cover) inside them.
-UpperRebar Upper(int32_t diameter, int32_t count, float x1, float x2, float y, int32_t hooks) {
-    return {.Diameter = diameter, .X1 = x1, .X2 = x2, .Y1 = y, .Y2 = y, .BarCount = count, .HookFlags = hooks};
-}
-LowerRebar Lower(int32_t diameter, int32_t count, float x1, float x2, float y, int32_t kind) {
-    return {.Diameter = diameter, .X1 = x1, .X2 = x2, .Y1 = y, .Y2 = y, .BarCount = count, .Kind = kind, .HookFlags = 0};
-}
 
 // One slab 500 long, eleven points 50 apart: top steel over both supports, 3.0 cm² of bottom
 // steel at most.
@@ -29,20 +21,20 @@ TEST(SectionDesign, SlabAloneWithTopSteelAtBothSupports) {
     EXPECT_FALSE(f.Design().Any());
     ExpectBars(f.Upper(), {
                               // From the start's cover to point 2 (x 100); 2.0 cm²: two 12 mm bars.
-                              Upper(12, 2, -13, 100, 215, 1),
+                              UpperAlongX(12, 2, -13, 100, 215, 1),
                               // From point 8 (measured back from the span's end) to the end's cover;
                               // 2.5 cm²: four 10 mm bars weigh less than three 12 mm ones.
-                              Upper(10, 4, 400, 513, 215, 2),
+                              UpperAlongX(10, 4, 400, 513, 215, 2),
                           });
     // 3.0 less two 5 mm assembly bars (0.393) leaves 2.607 cm²: four 10 mm bars.
-    ExpectBars(f.Lower(), {Lower(5, 2, -13, 513, 180, 0), Lower(10, 4, -13, 513, 150, 1)});
+    ExpectBars(f.Lower(), {LowerAlongX(5, 2, -13, 513, 180, 0), LowerAlongX(10, 4, -13, 513, 150, 1)});
 }
 
 TEST(SectionDesign, BarWithoutBreakHasHooksAtBothEnds) {
     SectionFixture f({500});
     f.UniformDiagram(0, 11, 1.0f);
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 1, -13, 513, 215, 3)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 513, 215, 3)});
 }
 
 TEST(SectionDesign, UpperSteelOfExactlyATenthIsNone) {
@@ -50,7 +42,7 @@ TEST(SectionDesign, UpperSteelOfExactlyATenthIsNone) {
     f.Diagram(0, {0.1f, 0.1f, 0.11f, 0.1f, 0.1f});
     f.Design();
     // Point 2 only: from point 1 (125, back from the span's end) to point 3.
-    ExpectBars(f.Upper(), {Upper(10, 1, 125, 375, 215, 0)});
+    ExpectBars(f.Upper(), {UpperAlongX(10, 1, 125, 375, 215, 0)});
 }
 
 TEST(SectionDesign, BarOverAnInnerSupport) {
@@ -60,9 +52,9 @@ TEST(SectionDesign, BarOverAnInnerSupport) {
         UpperRebar bar;
     } cases[] = {
         // Goes on over the support and ends at the next slab's first point without top steel (x 750).
-        {"needed over the support", 2.0f, Upper(12, 2, 250, 750, 215, 0)},
+        {"needed over the support", 2.0f, UpperAlongX(12, 2, 250, 750, 215, 0)},
         // Ends 60 cm into the next slab.
-        {"not needed over the support", 0, Upper(12, 2, 250, 560, 215, 0)},
+        {"not needed over the support", 0, UpperAlongX(12, 2, 250, 560, 215, 0)},
     };
     for (const Case& c : cases) {
         SectionFixture f({500, 500});
@@ -83,7 +75,7 @@ TEST(SectionDesign, LongBarSplitAtTheMiddleOfThePreviousSlab) {
     SectionFixture f({500, 500, 500});
     for (int32_t j = 0; j < 3; ++j) f.UniformDiagram(j, 11, 1.0f);
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 1, -13, 835, 215, 1), Upper(12, 1, 765, 1513, 240, 2)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 835, 215, 1), UpperAlongX(12, 1, 765, 1513, 240, 2)});
 }
 
 TEST(SectionDesign, LongBarSplitPastTheMiddleOfTheCurrentSlab) {
@@ -93,7 +85,7 @@ TEST(SectionDesign, LongBarSplitPastTheMiddleOfTheCurrentSlab) {
     SectionFixture f({400, 400, 400});
     for (int32_t j = 0; j < 3; ++j) f.UniformDiagram(j, 21, 1.0f);
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 1, -13, 1035, 215, 1), Upper(12, 1, 1105, 1213, 240, 2)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 1035, 215, 1), UpperAlongX(12, 1, 1105, 1213, 240, 2)});
 }
 
 TEST(SectionDesign, LongBarInItsFirstSlabSplitAtTheLongestLength) {
@@ -107,7 +99,7 @@ TEST(SectionDesign, LongBarInItsFirstSlabSplitAtTheLongestLength) {
     for (int i = 0; i <= 12; ++i) upper[static_cast<size_t>(i)] = 1.0f;
     f.Diagram(0, upper);
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 1, -13, 452, 215, 1), Upper(12, 1, 465, 650, 240, 0)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 650, 240, 0)});
 }
 
 TEST(SectionDesign, LowerBarsPerSlab) {
@@ -120,18 +112,20 @@ TEST(SectionDesign, LowerBarsPerSlab) {
         {"assembly bars apart",
          5,
          0,
-         {Lower(5, 2, -13, 500, 180, 0), Lower(10, 4, -13, 500, 150, 1), Lower(5, 2, 500, 1000, 165, 0),
-          Lower(10, 4, 500, 1000, 135, 1), Lower(5, 2, 1000, 1513, 180, 0)}},
+         {LowerAlongX(5, 2, -13, 500, 180, 0), LowerAlongX(10, 4, -13, 500, 150, 1),
+          LowerAlongX(5, 2, 500, 1000, 165, 0), LowerAlongX(10, 4, 500, 1000, 135, 1),
+          LowerAlongX(5, 2, 1000, 1513, 180, 0)}},
         // The main bars take the assembly bars' place; slab 2's need (0.3) the assembly bars cover.
         {"grouped with assembly bars",
          5,
          1,
-         {Lower(10, 4, -13, 500, 180, 3), Lower(10, 4, 500, 1000, 165, 3)}},
+         {LowerAlongX(10, 4, -13, 500, 180, 3), LowerAlongX(10, 4, 500, 1000, 165, 3)}},
         // Without assembly bars the need is not reduced: 3.0 cm² needs more than three 10 mm bars.
         {"no assembly bars",
          0,
          0,
-         {Lower(10, 4, -13, 500, 150, 1), Lower(10, 4, 500, 1000, 135, 1), Lower(10, 1, 1000, 1513, 150, 1)}},
+         {LowerAlongX(10, 4, -13, 500, 150, 1), LowerAlongX(10, 4, 500, 1000, 135, 1),
+          LowerAlongX(10, 1, 1000, 1513, 150, 1)}},
     };
     for (const Case& c : cases) {
         SectionFixture f({500, 500, 500});
@@ -151,7 +145,7 @@ TEST(SectionDesign, OneDiameterNotGivenTakesTheOther) {
     f.model.FloorSlabs[0].BarDiameterB = 0;
     f.UniformDiagram(0, 11, 2.0f);
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 2, -13, 513, 215, 3)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 2, -13, 513, 215, 3)});
 }
 
 TEST(SectionDesign, SlabWithoutDiagramPoints) {
@@ -161,9 +155,9 @@ TEST(SectionDesign, SlabWithoutDiagramPoints) {
     f.Diagram(0, {0, 0, 0, 1.5f, 2.0f}, {1.0f});
     f.Diagram(1, {});
     f.Design();
-    ExpectBars(f.Upper(), {Upper(12, 2, 250, 560, 215, 0)});
-    ExpectBars(f.Lower(), {Lower(5, 2, -13, 500, 180, 0), Lower(10, 1, -13, 500, 150, 1),
-                           Lower(5, 2, 500, 1013, 165, 0)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 2, 250, 560, 215, 0)});
+    ExpectBars(f.Lower(), {LowerAlongX(5, 2, -13, 500, 180, 0), LowerAlongX(10, 1, -13, 500, 150, 1),
+                           LowerAlongX(5, 2, 500, 1013, 165, 0)});
 }
 
 // The section runs left to right (bottom to top) whatever the span angle; angles between 90 and
@@ -190,7 +184,8 @@ TEST(SectionDesign, SpanAnglesPointingAgainstTheSectionKeepTheBarsInside) {
         };
         auto upper = [&](int32_t d, int32_t n, float a1, float a2, int32_t hooks) {
             const PlanPoint p = place(a1, c.upperSide), q = place(a2, c.upperSide);
-            return UpperRebar{.Diameter = d, .X1 = p.X, .X2 = q.X, .Y1 = p.Y, .Y2 = q.Y, .BarCount = n, .HookFlags = hooks};
+            return UpperRebar{
+                .Diameter = d, .X1 = p.X, .X2 = q.X, .Y1 = p.Y, .Y2 = q.Y, .BarCount = n, .HookFlags = hooks};
         };
         auto lower = [&](int32_t d, int32_t n, float offset, int32_t kind) {
             const float across = c.lowerSide + (c.lowerSide < 200 ? -offset : offset);
@@ -212,7 +207,7 @@ TEST(SectionDesign, RecordsBeyondTheTablesAreLeftOutAndReported) {
     EXPECT_TRUE(upper.Design().TooManyRebars);
     ASSERT_EQ(upper.model.Reinforcement.UpperRebarCount[0], ReinforcementSections::MaxRebars);
     // The last one written: from the last point of slab 6 over its support to point 1 of slab 7.
-    ExpectBars<UpperRebar>({upper.Upper().back()}, {Upper(12, 1, 2780, 2820, 215, 0)});
+    ExpectBars<UpperRebar>({upper.Upper().back()}, {UpperAlongX(12, 1, 2780, 2820, 215, 0)});
 
     // 36 slabs with assembly and main bars: 72 records.
     SectionFixture lower(std::vector<float>(36, 100));
@@ -220,21 +215,21 @@ TEST(SectionDesign, RecordsBeyondTheTablesAreLeftOutAndReported) {
     EXPECT_TRUE(lower.Design().TooManyRebars);
     ASSERT_EQ(lower.model.Reinforcement.LowerRebarCount[0], ReinforcementSections::MaxRebars);
     // The last one written: the assembly bars of slab 35.
-    ExpectBars<LowerRebar>({lower.Lower().back()}, {Lower(5, 2, 3500, 3613, 165, 0)});
+    ExpectBars<LowerRebar>({lower.Lower().back()}, {LowerAlongX(5, 2, 3500, 3613, 165, 0)});
 }
 
 TEST(SectionDesign, EveryFieldOfARecordIsWritten) {
     SectionFixture f({500});
     // A need no 50 bars cover, and slots that hold an earlier design.
     f.UniformDiagram(0, 11, 100.0f, 100.0f);
-    f.model.Reinforcement.UpperRebars[0][0] = Upper(8, 7, 1, 2, 3, 3);
+    f.model.Reinforcement.UpperRebars[0][0] = UpperAlongX(8, 7, 1, 2, 3, 3);
     for (LowerRebar& slot : f.model.Reinforcement.LowerRebars[0]) {
-        slot = Lower(8, 7, 1, 2, 3, 3);
+        slot = LowerAlongX(8, 7, 1, 2, 3, 3);
         slot.HookFlags = 3;
     }
     EXPECT_TRUE(f.Design().BarCountShort);
-    ExpectBars(f.Upper(), {Upper(12, MaxBarsPerRecord, -13, 513, 215, 3)});
-    ExpectBars(f.Lower(), {Lower(5, 2, -13, 513, 180, 0), Lower(12, MaxBarsPerRecord, -13, 513, 150, 1)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, MaxBarsPerRecord, -13, 513, 215, 3)});
+    ExpectBars(f.Lower(), {LowerAlongX(5, 2, -13, 513, 180, 0), LowerAlongX(12, MaxBarsPerRecord, -13, 513, 150, 1)});
 }
 
 TEST(SectionDesign, WarningsOnlyForWhatWasLeftOut) {
