@@ -37,7 +37,7 @@ PlanPoint ReferencePoint(const FloorSlab& slab, int pass) {
 
 }  // namespace
 
-void DesignAllFloorSlabs(Session& session, Platform& platform) {
+DesignWarnings LayAllFloorSlabSections(Session& session, MessageBoxes& messages) {
     Model& model = session.model;
     RestoreMissingReferencePoints(model);
     DesignWarnings warnings;
@@ -46,8 +46,13 @@ void DesignAllFloorSlabs(Session& session, Platform& platform) {
             session.editor.TargetSlab = i;
             if (!IsDesignableFloorSlab(model, i)) continue;
             const PlanPoint at = ReferencePoint(model.FloorSlabs[static_cast<size_t>(i)], pass);
-            LayReinforcementSection(session, platform.messages, at.X, at.Y, PlaceForDesignAll, warnings);
+            LayReinforcementSection(session, messages, at.X, at.Y, PlaceForDesignAll, warnings);
         }
+    return warnings;
+}
+
+void DesignAllFloorSlabs(Session& session, Platform& platform) {
+    const DesignWarnings warnings = LayAllFloorSlabSections(session, platform.messages);
     session.shell.Document.SlabDesignState = SlabDesignPresent;
     RedrawPlanOnCanvas(session, platform);
     ShowDesignWarnings(warnings, platform.messages, session.shell.Languages);

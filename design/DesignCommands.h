@@ -3,6 +3,7 @@
 // the deletion of a section.
 #include <cstdint>
 
+#include "design/DesignWarnings.h"
 #include "model/Session.h"
 #include "platform/Platform.h"
 
@@ -12,6 +13,10 @@
 // points) are computed again first. Sets SlabDesignState to 2, redraws the plan and tells what the
 // table limits refused.
 void DesignAllFloorSlabs(Session& session, Platform& platform);
+
+// The sections of DesignAllFloorSlabs, with what the table limits refused, but neither the design
+// state, the redraw nor the messages.
+DesignWarnings LayAllFloorSlabSections(Session& session, MessageBoxes& messages);
 
 // Removes section k, moving the sections after it down by one, and redraws the plan. A k that
 // designates no section changes nothing.
