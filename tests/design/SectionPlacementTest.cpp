@@ -106,6 +106,12 @@ TEST(PlaceReinforcementSection, KeepsTheRowThatHoldsTheTarget) {
     EXPECT_TRUE(deck.messages.Shown().empty());
 }
 
+TEST(PlaceReinforcementSection, EndsAreCarriedToTheFacesOfWallsWhereNoBeamIs) {
+    SlabRowDeck deck({0, 0}, true);
+    EXPECT_TRUE(deck.Place(0, 250, 200, PlaceByUser));
+    ExpectEnds(deck.Sections(), 0, {-15, 200}, {1015, 200});
+}
+
 TEST(PlaceReinforcementSection, AsksBeforeASecondSectionOnACoveredRow) {
     struct Case {
         int32_t language;

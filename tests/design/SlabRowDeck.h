@@ -3,7 +3,8 @@
 // line (x = 0, 500, …; y = 0 and 400), as a fresh import leaves it: face lines, outlines,
 // centroids and reference points derived. Every slab is of the designable type, with its own span
 // angle; its diagram segment is its span through the middle of the slab, its bar diameters 12 and
-// 10 mm. The document has the option defaults of a first start and a headless platform.
+// 10 mm. The outer supports may be 30 cm walls instead of beams. The document has the option
+// defaults of a first start and a headless platform.
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -19,7 +20,7 @@
 struct SlabRowDeck : HeadlessDeck {
     static constexpr float Bay = 500, Depth = 400;
 
-    explicit SlabRowDeck(const std::vector<float>& spanAngles) {
+    explicit SlabRowDeck(const std::vector<float>& spanAngles, bool wallsAtEnds = false) {
         SetDefaultScreenColors(drawing);
         SetDefaultLayersAndOptions(drawing, shell.Options, design, dxf);
         const int32_t n = static_cast<int32_t>(spanAngles.size());
@@ -30,7 +31,12 @@ struct SlabRowDeck : HeadlessDeck {
         for (int32_t k = 0; k <= n; ++k) top.push_back(d.AddNode(Bay * static_cast<float>(k), Depth));
         for (int32_t k = 0; k < n; ++k) d.AddBeam(bottom[k], bottom[k + 1], beam);
         for (int32_t k = 0; k < n; ++k) d.AddBeam(top[k], top[k + 1], beam);
-        for (int32_t k = 0; k <= n; ++k) d.AddBeam(bottom[k], top[k], beam);
+        for (int32_t k = 0; k <= n; ++k) {
+            if (wallsAtEnds && (k == 0 || k == n))
+                d.AddWall(bottom[k], top[k], 30);
+            else
+                d.AddBeam(bottom[k], top[k], beam);
+        }
         d.M.Catalogue.SlabTypes = {{DesignableSlabKind, "Laterocemento 20+4"}, {0, "Soletta piena"}};
         d.M.Catalogue.SlabTypeCount = 2;
         for (int32_t k = 0; k < n; ++k) {
