@@ -1,7 +1,8 @@
 #pragma once
 // The canvas editor's values that the drawing and the shell read or set: the tool in force, the
 // reference points of the dimension or rebar being placed, the zoom-window corners, the grip being
-// dragged, the target line of a rebar extension and the vertex panel of the perimeter editor.
+// dragged, the target line of a rebar extension, the section tools and the vertex panel of the
+// perimeter editor.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -30,5 +31,9 @@ struct EditorState {
     std::array<int32_t, 4> RubberBandRect{};  // left, top, right, bottom
     int32_t ActiveGrip = 0;  // 0 none, 1 start, 2 end, 3 middle
     float PickedEdgeX1 = 0, PickedEdgeY1 = 0, PickedEdgeX2 = 0, PickedEdgeY2 = 0;  // cm
+    // The reinforcement-section tools: the floor slab whose span direction a new section follows,
+    // and the section a drag rebuilds.
+    int32_t TargetSlab = 0;
+    int32_t MovedSection = 0;
     VertexPanelState VertexPanel;
 };
