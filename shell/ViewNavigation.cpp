@@ -12,6 +12,15 @@ bool ScaleAllowed(const ViewWindow& view, float x0, float y0, float x1, float y1
     return GetFitScale(view, x0, y0, x1, y1) <= MaxViewScale;
 }
 
+constexpr int32_t ZoomWindowFirstCorner = 2, ZoomWindowSecondCorner = 3;
+constexpr int32_t PanAwaitingPress = 500, PanDragging = 501;
+
+void SuspendTool(EditorState& e) {
+    const int32_t s = e.InteractionState;
+    if (s != ZoomWindowFirstCorner && s != ZoomWindowSecondCorner && s != PanAwaitingPress && s != PanDragging)
+        e.SuspendedInteractionState = s;
+}
+
 }  // namespace
 
 float GetFitScale(const ViewWindow& view, float x0, float y0, float x1, float y1) {
@@ -69,6 +78,21 @@ void ReferencePointsToScreen(const ViewWindow& view, EditorState& e) {
     e.RefP1ScreenY = WorldToScreenY(view, e.RefP1WorldY);
     e.RefP2ScreenX = WorldToScreenX(view, e.RefP2WorldX);
     e.RefP2ScreenY = WorldToScreenY(view, e.RefP2WorldY);
+}
+
+void StartZoomWindow(const ViewWindow& view, EditorState& e) {
+    TakeReferencePointsToWorld(view, e);
+    SuspendTool(e);
+    e.InteractionState = ZoomWindowFirstCorner;
+    e.DragStartX = -1;
+    e.DragEndX = e.DragStartY = e.DragEndY = 0;
+    e.RubberBandRect = {};
+}
+
+void StartPan(const ViewWindow& view, EditorState& e) {
+    TakeReferencePointsToWorld(view, e);
+    SuspendTool(e);
+    e.InteractionState = PanAwaitingPress;
 }
 
 void StorePreviousView(ViewWindow& v) {

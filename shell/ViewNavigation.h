@@ -32,6 +32,13 @@ void StorePreviousView(ViewWindow& view);
 // every step that changes the view does before the redraw.
 void Refit(ViewWindow& view, EditorState& editor);
 
+// The starts of the two view modes the canvas editor completes: the zoom window (state 2, no corner
+// taken yet) and the pan (state 500). The tool in force is kept to be resumed afterwards, unless it
+// is itself one of these modes, whose resumption would never end the zoom or the pan. Nothing is
+// redrawn.
+void StartZoomWindow(const ViewWindow& view, EditorState& editor);
+void StartPan(const ViewWindow& view, EditorState& editor);
+
 // The view steps. Each returns true when the view changed and the plan must be redrawn.
 bool PreviousView(ViewWindow& view, EditorState& editor);
 bool ZoomIn(ViewWindow& view, EditorState& editor);
