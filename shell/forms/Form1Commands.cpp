@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "design/DesignCommands.h"
 #include "shell/forms/Form1.h"
 
 // The document flows and the recent files come with their own window steps.
@@ -20,13 +21,14 @@ void Form1Commands::Exit() {
     form_.close();
 }
 
-// The settings dialog, the about window, the floor-slab design with its options dialog and the
-// DXF export come with their own windows.
+// The settings dialog, the about window, the floor-slab design options dialog and the DXF export
+// come with their own windows.
 void Form1Commands::ShowSettingsDialog() {}
 void Form1Commands::ShowAbout() {}
 void Form1Commands::ShowDesignOptionsDialog() {}
-void Form1Commands::DesignAllFloorSlabs() {}
 void Form1Commands::RunDxfOutput() {}
+
+void Form1Commands::DesignAllFloorSlabs() { ::DesignAllFloorSlabs(form_.session(), form_.platform()); }
 
 void Form1Commands::Redraw() { form_.Form_Activate(); }
 
