@@ -41,7 +41,7 @@ struct ShellOptions {
 };
 
 // Mouse-pointer shapes of the canvas.
-enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11 };
+enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11, PointerPan = 99 };
 
 struct ShellState {
     LanguageFlags Languages;
