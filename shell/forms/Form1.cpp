@@ -20,6 +20,7 @@
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
 #include "shell/ViewNavigation.h"
+#include "shell/forms/CanvasMouse.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ Form1::Form1(const ModalRunner& runner) {
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, *StatusPanel1, *StatusPanel2);
 }
 
 Form1::~Form1() = default;

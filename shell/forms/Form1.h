@@ -12,6 +12,7 @@
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
 
+class CanvasMouse;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -76,5 +77,6 @@ private:
     DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;
+    std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
 };
