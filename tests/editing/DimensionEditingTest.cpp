@@ -154,6 +154,26 @@ TEST(MoveDimension, PreviewFollowsTheCursorOnTheTemporaryLayer) {
     EXPECT_EQ((std::array{grips[0].X1, grips[0].Y1}), (std::array{294.f, 394.f}));
 }
 
+// A move whose dimension is gone (deleted by a repeated command, say) or has a line of no length
+// to keep the direction of changes nothing and ends the tool.
+TEST(MoveDimension, NothingToMoveEndsTheTool) {
+    DimensionDeck d;
+    d.AddDimension(200, 300, 200, 300, 0, 0, 0, 0);
+    const Model before = d.model;
+    for (int32_t current : {3, 4, 17, -1}) {
+        d.editor.InteractionState = Mode::MoveDimension;
+        d.editor.CurrentDimension = current;
+        d.Click(LeftButton, 600, 100);
+        EXPECT_EQ(d.mode(), Mode::Idle);
+        EXPECT_EQ(d.model, before) << current;
+    }
+    d.model.DimensionCount = 20;  // beyond the table
+    d.editor.InteractionState = Mode::MoveDimension;
+    d.editor.CurrentDimension = 17;
+    d.Click(LeftButton, 600, 100);
+    EXPECT_EQ(d.model.Dimensions, before.Dimensions);
+}
+
 TEST(DimensionGrip, MarksTheNearerEndAndTheSecondOnATie) {
     const struct {
         float x;
