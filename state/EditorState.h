@@ -23,10 +23,11 @@ struct VertexPanelState {
 struct EditorState {
     int32_t InteractionState = 0;  // the canvas tool in force, 0 when idle
     int32_t SuspendedInteractionState = 0;
-    int32_t CurrentDimension = 0;
+    int32_t CurrentDimension = -1;  // the dimension picked to move or to continue from; -1 none
     int32_t LastHighlightedIndex = -1;
     float RefP1ScreenX = 0, RefP1ScreenY = 0, RefP2ScreenX = 0, RefP2ScreenY = 0;  // canvas pixels
     float RefP1WorldX = 0, RefP1WorldY = 0, RefP2WorldX = 0, RefP2WorldY = 0;      // cm
+    float RefDirCos = 1, RefDirSin = 0;  // the line through the two reference points, on the canvas
     int32_t DragStartX = -1, DragStartY = 0, DragEndX = 0, DragEndY = 0;  // DragStartX -1: no corner yet
     std::array<int32_t, 4> RubberBandRect{};  // left, top, right, bottom
     int32_t ActiveGrip = 0;  // 0 none, 1 start, 2 end, 3 middle
@@ -36,4 +37,9 @@ struct EditorState {
     int32_t TargetSlab = 0;
     int32_t MovedSection = 0;
     VertexPanelState VertexPanel;
+    // The point the last committing object snap took, in canvas pixels; read only while SnapFound is 1.
+    float SnapX = 0, SnapY = 0;
+    int32_t SnapFound = 0;
+    // The concrete slabs the last concrete-slab pick found; only the first count entries mean anything.
+    std::vector<int32_t> FoundConcreteSlabs;
 };

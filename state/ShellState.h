@@ -49,7 +49,7 @@ struct RecentFileList {
 };
 
 // Mouse-pointer shapes of the canvas.
-enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11 };
+enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11, PointerPan = 99 };
 
 struct ShellState {
     LanguageFlags Languages;

@@ -21,6 +21,7 @@
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
 #include "shell/ViewNavigation.h"
+#include "shell/forms/CanvasMouse.h"
 #include "shell/forms/CommandBars.h"
 #include "shell/forms/Form1Commands.h"
 #include "shell/forms/WheelHook.h"
@@ -73,6 +74,8 @@ Form1::Form1(const ModalRunner& runner) : commands_(std::make_unique<Form1Comman
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, *StatusPanel1, *StatusPanel2);
+    canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
 }
 
 Form1::~Form1() = default;

@@ -13,6 +13,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandDispatch.h"
 
+class CanvasMouse;
 class CommandBars;
 class Form1Commands;
 class QCheckBox;
@@ -100,6 +101,7 @@ private:
     DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;
+    std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
     CommandBars* bars_ = nullptr;
     std::unique_ptr<Form1Commands> commands_;
