@@ -8,41 +8,31 @@
 #include "model/geometry/ViewTransforms.h"
 #include "model/sections/SectionOutlines.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
 constexpr float SnapWindow = 4.0f;  // pixels, in x and in y, strict
 constexpr int32_t MarkerColour = 13;
 
-// Snap layers of the groups.
-constexpr int32_t AxesLayer = 0;
-constexpr int32_t FloorSlabLayer = 1;
-constexpr int32_t ConcretePillarLayer = 2;
-constexpr int32_t SteelPillarLayer = 3;
-constexpr int32_t WallLayer = 4;
-constexpr int32_t ConcreteSlabLayer = 5;
-constexpr int32_t FootingLayer = 6;
-constexpr int32_t ExtradosLayer = 7;
-constexpr int32_t IntradosLayer = 8;
-
 class Scan {
 public:
     Scan(const Session& session, float x, float y) : s_(session), m_(session.model), x_(x), y_(y) {}
 
     std::optional<SnapCandidate> Run() {
-        if (Gate(ExtradosLayer) && FaceLines(m_.BeamExtradosEdges, m_.BeamExtradosEdgeCount)) return hit_;
-        if (Gate(IntradosLayer) && FaceLines(m_.BeamIntradosEdges, m_.BeamIntradosEdgeCount)) return hit_;
-        if (Gate(ConcretePillarLayer) && ConcretePillars()) return hit_;
-        if (Gate(SteelPillarLayer) && SteelPillars()) return hit_;
-        if (Gate(AxesLayer) && BeamStartNodes()) return hit_;
-        if (Gate(WallLayer) && FaceLines(m_.WallEdges, m_.WallEdgeCount)) return hit_;
-        if (Gate(FloorSlabLayer) && Outlines(m_.FloorSlabOutline, m_.FloorSlabOutlineCount, m_.FloorSlabCount))
+        if (Gate(LayerRow::BeamExtrados) && FaceLines(m_.BeamExtradosEdges, m_.BeamExtradosEdgeCount)) return hit_;
+        if (Gate(LayerRow::BeamIntrados) && FaceLines(m_.BeamIntradosEdges, m_.BeamIntradosEdgeCount)) return hit_;
+        if (Gate(LayerRow::PillarOutlines) && ConcretePillars()) return hit_;
+        if (Gate(LayerRow::SteelPillars) && SteelPillars()) return hit_;
+        if (Gate(LayerRow::Axes) && BeamStartNodes()) return hit_;
+        if (Gate(LayerRow::WallOutlines) && FaceLines(m_.WallEdges, m_.WallEdgeCount)) return hit_;
+        if (Gate(LayerRow::FloorSlabOutlines) && Outlines(m_.FloorSlabOutline, m_.FloorSlabOutlineCount, m_.FloorSlabCount))
             return hit_;
-        if (Gate(ConcreteSlabLayer) &&
+        if (Gate(LayerRow::ConcreteSlabOutlines) &&
             Outlines(m_.ConcreteSlabOutline, m_.ConcreteSlabOutlineCount, m_.ConcreteSlabCount))
             return hit_;
-        if (SnapOn(WallLayer) && MasonryCorners()) return hit_;
-        if (Gate(FootingLayer) && Footings()) return hit_;
+        if (SnapOn(LayerRow::WallOutlines) && MasonryCorners()) return hit_;
+        if (Gate(LayerRow::Footings) && Footings()) return hit_;
         return std::nullopt;
     }
 
