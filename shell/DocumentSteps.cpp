@@ -2,8 +2,11 @@
 
 #include "model/common/Helpers.h"
 #include "shell/DocumentTitle.h"
+#include "shell/ProgramFolders.h"
+#include "shell/RecentFiles.h"
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
+#include "shell/ViewNavigation.h"
 
 void SetCanvasPointer(Session& session, Canvas& canvas, CanvasPointerShape shape) {
     session.shell.CanvasPointer = shape;
@@ -25,9 +28,24 @@ void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slab
     }
 }
 
+void PlaceLoadedDeck(Session& session, const Canvas& canvas) {
+    DocumentState& document = session.shell.Document;
+    document.DataFolder = GetParentFolder(document.CurrentFile);
+    document.DialogStartFolder = document.DataFolder;
+    ViewWindow& view = session.drawing.View;
+    view.CanvasWidthPx = static_cast<float>(canvas.WidthPx());
+    view.CanvasHeightPx = static_cast<float>(canvas.HeightPx());
+    ZoomToModelExtents(view, session.model.Header);
+}
+
+bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign) {
+    SetCanvasPointer(session, platform.canvas, PointerCrosshair);
+    ApplySlabDesignState(session, platform.messages, slabDesign);
+    return AddRecentFile(session, session.shell.Document.CurrentFile);
+}
+
 void EmptyDocument(Session& session, Canvas& canvas) {
-    session.model.ClearDimensionsAndReinforcement();
-    session.model.Catalogue.ServerSectionCount = 0;
+    session.model = Model{};
     LoadSettings(session, canvas);
     session.shell.Document.SlabDesignState = 0;
     canvas.Clear();

@@ -1,6 +1,7 @@
 #pragma once
-// Steps the document flows share: the canvas pointer, the commands a loaded deck's reinforcement
-// state enables, and emptying the document after a failed load.
+// Steps the document flows and the start-up share: the canvas pointer, the deck placed after a
+// good load, the commands a loaded deck's reinforcement state enables, and emptying the document
+// after a failed load.
 #include <cstdint>
 
 #include "model/Session.h"
@@ -14,8 +15,16 @@ void SetCanvasPointer(Session& session, Canvas& canvas, CanvasPointerShape shape
 // value leaves it as it is.
 void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slabDesign);
 
-// The empty document after a failed load: dimensions, reinforcement sections and server sections
-// emptied (the tables the reader filled so far stay), the settings read again, no document for the
+// After a good load: the data folder and the file dialogs' folder become the deck's, and the view
+// takes in the whole model on the canvas as it is now. Draws nothing.
+void PlaceLoadedDeck(Session& session, const Canvas& canvas);
+// The end of a good load once the plan is on screen: the crosshair, the reinforcement state
+// (with its warning) and the deck at the head of the recent files. True when the recent list
+// changed.
+bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign);
+
+// The empty document after a failed load: every model table emptied, the derived geometry
+// included, so that nothing half read stays; the settings read again, no document for the
 // commands, the canvas cleared, the document unnamed and the crosshair pointer. The caller then
 // rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);

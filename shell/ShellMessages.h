@@ -27,6 +27,20 @@ inline constexpr Bilingual SettingsNotSaved{
     "Impossibile salvare le impostazioni nel file %1 (%2).",
     "The settings could not be saved to the file %1 (%2)."};
 
+// The document flows.
+inline constexpr Bilingual SaveQuestion{"Vuoi salvare l'attuale impalcato?", "Do you want to save the current file?"};
+inline constexpr Bilingual OpenTitle{"Apri", "Open"};
+inline constexpr Bilingual SaveAsTitle{"Salva con nome", "Save as"};
+// The Save of an unnamed document and the save question of a recent-file entry, in both
+// languages; the save question of Open speaks the interface language.
+inline constexpr const char* SaveTitle = "Salva";
+inline constexpr Bilingual SaveBeforeOpenTitle{"Salva", "Save"};
+inline constexpr const char* SaveFilter = "File Dati (*.CRP)|*.CRP";
+
+// The settings dialog.
+inline constexpr Bilingual CoverNotANumber{"Il copriferro laterale \"%1\" non è un numero: resta di %2 cm.",
+                                           "The lateral concrete cover \"%1\" is not a number: it stays %2 cm."};
+
 // Commands of the dimension tools.
 inline constexpr const char* ContinuedDimensionPrompt = "Seleziona la quota base a cui agganciarsi";
 inline constexpr Bilingual NoDimensionToContinue{"Non sono presenti quote a cui agganciarsi",

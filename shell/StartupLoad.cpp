@@ -11,7 +11,6 @@
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
 #include "shell/StruviaRegistry.h"
-#include "shell/ViewNavigation.h"
 
 namespace {
 
@@ -73,14 +72,7 @@ StartDocument OpenStartDocument(Session& session, Platform& platform) {
     LoadCrpFile(document.CurrentFile, slabDesign, session, platform, SessionCompletion(session));
     if (document.LoadStatus == -1) return StartDocument::LoadFailed;
 
-    document.DataFolder = GetParentFolder(document.CurrentFile);
-    document.DialogStartFolder = document.DataFolder;
-    // The fit is to the canvas as it is now.
-    session.drawing.View.CanvasWidthPx = static_cast<float>(platform.canvas.WidthPx());
-    session.drawing.View.CanvasHeightPx = static_cast<float>(platform.canvas.HeightPx());
-    ZoomToModelExtents(session.drawing.View, session.model.Header);
-    SetCanvasPointer(session, platform.canvas, PointerCrosshair);
-    ApplySlabDesignState(session, platform.messages, slabDesign);
-    AddRecentFile(session, document.CurrentFile);
+    PlaceLoadedDeck(session, platform.canvas);
+    FinishLoadedDeck(session, platform, slabDesign);
     return StartDocument::Opened;
 }

@@ -43,11 +43,11 @@ bool IsReadOnlyFile(const std::string& path) {
     return !ec && fs::is_regular_file(status) && (status.permissions() & AnyWrite) == fs::perms::none;
 }
 
-bool SaveCrpFile(const std::string& path, Session& session, Platform& platform) {
+SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform) {
     session.shell.CanvasPointer = PointerCrosshair;
 
     if (FileExists(path) && IsReadOnlyFile(path)) {
-        if (!AskOverwriteReadOnly(session.shell.Languages, platform)) return false;
+        if (!AskOverwriteReadOnly(session.shell.Languages, platform)) return SaveOutcome::Declined;
         std::error_code ec;
         fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
     }
@@ -58,7 +58,11 @@ bool SaveCrpFile(const std::string& path, Session& session, Platform& platform) 
     std::string reason;
     if (!ReplaceWholeFile(path, text, reason)) {
         ShowSaveFailed(path, reason, session.shell.Languages, platform);
-        return false;
+        return SaveOutcome::Failed;
     }
-    return true;
+    return SaveOutcome::Written;
+}
+
+bool SaveCrpFile(const std::string& path, Session& session, Platform& platform) {
+    return WriteCrpFile(path, session, platform) == SaveOutcome::Written;
 }

@@ -24,7 +24,14 @@ std::string FormatCrpText(const Model& model, const ConstDeckOptions& options,
 // True when no one may write the file: the read-only attribute of this platform.
 bool IsReadOnlyFile(const std::string& path);
 
-// Writes the deck of `session` to `path`. Returns true when the file was written; false when the
-// user declined to overwrite a read-only file or the file could not be written (a message has
-// then said so, and the previous file is as it was). Changes nothing in the model.
+enum class SaveOutcome {
+    Written,
+    Declined,  // the user chose not to overwrite a read-only file
+    Failed,    // the file could not be written; a message has said why
+};
+
+// Writes the deck of `session` to `path`. When it is not written the previous file is as it was.
+// Changes nothing in the model.
+SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform);
+// True when WriteCrpFile wrote the file.
 bool SaveCrpFile(const std::string& path, Session& session, Platform& platform);

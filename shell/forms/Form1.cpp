@@ -24,6 +24,7 @@
 #include "shell/forms/CanvasMouse.h"
 #include "shell/forms/CommandBars.h"
 #include "shell/forms/Form1Commands.h"
+#include "shell/forms/Form14.h"
 #include "shell/forms/WheelHook.h"
 
 namespace {
@@ -48,7 +49,7 @@ private:
 
 }  // namespace
 
-Form1::Form1(const ModalRunner& runner) : commands_(std::make_unique<Form1Commands>(*this)) {
+Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_unique<Form1Commands>(*this)) {
     clientArea_ = new ClientArea(this, *this);
     setCentralWidget(clientArea_);
     Picture1 = new QtCanvas(clientArea_);
@@ -120,6 +121,7 @@ void Form1::Form_Load() {
         case StartDocument::FileMissing: break;
         }
     });
+    RunTrapped([&] { RefreshRecentMenu(); });
     RunTrapped([&] { TitoloFR1(); });
     RunTrapped([&] { Form_Activate(); });
     if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { GiveVertexPanelEnglishCaptions(); });
@@ -248,8 +250,10 @@ void Form1::HookMouseWheel() {
 
 void Form1::UnhookMouseWheel() { wheelHook_.reset(); }
 
-// The splash window comes with the document flows.
-void Form1::ShowSplash() {}
+void Form1::ShowSplash() {
+    Form14 splash(session_.model, this);
+    RunModal(runner_, splash);
+}
 
 void Form1::GiveVertexPanelEnglishCaptions() {
     Label1->setText("Vertex coordinates:");

@@ -66,6 +66,8 @@ public:
     // One notch of the mouse wheel at the canvas position (x, y): zooms about that model point.
     void MouseWheel(bool awayFromUser, float x, float y);
     CommandBars* Bars() const { return bars_; }
+    // Runs the window's own modal dialogs (settings, splash and information window).
+    const ModalRunner& Runner() const { return runner_; }
 
     QtCanvas* Picture1 = nullptr;
     QLabel* StatusPanel1 = nullptr;  // cursor coordinates
@@ -88,7 +90,6 @@ private:
     void PlaceWindow();
     // The client area at its size now, the canvas laid out in it.
     void LayOutClientArea();
-    // Steps that the command bars, the wheel hook and the splash window fill in.
     void Menu();
     void HookMouseWheel();
     void UnhookMouseWheel();
@@ -98,6 +99,7 @@ private:
     CommandContext Commands();
 
     Session session_;
+    ModalRunner runner_;
     DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;

@@ -7,12 +7,15 @@
 
 #include "design/DesignCommands.h"
 #include "shell/forms/Form1.h"
+#include "shell/forms/Form14.h"
+#include "shell/forms/Form2.h"
 
-// The document flows and the recent files come with their own window steps.
-void Form1Commands::OpenCommand() {}
-void Form1Commands::SaveCommand() {}
-void Form1Commands::SaveAsCommand() {}
-void Form1Commands::CaricaRece(int32_t) {}
+DocumentContext Form1Commands::Document() { return {form_.session(), form_.platform(), *this}; }
+
+void Form1Commands::OpenCommand() { ::OpenCommand(Document()); }
+void Form1Commands::SaveCommand() { ::SaveCommand(Document()); }
+void Form1Commands::SaveAsCommand() { ::SaveAsCommand(Document()); }
+void Form1Commands::CaricaRece(int32_t slot) { ::CaricaRece(Document(), slot); }
 
 void Form1Commands::Exit() {
     const std::string& exeFolder = form_.session().shell.Folders.ExeFolder;
@@ -21,10 +24,17 @@ void Form1Commands::Exit() {
     form_.close();
 }
 
-// The settings dialog, the about window, the floor-slab design options dialog and the DXF export
-// come with their own windows.
-void Form1Commands::ShowSettingsDialog() {}
-void Form1Commands::ShowAbout() {}
+void Form1Commands::ShowSettingsDialog() {
+    Form2 settings(form_.session(), form_.platform(), [this] { form_.Form_Activate(); }, &form_);
+    RunModal(form_.Runner(), settings);
+}
+
+void Form1Commands::ShowAbout() {
+    Form14 about(form_.session().model, &form_);
+    RunModal(form_.Runner(), about);
+}
+
+// The floor-slab design options dialog and the DXF export come with their own windows.
 void Form1Commands::ShowDesignOptionsDialog() {}
 void Form1Commands::RunDxfOutput() {}
 
@@ -33,3 +43,9 @@ void Form1Commands::DesignAllFloorSlabs() { ::DesignAllFloorSlabs(form_.session(
 void Form1Commands::Redraw() { form_.Form_Activate(); }
 
 void Form1Commands::ShowPrompt(const std::string& prompt) { form_.StatusPanel2->setText(QString::fromStdString(prompt)); }
+
+void Form1Commands::TitoloFR1() { form_.TitoloFR1(); }
+
+void Form1Commands::DrawPlan() { form_.Form_Activate(); }
+
+void Form1Commands::RefreshRecentMenu() { form_.RefreshRecentMenu(); }

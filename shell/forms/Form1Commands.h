@@ -1,11 +1,13 @@
 #pragma once
-// The main window's side of the commands: what the dispatcher asks of the window. The document
-// flows, the dialogs, the design and the DXF export connect here as they come.
+// The main window's side of the commands: what the dispatcher asks of the window, and what the
+// document flows ask of it (its caption, the plan on its canvas, its recent-file entries). The
+// design options dialog and the DXF export connect here as they come.
 #include "shell/CommandDispatch.h"
+#include "shell/DocumentFlows.h"
 
 class Form1;
 
-class Form1Commands : public CommandActions {
+class Form1Commands : public CommandActions, public DocumentWindow {
 public:
     explicit Form1Commands(Form1& form) : form_(form) {}
 
@@ -22,6 +24,12 @@ public:
     void Redraw() override;
     void ShowPrompt(const std::string& prompt) override;
 
+    void TitoloFR1() override;
+    void DrawPlan() override;
+    void RefreshRecentMenu() override;
+
 private:
+    DocumentContext Document();
+
     Form1& form_;
 };

@@ -1,0 +1,146 @@
+#include "shell/DocumentFlows.h"
+
+#include <algorithm>
+
+#include "model/common/Helpers.h"
+#include "model/files/LoadCrpFile.h"
+#include "plangeom/CompleteDeck.h"
+#include "shell/DocumentSteps.h"
+#include "shell/DocumentTitle.h"
+#include "shell/ProgramFolders.h"
+#include "shell/RecentFiles.h"
+#include "shell/SettingsFile.h"
+#include "shell/ShellMessages.h"
+
+namespace {
+
+bool IsNamed(const DocumentState& document) { return document.CurrentFile != UnnamedDocument; }
+
+bool HoldsWorkToSave(const Model& model) {
+    return model.DimensionCount > 1 || model.Reinforcement.ReinforcementSectionCount > 0;
+}
+
+void AddToRecentFiles(DocumentContext c) {
+    if (AddRecentFile(c.session, c.session.shell.Document.CurrentFile)) c.window.RefreshRecentMenu();
+}
+
+}  // namespace
+
+bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
+    Session& s = c.session;
+    if (!HoldsWorkToSave(s.model)) return true;
+    const LanguageFlags& languages = s.shell.Languages;
+    const MsgAnswer answer = c.platform.messages.Show(
+        GetWarningTitle(languages), UiText(ShellMessages::SaveQuestion, languages), MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return true;
+    const SaveOutcome saved = IsNamed(s.shell.Document)
+                                  ? WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform)
+                                  : Salva(c, unnamedSaveTitle);
+    return saved != SaveOutcome::Failed;
+}
+
+void OpenCommand(DocumentContext c) {
+    Session& s = c.session;
+    const LanguageFlags& languages = s.shell.Languages;
+    if (!AskToSaveDeck(c, UiText(ShellMessages::SaveBeforeOpenTitle, languages))) return;
+    Carica(c, "CRP", UiText(ShellMessages::OpenTitle, languages));
+
+    DocumentState& document = s.shell.Document;
+    SetCanvasPointer(s, c.platform.canvas, PointerCrosshair);
+    c.window.TitoloFR1();
+    // The unnamed document has no folder of its own: the dialogs keep theirs.
+    if (IsNamed(document)) document.DialogStartFolder = GetParentFolder(document.CurrentFile);
+    AddToRecentFiles(c);
+}
+
+void Carica(DocumentContext c, const std::string& ext, const std::string& title) {
+    DocumentState& document = c.session.shell.Document;
+    document.LoadStatus = 0;
+    FileDialogRequest request;
+    request.Title = title;
+    request.Folder = document.DialogStartFolder;
+    request.FileName = "*." + ext;
+    request.Filter = "File dati (*." + ext + ")|*." + ext;
+    request.DefaultExtension = ext;
+    const std::string chosen = c.platform.dialogs.OpenFile(request);
+    if (chosen.empty() || chosen == request.FileName) {
+        document.LoadStatus = -1;
+        return;
+    }
+    // The path keeps its case: the file system tells cases apart.
+    document.CurrentFile = chosen;
+    LoadDocument(c);
+}
+
+void LoadDocument(DocumentContext c) {
+    Session& s = c.session;
+    Canvas& canvas = c.platform.canvas;
+    s.model.ClearBeforeLoad();
+    LoadSettings(s, canvas);
+    SetCanvasPointer(s, canvas, PointerHourglass);
+    int32_t slabDesign = -1;
+    LoadCrpFile(s.shell.Document.CurrentFile, slabDesign, s, c.platform, SessionCompletion(s));
+    if (s.shell.Document.LoadStatus == -1) {
+        Vuota(c);
+        return;
+    }
+    PlaceLoadedDeck(s, canvas);
+    c.window.TitoloFR1();
+    c.window.DrawPlan();
+    if (FinishLoadedDeck(s, c.platform, slabDesign)) c.window.RefreshRecentMenu();
+}
+
+void SaveCommand(DocumentContext c) {
+    Session& s = c.session;
+    if (!IsNamed(s.shell.Document)) {
+        Salva(c, ShellMessages::SaveTitle);
+        return;
+    }
+    WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform);
+    SetCanvasPointer(s, c.platform.canvas, PointerCrosshair);
+}
+
+void SaveAsCommand(DocumentContext c) {
+    Salva(c, UiText(ShellMessages::SaveAsTitle, c.session.shell.Languages));
+    c.window.TitoloFR1();
+}
+
+SaveOutcome Salva(DocumentContext c, const std::string& title) {
+    Session& s = c.session;
+    FileDialogRequest request;
+    request.Title = title;
+    request.Folder = s.shell.Document.DialogStartFolder;
+    request.FileName = s.shell.Document.CurrentFile;
+    request.Filter = ShellMessages::SaveFilter;
+    request.DefaultExtension = "CRP";
+    const std::string chosen = c.platform.dialogs.SaveFile(request);
+    if (chosen.empty()) return SaveOutcome::Declined;
+    // The document takes the new name only once the deck is there: a failed write leaves it
+    // named after the file that still holds it.
+    const SaveOutcome saved = WriteCrpFile(chosen, s, c.platform);
+    if (saved == SaveOutcome::Written) {
+        s.shell.Document.CurrentFile = chosen;
+        c.window.TitoloFR1();
+    }
+    return saved;
+}
+
+void CaricaRece(DocumentContext c, int32_t slot) {
+    Session& s = c.session;
+    if (!AskToSaveDeck(c, ShellMessages::SaveTitle)) return;
+    const RecentFileList& recent = s.shell.Recent;
+    if (slot < 0 || slot >= std::min(recent.RecentFileCount, MaxRecentFiles)) return;
+    const std::string path = recent.RecentFiles[static_cast<size_t>(slot)];
+    if (!FileExists(path)) {
+        if (DropRecentFile(s, slot)) c.window.RefreshRecentMenu();
+        return;
+    }
+    SetCanvasPointer(s, c.platform.canvas, PointerHourglass);
+    s.shell.Document.CurrentFile = path;
+    LoadDocument(c);
+}
+
+void Vuota(DocumentContext c) {
+    EmptyDocument(c.session, c.platform.canvas);
+    c.window.TitoloFR1();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The flows that replace, write and empty the one document: the save question, Open with its file
+// dialog, the loading steps, Save, Save As, the recent-file entries and the empty document after a
+// failed load. They run on the Session and the Platform; what only the window can do (its caption,
+// the plan on its canvas, its File menu) they ask of a DocumentWindow.
+#include <cstdint>
+#include <string>
+
+#include "model/Session.h"
+#include "model/files/SaveCrpFile.h"
+#include "platform/Platform.h"
+
+class DocumentWindow {
+public:
+    virtual ~DocumentWindow() = default;
+    // The caption from the document's name.
+    virtual void TitoloFR1() = 0;
+    // The whole plan drawn on the canvas.
+    virtual void DrawPlan() = 0;
+    // The File menu's recent-file entries from the list.
+    virtual void RefreshRecentMenu() = 0;
+};
+
+struct DocumentContext {
+    Session& session;
+    Platform& platform;
+    DocumentWindow& window;
+};
+
+// Asked before another deck replaces this one, when it holds more than one dimension or any
+// reinforcement section. Yes writes a named document where it is and sends an unnamed one through
+// Salva under `unnamedSaveTitle`. False when the flow that asked must stop, because the save the
+// user asked for could not be written: the document is then kept. A cancelled Save As, or No to
+// overwriting a read-only file, lets the flow go on.
+bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle);
+
+// The Open command: the save question, Carica for "CRP", then, however it ended, the crosshair,
+// the caption, the file dialogs' folder and the document at the head of the recent files.
+void OpenCommand(DocumentContext c);
+// The open dialog for data files with the extension `ext`, titled `title`. A cancel sets
+// LoadStatus to -1 and changes nothing else; a chosen file becomes CurrentFile, with the case it
+// has on disk, and is loaded by LoadDocument.
+void Carica(DocumentContext c, const std::string& ext, const std::string& title);
+// The loading steps of CurrentFile: the tables a load refills emptied, the settings read again,
+// the load under the hourglass; after a failure Vuota; after a good load the deck placed, titled
+// and drawn, then its reinforcement state with its warning, and the recent list.
+void LoadDocument(DocumentContext c);
+
+// The Save command: a named document is written where it is, an unnamed one goes through Salva.
+void SaveCommand(DocumentContext c);
+// The Save As command.
+void SaveAsCommand(DocumentContext c);
+// The save dialog titled `title`, proposing CurrentFile. The chosen name becomes CurrentFile, and
+// the caption follows, only once the deck was written there. A cancel is Declined.
+SaveOutcome Salva(DocumentContext c, const std::string& title);
+
+// The recent-file entry of `slot` (0 to 3): the save question; an entry whose file has gone is
+// dropped and nothing is loaded; otherwise its file is loaded as by Open.
+void CaricaRece(DocumentContext c, int32_t slot);
+
+// The empty document after a failed load, with its caption.
+void Vuota(DocumentContext c);
