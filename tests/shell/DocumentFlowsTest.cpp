@@ -1,0 +1,321 @@
+// The document flows on the headless platform: scripted answers to the save question and the
+// file dialogs, a window that records what it is asked to do.
+#include "shell/DocumentFlows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "model/common/Helpers.h"
+#include "shell/DocumentTitle.h"
+#include "shell/RecentFiles.h"
+#include "tests/support/DeckSession.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The window's side: what it was asked, in order; a drawing notes how many messages were shown
+// before it.
+struct RecordingWindow : DocumentWindow {
+    explicit RecordingWindow(const DeckSession& deck) : deck_(deck) {}
+    void TitoloFR1() override { Log.push_back("title " + PulisciNome(deck_.shell.Document.CurrentFile)); }
+    void DrawPlan() override { Log.push_back("draw after " + std::to_string(deck_.messages.Shown().size())); }
+    void RefreshRecentMenu() override { Log.push_back("recent"); }
+
+    std::vector<std::string> Log;
+
+private:
+    const DeckSession& deck_;
+};
+
+class DocumentFlowsTest : public ::testing::Test {
+protected:
+    DocumentFlowsTest() : folder_("flows") {
+        deck_.shell.Folders.SettingsFolder = Folder();
+        deck_.canvas.SetSize(800, 600);
+        const std::string demo = std::string(DRAVO_EXAMPLES) + "/frame/";
+        Copy(demo + "DEMO.CRP", "DEMO.CRP");
+        Copy(demo + "ARCHIMPA.AI0", "ARCHIMPA.AI0");
+        // A frame whose floor slabs carry no design.
+        fs::create_directories(folder_ / "telaio");
+        Copy(DeckFixture("fresh-frame/ARCHIMPA.AI0"), "telaio/ARCHIMPA.AI0");
+        DeckSession frame;
+        EXPECT_TRUE(frame.Load(DeckFixture("fresh-frame/TELAIO.CRP")));
+        for (FloorSlab& slab : frame.model.FloorSlabs) slab.DiagramPointCount = 0;
+        EXPECT_TRUE(frame.Save(Telaio()));
+        // A regular file where a folder should be: nothing can be written below it.
+        WriteWholeFile(folder_ / "blocker", "");
+    }
+
+    void Copy(const std::string& from, const std::string& here) { fs::copy_file(from, folder_ / here); }
+    std::string Folder() const { return fs::path(folder_ / "x").parent_path().string(); }
+    std::string Demo() const { return folder_ / "DEMO.CRP"; }
+    std::string Telaio() const { return folder_ / "telaio/Telaio.crp"; }
+
+    DocumentContext Context() { return {deck_, deck_.platform, window_}; }
+    // The deck opened through the Open command, the records of it forgotten.
+    void OpenThrough(const std::string& path) {
+        deck_.dialogs.ScriptPaths({path});
+        OpenCommand(Context());
+        ASSERT_EQ(deck_.shell.Document.LoadStatus, 0) << deck_.Messages();
+        Forget();
+    }
+    void Forget() {
+        deck_.messages.ClearShown();
+        deck_.canvas.ClearRecords();
+        window_.Log.clear();
+        asked_ = deck_.dialogs.Asked().size();
+    }
+    // The file dialogs asked since the last Forget.
+    std::vector<AskedDialog> Asked() const {
+        const auto& all = deck_.dialogs.Asked();
+        return {all.begin() + static_cast<std::ptrdiff_t>(asked_), all.end()};
+    }
+    std::vector<std::string> Recent() const {
+        const RecentFileList& list = deck_.shell.Recent;
+        return {list.RecentFiles.begin(), list.RecentFiles.begin() + list.RecentFileCount};
+    }
+
+    ScratchFolder folder_;
+    DeckSession deck_;
+    RecordingWindow window_{deck_};
+    size_t asked_ = 0;
+};
+
+TEST_F(DocumentFlowsTest, CancelledOpenChangesNothing) {
+    OpenThrough(Demo());
+    ASSERT_GT(deck_.model.DimensionCount, 1);
+    const Model model = deck_.model;
+    const DocumentState document = deck_.shell.Document;
+    deck_.messages.Script({MsgAnswer::No});
+    deck_.dialogs.ScriptPaths({""});
+    OpenCommand(Context());
+
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    const ShownMessage& question = deck_.messages.Shown()[0];
+    EXPECT_EQ(question.Text, "Vuoi salvare l'attuale impalcato?");
+    EXPECT_EQ(question.Buttons, MsgButtons::YesNo);
+    EXPECT_EQ(question.Icon, MsgIcon::None);
+    const std::vector<AskedDialog> asked = Asked();
+    ASSERT_EQ(asked.size(), 1u);
+    const FileDialogRequest& open = asked[0].Request;
+    EXPECT_EQ(asked[0].Kind, DialogKind::OpenFile);
+    EXPECT_EQ(open.Title, "Apri");
+    EXPECT_EQ(open.Filter, "File dati (*.CRP)|*.CRP");
+    EXPECT_EQ(open.FileName, "*.CRP");
+    EXPECT_EQ(open.DefaultExtension, "CRP");
+    EXPECT_EQ(open.Folder, Folder());
+
+    EXPECT_EQ(deck_.model, model);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, document.CurrentFile);
+    EXPECT_EQ(deck_.shell.Document.SlabDesignState, document.SlabDesignState);
+    EXPECT_EQ(deck_.shell.Document.DataFolder, document.DataFolder);
+    EXPECT_EQ(deck_.shell.Document.LoadStatus, -1);
+    EXPECT_TRUE(deck_.canvas.RecordsOf(CanvasCall::Clear).empty());
+    EXPECT_EQ(window_.Log, std::vector<std::string>{"title DEMO.CRP"});
+    EXPECT_EQ(Recent(), std::vector<std::string>{Demo()});
+}
+
+TEST_F(DocumentFlowsTest, UnnamedDocumentStaysUnnamedAfterACancelledOpen) {
+    deck_.shell.Document.DialogStartFolder = "/decks";
+    deck_.dialogs.ScriptPaths({""});
+    OpenCommand(Context());
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
+    EXPECT_EQ(deck_.shell.Document.DialogStartFolder, "/decks");
+    EXPECT_TRUE(Recent().empty());
+    EXPECT_TRUE(deck_.messages.Shown().empty());
+
+    // Save on the unnamed document asks for a name, under "Salva" in either language.
+    deck_.shell.Languages.UiLanguage = 1;
+    Forget();
+    SaveCommand(Context());
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].Kind, DialogKind::SaveFile);
+    EXPECT_EQ(Asked()[0].Request.Title, "Salva");
+    EXPECT_EQ(Asked()[0].Request.FileName, "Anonimo");
+    EXPECT_EQ(Asked()[0].Request.Filter, "File Dati (*.CRP)|*.CRP");
+    EXPECT_EQ(Asked()[0].Request.DefaultExtension, "CRP");
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
+}
+
+TEST_F(DocumentFlowsTest, FailedLoadLeavesTheUnnamedEmptyDocument) {
+    for (const char* failing : {"fail-unknown-node/NODO99.CRP", "fail-truncated/TRONCATO.CRP"}) {
+        OpenThrough(Demo());
+        deck_.messages.Script({MsgAnswer::No});
+        deck_.dialogs.ScriptPaths({DeckFixture(failing)});
+        OpenCommand(Context());
+
+        const DocumentState& d = deck_.shell.Document;
+        EXPECT_EQ(d.CurrentFile, "Anonimo") << failing;
+        EXPECT_EQ(d.SlabDesignState, 0);
+        EXPECT_EQ(d.LoadStatus, -1);
+        // Nothing of the demo deck, nor what the reader got through before it stopped.
+        EXPECT_EQ(deck_.model, Model{}) << failing;
+        ASSERT_EQ(deck_.messages.Shown().size(), 2u);  // the save question, the reader's message
+        EXPECT_EQ(deck_.canvas.RecordsOf(CanvasCall::Clear).size(), 1u);
+        EXPECT_EQ(deck_.canvas.Pointer(), CanvasPointer::Crosshair);
+        EXPECT_EQ(window_.Log, (std::vector<std::string>{"title Anonimo", "title Anonimo"}));
+        EXPECT_EQ(Recent(), std::vector<std::string>{Demo()});
+        EXPECT_EQ(d.DialogStartFolder, Folder());
+    }
+}
+
+TEST_F(DocumentFlowsTest, SaveQuestionOnlyForMoreThanOneDimensionOrAnySection) {
+    struct Case {
+        int32_t Dimensions, Sections;
+        bool Asked;
+    };
+    for (const Case c : {Case{0, 0, false}, Case{1, 0, false}, Case{2, 0, true}, Case{0, 1, true}, Case{1, 1, true}}) {
+        Forget();
+        deck_.model.DimensionCount = c.Dimensions;
+        deck_.model.Dimensions.resize(static_cast<size_t>(c.Dimensions) + 1);
+        deck_.model.Reinforcement.ReinforcementSectionCount = c.Sections;
+        if (c.Asked) deck_.messages.Script({MsgAnswer::No});
+        deck_.dialogs.ScriptPaths({""});
+        OpenCommand(Context());
+        EXPECT_EQ(deck_.messages.Shown().size(), c.Asked ? 1u : 0u) << c.Dimensions << " " << c.Sections;
+        EXPECT_EQ(deck_.model.DimensionCount, c.Dimensions);  // a cancelled open keeps them
+    }
+    deck_.messages.Script({MsgAnswer::No});
+    deck_.shell.Languages.UiLanguage = 1;
+    OpenCommand(Context());
+    EXPECT_EQ(deck_.messages.Shown().back().Text, "Do you want to save the current file?");
+}
+
+TEST_F(DocumentFlowsTest, YesSavesBeforeTheOpenGoesOn) {
+    OpenThrough(Demo());
+    deck_.model.Dimensions[0].Text = "123";
+    const std::string edited = deck_.SavedText();
+    deck_.messages.Script({MsgAnswer::Yes, MsgAnswer::Ok});
+    deck_.dialogs.ScriptPaths({Telaio()});
+    OpenCommand(Context());
+    EXPECT_EQ(FileText(Demo()), edited);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, Telaio());
+    EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
+
+    // An unnamed deck asks for its name first; a cancelled Save As lets the open go on.
+    for (int32_t language : {0, 1}) {
+        DeckSession unnamed;
+        unnamed.shell.Languages.UiLanguage = language;
+        unnamed.model.DimensionCount = 2;
+        unnamed.model.Dimensions.resize(3);
+        unnamed.messages.Script({MsgAnswer::Yes});
+        RecordingWindow window(unnamed);
+        OpenCommand({unnamed, unnamed.platform, window});
+        ASSERT_EQ(unnamed.dialogs.Asked().size(), 2u);
+        EXPECT_EQ(unnamed.dialogs.Asked()[0].Kind, DialogKind::SaveFile);
+        EXPECT_EQ(unnamed.dialogs.Asked()[0].Request.Title, language == 0 ? "Salva" : "Save");
+        EXPECT_EQ(unnamed.dialogs.Asked()[1].Request.Title, language == 0 ? "Apri" : "Open");
+    }
+}
+
+TEST_F(DocumentFlowsTest, SaveThatFailsStopsTheOpenAndKeepsTheDocument) {
+    OpenThrough(Demo());
+    const Model model = deck_.model;
+    deck_.shell.Document.CurrentFile = folder_ / "blocker/DEMO.CRP";
+    deck_.messages.Script({MsgAnswer::Yes});
+    OpenCommand(Context());
+    EXPECT_TRUE(Asked().empty());  // no open dialog
+    ASSERT_EQ(deck_.messages.Shown().size(), 2u);
+    EXPECT_NE(deck_.messages.Shown()[1].Text.find("Impossibile salvare il file"), std::string::npos);
+    EXPECT_EQ(deck_.model, model);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, folder_ / "blocker/DEMO.CRP");
+}
+
+TEST_F(DocumentFlowsTest, OpenDrawsThePlanBeforeTheDesignWarning) {
+    deck_.dialogs.ScriptPaths({Telaio()});
+    OpenCommand(Context());
+    const DocumentState& d = deck_.shell.Document;
+    ASSERT_EQ(d.LoadStatus, 0) << deck_.Messages();
+    EXPECT_EQ(d.CurrentFile, Telaio());  // the case it has on disk
+    EXPECT_EQ(d.DataFolder, folder_ / "telaio");
+    EXPECT_EQ(d.DialogStartFolder, d.DataFolder);
+    EXPECT_EQ(d.SlabDesignState, 1);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_EQ(deck_.messages.Shown()[0].Text, "Il programma non ha rilevato il progetto delle armature dei solai.");
+    EXPECT_EQ(window_.Log, (std::vector<std::string>{"title Telaio.crp", "draw after 0", "recent", "title Telaio.crp"}));
+    EXPECT_EQ(deck_.canvas.Pointer(), CanvasPointer::Crosshair);
+    EXPECT_EQ(deck_.drawing.View.CanvasHeightPx, 600);
+    EXPECT_GT(deck_.drawing.View.ViewXMax, deck_.drawing.View.ViewXMin);
+    EXPECT_EQ(Recent(), std::vector<std::string>{Telaio()});
+
+    // The demo deck carries its design: no warning, state 2.
+    OpenThrough(Demo());
+    EXPECT_EQ(d.SlabDesignState, 2);
+    EXPECT_EQ(Recent(), (std::vector<std::string>{Demo(), Telaio()}));
+}
+
+TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
+    OpenThrough(Demo());
+    const std::string original = FileText(Demo());
+    deck_.model.Dimensions[0].Text = "123";
+    deck_.dialogs.ScriptPaths({folder_ / "blocker/NUOVO.CRP"});
+    SaveAsCommand(Context());
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].Request.Title, "Salva con nome");
+    EXPECT_EQ(Asked()[0].Request.FileName, Demo());
+    EXPECT_EQ(Asked()[0].Request.Filter, "File Dati (*.CRP)|*.CRP");
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, Demo());
+    EXPECT_EQ(FileText(Demo()), original);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_EQ(deck_.messages.Shown()[0].Icon, MsgIcon::Exclamation);
+    EXPECT_EQ(window_.Log, std::vector<std::string>{"title DEMO.CRP"});
+
+    // A name that can be written is taken as typed; the recent list and the folders stay.
+    Forget();
+    deck_.shell.Languages.UiLanguage = 1;
+    deck_.dialogs.ScriptPaths({folder_ / "telaio/nuovo.crp"});
+    SaveAsCommand(Context());
+    EXPECT_EQ(Asked()[0].Request.Title, "Save as");
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, folder_ / "telaio/nuovo.crp");
+    EXPECT_EQ(FileText(folder_ / "telaio/nuovo.crp"), deck_.SavedText());
+    EXPECT_EQ(window_.Log, (std::vector<std::string>{"title nuovo.crp", "title nuovo.crp"}));
+    EXPECT_EQ(Recent(), std::vector<std::string>{Demo()});
+    EXPECT_EQ(deck_.shell.Document.DataFolder, Folder());
+
+    // Save writes a named document where it is, asking nothing.
+    Forget();
+    deck_.model.Dimensions[0].Text = "456";
+    SaveCommand(Context());
+    EXPECT_TRUE(Asked().empty());
+    EXPECT_EQ(FileText(folder_ / "telaio/nuovo.crp"), deck_.SavedText());
+    EXPECT_TRUE(deck_.messages.Shown().empty());
+}
+
+TEST_F(DocumentFlowsTest, RecentEntries) {
+    const std::string gone = folder_ / "GONE.CRP";
+    deck_.shell.Recent.RecentFiles = {Demo(), gone, Telaio(), ""};
+    deck_.shell.Recent.RecentFileCount = 3;
+
+    CaricaRece(Context(), 1);  // its file has gone: dropped, nothing loaded, nothing said
+    EXPECT_EQ(Recent(), (std::vector<std::string>{Demo(), Telaio()}));
+    EXPECT_EQ(window_.Log, std::vector<std::string>{"recent"});
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
+    EXPECT_TRUE(deck_.messages.Shown().empty());
+
+    deck_.messages.Script({MsgAnswer::Ok});
+    CaricaRece(Context(), 1);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, Telaio());
+    EXPECT_EQ(deck_.shell.Document.SlabDesignState, 1);
+    EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), Demo()}));
+
+    // A file that fails to load empties the document and keeps its entry where it was. An
+    // unnamed document with work in it is saved under "Salva" in either language.
+    deck_.shell.Recent.RecentFiles[1] = DeckFixture("fail-truncated/TRONCATO.CRP");
+    CaricaRece(Context(), 1);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
+    EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), DeckFixture("fail-truncated/TRONCATO.CRP")}));
+    deck_.shell.Languages.UiLanguage = 1;
+    deck_.model.DimensionCount = 2;
+    deck_.model.Dimensions.resize(3);
+    deck_.messages.Script({MsgAnswer::Yes});
+    Forget();
+    CaricaRece(Context(), 3);  // no entry there: only the question
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].Request.Title, "Salva");
+    EXPECT_EQ(deck_.model.DimensionCount, 2);
+}
+
+}  // namespace
