@@ -106,7 +106,7 @@ Form2::Form2(Session& session, Platform& platform, std::function<void()> drawPla
 void Form2::BuildLayerRows() {
     Frame4 = new QGroupBox(QStringLiteral("Layer"), this);
     auto* grid = new QGridLayout(Frame4);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(6);
     for (int column = 0; column < 2; ++column) {
         const int first = column * 5;
         Label2[column] = new QLabel(QStringLiteral("Nome"), Frame4);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +27,8 @@ struct ShownBox {
 };
 
 // Each test has a configuration folder of its own (settings, analysis-program values); message
-// boxes are recorded and closed, which answers No to a question.
+// boxes are recorded and closed, which answers No to a question; the other dialogs go to answer_
+// when a test sets it, and are closed unanswered otherwise.
 class Form1Test : public ::testing::Test {
 protected:
     Form1Test() : config_("form1-config") {
@@ -42,6 +44,8 @@ protected:
         auto form = std::make_unique<Form1>([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog))
                 boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+            else if (answer_)
+                answer_(dialog);
         });
         const CommandLineStart start = ParseCommandLine(commandLine);
         ApplyCommandLineStart(start, form->session(), form->platform().folders);
@@ -72,5 +76,6 @@ protected:
 
     ScratchFolder config_;
     std::vector<ShownBox> boxes_;
+    std::function<void(QDialog&)> answer_;
 };
 
