@@ -77,3 +77,9 @@ void WriteDxf2000Blocks(DxfWriterState& state, std::string& out) {
     AppendDxfSpool(out, state.BlockSpool);
     DxfGroups(out).Text(0, "ENDSEC");
 }
+
+void WriteDxf12Blocks(const DxfWriterState& state, std::string& out) {
+    DxfGroups(out).Text(0, "SECTION").Text(2, "BLOCKS");
+    AppendDxfSpool(out, state.BlockSpool);
+    DxfGroups(out).Text(0, "ENDSEC");
+}
