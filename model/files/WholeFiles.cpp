@@ -17,20 +17,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes `text` to `path` and, when durable, makes sure it reached the disk; the reason of a failure in `reason`.
-bool WriteFileBytes(const std::string& path, const std::string& text, bool durable, std::string& reason) {
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+// Writes `text` to `path` and, when durable, makes sure it reached the disk; the cause of a failure in `error`.
+bool WriteFileBytes(const std::string& path, const std::string& text, bool durable, std::error_code& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
-        reason = std::strerror(errno);
+        error = LastError();
         return false;
     }
     bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
 #if defined(__unix__) || defined(__APPLE__)
     ok = ok && (!durable || ::fsync(::fileno(file)) == 0);
 #endif
-    if (!ok) reason = std::strerror(errno);
+    if (!ok) error = LastError();
     if (std::fclose(file) != 0 && ok) {
-        reason = std::strerror(errno);
+        error = LastError();
         ok = false;
     }
     return ok;
@@ -71,24 +73,29 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::string reason;
-    return WriteFileBytes(path, text, false, reason);
+    std::error_code error;
+    return WriteFileBytes(path, text, false, error);
 }
 
-bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::error_code& error) {
     const std::string temporary = path + ".~tmp";
-    if (!WriteFileBytes(temporary, text, true, reason)) {
+    if (!WriteFileBytes(temporary, text, true, error)) {
         std::error_code ignored;
         if (!fs::is_directory(temporary, ignored)) fs::remove(temporary, ignored);
         return false;
     }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    if (ec) {
+    fs::rename(temporary, path, error);
+    if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        reason = ec.message();
         return false;
     }
     return true;
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+    std::error_code error;
+    if (ReplaceWholeFile(path, text, error)) return true;
+    reason = error.message();
+    return false;
 }
