@@ -1,6 +1,8 @@
 #include "dxf/export/DxfExport.h"
 
 #include <exception>
+#include <span>
+#include <string_view>
 #include <system_error>
 
 #include "drawing/PlanDriver.h"
@@ -11,11 +13,16 @@
 #include "model/files/LoadCrpFile.h"
 #include "model/files/WholeFiles.h"
 #include "plangeom/CompleteDeck.h"
+#include "platform/MemoryHints.h"
 
 namespace {
 
 // Room between two decks side by side, in model cm.
 constexpr float DeckGap = 550;
+// Room for the entity records of a large export, taken at once: address space costs no memory
+// until it is written, and the spool then never copies itself as it grows. Written line by line,
+// it is faulted in fastest in large pages.
+constexpr size_t EntitySpoolRoom = size_t{64} << 20;
 
 // Ends the export; its text is the message the user is shown.
 struct ExportFailure {
@@ -31,10 +38,11 @@ void CompletePillarTopLayer(DrawingState& drawing) {
 
 std::string Cause(const std::error_code& error) { return error.message(); }
 
-// Replaces `path` by `text`; a failure says why in the user's terms.
-void WriteExportFile(const std::string& path, const std::string& text, const LanguageFlags& languages) {
+// Replaces `path` by the pieces; a failure says why in the user's terms.
+void WriteExportFile(const std::string& path, std::span<const std::string_view> pieces,
+                     const LanguageFlags& languages) {
     std::error_code error;
-    if (ReplaceWholeFile(path, text, error)) return;
+    if (ReplaceWholeFile(path, pieces, error)) return;
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)
         throw ExportFailure{UiText(DxfExportMessages::FolderNotPermitted, languages)};
@@ -107,9 +115,14 @@ DxfExportResult ExportDxf(Session& session, Platform& platform, const std::vecto
     try {
         DxfWriterState writer;
         InitDxfHandles(writer);
+        writer.EntitySpool.reserve(EntitySpoolRoom);
+        AdviseLargePages(writer.EntitySpool.data(), writer.EntitySpool.capacity());
         DrawDecks(session, platform, dataFiles, writer, result);
-        WriteExportFile(dxfPath, DxfFileText(writer, session.drawing, session.dxf), languages);
-        if (session.dxf.TakeoffTextFile != 0) WriteExportFile(result.TakeoffTextPath, writer.TakeoffSpool, languages);
+        WriteExportFile(dxfPath, DxfFileFor(writer, session.drawing, session.dxf).Views(), languages);
+        if (session.dxf.TakeoffTextFile != 0) {
+            const std::string_view takeoff[] = {writer.TakeoffSpool};
+            WriteExportFile(result.TakeoffTextPath, takeoff, languages);
+        }
     } catch (const ExportFailure& failure) {
         return Fail(session, platform, std::move(result), failure.Message);
     } catch (const std::exception& error) {

@@ -5,13 +5,16 @@
 #include "dxf/file/DxfR12Head.h"
 #include "dxf/file/DxfR12Tables.h"
 
-std::string DxfR12FileText(const DxfWriterState& state, const DrawingState& drawing) {
-    std::string file;
-    file.reserve(state.EntitySpool.size() + state.BlockSpool.size() + (16 << 10));
-    WriteDxf12Header(file);
-    WriteDxf12Tables(file, drawing);
+DxfFileParts DxfR12FileParts(const DxfWriterState& state, const DrawingState& drawing) {
+    DxfFileParts file;
+    WriteDxf12Header(file.Text());
+    WriteDxf12Tables(file.Text(), drawing);
     WriteDxf12Blocks(state, file);
     WriteDxfEntities(state, file);
-    WriteDxfEof(file);
+    WriteDxfEof(file.Text());
     return file;
+}
+
+std::string DxfR12FileText(const DxfWriterState& state, const DrawingState& drawing) {
+    return DxfR12FileParts(state, drawing).Joined();
 }

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <span>
+#include <string_view>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -19,14 +21,19 @@ namespace {
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
-// Writes `text` to `path` and, when durable, makes sure it reached the disk; the cause of a failure in `error`.
-bool WriteFileBytes(const std::string& path, const std::string& text, bool durable, std::error_code& error) {
+// Writes the pieces one after the other to `path` and, when durable, makes sure they reached the
+// disk; the cause of a failure in `error`.
+bool WriteFileBytes(const std::string& path, std::span<const std::string_view> pieces, bool durable,
+                    std::error_code& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         error = LastError();
         return false;
     }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    bool ok = true;
+    for (std::string_view piece : pieces)
+        ok = ok && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    ok = ok && std::fflush(file) == 0;
 #if defined(__unix__) || defined(__APPLE__)
     ok = ok && (!durable || ::fsync(::fileno(file)) == 0);
 #endif
@@ -74,12 +81,13 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
     std::error_code error;
-    return WriteFileBytes(path, text, false, error);
+    const std::string_view pieces[] = {text};
+    return WriteFileBytes(path, pieces, false, error);
 }
 
-bool ReplaceWholeFile(const std::string& path, const std::string& text, std::error_code& error) {
+bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error) {
     const std::string temporary = path + ".~tmp";
-    if (!WriteFileBytes(temporary, text, true, error)) {
+    if (!WriteFileBytes(temporary, pieces, true, error)) {
         std::error_code ignored;
         if (!fs::is_directory(temporary, ignored)) fs::remove(temporary, ignored);
         return false;
@@ -91,6 +99,11 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::err
         return false;
     }
     return true;
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::error_code& error) {
+    const std::string_view pieces[] = {text};
+    return ReplaceWholeFile(path, pieces, error);
 }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {

@@ -1,6 +1,8 @@
 #pragma once
 // Reading and writing files in one piece: every file the program reads or writes goes through here.
+#include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 // Reads a whole file into `text`; false when it cannot be opened or read, or is larger than any
@@ -16,3 +18,6 @@ bool WriteWholeFile(const std::string& path, const std::string& text);
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason);
 // As above, with the cause as an error code, for callers that tell causes apart.
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::error_code& error);
+// As above, the text given as pieces written one after the other, so that a text put together
+// from large parts need not be copied into one string first.
+bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error);
