@@ -68,8 +68,9 @@ bool ParsePrint(const std::string& text, std::optional<std::pair<float, float>>&
 }
 
 bool IsSwitch(const std::string& name) {
-    static constexpr const char* Names[] = {"--takeoff-file",    "--takeoff-in-drawing",  "--span-symbol", "--mark-bars",
-                                            "--pillar-alignment", "--beam-section-labels", "--joist-type-labels"};
+    static constexpr const char* Names[] = {"--takeoff-file",     "--takeoff-in-drawing", "--span-symbol",
+                                            "--mark-bars",        "--pillar-alignment",   "--beam-section-labels",
+                                            "--joist-type-labels"};
     for (const char* n : Names)
         if (name == n) return true;
     return false;
@@ -144,7 +145,7 @@ int main(int argc, char** argv) {
     DxfOptions options;
     if (!TakeOptions(line, deck, options)) return 1;
     const std::vector<std::string> decks(line.files.begin() + 1, line.files.end());
-    const DxfExportResult result = ExportDxf(deck, deck.platform, decks, line.files.front(), options);
+    const DxfExportResult result = NewSalvaDXF(deck, deck.platform, decks, line.files.front(), options);
     for (const std::string& skipped : result.SkippedDataFiles) std::cerr << "crp2dxf: left out " << skipped << "\n";
     if (result.Outcome != DxfExportOutcome::Written) return 1;
     std::cout << line.files.front() << ": " << result.DecksDrawn << " deck(s)";

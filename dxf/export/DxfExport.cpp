@@ -36,8 +36,6 @@ void CompletePillarTopLayer(DrawingState& drawing) {
     drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
 }
 
-std::string Cause(const std::error_code& error) { return error.message(); }
-
 // Replaces `path` by the pieces; a failure says why in the user's terms.
 void WriteExportFile(const std::string& path, std::span<const std::string_view> pieces,
                      const LanguageFlags& languages) {
@@ -48,12 +46,12 @@ void WriteExportFile(const std::string& path, std::span<const std::string_view> 
         throw ExportFailure{UiText(DxfExportMessages::FolderNotPermitted, languages)};
     if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
         throw ExportFailure{UiText(DxfExportMessages::FileAlreadyOpen, languages)};
-    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {path, Cause(error)})};
+    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
 }
 
 // Loads and draws each deck in turn, each one to the right of the one before.
-void DrawDecks(Session& session, Platform& platform, const std::vector<std::string>& dataFiles, DxfWriterState& writer,
-               DxfExportResult& result) {
+void NewFileDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                DxfWriterState& writer, DxfExportResult& result) {
     session.dxf.DxfOffsetX = 0;
     for (const std::string& path : dataFiles) {
         if (!FileExists(path))
@@ -72,12 +70,15 @@ void DrawDecks(Session& session, Platform& platform, const std::vector<std::stri
     }
 }
 
+void ShowWarning(Platform& platform, const LanguageFlags& languages, const std::string& text) {
+    platform.messages.Show(GetWarningTitle(languages), text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 DxfExportResult Fail(Session& session, Platform& platform, DxfExportResult result, std::string message) {
     session.shell.Document.LoadStatus = -1;
     result.Outcome = DxfExportOutcome::Failed;
     result.Message = std::move(message);
-    platform.messages.Show(GetWarningTitle(session.shell.Languages), result.Message, MsgButtons::Ok,
-                           MsgIcon::Exclamation);
+    ShowWarning(platform, session.shell.Languages, result.Message);
     return result;
 }
 
@@ -95,8 +96,8 @@ std::string TakeoffTextPathOf(const std::string& dxfPath) {
     return stem + ".TXT";
 }
 
-DxfExportResult ExportDxf(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
-                          const std::string& dxfPath, const DxfOptions& options) {
+DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                            const std::string& dxfPath, const DxfOptions& options) {
     session.dxf = options;
     CompletePillarTopLayer(session.drawing);
     const LanguageFlags& languages = session.shell.Languages;
@@ -104,7 +105,7 @@ DxfExportResult ExportDxf(Session& session, Platform& platform, const std::vecto
     if (dataFiles.empty()) {
         result.Outcome = DxfExportOutcome::NothingSelected;
         result.Message = UiText(DxfExportMessages::NoDataFiles, languages);
-        platform.messages.Show(GetWarningTitle(languages), result.Message, MsgButtons::Ok, MsgIcon::Exclamation);
+        ShowWarning(platform, languages, result.Message);
         return result;
     }
     if (dxfPath.empty()) {
@@ -117,7 +118,7 @@ DxfExportResult ExportDxf(Session& session, Platform& platform, const std::vecto
         InitDxfHandles(writer);
         writer.EntitySpool.reserve(EntitySpoolRoom);
         AdviseLargePages(writer.EntitySpool.data(), writer.EntitySpool.capacity());
-        DrawDecks(session, platform, dataFiles, writer, result);
+        NewFileDXF(session, platform, dataFiles, writer, result);
         WriteExportFile(dxfPath, DxfFileFor(writer, session.drawing, session.dxf).Views(), languages);
         if (session.dxf.TakeoffTextFile != 0) {
             const std::string_view takeoff[] = {writer.TakeoffSpool};

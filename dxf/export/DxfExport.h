@@ -42,5 +42,5 @@ std::string TakeoffTextPathOf(const std::string& dxfPath);
 // Exports `dataFiles` (paths of data files, in drawing order) to `dxfPath` with `options`, which
 // become the session's DXF options; the layer table is the session's, with row 24 made to follow
 // row 2 first. Messages go to `platform`'s message boxes.
-DxfExportResult ExportDxf(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
-                          const std::string& dxfPath, const DxfOptions& options);
+DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                            const std::string& dxfPath, const DxfOptions& options);

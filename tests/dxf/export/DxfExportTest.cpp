@@ -39,7 +39,7 @@ struct ExportSession : DeckSession {
         options.TakeoffTextFile = 1;
     }
     DxfExportResult Export(const std::vector<std::string>& decks, const std::string& path) {
-        return ExportDxf(*this, platform, decks, path, options);
+        return NewSalvaDXF(*this, platform, decks, path, options);
     }
 };
 
@@ -80,7 +80,7 @@ std::string OutPath(const std::string& name) {
 
 }  // namespace
 
-TEST(ExportDxf, OneTwoAndThreeDecksLieSideBySideInBothDialectsWithTheirTakeoffList) {
+TEST(NewSalvaDXF, OneTwoAndThreeDecksLieSideBySideInBothDialectsWithTheirTakeoffList) {
     const std::vector<std::string> decks{Frame, Saved, Demo};
     std::vector<LoneDeck> lone;
     for (const std::string& d : decks) lone.push_back(LoadAlone(d));
@@ -112,7 +112,7 @@ TEST(ExportDxf, OneTwoAndThreeDecksLieSideBySideInBothDialectsWithTheirTakeoffLi
     }
 }
 
-TEST(ExportDxf, ADeckThatDoesNotLoadIsLeftOutAndTakesNoRoom) {
+TEST(NewSalvaDXF, ADeckThatDoesNotLoadIsLeftOutAndTakesNoRoom) {
     ScratchFolder folder("dxf-export-skip");
     ExportSession withFailure, without;
     const DxfExportResult skipped = withFailure.Export({Frame, Unloadable, Demo}, folder / "A.DXF");
@@ -126,7 +126,7 @@ TEST(ExportDxf, ADeckThatDoesNotLoadIsLeftOutAndTakesNoRoom) {
     EXPECT_EQ(ReadBytes(folder / "A.TXT"), ReadBytes(folder / "B.TXT"));
 }
 
-TEST(ExportDxf, ExportingAgainWritesTheSameFile) {
+TEST(NewSalvaDXF, ExportingAgainWritesTheSameFile) {
     ScratchFolder folder("dxf-export-again");
     for (int32_t r12 : {0, 1}) {
         ExportSession s(r12);
@@ -136,7 +136,7 @@ TEST(ExportDxf, ExportingAgainWritesTheSameFile) {
     }
 }
 
-TEST(ExportDxf, TheTakeoffFileIsNamedAfterTheDxfFileAndWrittenOnlyWhenAskedFor) {
+TEST(NewSalvaDXF, TheTakeoffFileIsNamedAfterTheDxfFileAndWrittenOnlyWhenAskedFor) {
     struct Case {
         const char* dxf;
         const char* takeoff;
@@ -227,7 +227,7 @@ const FailureCase Failures[] = {
 
 }  // namespace
 
-TEST(ExportDxf, AFailureLeavesNoFileBehindAndSaysWhy) {
+TEST(NewSalvaDXF, AFailureLeavesNoFileBehindAndSaysWhy) {
     for (const FailureCase& c : Failures) {
         ScratchFolder folder("dxf-export-failure");
         ExportSession s;
@@ -261,7 +261,7 @@ TEST(ExportDxf, AFailureLeavesNoFileBehindAndSaysWhy) {
     }
 }
 
-TEST(ExportDxf, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
+TEST(NewSalvaDXF, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
     for (int32_t english : {0, 1}) {
         ExportSession s;
         s.shell.Languages.UiLanguage = english;
@@ -280,7 +280,7 @@ TEST(ExportDxf, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
     }
 }
 
-TEST(ExportDxf, NoDestinationEndsSilently) {
+TEST(NewSalvaDXF, NoDestinationEndsSilently) {
     ExportSession s;
     const DxfExportResult result = s.Export({Frame}, "");
     EXPECT_EQ(result.Outcome, DxfExportOutcome::Cancelled);
