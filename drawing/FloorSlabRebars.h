@@ -4,5 +4,7 @@
 
 #include "drawing/PlanPass.h"
 
-// Draws nothing until the floor-slab rebar drawer is built.
+// Every design section's lower bars, then its upper bars, each with its label of count, diameter
+// and cut length; the hooks turn across the span of the first slab the section crosses, and a
+// section that crosses no slab of the table is left out.
 void DrawFloorSlabRebars(PlanPass& pass);

@@ -1,9 +1,17 @@
 #pragma once
-// Reinforced-masonry and block-system walls and lintels in plan.
+// Reinforced-masonry and block-system walls and lintels in plan: faces, closed ends, labels, the
+// vertical reinforcement of the walls as a text along the wall and, for the block system, a
+// symbol at every vertical bar. Every text is Italian, whatever the drawing language.
 #include <cstdint>
 
 #include "drawing/PlanPass.h"
 
-// Draw nothing until the masonry drawers are built.
+// Draws the walls in table order and lowers each wall's VerticalBarCount to the number of
+// intermediate bars that fit on it, which the wall table and the data file then show. A wall
+// whose node or corner index designates nothing is left out and keeps its count.
 void DrawMasonryWalls(PlanPass& pass);
 void DrawMasonryBeams(PlanPass& pass);
+
+// One vertical bar at (x, y): a point marker of the bar's own radius and, unless noLabel, a leader
+// with the bar's count (when above 1) and diameter, as in 2Ø16.
+void DrawMasonryRebarSymbol(PlanPass& pass, float x, float y, int32_t count, int32_t diameter, bool noLabel);

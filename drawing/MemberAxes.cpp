@@ -12,13 +12,10 @@
 #include "model/geometry/Geometry.h"
 #include "model/sections/SectionOutlines.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t AxesLayer = 0;
-constexpr int32_t SectionsLayer = 11;
-constexpr int32_t WallTextLayer = 15;
-constexpr int32_t BeamTextLayer = 17;
 constexpr int32_t BrokenLine = 1;
 
 struct MemberEnds {
@@ -58,14 +55,14 @@ void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) 
     const float d2 = std::max(std::fabs(faces.A2), std::fabs(faces.B2)) + 20.0f;
     const float q1x = mx + d1 * axis.SinA, q1y = my - d1 * axis.CosA;
     const float q2x = mx - d2 * axis.SinA, q2y = my + d2 * axis.CosA;
-    DrawLine(pass.target, q1x, q1y, q2x, q2y, SectionsLayer, BrokenLine, pass.toDxf);
+    DrawLine(pass.target, q1x, q1y, q2x, q2y, LayerRow::Sections, BrokenLine, pass.toDxf);
 
     float o1x = 0, o1y = 0, o2x = 0, o2y = 0;
     OffsetSegmentLeft(q1x, q1y, q2x, q2y, 24.0f * pass.k.f, o1x, o1y, o2x, o2y);
     const std::string label = std::to_string(e.SectionNumber);
     const float angleDeg = RadToDeg(axis.Angle);
-    DrawText(pass.target, o1x, o1y, label, 1, SectionsLayer, 0, 1, angleDeg, pass.toDxf);
-    DrawText(pass.target, o2x, o2y, label, 1, SectionsLayer, 0, 1, angleDeg, pass.toDxf);
+    DrawText(pass.target, o1x, o1y, label, 1, LayerRow::Sections, 0, 1, angleDeg, pass.toDxf);
+    DrawText(pass.target, o2x, o2y, label, 1, LayerRow::Sections, 0, 1, angleDeg, pass.toDxf);
 
     auto& used = pass.session.drawing.Legend.BeamSectionUsed;
     if (sec >= 0 && static_cast<size_t>(sec) < used.size()) used[static_cast<size_t>(sec)] = 1;
@@ -100,12 +97,12 @@ int32_t MiddleOfRun(int32_t first, int32_t last) {
 void DrawMemberAxesAndSectionMarks(PlanPass& pass) {
     if (!pass.On(0)) return;
     const Model& m = pass.model();
-    const bool marks = pass.On(SectionsLayer);
+    const bool marks = pass.On(LayerRow::Sections);
     for (int32_t i = 0; i < BeamCount(m); ++i) {
         const BeamElement& e = m.BeamElements[static_cast<size_t>(i)];
         const auto ends = EndsOf(m, e);
         if (!ends) continue;
-        DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, AxesLayer, BrokenLine, pass.toDxf);
+        DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine, pass.toDxf);
         if (!marks) continue;
         const BeamElement* before = i > 0 ? &m.BeamElements[static_cast<size_t>(i - 1)] : nullptr;
         if (before == nullptr || before->BeamNumber != e.BeamNumber || before->SectionNumber != e.SectionNumber)
@@ -113,13 +110,13 @@ void DrawMemberAxesAndSectionMarks(PlanPass& pass) {
     }
     for (int32_t i = 0; i < WallCount(m); ++i) {
         const auto ends = EndsOf(m, m.WallSegments[static_cast<size_t>(i)]);
-        if (ends) DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, AxesLayer, BrokenLine, pass.toDxf);
+        if (ends) DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine, pass.toDxf);
     }
 }
 
 void DrawBeamLabels(PlanPass& pass) {
     const Model& m = pass.model();
-    if (BeamCount(m) == 0 || !pass.On(BeamTextLayer)) return;
+    if (BeamCount(m) == 0 || !pass.On(LayerRow::BeamTexts)) return;
     const bool withSizes = pass.session.dxf.BeamSectionLabels != 0;
     ForEachRun(
         BeamCount(m), [&](int32_t i) { return m.BeamElements[static_cast<size_t>(i)].BeamNumber; },
@@ -130,14 +127,14 @@ void DrawBeamLabels(PlanPass& pass) {
             if (!ends) return;
             std::string text = (pass.english() ? "B." : "Tr.") + std::to_string(middle.BeamNumber);
             if (withSizes) text += RectangularSizes(m.Catalogue, middle.SectionNumber - 1);
-            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, BeamTextLayer, 1,
+            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts, 1,
                                  pass.toDxf);
         });
 }
 
 void DrawWallLabels(PlanPass& pass) {
     const Model& m = pass.model();
-    if (WallCount(m) == 0 || !pass.On(WallTextLayer)) return;
+    if (WallCount(m) == 0 || !pass.On(LayerRow::WallTexts)) return;
     ForEachRun(
         WallCount(m), [&](int32_t i) { return m.WallSegments[static_cast<size_t>(i)].GroupId; },
         [&](int32_t first, int32_t last) {
@@ -145,7 +142,7 @@ void DrawWallLabels(PlanPass& pass) {
             const auto ends = EndsOf(m, middle);
             if (!ends) return;
             const std::string text = (pass.english() ? "W." : "M.") + std::to_string(middle.GroupId);
-            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, WallTextLayer, 1,
+            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::WallTexts, 1,
                                  pass.toDxf);
         });
 }

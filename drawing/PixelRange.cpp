@@ -50,6 +50,7 @@ bool CircleReachesDrawableRange(float cx, float cy, float radius) {
 
 bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    if (IsInside(x1) && IsInside(y1) && IsInside(x2) && IsInside(y2)) return true;  // the usual case
     const double ax = x1, ay = y1, dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;
     double t0 = 0.0, t1 = 1.0;
     // Liang–Barsky against the four sides of the square.

@@ -24,26 +24,9 @@
 #include "model/geometry/ViewTransforms.h"
 #include "model/sections/SectionTexts.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
-
-// Layers of the steps the driver draws itself.
-constexpr int32_t AxesLayer = 0;
-constexpr int32_t FloorSlabOutlineLayer = 1;
-constexpr int32_t SteelPillarSwitch = 3;
-constexpr int32_t WallLayer = 4;
-constexpr int32_t ConcreteSlabLayer = 5;
-constexpr int32_t FootingLayer = 6;
-constexpr int32_t ExtradosLayer = 7;
-constexpr int32_t IntradosLayer = 8;
-constexpr int32_t DimensionSwitch = 9;
-constexpr int32_t RebarLayer = 10;
-constexpr int32_t TitleLayer = 12;
-constexpr int32_t FloorSlabTextLayer = 13;
-constexpr int32_t PillarTextLayer = 14;
-constexpr int32_t SlabTextLayer = 16;
-constexpr int32_t FloorSlabHatchLayer = 20;
-constexpr int32_t PillarHatchLayer = 21;
 
 const PlanPoint* PlanPointAt(const Model& m, int32_t index) {
     return IsPlanPointIndex(m, index) ? &m.PlanNodes[static_cast<size_t>(index)] : nullptr;
@@ -57,20 +40,20 @@ void DrawTitle(PlanPass& pass) {
     const Model& m = pass.model();
     const float L = pass.k.L;
     if (m.Header.PlanKind != MasonryPlan) {
-        DrawText(pass.target, 0, L - 170, GetDeckTitle(m.Header, pass.languages()), 2, TitleLayer, 0, 2, 0, pass.toDxf);
+        DrawText(pass.target, 0, L - 170, GetDeckTitle(m.Header, pass.languages()), 2, LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
         return;
     }
     // Masonry plans are titled in Italian only, after their masonry system.
     const std::string storey = FormatNum(m.Header.ElevationFrom - 1, 0);
     const bool isotex = m.MasonryIsIsotex != 0;
     const std::string title = isotex ? "Pianta delle pareti ISOTEX - Piano " : "Pianta delle murature armate - Piano ";
-    DrawText(pass.target, 0, L - 175, title + storey, 2, TitleLayer, 0, 2, 0, pass.toDxf);
+    DrawText(pass.target, 0, L - 175, title + storey, 2, LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
     if (!isotex) return;
     DrawText(pass.target, 0, L - 215,
              "Nota: il numero di ferri verticali indicato in seguito \xE8 da ritenersi una stima di massima,", 0,
-             TitleLayer, 0, 2, 0, pass.toDxf);
+             LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
     DrawText(pass.target, 0, L - 230, "il numero esatto \xE8 determinato dai fori dei blocchi realmente disposti.", 0,
-             TitleLayer, 0, 2, 0, pass.toDxf);
+             LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
 }
 
 void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t count, int32_t layer) {
@@ -91,17 +74,17 @@ void DrawSteelPillars(PlanPass& pass) {
         const Node* node = NodeAt(m, p.Node);
         if (!c.HasSection(sec) || c.SectionClass[static_cast<size_t>(sec)] <= 0 || node == nullptr) continue;
         const float x = node->X + p.OffsetX, y = node->Y + p.OffsetY;
-        if (pass.On(AxesLayer)) {
+        if (pass.On(LayerRow::Axes)) {
             DrawLine(pass.target, x + 3, y, x - 3, y, DimensionLineLayer, 0, pass.toDxf);
             DrawLine(pass.target, x, y + 3, x, y - 3, DimensionLineLayer, 0, pass.toDxf);
         }
-        if (pass.On(PillarHatchLayer) && IsMainPillar(p, m.Header.PlanKind)) {
+        if (pass.On(LayerRow::PillarHatch) && IsMainPillar(p, m.Header.PlanKind)) {
             // The label clears the pillar's own steel outline, whatever pillar was drawn before it.
             const float dx = BuildSectionShape(c, sec, p.Angle, x, y).RightReach(x);
             const float lx = x + dx + 5 * pass.k.f;
-            DrawText(pass.target, lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), 1, PillarTextLayer, 0,
+            DrawText(pass.target, lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts, 0,
                      2, 0, pass.toDxf);
-            DrawText(pass.target, lx, y, GetSectionText(c, sec, pass.languages()), 0, PillarTextLayer, 0, 2, 0,
+            DrawText(pass.target, lx, y, GetSectionText(c, sec, pass.languages()), 0, LayerRow::PillarTexts, 0, 2, 0,
                      pass.toDxf);
         }
         DrawSectionShape(pass.target, c, sec, p.Angle, x, y, pass.toDxf);
@@ -110,14 +93,14 @@ void DrawSteelPillars(PlanPass& pass) {
 
 void DrawFootings(PlanPass& pass) {
     const Model& m = pass.model();
-    const bool labels = pass.On(SlabTextLayer);
+    const bool labels = pass.On(LayerRow::SlabTexts);
     const std::string prefix = pass.english() ? "I.F." : "PL.";
     for (int32_t i = 0; i < UsableCount(m.NodeCount, m.Nodes); ++i) {
         const Node& node = m.Nodes[static_cast<size_t>(i)];
         if (node.FootingType <= -1) continue;
         DrawFooting(pass, i);
         if (labels)
-            DrawText(pass.target, node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, SlabTextLayer, 0, 2, 0,
+            DrawText(pass.target, node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, LayerRow::SlabTexts, 0, 2, 0,
                      pass.toDxf);
     }
 }
@@ -157,25 +140,25 @@ void DrawPlan(Session& session, Canvas& canvas, DxfWriterState& writer, int32_t 
     const PassConstants k =
         BeginDrawingPass(target, session.shell.Options, m.Catalogue.ArchiveSectionCount, toDxf);
     PlanPass pass{target, session, k, toDxf};
-    if (toDxf == 0) FillEditedPolygon(pass);
+    if (toDxf == 0 && session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(pass);
 
     DrawTitle(pass);
-    if (pass.Set(ConcreteSlabLayer)) DrawConcreteSlabs(pass, session.drawing.LayerOn[SlabTextLayer]);
-    if (pass.Set(FloorSlabHatchLayer))
-        DrawFloorSlabs(pass, session.drawing.LayerOn[FloorSlabOutlineLayer], session.drawing.LayerOn[FloorSlabTextLayer]);
-    if (pass.On(RebarLayer)) DrawFloorSlabRebars(pass);
-    if (pass.On(WallLayer)) {
+    if (pass.Set(LayerRow::ConcreteSlabOutlines)) DrawConcreteSlabs(pass, session.drawing.LayerOn[LayerRow::SlabTexts]);
+    if (pass.Set(LayerRow::FloorSlabHatch))
+        DrawFloorSlabs(pass, session.drawing.LayerOn[LayerRow::FloorSlabOutlines], session.drawing.LayerOn[LayerRow::FloorSlabTexts]);
+    if (pass.On(LayerRow::FloorSlabRebars)) DrawFloorSlabRebars(pass);
+    if (pass.On(LayerRow::WallOutlines)) {
         DrawWalls(pass);
         if (m.MasonryWallCount > 0) DrawMasonryWalls(pass);
         if (m.MasonryBeamCount > 0) DrawMasonryBeams(pass);
     }
-    if (pass.On(ExtradosLayer)) DrawFaceLines(pass, m.BeamExtradosEdges, m.BeamExtradosEdgeCount, ExtradosLayer);
-    if (pass.On(IntradosLayer)) DrawFaceLines(pass, m.BeamIntradosEdges, m.BeamIntradosEdgeCount, IntradosLayer);
+    if (pass.On(LayerRow::BeamExtrados)) DrawFaceLines(pass, m.BeamExtradosEdges, m.BeamExtradosEdgeCount, LayerRow::BeamExtrados);
+    if (pass.On(LayerRow::BeamIntrados)) DrawFaceLines(pass, m.BeamIntradosEdges, m.BeamIntradosEdgeCount, LayerRow::BeamIntrados);
     DrawPillars(pass);
-    if (pass.On(SteelPillarSwitch)) DrawSteelPillars(pass);
-    if (pass.On(FootingLayer)) DrawFootings(pass);
+    if (pass.On(LayerRow::SteelPillars)) DrawSteelPillars(pass);
+    if (pass.On(LayerRow::Footings)) DrawFootings(pass);
     DrawMemberAxesAndSectionMarks(pass);
-    if (pass.On(DimensionSwitch)) DrawDimensions(pass);
+    if (pass.On(LayerRow::Dimensions)) DrawDimensions(pass);
 
     canvas.SetForeColour(StandardColour(session.drawing.WhiteBackground == 0 ? 14 : 1));
     DrawBeamLabels(pass);

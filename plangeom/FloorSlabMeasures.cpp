@@ -22,11 +22,10 @@ struct Segment {
 };
 
 // The outline points; an entry that designates no plan point stands for (0, 0).
-std::vector<PlanPoint> OutlinePoints(const Model& model, const std::vector<int32_t>& outline, int32_t m) {
-    const int32_t planNodes = UsableCount(model.PlanNodeCount, model.PlanNodes);
-    std::vector<PlanPoint> points(static_cast<size_t>(m));
-    for (int32_t k = 0; k < m; ++k)
-        if (outline[k] >= 0 && outline[k] < planNodes) points[k] = model.PlanNodes[outline[k]];
+std::vector<PlanPoint> OutlinePoints(const Model& model, std::span<const int32_t> outline) {
+    std::vector<PlanPoint> points(outline.size());
+    for (size_t k = 0; k < outline.size(); ++k)
+        if (IsPlanPointIndex(model, outline[k])) points[k] = model.PlanNodes[static_cast<size_t>(outline[k])];
     return points;
 }
 
@@ -156,24 +155,38 @@ void SetBandLines(FloorSlab& slab, const std::vector<PlanPoint>& q) {
     }
 }
 
+// The usable part of slab i's outline list: none when the lists have no row for it.
+std::span<const int32_t> UsableOutline(const Model& model, int32_t i) {
+    const bool hasRow = i < static_cast<int32_t>(model.FloorSlabOutline.size()) &&
+                        i < static_cast<int32_t>(model.FloorSlabOutlineCount.size());
+    if (!hasRow) return {};
+    const std::vector<int32_t>& outline = model.FloorSlabOutline[i];
+    return {outline.data(), static_cast<size_t>(UsableCount(model.FloorSlabOutlineCount[i], outline))};
+}
+
+bool IsFloorSlabIndex(const Model& model, int32_t i) {
+    return i >= 0 && i < static_cast<int32_t>(model.FloorSlabs.size());
+}
+
 }  // namespace
 
 void ComputeFloorSlabMeasures(Model& model, int32_t i) {
-    if (i < 0 || i >= static_cast<int32_t>(model.FloorSlabs.size())) return;
+    if (!IsFloorSlabIndex(model, i)) return;
     FloorSlab& slab = model.FloorSlabs[i];
-    const std::vector<int32_t> noOutline;
-    const bool hasRow = i < static_cast<int32_t>(model.FloorSlabOutline.size()) &&
-                        i < static_cast<int32_t>(model.FloorSlabOutlineCount.size());
-    const std::vector<int32_t>& outline = hasRow ? model.FloorSlabOutline[i] : noOutline;
-    const int32_t m = hasRow ? UsableCount(model.FloorSlabOutlineCount[i], outline) : 0;
+    const std::span<const int32_t> outline = UsableOutline(model, i);
+    const int32_t m = static_cast<int32_t>(outline.size());
 
-    const PolygonMeasure measure =
-        ComputePlanPolygonCentroid(model.PlanNodes, std::span<const int32_t>(outline.data(), static_cast<size_t>(m)), m);
+    const PolygonMeasure measure = ComputePlanPolygonCentroid(model.PlanNodes, outline, m);
     slab.Area = measure.PolygonArea;
     slab.CentroidX = measure.PolygonCentroidX;
     slab.CentroidY = measure.PolygonCentroidY;
 
-    const std::vector<PlanPoint> q = OutlinePoints(model, outline, m);
+    const std::vector<PlanPoint> q = OutlinePoints(model, outline);
     SetReferencePoints(slab, q);
     SetBandLines(slab, q);
+}
+
+void ComputeFloorSlabReferencePoints(Model& model, int32_t i) {
+    if (!IsFloorSlabIndex(model, i)) return;
+    SetReferencePoints(model.FloorSlabs[i], OutlinePoints(model, UsableOutline(model, i)));
 }

@@ -11,3 +11,7 @@
 // only when the extended design segment meets the outline at two distinct supports and the band
 // ray crosses the outline twice; otherwise that band line is cleared to 0.
 void ComputeFloorSlabMeasures(Model& model, int32_t slab);
+
+// Only the second and third reference points, from the slab's current outline and centroid: for a
+// saved deck, whose file does not keep them.
+void ComputeFloorSlabReferencePoints(Model& model, int32_t slab);

@@ -90,6 +90,19 @@ CommandUpdate UpdateCommand(int32_t id, const Session& session) {
     return update;
 }
 
+bool RecentFileSlotInUse(int32_t slot, const Session& session) {
+    const RecentFileList& recent = session.shell.Recent;
+    return slot >= 0 && slot < RecentFileCommandCount && slot < recent.RecentFileCount &&
+           !recent.RecentFiles[static_cast<size_t>(slot)].empty();
+}
+
+bool CommandAvailable(int32_t id, const Session& session) {
+    if (FindCommand(id) == nullptr) return false;
+    const int32_t slot = id - FirstRecentFileCommand;
+    if (slot >= 0 && slot < RecentFileCommandCount && !RecentFileSlotInUse(slot, session)) return false;
+    return UpdateCommand(id, session).Enabled;
+}
+
 std::span<const int32_t> ToolbarLayout() { return Toolbar; }
 
 std::span<const int32_t> FileMenuLayout() { return FileMenu; }

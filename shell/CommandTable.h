@@ -46,6 +46,12 @@ struct CommandUpdate {
 };
 CommandUpdate UpdateCommand(int32_t id, const Session& session);
 
+// Whether the recent-file slot (0 to 3) holds a file of the list: its File-menu entry is shown.
+bool RecentFileSlotInUse(int32_t slot, const Session& session);
+// Whether the user could choose the command now: a command of the table, enabled by its rule and,
+// for a recent file, with its entry shown.
+bool CommandAvailable(int32_t id, const Session& session);
+
 // The toolbar "Standard" and the "&File" popup, in order, with separators.
 std::span<const int32_t> ToolbarLayout();
 std::span<const int32_t> FileMenuLayout();

@@ -27,6 +27,14 @@ inline constexpr Bilingual SettingsNotSaved{
     "Impossibile salvare le impostazioni nel file %1 (%2).",
     "The settings could not be saved to the file %1 (%2)."};
 
+// Commands of the dimension tools.
+inline constexpr const char* ContinuedDimensionPrompt = "Seleziona la quota base a cui agganciarsi";
+inline constexpr Bilingual NoDimensionToContinue{"Non sono presenti quote a cui agganciarsi",
+                                                 "There are no dimensions to snap"};
+inline constexpr Bilingual AutoDimensionsReplaceQuestion{
+    "La quotatura automatica annullerà le quote esistenti.\nProcedere?",
+    "The automatic dimensioning cancel the dimensions already arranged.\nDo you want to proceed?"};
+
 // The window without a display to show it on.
 inline constexpr const char* NoDisplay =
     "Dravo: there is no display to open the window on. Run it on a desktop, or under a virtual "

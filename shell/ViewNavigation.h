@@ -1,36 +1,18 @@
 #pragma once
-// The view window's steps: the fit of a world box to the canvas, the whole model with a margin,
-// zoom in and out, the previous view, the wheel zoom about the cursor and the zoom window's fit to
-// the canvas proportions. They change the view only; the callers redraw. Every step keeps the
-// editor's two reference points on the same model points.
+// The view window's steps: the whole model with a margin, zoom in and out, the previous view and
+// the wheel zoom about the cursor; the fit of a box to the canvas is in model/geometry/ViewFit.h.
+// They change the view only; the callers redraw. Every step keeps the editor's two reference
+// points on the same model points.
 #include <cstdint>
 
+#include "model/geometry/ViewFit.h"
 #include "model/tables/ModelTables.h"
 #include "state/DrawingState.h"
 #include "state/EditorState.h"
 
-// Beyond this many pixels per cm a model a few hundred metres wide no longer fits 32-bit pixel
-// values: zooming in stops there.
-constexpr float MaxViewScale = 2000.0f;
-
-// Canvas pixels per cm that fit the box (x0, y0)-(x1, y1) into the canvas: the smaller of the two
-// axis fits; 1 for a box of no width or no height, or a canvas of no size.
-float GetFitScale(const ViewWindow& view, float x0, float y0, float x1, float y1);
 // The model's node extents with a tenth of their size around them, the slack axis centred.
 void ZoomToModelExtents(ViewWindow& view, const PlanHeader& header);
 void CenterViewOnModel(ViewWindow& view, const PlanHeader& header);
-// Widens or heightens the zoom-window rectangle (DragStartX .. DragEndY) about its centre to the
-// canvas proportions.
-void FitZoomWindowToAspect(const ViewWindow& view, EditorState& editor);
-
-// The reference points' model copies from their canvas positions, and back.
-void TakeReferencePointsToWorld(const ViewWindow& view, EditorState& editor);
-void ReferencePointsToScreen(const ViewWindow& view, EditorState& editor);
-
-void StorePreviousView(ViewWindow& view);
-// The scale fitted to the view's bounds and the reference points put back on the canvas: what
-// every step that changes the view does before the redraw.
-void Refit(ViewWindow& view, EditorState& editor);
 
 // The view steps. Each returns true when the view changed and the plan must be redrawn.
 bool PreviousView(ViewWindow& view, EditorState& editor);

@@ -1,9 +1,11 @@
 #pragma once
 // The canvas editor's values that the drawing and the shell read or set: the tool in force, the
 // reference points of the dimension or rebar being placed, the zoom-window corners, the grip being
-// dragged, the target line of a rebar extension and the vertex panel of the perimeter editor.
+// dragged, the target line of a rebar extension, the section tools and the vertex panel of the
+// perimeter editor.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Canvas tools the plan driver reacts to.
@@ -15,18 +17,29 @@ struct VertexPanelState {
     std::vector<int32_t> EditedVertices;  // PlanNodes indexes of the edited outline, 0 .. EditedVertexLast
     int32_t EditedVertexLast = -1;
     int32_t SelectedVertex = 0;
+    std::array<std::string, 2> Text1;  // the panel's x and y boxes as typed, "," or "." for decimals
 };
 
 struct EditorState {
     int32_t InteractionState = 0;  // the canvas tool in force, 0 when idle
     int32_t SuspendedInteractionState = 0;
-    int32_t CurrentDimension = 0;
+    int32_t CurrentDimension = -1;  // the dimension picked to move or to continue from; -1 none
     int32_t LastHighlightedIndex = -1;
     float RefP1ScreenX = 0, RefP1ScreenY = 0, RefP2ScreenX = 0, RefP2ScreenY = 0;  // canvas pixels
     float RefP1WorldX = 0, RefP1WorldY = 0, RefP2WorldX = 0, RefP2WorldY = 0;      // cm
+    float RefDirCos = 1, RefDirSin = 0;  // the line through the two reference points, on the canvas
     int32_t DragStartX = -1, DragStartY = 0, DragEndX = 0, DragEndY = 0;  // DragStartX -1: no corner yet
     std::array<int32_t, 4> RubberBandRect{};  // left, top, right, bottom
     int32_t ActiveGrip = 0;  // 0 none, 1 start, 2 end, 3 middle
     float PickedEdgeX1 = 0, PickedEdgeY1 = 0, PickedEdgeX2 = 0, PickedEdgeY2 = 0;  // cm
+    // The reinforcement-section tools: the floor slab whose span direction a new section follows,
+    // and the section a drag rebuilds.
+    int32_t TargetSlab = 0;
+    int32_t MovedSection = 0;
     VertexPanelState VertexPanel;
+    // The point the last committing object snap took, in canvas pixels; read only while SnapFound is 1.
+    float SnapX = 0, SnapY = 0;
+    int32_t SnapFound = 0;
+    // The concrete slabs the last concrete-slab pick found; only the first count entries mean anything.
+    std::vector<int32_t> FoundConcreteSlabs;
 };

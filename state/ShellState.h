@@ -1,5 +1,6 @@
 #pragma once
 // The application shell's state that the other subsystems read or write.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -40,8 +41,15 @@ struct ShellOptions {
     int32_t SpareOption6 = 0;         // kept in the settings file only
 };
 
+// The data files loaded last, slot 0 the most recent; a slot at or beyond the count is not in the
+// list, whatever it still holds.
+struct RecentFileList {
+    std::array<std::string, 4> RecentFiles{};
+    int32_t RecentFileCount = 0;
+};
+
 // Mouse-pointer shapes of the canvas.
-enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11 };
+enum CanvasPointerShape : int32_t { PointerCrosshair = 2, PointerHourglass = 11, PointerPan = 99 };
 
 struct ShellState {
     LanguageFlags Languages;
@@ -49,4 +57,6 @@ struct ShellState {
     ShellOptions Options;
     FolderSet Folders;
     int32_t CanvasPointer = PointerCrosshair;
+    RecentFileList Recent;
+    int32_t LastCommandId = 0;  // the command run last from the bars, 0 before the first
 };

@@ -96,7 +96,7 @@ void DumpMasonryElement(DumpLine& l, const MasonryElement& e) {
     l.F("VerticalGroupCount", e.VerticalGroupCount).F("VerticalBarCount", e.VerticalBarCount);
     l.F("HorizontalBarDiameter", e.HorizontalBarDiameter).F("VerticalBarDiameterA", e.VerticalBarDiameterA);
     l.F("VerticalBarDiameterB", e.VerticalBarDiameterB).F("HorizontalBarSpacing", e.HorizontalBarSpacing);
-    l.F("HorizontalBarCount", e.HorizontalBarCount).F("Extra2", e.Extra2).F("Extra3", e.Extra3);
+    l.F("HorizontalBarCount", e.HorizontalBarCount).F("BeamBarDiameter", e.BeamBarDiameter).F("BeamBarCount", e.BeamBarCount);
     l.F("BorderA1", e.BorderA1).F("BorderA2", e.BorderA2).F("BorderAFlag", e.BorderAFlag);
     l.F("BorderB1", e.BorderB1).F("BorderB2", e.BorderB2).F("BorderBFlag", e.BorderBFlag);
     l.F("ExtraReal1", e.ExtraReal1).F("ExtraReal2", e.ExtraReal2).F("ExtraReal3", e.ExtraReal3);

@@ -104,6 +104,7 @@ std::string FormatInt6(int32_t n) {
 }
 
 double RoundHalfEven(double value, int decimals) {
+    if (decimals == 0) return std::nearbyint(value);  // the common case, without a power of ten
     double scale = std::pow(10.0, decimals);
     return std::nearbyint(value * scale) / scale;  // default rounding mode: to nearest, ties to even
 }

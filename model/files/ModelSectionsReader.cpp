@@ -116,7 +116,7 @@ bool ReadMasonryRecord(DataFileReader& reader, const NodeLookup& findNode, Mason
            reader.ReadInt32(e.VerticalGroupCount) && reader.ReadInt32(e.HorizontalBarDiameter) &&
            reader.ReadInt32(e.VerticalBarDiameterA) && reader.ReadInt32(e.VerticalBarCount) &&
            reader.ReadSingle(e.HorizontalBarSpacing) && reader.ReadInt32(e.HorizontalBarCount) &&
-           reader.ReadInt32(e.Extra2) && reader.ReadInt32(e.Extra3) && reader.ReadInt32(e.VerticalBarDiameterB) &&
+           reader.ReadInt32(e.BeamBarDiameter) && reader.ReadInt32(e.BeamBarCount) && reader.ReadInt32(e.VerticalBarDiameterB) &&
            reader.ReadDouble(e.ExtraReal3) && reader.ReadDouble(e.ExtraReal4) && reader.ReadDouble(e.ExtraReal5) &&
            reader.ReadDouble(e.ExtraReal1) && reader.ReadDouble(e.ExtraReal2);
 }

@@ -85,7 +85,7 @@ void WriteMasonryRecord(DataFileWriter& writer, const Model& model, const Masonr
     writer.Int(e.VerticalGroupCount).Int(e.HorizontalBarDiameter).Int(e.VerticalBarDiameterA).EndLine();
     writer.Int(e.VerticalBarCount).GeneralReal(e.HorizontalBarSpacing).EndLine();
     writer.Int(e.HorizontalBarCount).EndLine();
-    writer.Int(e.Extra2).Int(e.Extra3).EndLine();
+    writer.Int(e.BeamBarDiameter).Int(e.BeamBarCount).EndLine();
     writer.Int(e.VerticalBarDiameterB).EndLine();
     writer.Real(e.ExtraReal3, 2).Real(e.ExtraReal4, 2).Real(e.ExtraReal5, 2).EndLine();
     writer.Real(e.ExtraReal1, 2).Real(e.ExtraReal2, 2).EndLine();

@@ -136,7 +136,7 @@ struct MasonryElement {
     int32_t VerticalBarDiameterA = 0, VerticalBarDiameterB = 0;
     float HorizontalBarSpacing = 0;
     int32_t HorizontalBarCount = 0;
-    int32_t Extra2 = 0, Extra3 = 0;
+    int32_t BeamBarDiameter = 0, BeamBarCount = 0;  // beams: the bars of the lintel table's last column
     int32_t BorderA1 = 0, BorderA2 = 0, BorderAFlag = 0;
     int32_t BorderB1 = 0, BorderB2 = 0, BorderBFlag = 0;
     double ExtraReal1 = 0, ExtraReal2 = 0, ExtraReal3 = 0, ExtraReal4 = 0, ExtraReal5 = 0;

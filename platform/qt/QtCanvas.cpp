@@ -1,6 +1,7 @@
 #include "platform/qt/QtCanvas.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
@@ -41,12 +42,32 @@ QFont FontOf(const CanvasFont& cell) {
     return font;
 }
 
+// The editor's bits: buttons 1 left, 2 right, 4 middle; shift state 1 shift, 2 control, 4 alt.
+int16_t ButtonsOf(Qt::MouseButtons b) {
+    return int16_t((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0));
+}
+
+int16_t ShiftOf(Qt::KeyboardModifiers m) {
+    return int16_t((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0));
+}
+
+using MouseHandler = std::function<void(int16_t, int16_t, float, float)>;
+
+// Hands the event to the handler with `button`; a press or release of a button the editor does
+// not take (button 0) is not handed on.
+void Forward(const MouseHandler& handler, int16_t button, bool isMove, QMouseEvent& event) {
+    if (handler && (isMove || button != 0))
+        handler(button, ShiftOf(event.modifiers()), float(event.position().x()), float(event.position().y()));
+    event.accept();
+}
+
 }  // namespace
 
 QtCanvas::QtCanvas(QWidget* parent) : QWidget(parent) {
     // Decks name their texts' face "Arial"; Linux desktops carry its metric twin.
     QFont::insertSubstitution("Arial", "Liberation Sans");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 QtCanvas::~QtCanvas() { EndPainting(); }
@@ -219,3 +240,11 @@ void QtCanvas::resizeEvent(QResizeEvent* event) {
     FitImages();
     QWidget::resizeEvent(event);
 }
+
+void QtCanvas::SetMouseHandlers(CanvasMouseHandlers handlers) { mouse_ = std::move(handlers); }
+
+void QtCanvas::mousePressEvent(QMouseEvent* event) { Forward(mouse_.Down, ButtonsOf(event->button()), false, *event); }
+
+void QtCanvas::mouseMoveEvent(QMouseEvent* event) { Forward(mouse_.Move, ButtonsOf(event->buttons()), true, *event); }
+
+void QtCanvas::mouseReleaseEvent(QMouseEvent* event) { Forward(mouse_.Up, ButtonsOf(event->button()), false, *event); }

@@ -16,6 +16,13 @@
 
 class QPainter;
 
+// The canvas's mouse events as the editor takes them: the button (1 left, 2 right, 4 middle; for
+// a move the set of those held), the shift state (1 shift, 2 control, 4 alt) and the position in
+// canvas pixels. Presses and releases of other buttons are not passed on.
+struct CanvasMouseHandlers {
+    std::function<void(int16_t button, int16_t shift, float x, float y)> Down, Move, Up;
+};
+
 class QtCanvas : public QWidget, public StatefulCanvas {
     Q_OBJECT
 
@@ -36,6 +43,9 @@ public:
 
     void SetPointer(CanvasPointer pointer) override;
 
+    // Moves are passed on whether a button is held or not.
+    void SetMouseHandlers(CanvasMouseHandlers handlers);
+
     // The persistent image with the temporary layer over it, in device pixels.
     QImage Image();
     // Image() as a PNG file; false when it could not be written.
@@ -45,6 +55,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Reallocates both images when the widget's size or pixel ratio changed, keeping what they
@@ -70,4 +83,5 @@ private:
     bool fontKnown_ = false;
     qreal ratio_ = 0;          // the device pixel ratio the images were made for
     bool repaintAsked_ = false;
+    CanvasMouseHandlers mouse_;
 };

@@ -14,12 +14,17 @@
 #include <cmath>
 
 #include "drawing/PlanDriver.h"
+#include "model/geometry/ViewTransforms.h"
 #include "shell/DocumentSteps.h"
 #include "shell/DocumentTitle.h"
 #include "shell/RecentFiles.h"
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
 #include "shell/ViewNavigation.h"
+#include "shell/forms/CanvasMouse.h"
+#include "shell/forms/CommandBars.h"
+#include "shell/forms/Form1Commands.h"
+#include "shell/forms/WheelHook.h"
 
 namespace {
 
@@ -43,7 +48,7 @@ private:
 
 }  // namespace
 
-Form1::Form1(const ModalRunner& runner) {
+Form1::Form1(const ModalRunner& runner) : commands_(std::make_unique<Form1Commands>(*this)) {
     clientArea_ = new ClientArea(this, *this);
     setCentralWidget(clientArea_);
     Picture1 = new QtCanvas(clientArea_);
@@ -69,6 +74,8 @@ Form1::Form1(const ModalRunner& runner) {
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, *StatusPanel1, *StatusPanel2);
+    canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
 }
 
 Form1::~Form1() = default;
@@ -116,6 +123,7 @@ void Form1::Form_Load() {
     RunTrapped([&] { TitoloFR1(); });
     RunTrapped([&] { Form_Activate(); });
     if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { GiveVertexPanelEnglishCaptions(); });
+    RunTrapped([&] { CommandBars_Update(); });
 }
 
 void Form1::PlaceWindow() {
@@ -124,6 +132,10 @@ void Form1::PlaceWindow() {
     const QRect area = screen->availableGeometry();
     const int margin = TwipsToPixels(ScreenMarginTwips);
     setGeometry(area.x() + margin, area.y() + margin, area.width() - 2 * margin, area.height() - 2 * margin);
+    LayOutClientArea();
+}
+
+void Form1::LayOutClientArea() {
     // The client area takes its size now, so that the deck of the command line is fitted to the
     // canvas the window will show.
     if (layout()) layout()->activate();
@@ -171,6 +183,7 @@ void Form1::Form_Unload() {
 void Form1::Vuota() {
     EmptyDocument(session_, *Picture1);
     TitoloFR1();
+    CommandBars_Update();
 }
 
 bool Form1::event(QEvent* event) {
@@ -188,12 +201,52 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The menu bar and the toolbar come with the command bars; until then the window has neither.
-void Form1::Menu() {}
+void Form1::Menu() {
+    if (bars_) return;
+    bars_ = new CommandBars(*this, session_, [this](int32_t id) { CommandBars_Execute(id); });
+    CommandBars_Update();
+    LayOutClientArea();
+}
 
-// The mouse-wheel zoom comes with the view navigation.
-void Form1::HookMouseWheel() {}
-void Form1::UnhookMouseWheel() {}
+CommandContext Form1::Commands() { return {session_, qt_->messages, *commands_}; }
+
+void Form1::CommandBars_Execute(int32_t id) {
+    ExecuteCommand(id, Commands());
+    CommandBars_Update();
+}
+
+void Form1::CommandBars_Update() {
+    if (bars_) bars_->Update();
+}
+
+void Form1::RefreshRecentMenu() {
+    if (bars_) bars_->RefreshRecent();
+}
+
+void Form1::Pulsanti(int32_t id) {
+    ::Pulsanti(id, Commands());
+    CommandBars_Update();
+}
+
+void Form1::RepeatLastCommand() {
+    if (::RepeatLastCommand(Commands())) CommandBars_Update();
+}
+
+void Form1::MouseWheel(bool awayFromUser, float x, float y) {
+    ViewWindow& view = session_.drawing.View;
+    view.CursorWorldX = ScreenToWorldX(view, x);
+    view.CursorWorldY = ScreenToWorldY(view, y);
+    if (WheelZoom(view, session_.editor, session_.model.NodeCount, awayFromUser)) Form_Activate();
+}
+
+void Form1::HookMouseWheel() {
+    if (wheelHook_) return;
+    wheelHook_ = std::make_unique<WheelHook>(*Picture1, [this](bool awayFromUser, QPointF at) {
+        MouseWheel(awayFromUser, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    });
+}
+
+void Form1::UnhookMouseWheel() { wheelHook_.reset(); }
 
 // The splash window comes with the document flows.
 void Form1::ShowSplash() {}

@@ -11,11 +11,16 @@
 #include "model/Session.h"
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
+#include "shell/CommandDispatch.h"
 
+class CanvasMouse;
+class CommandBars;
+class Form1Commands;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class WheelHook;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -46,6 +51,22 @@ public:
     // Empties the document after a failed load.
     void Vuota();
 
+    // A control of the command bars was chosen: it becomes the last command and runs; then the
+    // bars follow the document.
+    void CommandBars_Execute(int32_t id);
+    // Every control of the bars enabled and checked as the document allows now: after each command
+    // and each change of the document.
+    void CommandBars_Update();
+    // The File menu's recent-file entries from the list, after each change of it.
+    void RefreshRecentMenu();
+    // Runs a command, enabled or not.
+    void Pulsanti(int32_t id);
+    // The canvas's right-click repeat: the last command again, while the bars would offer it.
+    void RepeatLastCommand();
+    // One notch of the mouse wheel at the canvas position (x, y): zooms about that model point.
+    void MouseWheel(bool awayFromUser, float x, float y);
+    CommandBars* Bars() const { return bars_; }
+
     QtCanvas* Picture1 = nullptr;
     QLabel* StatusPanel1 = nullptr;  // cursor coordinates
     QLabel* StatusPanel2 = nullptr;  // prompts
@@ -65,6 +86,8 @@ private:
     int TwipsToPixels(double twips) const;
 
     void PlaceWindow();
+    // The client area at its size now, the canvas laid out in it.
+    void LayOutClientArea();
     // Steps that the command bars, the wheel hook and the splash window fill in.
     void Menu();
     void HookMouseWheel();
@@ -72,9 +95,15 @@ private:
     void ShowSplash();
     void GiveVertexPanelEnglishCaptions();
 
+    CommandContext Commands();
+
     Session session_;
     DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;
+    std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
+    CommandBars* bars_ = nullptr;
+    std::unique_ptr<Form1Commands> commands_;
+    std::unique_ptr<WheelHook> wheelHook_;
 };

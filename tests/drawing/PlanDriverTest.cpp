@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/drawing/PlanFixture.h"
+#include "tests/support/DeckSession.h"
 #include "tests/support/TwoBayFrame.h"
 
 namespace {
@@ -64,6 +65,38 @@ TEST(PlanDriver, TheTitleComesFirstThenEveryStepInTheDriversOrder) {
     }
 }
 
+TEST(PlanDriver, OnTheDemoDeckEveryElementKindComesInTheDriversOrder) {
+    DeckSession demo;
+    SetDefaultScreenColors(demo.drawing);
+    SetDefaultLayersAndOptions(demo.drawing, demo.shell.Options, demo.design, demo.dxf);
+    demo.dxf.DxfR12 = 1;
+    ASSERT_TRUE(demo.Load(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP")) << demo.Messages();
+    DxfWriterState writer;
+    DrawPlan(demo, demo.canvas, writer, 1);
+    const auto all = ReadEntities(writer.EntitySpool);
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all[0].Layer, "TESTO_TITOLI");
+    // Steps by layers only they draw on in the demo deck: concrete slabs, floor slabs, rebars,
+    // walls, extrados, intrados, pillars, steel pillars, footings, axes and sections, dimension
+    // texts, beam labels, wall labels.
+    const std::vector<std::set<std::string>> steps = {
+        {"TESTO_TITOLI"},  {"PERIM_SOLETTE", "TRATTEGGIO_SOLETTE"}, {"PERIM_SOLAI", "TRATTEGGIO_SOLAI"},
+        {"ARMATURA_SOLAI", "TESTO_FERRI"}, {"PERIM_SETTI", "TRATTEGGIO_SETTI"}, {"TRAVI_ESTRADOSSO"},
+        {"TRAVI_INTRADOSSO"}, {"PERIM_PILASTRI", "TRATTEGGIO_PILASTRI", "PERIM_PILASTRI_SUP"},
+        {"PILASTRI_ACCIAIO"}, {"PLINTI"}, {"ASSI", "SEZIONI"}, {"TESTO_QUOTE"}, {"TESTO_TRAVI"},
+        {"TESTO_SETTI"}};
+    std::vector<std::pair<size_t, size_t>> spans;  // first and last position of each step
+    for (const auto& layers : steps) {
+        size_t first = all.size(), last = 0;
+        for (size_t i = 0; i < all.size(); ++i)
+            if (layers.count(all[i].Layer)) first = std::min(first, i), last = std::max(last, i);
+        ASSERT_LT(first, all.size()) << *layers.begin() << " drew nothing";
+        spans.emplace_back(first, last);
+    }
+    for (size_t s = 0; s + 1 < spans.size(); ++s)
+        EXPECT_LT(spans[s].second, spans[s + 1].first) << *steps[s].begin() << " before " << *steps[s + 1].begin();
+}
+
 TEST(PlanDriver, SwitchingALayerOffRemovesExactlyItsStep) {
     const struct {
         int switchRow;
@@ -75,8 +108,9 @@ TEST(PlanDriver, SwitchingALayerOffRemovesExactlyItsStep) {
         {3, {3, 9, 14}, {3}},
         {21, {14, 21}, {}},
         {6, {6, 16}, {16}},
-        {0, {0, 9, 11}, {0, 11}},
-        {11, {11}, {11}},
+        // Without the section marks the beam section list loses its rows (layer 14).
+        {0, {0, 9, 11, 14}, {0, 11}},
+        {11, {11, 14}, {11}},
         {9, {9, 18}, {18}},
         {17, {17}, {17}},
         {15, {15}, {15}},

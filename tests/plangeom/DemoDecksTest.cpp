@@ -171,12 +171,13 @@ TEST(DemoDecks, TheFrameLoadsComplete) {
         EXPECT_TRUE((opening.X == 800 || opening.X == 920) && (opening.Y == 580 || opening.Y == 680)) << k;
     }
 
-    // Bays and overall sizes dimensioned outside the deck, below it and on its right.
+    // Bays and overall sizes dimensioned outside the deck, above it (below it stand the title and
+    // the legend) and on its right.
     ASSERT_EQ(m.DimensionCount, 6);
     std::multiset<std::string> texts;
     for (const Dimension& d : m.Dimensions) {
         texts.insert(d.Text);
-        EXPECT_TRUE((d.LineY1 < -200 && d.LineY2 < -200) || (d.LineX1 > 1200 && d.LineX2 > 1200)) << d.Text;
+        EXPECT_TRUE((d.LineY1 > 1100 && d.LineY2 > 1100) || (d.LineX1 > 1200 && d.LineX2 > 1200)) << d.Text;
         EXPECT_NEAR(std::hypot(d.LineX2 - d.LineX1, d.LineY2 - d.LineY1), std::stof(d.Text), 0.01) << d.Text;
     }
     EXPECT_EQ(texts, (std::multiset<std::string>{"500", "500", "500", "500", "1030", "1030"}));

@@ -10,17 +10,12 @@
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
 #include "platform/qt/QtCanvas.h"
+#include "tests/drawing/qt/ImagePixels.h"
 #include "shell/HeadlessDeck.h"
 
 namespace {
 
 constexpr int32_t WallFill = 22, PillarFill = 21, ConcreteSlabFill = 23, FootingLayer = 6;
-
-ColourRef At(const QImage& image, int x, int y) {
-    const qreal ratio = image.devicePixelRatio();
-    const QColor c = image.pixelColor(int(x * ratio), int(y * ratio));
-    return PackRgb(c.red(), c.green(), c.blue());
-}
 
 // The demo deck (a two-by-two frame: floor slabs, a concrete slab with an opening from (800, 580)
 // to (920, 680), a wall along x = 0 from y 0 to 500, 30 × 30 concrete pillars on a 500 cm grid),

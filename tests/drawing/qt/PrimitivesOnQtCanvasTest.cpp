@@ -12,14 +12,9 @@
 #include "drawing/Primitives.h"
 #include "drawing/TextPrimitives.h"
 #include "platform/qt/QtCanvas.h"
+#include "tests/drawing/qt/ImagePixels.h"
 
 namespace {
-
-ColourRef At(const QImage& image, int x, int y) {
-    const qreal ratio = image.devicePixelRatio();
-    const QColor c = image.pixelColor(int(x * ratio), int(y * ratio));
-    return PackRgb(c.red(), c.green(), c.blue());
-}
 
 // Pixels of `colour` inside the box [x0, x1) × [y0, y1), in logical pixels.
 int CountOf(const QImage& image, ColourRef colour, int x0, int y0, int x1, int y1) {

@@ -1,6 +1,8 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +237,32 @@ TEST_F(QtCanvasTest, PointerShapes) {
         canvas.SetPointer(pointer);
         EXPECT_EQ(canvas.cursor().shape(), shape);
     }
+}
+
+// Mouse events reach the editor as its numbers: buttons 1, 2, 4 (for a move, those held), shift
+// state 1, 2, 4 for shift, control and alt. Other buttons' presses are not passed on.
+TEST_F(QtCanvasTest, MouseEventsArePassedOnAsTheEditorsNumbers) {
+    std::vector<std::array<float, 5>> calls;  // kind (0 down, 1 move, 2 up), button, shift, x, y
+    auto record = [&calls](float kind) {
+        return [&calls, kind](int16_t button, int16_t shift, float x, float y) {
+            calls.push_back({kind, float(button), float(shift), x, y});
+        };
+    };
+    canvas.SetMouseHandlers({record(0), record(1), record(2)});
+    auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+                    Qt::KeyboardModifiers keys) {
+        QMouseEvent event(type, at, canvas.mapToGlobal(at), button, held, keys);
+        QApplication::sendEvent(&canvas, &event);
+    };
+    send(QEvent::MouseButtonPress, {10.5, 20}, Qt::MiddleButton, Qt::MiddleButton,
+         Qt::ShiftModifier | Qt::ControlModifier);
+    send(QEvent::MouseMove, {11, 21}, Qt::NoButton, Qt::LeftButton | Qt::MiddleButton, Qt::AltModifier);
+    send(QEvent::MouseButtonPress, {11, 21}, Qt::BackButton, Qt::BackButton, Qt::NoModifier);
+    send(QEvent::MouseButtonRelease, {12, 22}, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    send(QEvent::MouseMove, {13, 23}, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    const std::vector<std::array<float, 5>> expected = {
+        {0, 4, 3, 10.5f, 20}, {1, 5, 4, 11, 21}, {2, 2, 0, 12, 22}, {1, 0, 0, 13, 23}};
+    EXPECT_EQ(calls, expected);
 }
 
 }  // namespace

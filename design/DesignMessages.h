@@ -1,0 +1,32 @@
+#pragma once
+// The texts the reinforcement design shows the user, in both languages.
+#include "state/Languages.h"
+
+namespace DesignMessages {
+
+// The question asked before a second section is laid on a row that one already covers.
+inline constexpr Bilingual AlreadyDesignedTitle{"Attenzione", "Attenzione"};
+inline constexpr Bilingual AlreadyDesigned{
+    "Il solaio selezionato è già stato progettato.\nVuoi inserire una nuova sezione?",
+    "The selected floor slabs has already been designed.\nDo you want to insert a new section?"};
+
+// The limits of the section tables.
+inline constexpr Bilingual SectionTableFull{
+    "Non è possibile inserire altre sezioni di armatura: il limite è di %1 sezioni.",
+    "No more reinforcement sections can be inserted: the limit is %1 sections."};
+inline constexpr Bilingual TooManySlabs{
+    "La linea della sezione attraversa più di %1 solai della stessa orditura: la sezione non è stata inserita.",
+    "The section line crosses more than %1 floor slabs of the same span direction: the section was not inserted."};
+inline constexpr Bilingual TooManyCrossings{
+    "La linea della sezione attraversa il contorno di un solaio più di %1 volte: la sezione non è stata inserita.",
+    "The section line crosses the outline of a floor slab more than %1 times: the section was not inserted."};
+inline constexpr Bilingual TooManyRebars{
+    "Una sezione richiede più di %1 ferri superiori o inferiori: i ferri in eccesso non sono stati inseriti.",
+    "A section needs more than %1 upper or lower rebars: the rebars beyond them were not inserted."};
+inline constexpr Bilingual BarCountShort{
+    "Nessun numero di ferri fino a %1 copre l'armatura richiesta: sono stati inseriti %1 ferri del diametro "
+    "maggiore.\nVerificare i diametri dei solai.",
+    "No number of bars up to %1 covers the required steel: %1 bars of the larger diameter were inserted.\n"
+    "Check the bar diameters of the floor slabs."};
+
+}  // namespace DesignMessages

@@ -1,0 +1,361 @@
+#include "design/SectionDesign.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "design/BarChoice.h"
+#include "design/SectionSlot.h"
+#include "model/common/Helpers.h"
+#include "model/geometry/Geometry.h"
+#include "model/tables/TableAccess.h"
+
+namespace {
+
+using RS = ReinforcementSections;
+
+// Lateral places of the bar lines, cm from the section line: upper bars on the left of the span
+// direction, the pieces of a split bar alternating between two places; lower bars on the right,
+// one place for the even and one for the odd slabs of the section.
+constexpr float UpperPlace = 15, UpperAlternatePlace = 40;
+constexpr float AssemblyPlaceEven = 20, AssemblyPlaceOdd = 35;
+constexpr float MainPlaceEven = 50, MainPlaceOdd = 65;
+// Top steel up to this area counts as none.
+constexpr float NoTopSteel = 0.1f;
+// How far an upper bar reaches over a support into the neighbouring slab.
+constexpr float OverSupport = 60;
+// How far the two pieces of a split upper bar reach past the point where they meet.
+constexpr int32_t SplitOverlap = 35;
+// An upper bar is split once its length grows beyond the longest bar less this margin.
+constexpr int32_t SplitMargin = 100;
+
+constexpr int32_t HookAtStart = 1, HookAtEnd = 2;
+constexpr int32_t AssemblyBarCount = 2;
+constexpr int32_t AssemblyKind = 0, MainKind = 1, GroupedMainKind = 3;
+
+// One crossed slab as the engine reads it.
+struct CrossedSlab {
+    const FloorSlab* slab = nullptr;  // none when the index designates no floor slab
+    const std::array<DiagramPoint, MaxDiagramPoints>* diagram = nullptr;
+    int32_t count = 0;  // diagram points
+    PlanPoint in, out;  // where the section enters and leaves the slab
+    float length = 0;   // of the slab's diagram segment
+
+    // A point beyond the diagram's count reads as zeros.
+    DiagramPoint Point(int32_t i) const {
+        return diagram && i >= 0 && i < count ? (*diagram)[static_cast<size_t>(i)] : DiagramPoint{};
+    }
+    // The diagram's middle point, where a split upper bar meets its next piece.
+    int32_t Middle() const { return static_cast<int32_t>(RoundHalfEven(count / 2.0, 0)); }
+};
+
+// A point of the section as a distance along it and a place across it.
+struct SectionFrame {
+    float dx = 1, dy = 0;  // along the section
+    float nx = 0, ny = 1;  // across it: the left normal of the span direction
+    PlanPoint At(PlanPoint base, float along, float across) const {
+        return {base.X + along * dx + across * nx, base.Y + along * dy + across * ny};
+    }
+};
+
+std::vector<CrossedSlab> ReadCrossedSlabs(const Model& model, int32_t s) {
+    const RS& r = model.Reinforcement;
+    const int32_t n = std::clamp(r.SectionSlabCount[s], 0, RS::MaxSlabsPerSection);
+    const int32_t slabCount = UsableCount(model.FloorSlabCount, model.FloorSlabs);
+    std::vector<CrossedSlab> slabs(static_cast<size_t>(n));
+    for (int32_t j = 0; j < n; ++j) {
+        CrossedSlab& c = slabs[static_cast<size_t>(j)];
+        const SectionSlabSpan& span = r.ReinforcementSectionSpans[s][static_cast<size_t>(j)];
+        c.in = {span.X1, span.Y1};
+        c.out = {span.X2, span.Y2};
+        const int32_t index = r.SectionSlabs[s][static_cast<size_t>(j)];
+        if (index < 0 || index >= slabCount) continue;
+        c.slab = &model.FloorSlabs[static_cast<size_t>(index)];
+        c.count = std::clamp(c.slab->DiagramPointCount, 0, MaxDiagramPoints);
+        if (static_cast<size_t>(index) < model.FloorSlabDiagram.size())
+            c.diagram = &model.FloorSlabDiagram[static_cast<size_t>(index)];
+        c.length = GetSpanSegmentLength(*c.slab);
+    }
+    return slabs;
+}
+
+// The smallest and the largest bar diameter of the crossed slabs; a diameter not given (0) takes
+// the largest.
+BarSizes SectionBarSizes(const std::vector<CrossedSlab>& slabs) {
+    int32_t dMin = 9999, dMax = 0;
+    for (const CrossedSlab& c : slabs) {
+        if (!c.slab) continue;
+        dMin = std::min({dMin, c.slab->BarDiameterA, c.slab->BarDiameterB});
+        dMax = std::max({dMax, c.slab->BarDiameterA, c.slab->BarDiameterB});
+    }
+    if (dMin == 0) dMin = dMax;
+    return MakeBarSizes(dMin, dMax);
+}
+
+// The frame of the first slab's span direction. The spans and the diagram positions run left to
+// right (bottom to top); a span direction pointing the other way, between 90 and 270 degrees,
+// would lay every bar mirrored about its supports and partly outside the section, so the
+// direction along the section follows the spans. The side of the bars stays the one of the span
+// direction, which the rebar drawing reads to turn the hooks.
+SectionFrame MakeSectionFrame(const std::vector<CrossedSlab>& slabs) {
+    const double angle = slabs.front().slab ? DegToRad(slabs.front().slab->SpanAngle) : 0;
+    const float c = static_cast<float>(std::cos(angle)), s = static_cast<float>(std::sin(angle));
+    SectionFrame frame{c, s, -s, c};
+    const float runX = slabs.back().out.X - slabs.front().in.X;
+    const float runY = slabs.back().out.Y - slabs.front().in.Y;
+    if (runX * frame.dx + runY * frame.dy < 0) {
+        frame.dx = -frame.dx;
+        frame.dy = -frame.dy;
+    }
+    return frame;
+}
+
+// The bar records of one table of the section; a record beyond the table's capacity is left out
+// and reported.
+template <class Bar>
+struct BarTable {
+    std::array<Bar, RS::MaxRebars>& bars;
+    int32_t& count;
+    DesignWarnings& warnings;
+
+    void Append(const Bar& bar) {
+        if (count >= RS::MaxRebars) {
+            warnings.TooManyRebars = true;
+            return;
+        }
+        bars[static_cast<size_t>(count++)] = bar;
+    }
+};
+
+template <class Bar>
+void ChooseBarsOf(Bar& bar, float required, const BarSizes& sizes, bool strict, DesignWarnings& warnings) {
+    const BarChoice choice = ChooseBars(required, sizes, strict);
+    bar.Diameter = choice.Diameter;
+    bar.BarCount = choice.BarCount;
+    if (!choice.Covers) warnings.BarCountShort = true;
+}
+
+struct SectionContext {
+    const std::vector<CrossedSlab>& slabs;
+    SectionFrame frame;
+    PlanPoint start, end;  // the section's ends at the support faces
+    const RebarDesignOptions& options;
+    BarSizes sizes;
+    DesignWarnings& warnings;
+
+    float Cover() const { return static_cast<float>(options.LateralCover); }
+};
+
+// The upper bars, point by point along the section: a bar opens where top steel is needed, grows
+// over the supports and closes where none is needed any more; one that grows too long is split.
+class UpperBarScan {
+public:
+    UpperBarScan(const SectionContext& section, BarTable<UpperRebar> table) : x_(section), table_(table) {}
+
+    void ScanDiagrams() {
+        const int32_t n = static_cast<int32_t>(x_.slabs.size());
+        int32_t j = 0, i = 0;
+        while (j < n) {
+            // Point 0 of a slab is visited even when its diagram has none.
+            if (i >= std::max(Slab(j).count, 1)) {
+                ++j;
+                i = 0;
+                continue;
+            }
+            Visit(j, i);
+            ++i;
+        }
+    }
+
+    // A bar still open after the last point ends at the section's end, with a hook.
+    void CloseAtEnd() {
+        if (!open_) return;
+        bar_.HookFlags |= HookAtEnd;
+        Finish(x_.frame.At(x_.end, -x_.Cover(), place_));
+    }
+
+private:
+    const CrossedSlab& Slab(int32_t j) const { return x_.slabs[static_cast<size_t>(j)]; }
+
+    // j and i may step back when a split does.
+    void Visit(int32_t& j, int32_t& i) {
+        const CrossedSlab& slab = Slab(j);
+        const DiagramPoint point = slab.Point(i);
+        if (point.UpperSteel > NoTopSteel) {
+            if (!open_) {
+                Open(j, i);
+                return;
+            }
+            if (p_ == 0 && length_ == 0) {
+                p_ = point.Position;
+            } else {
+                float step = point.Position - p_;
+                if (step < 0) step = point.Position;  // the first point of the next slab
+                length_ += step;
+                p_ = point.Position;
+            }
+            if (length_ > static_cast<float>(x_.options.MaxUpperBarLength - SplitMargin))
+                Split(j, i);
+            else
+                required_ = std::max(required_, point.UpperSteel);
+        } else if (open_) {
+            Finish(x_.frame.At(slab.in, i == 0 ? OverSupport : point.Position, place_));
+        }
+    }
+
+    void Open(int32_t j, int32_t i) {
+        place_ = UpperPlace;
+        otherPlace_ = UpperAlternatePlace;
+        const CrossedSlab& slab = Slab(j);
+        if (i == 0 && j == 0)
+            Begin(x_.frame.At(x_.start, x_.Cover(), place_), HookAtStart);
+        else if (i == 0)
+            Begin(x_.frame.At(slab.in, -OverSupport, place_), 0);
+        else
+            Begin(x_.frame.At(slab.out, -(slab.length - slab.Point(i - 1).Position), place_), 0);
+        Restart(j, slab.Point(i).UpperSteel);
+    }
+
+    // Finishes the open bar at point i of slab j without that point and opens the next piece.
+    void Split(int32_t& j, int32_t& i) {
+        const int32_t longest = x_.options.MaxUpperBarLength;
+        const CrossedSlab& slab = Slab(j);
+        const PlanPoint start{bar_.X1, bar_.Y1};
+        const PlanPoint middle = x_.frame.At(slab.in, slab.Point(slab.Middle()).Position + SplitOverlap, place_);
+        int32_t resume = i;
+        if (GetDistance(start.X, start.Y, middle.X, middle.Y) <= static_cast<float>(longest - SplitMargin)) {
+            Finish(middle);
+        } else if (j - 1 <= firstSlab_) {
+            Finish(x_.frame.At(start, static_cast<float>(longest - SplitOverlap), 0));
+        } else {
+            // The bar began two or more slabs back: it ends past the middle of the previous slab.
+            const CrossedSlab& previous = Slab(j - 1);
+            resume = previous.Middle();
+            Finish(x_.frame.At(previous.in, previous.Point(resume).Position + SplitOverlap, place_));
+            --j;
+        }
+        std::swap(place_, otherPlace_);
+        const CrossedSlab& now = Slab(j);
+        Begin(x_.frame.At(now.in, now.Point(resume).Position - SplitOverlap, place_), 0);
+        Restart(j, std::max(0.0f, now.Point(resume).UpperSteel));
+        i = resume;
+    }
+
+    void Begin(PlanPoint at, int32_t hooks) {
+        bar_ = UpperRebar{};
+        bar_.X1 = at.X;
+        bar_.Y1 = at.Y;
+        bar_.HookFlags = hooks;
+    }
+
+    void Restart(int32_t j, float required) {
+        firstSlab_ = j;
+        length_ = 0;
+        p_ = 0;
+        required_ = required;
+        open_ = true;
+    }
+
+    void Finish(PlanPoint at) {
+        bar_.X2 = at.X;
+        bar_.Y2 = at.Y;
+        ChooseBarsOf(bar_, required_, x_.sizes, false, x_.warnings);
+        table_.Append(bar_);
+        required_ = 0;
+        open_ = false;
+    }
+
+    const SectionContext& x_;
+    BarTable<UpperRebar> table_;
+    bool open_ = false;
+    UpperRebar bar_;
+    int32_t firstSlab_ = 0;  // where the open bar began
+    float length_ = 0;       // accumulated along the open bar
+    float p_ = 0;            // the last position seen
+    float required_ = 0;
+    float place_ = UpperPlace, otherPlace_ = UpperAlternatePlace;
+};
+
+// Per slab, from one support to the next (from the section's ends at its first and last slab): the
+// assembly bars unless grouped, then the main bars for the need the assembly bars leave.
+void DesignLowerBars(const SectionContext& x, BarTable<LowerRebar> table) {
+    const int32_t n = static_cast<int32_t>(x.slabs.size());
+    const int32_t assembly = x.options.LowerAssemblyBarDiameter;
+    const bool grouped = x.options.GroupLowerBars != 0;
+    for (int32_t j = 0; j < n; ++j) {
+        const CrossedSlab& slab = x.slabs[static_cast<size_t>(j)];
+        float required = 0;
+        for (int32_t i = 0; i < slab.count; ++i) required = std::max(required, slab.Point(i).LowerSteel);
+
+        const bool even = j % 2 == 0;
+        const PlanPoint from = j == 0 ? x.frame.At(x.start, x.Cover(), 0) : slab.in;
+        const PlanPoint to = j == n - 1 ? x.frame.At(x.end, -x.Cover(), 0) : slab.out;
+        // Every field is written, so that nothing of an earlier design stays in the slot.
+        auto bars = [&](float place, int32_t kind) {
+            LowerRebar bar;
+            const PlanPoint a = x.frame.At(from, 0, -place), b = x.frame.At(to, 0, -place);
+            bar.X1 = a.X;
+            bar.Y1 = a.Y;
+            bar.X2 = b.X;
+            bar.Y2 = b.Y;
+            bar.Kind = kind;
+            bar.HookFlags = 0;
+            return bar;
+        };
+
+        float assemblyArea = 0;
+        if (assembly > 0) {
+            assemblyArea = AssemblyBarCount * GetBarArea(assembly);
+            if (!grouped) {
+                LowerRebar bar = bars(even ? AssemblyPlaceEven : AssemblyPlaceOdd, AssemblyKind);
+                bar.Diameter = assembly;
+                bar.BarCount = AssemblyBarCount;
+                table.Append(bar);
+            }
+        }
+        required -= assemblyArea;
+        if (required > 0) {
+            const float place =
+                grouped ? (even ? AssemblyPlaceEven : AssemblyPlaceOdd) : (even ? MainPlaceEven : MainPlaceOdd);
+            LowerRebar bar = bars(place, grouped ? GroupedMainKind : MainKind);
+            ChooseBarsOf(bar, required, x.sizes, true, x.warnings);
+            table.Append(bar);
+        }
+    }
+}
+
+}  // namespace
+
+RebarDesignOptions RebarDesignOptionsOf(const Session& session) {
+    return {session.shell.Options.LateralCover, session.design.MaxUpperBarLength,
+            session.design.LowerAssemblyBarDiameter, session.design.GroupLowerBars};
+}
+
+float GetSpanSegmentLength(const FloorSlab& slab) {
+    return GetDistance(slab.DiagramX1, slab.DiagramY1, slab.DiagramX2, slab.DiagramY2);
+}
+
+DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions& options, int32_t s) {
+    DesignWarnings warnings;
+    RS& r = model.Reinforcement;
+    if (!IsSectionSlot(r, s)) return warnings;
+    r.UpperRebarCount[s] = 0;
+    r.LowerRebarCount[s] = 0;
+    const std::vector<CrossedSlab> slabs = ReadCrossedSlabs(model, s);
+    if (slabs.empty()) return warnings;
+
+    const SectionContext section{slabs,
+                                 MakeSectionFrame(slabs),
+                                 r.ReinforcementSectionEnds[s][0],
+                                 r.ReinforcementSectionEnds[s][1],
+                                 options,
+                                 SectionBarSizes(slabs),
+                                 warnings};
+    UpperBarScan upper(section, {r.UpperRebars[s], r.UpperRebarCount[s], warnings});
+    upper.ScanDiagrams();
+    DesignLowerBars(section, {r.LowerRebars[s], r.LowerRebarCount[s], warnings});
+    upper.CloseAtEnd();
+    return warnings;
+}

@@ -1,0 +1,85 @@
+#include "editing/CanvasEditor.h"
+
+#include "editing/DimensionEditing.h"
+#include "editing/DimensionPreviews.h"
+#include "editing/InteractionModes.h"
+#include "editing/ObjectSnap.h"
+#include "editing/ZoomWindowAndPan.h"
+#include "model/geometry/ViewFit.h"
+#include "model/common/Helpers.h"
+#include "model/geometry/ViewTransforms.h"
+
+std::string CursorReadout(float worldX, float worldY) {
+    return "x=" + FormatFixedForReading(worldX, 1) + "   y=" + FormatFixedForReading(worldY, 1);
+}
+
+void CanvasEditor::MouseDown(int16_t button, int16_t, float x, float y) {
+    if (button == RightButton) {
+        RightClick();
+        return;
+    }
+    if (button == MiddleButton) StartPan(edit_.session.drawing.View, edit_.session.editor);
+    LeftClick(button, x, y);
+}
+
+void CanvasEditor::RightClick() {
+    EditorState& e = edit_.session.editor;
+    switch (e.InteractionState) {
+    case Mode::RebarExtension:
+        e.InteractionState = Mode::Idle;
+        edit_.FullRedraw();
+        break;
+    default: edit_.host.RepeatLastCommand(); break;
+    }
+}
+
+void CanvasEditor::LeftClick(int16_t button, float x, float y) {
+    switch (edit_.session.editor.InteractionState) {
+    case Mode::ZoomFirstCorner: ZoomWindowFirstCorner(edit_, x, y); break;
+    case Mode::ZoomSecondCorner:
+        if (button == LeftButton) ZoomWindowSecondCorner(edit_, x, y);
+        break;
+    case Mode::PanAnchor: StartPanDrag(edit_, x, y); break;
+    case Mode::DeleteDimension: DeleteDimensionAt(edit_, x, y); break;
+    case Mode::PickDimensionToMove: PickDimensionToMove(edit_, x, y); break;
+    case Mode::MoveDimension: spQuota(edit_, x, y); break;
+    default: break;
+    }
+}
+
+void CanvasEditor::MouseMove(int16_t buttons, int16_t, float x, float y) {
+    Session& s = edit_.session;
+    Canvas& canvas = edit_.canvas;
+    ViewWindow& view = s.drawing.View;
+    view.CursorWorldX = ScreenToWorldX(view, x);
+    view.CursorWorldY = ScreenToWorldY(view, y);
+    switch (s.editor.InteractionState) {
+    case Mode::Idle:
+        if (s.editor.VertexPanel.VertexPanelMode != 0 && s.shell.Options.OsnapEnabled != 0)
+            BeccaOSNAP(s, canvas, x, y, buttons);
+        edit_.host.SetPanelText(CursorPanel, CursorReadout(view.CursorWorldX, view.CursorWorldY));
+        break;
+    case Mode::ZoomSecondCorner: DragRubberBand(edit_, x, y); break;
+    case Mode::PanDrag: DragPan(edit_, buttons, x, y); break;
+    case Mode::HorizontalFirstPoint:
+    case Mode::VerticalFirstPoint:
+    case Mode::AlignedFirstPoint:
+    case Mode::HorizontalSecondPoint:
+    case Mode::VerticalSecondPoint:
+    case Mode::AlignedSecondPoint:
+    case Mode::ContinuedPoint: BeccaOSNAP(s, canvas, x, y, buttons); break;
+    case Mode::HorizontalLine: DrawLevelDimensionPreview(s, canvas, true, x, y); break;
+    case Mode::VerticalLine: DrawLevelDimensionPreview(s, canvas, false, x, y); break;
+    case Mode::AlignedLine:
+    case Mode::MoveDimension: DrawAlignedDimensionPreview(s, canvas, x, y); break;
+    case Mode::ContinuedBase:
+        canvas.ClearTemporary();
+        EvidenziaGripQuota(s, canvas, x, y);
+        break;
+    default: break;
+    }
+}
+
+void CanvasEditor::MouseUp(int16_t, int16_t, float, float) {
+    if (edit_.session.editor.InteractionState == Mode::PanDrag) EndPan(edit_);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The values of InteractionState the canvas editor acts on, and the mouse buttons as the canvas
+// reports them.
+#include <cstdint>
+
+#include "state/EditorState.h"
+
+namespace Mode {
+constexpr int32_t Idle = 0;
+constexpr int32_t ZoomFirstCorner = 2;
+constexpr int32_t ZoomSecondCorner = 3;
+constexpr int32_t PanAnchor = 500;
+constexpr int32_t PanDrag = 501;
+// Dimensions: the first and second measured point and the line, for each kind.
+constexpr int32_t HorizontalFirstPoint = 2000, HorizontalSecondPoint = 2001, HorizontalLine = 2002;
+constexpr int32_t VerticalFirstPoint = 3000, VerticalSecondPoint = 3001, VerticalLine = 3002;
+constexpr int32_t AlignedFirstPoint = 4000, AlignedSecondPoint = 4001, AlignedLine = 4002;
+constexpr int32_t ContinuedBase = 5000, ContinuedPoint = 5001;
+constexpr int32_t DeleteDimension = 6000;
+constexpr int32_t PickDimensionToMove = 7000, MoveDimension = 7001;
+constexpr int32_t RebarExtension = ToolRebarExtensionPicked;
+constexpr int32_t FloorSlabPerimeter = 9600;
+}  // namespace Mode
+
+// Buttons: the one pressed or released, or for a move the set held.
+constexpr int16_t LeftButton = 1;
+constexpr int16_t RightButton = 2;
+constexpr int16_t MiddleButton = 4;

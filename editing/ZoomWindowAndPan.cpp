@@ -1,0 +1,108 @@
+#include "editing/ZoomWindowAndPan.h"
+
+#include <cmath>
+#include <utility>
+
+#include "editing/InteractionModes.h"
+#include "model/geometry/ViewFit.h"
+#include "model/geometry/ViewTransforms.h"
+
+namespace {
+
+// Event coordinates to whole pixels, halves to the even neighbour.
+int32_t WholePixel(float v) { return static_cast<int32_t>(std::nearbyint(v)); }
+
+bool BandShown(const EditorState& e) { return e.DragEndX != 0 || e.DragEndY != 0; }
+
+// The band is the canvas's inverse, as a focus rectangle shows on a plain background.
+ColourRef BandColour(const Canvas& canvas) { return canvas.BackColour() ^ PackRgb(255, 255, 255); }
+
+void ShowPointer(CanvasEdit& edit, CanvasPointerShape shape) {
+    edit.session.shell.CanvasPointer = shape;
+    edit.canvas.SetPointer(shape == PointerPan ? CanvasPointer::Pan : CanvasPointer::Crosshair);
+}
+
+}  // namespace
+
+void ZoomWindowFirstCorner(CanvasEdit& edit, float x, float y) {
+    EditorState& e = edit.session.editor;
+    e.DragStartX = WholePixel(x);
+    e.DragStartY = WholePixel(y);
+    if (BandShown(e)) edit.canvas.ClearTemporary();
+    e.InteractionState = Mode::ZoomSecondCorner;
+}
+
+void DragRubberBand(CanvasEdit& edit, float x, float y) {
+    EditorState& e = edit.session.editor;
+    if (e.DragStartX < 0) return;
+    Canvas& canvas = edit.canvas;
+    if (BandShown(e)) canvas.ClearTemporary();
+    e.DragEndX = WholePixel(x);
+    e.DragEndY = WholePixel(y);
+    auto& band = e.RubberBandRect;
+    band = {e.DragStartX, e.DragStartY, e.DragEndX, e.DragEndY};
+    if (band[2] < band[0]) std::swap(band[0], band[2]);
+    if (band[3] < band[1]) std::swap(band[1], band[3]);
+    BeginOverlay(canvas);
+    canvas.SetDrawStyle(DrawStyle::Dotted);
+    canvas.Box(float(band[0]), float(band[1]), float(band[2]), float(band[3]), BandColour(canvas), false);
+    canvas.SetDrawStyle(DrawStyle::Solid);
+}
+
+void ZoomWindowSecondCorner(CanvasEdit& edit, float x, float y) {
+    Session& s = edit.session;
+    EditorState& e = s.editor;
+    ViewWindow& view = s.drawing.View;
+    if (BandShown(e)) edit.canvas.ClearTemporary();
+    e.RubberBandRect = {};
+    e.DragEndX = WholePixel(x);
+    e.DragEndY = WholePixel(y);
+    if (e.DragStartX > e.DragEndX) std::swap(e.DragStartX, e.DragEndX);
+    if (e.DragStartY > e.DragEndY) std::swap(e.DragStartY, e.DragEndY);
+    if (e.DragEndX - e.DragStartX <= 10 || e.DragEndY - e.DragStartY <= 10) return;
+
+    EditorState fitted = e;
+    FitZoomWindowToAspect(view, fitted);
+    // All four bounds through the view in force before the change.
+    const float xMax = ScreenToWorldX(view, fitted.DragEndX), yMax = ScreenToWorldY(view, fitted.DragStartY);
+    const float xMin = ScreenToWorldX(view, fitted.DragStartX), yMin = ScreenToWorldY(view, fitted.DragEndY);
+    if (!(GetFitScale(view, xMin, yMin, xMax, yMax) <= MaxViewScale)) return;
+
+    e = fitted;
+    e.InteractionState = e.SuspendedInteractionState;
+    StorePreviousView(view);
+    view.ViewXMin = xMin, view.ViewXMax = xMax, view.ViewYMin = yMin, view.ViewYMax = yMax;
+    Refit(view, e);
+    edit.FullRedraw();
+}
+
+void StartPanDrag(CanvasEdit& edit, float x, float y) {
+    EditorState& e = edit.session.editor;
+    ShowPointer(edit, PointerPan);
+    e.DragStartX = WholePixel(x);
+    e.DragStartY = WholePixel(y);
+    e.InteractionState = Mode::PanDrag;
+}
+
+void DragPan(CanvasEdit& edit, int16_t buttons, float x, float y) {
+    if (buttons != LeftButton && buttons != MiddleButton) return;
+    EditorState& e = edit.session.editor;
+    ViewWindow& view = edit.session.drawing.View;
+    e.DragEndX = WholePixel(x);
+    e.DragEndY = WholePixel(y);
+    const float dx = static_cast<float>(e.DragEndX - e.DragStartX) / view.ViewScale;
+    const float dy = static_cast<float>(e.DragEndY - e.DragStartY) / view.ViewScale;
+    view.ViewXMin -= dx, view.ViewXMax -= dx;
+    view.ViewYMin += dy, view.ViewYMax += dy;
+    e.DragStartX = e.DragEndX;
+    e.DragStartY = e.DragEndY;
+    edit.FullRedraw();
+}
+
+void EndPan(CanvasEdit& edit) {
+    EditorState& e = edit.session.editor;
+    e.InteractionState = e.SuspendedInteractionState;
+    ReferencePointsToScreen(edit.session.drawing.View, e);
+    ShowPointer(edit, PointerCrosshair);
+    edit.FullRedraw();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The main window's side of the canvas editor: the canvas's mouse events go to the editor, its
+// panel texts to the status bar, and the right button's repeat to whatever the command bars give.
+#include <functional>
+
+#include "editing/CanvasEditor.h"
+#include "platform/qt/QtCanvas.h"
+
+class QLabel;
+
+class CanvasMouse : public EditorHost {
+public:
+    CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, QLabel& panel1, QLabel& panel2);
+
+    void RepeatLastCommand() override;
+    void SetPanelText(int32_t panel, const std::string& text) override;
+
+    // The command bars' repeat of the last command chosen; nothing happens while it is empty.
+    std::function<void()> RepeatLastCommandOfTheBars;
+
+private:
+    CanvasEditor editor_;
+    QLabel& panel1_;
+    QLabel& panel2_;
+};
