@@ -83,7 +83,9 @@ void BM_ExportDxf(benchmark::State& state) {
     }
     std::string file;
     ReadWholeFile(deck.Out(), file);
-    ReportRates(state, EntityCount(file.substr(file.find("ENTITIES"))), file.size());
+    const size_t entities = file.find("ENTITIES\r\n") + 10;
+    const size_t end = file.find("  0\r\nENDSEC", entities);
+    ReportRates(state, EntityCount(file.substr(entities, end - entities)), file.size());
 }
 
 void BM_WriteFileFromSpools(benchmark::State& state) {
