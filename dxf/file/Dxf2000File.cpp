@@ -1,5 +1,7 @@
 #include "dxf/file/Dxf2000File.h"
 
+#include <system_error>
+
 #include "dxf/file/DxfBlocksSection.h"
 #include "dxf/file/DxfEntitiesSection.h"
 #include "dxf/file/DxfFileHead.h"
@@ -7,25 +9,30 @@
 #include "dxf/file/DxfTables.h"
 #include "model/files/WholeFiles.h"
 
-std::string Dxf2000FileText(DxfWriterState& state, const DrawingState& drawing, const DxfOptions& options) {
-    std::string body;
-    body.reserve(state.EntitySpool.size() + state.BlockSpool.size() + (64 << 10));
-    WriteDxf2000Tables(state, body, drawing, options);
-    WriteDxf2000Blocks(state, body);
-    WriteDxfEntities(state, body);
-    WriteDxf2000Objects(state, body);
-    WriteDxfEof(body);
+DxfFileParts Dxf2000FileParts(DxfWriterState& state, const DrawingState& drawing, const DxfOptions& options) {
+    DxfFileParts file;
+    WriteDxf2000Tables(state, file.Text(), drawing, options);
+    WriteDxf2000Blocks(state, file);
+    WriteDxfEntities(state, file);
+    WriteDxf2000Objects(state, file.Text());
+    WriteDxfEof(file.Text());
 
     // Written last, when nothing takes a handle any more.
-    std::string file;
-    file.reserve(body.size() + (16 << 10));
-    WriteDxf2000Header(state, file);
-    WriteDxf2000Classes(file);
-    file += body;
+    std::string head;
+    WriteDxf2000Header(state, head);
+    WriteDxf2000Classes(head);
+    file.Prepend(std::move(head));
     return file;
+}
+
+std::string Dxf2000FileText(DxfWriterState& state, const DrawingState& drawing, const DxfOptions& options) {
+    return Dxf2000FileParts(state, drawing, options).Joined();
 }
 
 bool SaveDxf2000File(const std::string& path, DxfWriterState& state, const DrawingState& drawing,
                      const DxfOptions& options, std::string& reason) {
-    return ReplaceWholeFile(path, Dxf2000FileText(state, drawing, options), reason);
+    std::error_code error;
+    if (ReplaceWholeFile(path, Dxf2000FileParts(state, drawing, options).Views(), error)) return true;
+    reason = error.message();
+    return false;
 }

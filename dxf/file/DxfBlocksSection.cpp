@@ -1,6 +1,5 @@
 #include "dxf/file/DxfBlocksSection.h"
 
-#include "dxf/file/DxfEntitiesSection.h"
 #include "dxf/writers/DxfBlockFrames.h"
 #include "dxf/writers/DxfGroups.h"
 
@@ -65,7 +64,8 @@ void WriteArrowBlocks(DxfWriterState& state, std::string& out) {
 
 }  // namespace
 
-void WriteDxf2000Blocks(DxfWriterState& state, std::string& out) {
+void WriteDxf2000Blocks(DxfWriterState& state, DxfFileParts& file) {
+    std::string& out = file.Text();
     DxfGroups(out).Text(0, "SECTION").Text(2, "BLOCKS");
     const DxfBlockFrame model{.Name = "*Model_Space", .Owner = state.HandleModelSpaceRecord};
     WriteDxfBlockHeader(state, out, model);
@@ -74,6 +74,12 @@ void WriteDxf2000Blocks(DxfWriterState& state, std::string& out) {
     WriteDxfBlockHeader(state, out, paper);
     WriteDxfBlockEnd(state, out, paper);
     WriteArrowBlocks(state, out);
-    AppendDxfSpool(out, state.BlockSpool);
-    DxfGroups(out).Text(0, "ENDSEC");
+    file.Spool(state.BlockSpool);
+    DxfGroups(file.Text()).Text(0, "ENDSEC");
+}
+
+void WriteDxf12Blocks(const DxfWriterState& state, DxfFileParts& file) {
+    DxfGroups(file.Text()).Text(0, "SECTION").Text(2, "BLOCKS");
+    file.Spool(state.BlockSpool);
+    DxfGroups(file.Text()).Text(0, "ENDSEC");
 }

@@ -1,13 +1,9 @@
 #pragma once
-// The ENTITIES section, copied from the entity spool, and the end of file: the same in both
-// dialects.
+// The ENTITIES section, the entity spool in place, and the end of file: the same in both dialects.
 #include <string>
 
+#include "dxf/file/DxfFileParts.h"
 #include "dxf/writers/DxfWriterState.h"
 
-// Copies a spool behind `out`; its last line is ended like every other, so that what follows
-// starts a line of its own.
-void AppendDxfSpool(std::string& out, const std::string& spool);
-
-void WriteDxfEntities(const DxfWriterState& state, std::string& out);
+void WriteDxfEntities(const DxfWriterState& state, DxfFileParts& file);
 void WriteDxfEof(std::string& out);

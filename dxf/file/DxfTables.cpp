@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dxf/file/DxfLayerRows.h"
 #include "dxf/writers/DxfGroups.h"
 #include "dxf/writers/DxfLayerNames.h"
 
@@ -111,22 +112,11 @@ void WriteLineTypeTable(DxfWriterState& state, DxfGroups& groups) {
     groups.Text(0, "ENDTAB");
 }
 
-// "0" and "Defpoints" first, then each row of the layer table under its DXF name; a row whose name
-// is already taken (in any case) adds no second record, its entities lying on the first one.
 void WriteLayerTable(DxfWriterState& state, std::string& out, const DrawingState& drawing) {
-    std::vector<std::string> names{"0", "Defpoints"};
-    std::vector<int32_t> colours{7, 7};
-    for (size_t row = 0; row < drawing.LayerNames.size(); ++row) {
-        std::string name = DxfLayerName(drawing.LayerNames[row]);
-        const bool taken =
-            std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameDxfLayerName(n, name); });
-        if (taken) continue;
-        names.push_back(std::move(name));
-        colours.push_back(drawing.LayerAci[row]);
-    }
+    const std::vector<DxfLayerRow> rows = DxfLayerRows(drawing);
     DxfGroups groups(out);
-    TableHead(groups, "LAYER", "2", static_cast<int32_t>(names.size()) + 1);
-    for (size_t i = 0; i < names.size(); ++i) WriteDxf2000LayerRecord(state, out, names[i], colours[i], "Continuous");
+    TableHead(groups, "LAYER", "2", static_cast<int32_t>(rows.size()) + 1);
+    for (const DxfLayerRow& r : rows) WriteDxf2000LayerRecord(state, out, r.Name, r.Colour, "Continuous");
     groups.Text(0, "ENDTAB");
 }
 

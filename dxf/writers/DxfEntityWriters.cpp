@@ -32,7 +32,9 @@ DxfGroups BeginEntity(DxfWriterState& state, const DxfOptions& options, const ch
     DxfGroups groups(state.EntitySpool);
     groups.Text(0, name);
     if (dxf2000) groups.Text(5, GetNextHandle(state)).Text(330, state.HandleModelSpaceRecord).Text(100, "AcDbEntity");
-    groups.Text(8, DxfLayerName(layerName));
+    // The layer table's names are valid as a rule: they are written without a copy.
+    if (IsDxfLayerName(layerName)) groups.Text(8, layerName);
+    else groups.Text(8, DxfLayerName(layerName));
     if (dxf2000) groups.Text(100, subclass);
     return groups;
 }

@@ -1,13 +1,20 @@
 #include "dxf/writers/DxfLayerNames.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-bool IsForbidden(unsigned char c) {
-    constexpr std::string_view Reserved = "<>/\\\":;?*|,=`";
-    return c < 0x20 || c == 0x7F || Reserved.find(static_cast<char>(c)) != std::string_view::npos;
-}
+// Every entity names its layer: a table rather than a search of the reserved characters.
+constexpr std::array<bool, 256> ForbiddenCharacters = [] {
+    std::array<bool, 256> forbidden{};
+    for (int c = 0; c < 0x20; ++c) forbidden[static_cast<size_t>(c)] = true;
+    forbidden[0x7F] = true;
+    for (char c : std::string_view("<>/\\\":;?*|,=`")) forbidden[static_cast<unsigned char>(c)] = true;
+    return forbidden;
+}();
+
+bool IsForbidden(unsigned char c) { return ForbiddenCharacters[c]; }
 
 unsigned char AsciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c; }
 
@@ -20,6 +27,11 @@ std::string DxfLayerName(std::string_view name) {
     std::string valid(name);
     std::replace_if(valid.begin(), valid.end(), [](char c) { return IsForbidden(static_cast<unsigned char>(c)); }, '_');
     return valid;
+}
+
+bool IsDxfLayerName(std::string_view name) {
+    return !name.empty() && name.front() != ' ' && name.back() != ' ' &&
+           std::none_of(name.begin(), name.end(), [](char c) { return IsForbidden(static_cast<unsigned char>(c)); });
 }
 
 bool SameDxfLayerName(std::string_view a, std::string_view b) {

@@ -10,6 +10,8 @@
 // every drawing has. A name already valid comes back unchanged, so applying it twice changes
 // nothing more.
 std::string DxfLayerName(std::string_view name);
+// Whether DxfLayerName would give the name back unchanged.
+bool IsDxfLayerName(std::string_view name);
 
 // Layer names are one name whatever the case of their ASCII letters ("Quote" and "QUOTE").
 bool SameDxfLayerName(std::string_view a, std::string_view b);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <span>
+#include <string_view>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -17,20 +19,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes `text` to `path` and, when durable, makes sure it reached the disk; the reason of a failure in `reason`.
-bool WriteFileBytes(const std::string& path, const std::string& text, bool durable, std::string& reason) {
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+// Writes the pieces one after the other to `path` and, when durable, makes sure they reached the
+// disk; the cause of a failure in `error`.
+bool WriteFileBytes(const std::string& path, std::span<const std::string_view> pieces, bool durable,
+                    std::error_code& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
-        reason = std::strerror(errno);
+        error = LastError();
         return false;
     }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    bool ok = true;
+    for (std::string_view piece : pieces)
+        ok = ok && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    ok = ok && std::fflush(file) == 0;
 #if defined(__unix__) || defined(__APPLE__)
     ok = ok && (!durable || ::fsync(::fileno(file)) == 0);
 #endif
-    if (!ok) reason = std::strerror(errno);
+    if (!ok) error = LastError();
     if (std::fclose(file) != 0 && ok) {
-        reason = std::strerror(errno);
+        error = LastError();
         ok = false;
     }
     return ok;
@@ -71,24 +80,35 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::string reason;
-    return WriteFileBytes(path, text, false, reason);
+    std::error_code error;
+    const std::string_view pieces[] = {text};
+    return WriteFileBytes(path, pieces, false, error);
 }
 
-bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error) {
     const std::string temporary = path + ".~tmp";
-    if (!WriteFileBytes(temporary, text, true, reason)) {
+    if (!WriteFileBytes(temporary, pieces, true, error)) {
         std::error_code ignored;
         if (!fs::is_directory(temporary, ignored)) fs::remove(temporary, ignored);
         return false;
     }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    if (ec) {
+    fs::rename(temporary, path, error);
+    if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        reason = ec.message();
         return false;
     }
     return true;
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::error_code& error) {
+    const std::string_view pieces[] = {text};
+    return ReplaceWholeFile(path, pieces, error);
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+    std::error_code error;
+    if (ReplaceWholeFile(path, text, error)) return true;
+    reason = error.message();
+    return false;
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <string>
 
 #include "tests/support/DxfRecordLines.h"
 
@@ -66,6 +70,29 @@ TEST(DxfRealText, WritesAFloatInItsShortPlainForm) {
         {12345678.0f, "1.234568E+07"}, {-0.000025f, "-2.5E-05"},
     };
     for (const auto& c : cases) EXPECT_EQ(DxfRealText(c.value), c.text) << c.value;
+}
+
+// The short form is the general form of the standard formatter, which is written out directly
+// for the values drawings hold: they must agree to the last digit, ties included.
+TEST(DxfRealText, AgreesWithTheStandardGeneralForm) {
+    const auto standard = [](float value) {
+        char buffer[32];
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+        std::string text(buffer, end);
+        if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
+        return text;
+    };
+    // Halves to even at the seventh digit, the edges of the plain form and of each decade.
+    for (float value : {1234568.5f, 1234567.5f, 1000000.5f, 999999.5f, 9999999.5f, 9999999.0f, 99999.995f,
+                        0.0001f, 0.000099999f, 0.00099999997f, 0.1f, 0.99999997f, 1e7f, 12.5f})
+        for (float v : {value, -value}) EXPECT_EQ(DxfRealText(v), standard(v)) << v;
+    // Floats across the whole plain range, about a million of them.
+    const uint32_t low = std::bit_cast<uint32_t>(0.9e-4f), high = std::bit_cast<uint32_t>(1.1e7f);
+    int differing = 0;
+    for (uint32_t bits = low; bits <= high; bits += 307)
+        for (float v : {std::bit_cast<float>(bits), -std::bit_cast<float>(bits)})
+            if (DxfRealText(v) != standard(v) && ++differing < 5) ADD_FAILURE() << v << ": " << DxfRealText(v);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(DxfRealText, RefusesValuesNoReaderTakesAsNumbers) {

@@ -31,6 +31,7 @@ TEST(DxfLayerName, KeepsAValidNameAndMendsOneNoReaderTakes) {
     for (const auto& c : cases) {
         EXPECT_EQ(DxfLayerName(c.name), c.dxf) << '"' << c.name << '"';
         EXPECT_EQ(DxfLayerName(DxfLayerName(c.name)), c.dxf) << "a second pass changes nothing: " << c.name;
+        EXPECT_EQ(IsDxfLayerName(c.name), std::string(c.name) == c.dxf) << '"' << c.name << '"';
     }
 }
 

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""Opens DXF 2000 files with an independent reader (ezdxf) and audits them.
+"""Opens DXF files (2000 or R12) with an independent reader (ezdxf) and audits them.
 
 usage: check_dxf.py PATH...   (a folder stands for every *.dxf file in it)
 
-Fails when no file is found, when a file is not DXF 2000, when reading it raises or logs a
+Fails when no file is found, when a file is neither DXF 2000 nor R12, when reading it raises or logs a
 warning, when the audit reports an error or had to fix anything, or when a layer record carries a
 name that is empty, holds a character no layer name may hold, or is another record's name (the
 audit looks at the layers of entities only, and the reader keeps one record of a name).
@@ -14,6 +14,8 @@ import sys
 
 import ezdxf
 from ezdxf.lldxf import validator
+
+WRITTEN_VERSIONS = ("AC1015", "AC1009")
 
 
 class Collector(logging.Handler):
@@ -48,8 +50,8 @@ def faults_of(path, collector):
     except Exception as error:  # any failure to read is the fault reported
         return [f"not read: {error}"]
     faults = [f"read: {message}" for message in collector.messages]
-    if doc.dxfversion != "AC1015":
-        faults.append(f"version {doc.dxfversion}, not AC1015 (DXF 2000)")
+    if doc.dxfversion not in WRITTEN_VERSIONS:
+        faults.append(f"version {doc.dxfversion}, not AC1015 (DXF 2000) or AC1009 (R12)")
     faults += layer_faults(doc)
     auditor = doc.audit()
     faults += [f"audit error: {e.message}" for e in auditor.errors]

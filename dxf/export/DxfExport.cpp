@@ -1,0 +1,135 @@
+#include "dxf/export/DxfExport.h"
+
+#include <exception>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+#include "drawing/PlanDriver.h"
+#include "dxf/export/DxfExportMessages.h"
+#include "dxf/file/DxfFile.h"
+#include "dxf/writers/DxfWriterState.h"
+#include "model/common/Helpers.h"
+#include "model/files/LoadCrpFile.h"
+#include "model/files/WholeFiles.h"
+#include "plangeom/CompleteDeck.h"
+#include "platform/MemoryHints.h"
+
+namespace {
+
+// Room between two decks side by side, in model cm.
+constexpr float DeckGap = 550;
+// Room for the entity records of a large export, taken at once: address space costs no memory
+// until it is written, and the spool then never copies itself as it grows. Written line by line,
+// it is faulted in fastest in large pages.
+constexpr size_t EntitySpoolRoom = size_t{64} << 20;
+
+// Ends the export; its text is the message the user is shown.
+struct ExportFailure {
+    std::string Message;
+};
+
+// The pillar outlines' upper layer is named, coloured and switched after the pillar layer.
+void CompletePillarTopLayer(DrawingState& drawing) {
+    drawing.LayerNames[PillarTopLayer] = drawing.LayerNames[2] + "_SUP";
+    drawing.LayerAci[PillarTopLayer] = drawing.LayerAci[2];
+    drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
+}
+
+// Replaces `path` by the pieces; a failure says why in the user's terms.
+void WriteExportFile(const std::string& path, std::span<const std::string_view> pieces,
+                     const LanguageFlags& languages) {
+    std::error_code error;
+    if (ReplaceWholeFile(path, pieces, error)) return;
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+        error == std::errc::read_only_file_system)
+        throw ExportFailure{UiText(DxfExportMessages::FolderNotPermitted, languages)};
+    if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
+        throw ExportFailure{UiText(DxfExportMessages::FileAlreadyOpen, languages)};
+    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
+}
+
+// Loads and draws each deck in turn, each one to the right of the one before.
+void NewFileDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                DxfWriterState& writer, DxfExportResult& result) {
+    session.dxf.DxfOffsetX = 0;
+    for (const std::string& path : dataFiles) {
+        if (!FileExists(path))
+            throw ExportFailure{UiText(DxfExportMessages::DataFileMissing, session.shell.Languages, {path})};
+        session.model.ClearBeforeLoad();
+        int32_t slabDesign = -1;  // a loaded deck does not change the document's design state
+        LoadCrpFile(path, slabDesign, session, platform, SessionCompletion(session));
+        if (session.shell.Document.LoadStatus != 0) {
+            result.SkippedDataFiles.push_back(path);
+            continue;
+        }
+        DrawPlan(session, platform.canvas, writer, 1);
+        ++result.DecksDrawn;
+        const PlanHeader& h = session.model.Header;
+        session.dxf.DxfOffsetX = session.dxf.DxfOffsetX + h.ModelMaxX + DeckGap - h.ModelMinX;
+    }
+}
+
+void ShowWarning(Platform& platform, const LanguageFlags& languages, const std::string& text) {
+    platform.messages.Show(GetWarningTitle(languages), text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+DxfExportResult Fail(Session& session, Platform& platform, DxfExportResult result, std::string message) {
+    session.shell.Document.LoadStatus = -1;
+    result.Outcome = DxfExportOutcome::Failed;
+    result.Message = std::move(message);
+    ShowWarning(platform, session.shell.Languages, result.Message);
+    return result;
+}
+
+}  // namespace
+
+void SetDxfScaleFactors(DxfOptions& options) {
+    options.DxfUnitFactor = options.CadPrintUnits * 0.1f / options.CadPrintMm;
+    options.DxfScaleFactor = options.DxfScaleIs50 != 0 ? 2 * options.DxfUnitFactor : options.DxfUnitFactor;
+}
+
+std::string TakeoffTextPathOf(const std::string& dxfPath) {
+    const size_t nameStart = dxfPath.find_last_of("\\/") + 1;  // 0 when the path is a bare name
+    const size_t dot = dxfPath.find_last_of('.');
+    const std::string stem = dot != std::string::npos && dot >= nameStart ? dxfPath.substr(0, dot) : dxfPath;
+    return stem + ".TXT";
+}
+
+DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                            const std::string& dxfPath, const DxfOptions& options) {
+    session.dxf = options;
+    CompletePillarTopLayer(session.drawing);
+    const LanguageFlags& languages = session.shell.Languages;
+    DxfExportResult result;
+    if (dataFiles.empty()) {
+        result.Outcome = DxfExportOutcome::NothingSelected;
+        result.Message = UiText(DxfExportMessages::NoDataFiles, languages);
+        ShowWarning(platform, languages, result.Message);
+        return result;
+    }
+    if (dxfPath.empty()) {
+        result.Outcome = DxfExportOutcome::Cancelled;
+        return result;
+    }
+    result.TakeoffTextPath = TakeoffTextPathOf(dxfPath);
+    try {
+        DxfWriterState writer;
+        InitDxfHandles(writer);
+        writer.EntitySpool.reserve(EntitySpoolRoom);
+        AdviseLargePages(writer.EntitySpool.data(), writer.EntitySpool.capacity());
+        NewFileDXF(session, platform, dataFiles, writer, result);
+        WriteExportFile(dxfPath, DxfFileFor(writer, session.drawing, session.dxf).Views(), languages);
+        if (session.dxf.TakeoffTextFile != 0) {
+            const std::string_view takeoff[] = {writer.TakeoffSpool};
+            WriteExportFile(result.TakeoffTextPath, takeoff, languages);
+        }
+    } catch (const ExportFailure& failure) {
+        return Fail(session, platform, std::move(result), failure.Message);
+    } catch (const std::exception& error) {
+        return Fail(session, platform, std::move(result), UiText(DxfExportMessages::ExportStopped, languages,
+                                                                 {error.what()}));
+    }
+    result.Outcome = DxfExportOutcome::Written;
+    return result;
+}

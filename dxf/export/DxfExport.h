@@ -1,0 +1,46 @@
+#pragma once
+// The DXF export: the chosen decks loaded one after another into the session's model through the
+// same load as a document, drawn side by side into the spools of one writer state, and put
+// together into one DXF 2000 or R12 file, with the take-off list beside it when asked for.
+//
+// A failure anywhere (a data file missing, a drawing or writing failure) ends the export with a
+// message that says why: the session's LoadStatus becomes -1 and no file is written or changed.
+// The spools live in memory, and the file takes its name only once it is whole.
+//
+// The model keeps the last deck that loaded; putting the user's document back is the caller's.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Session.h"
+#include "platform/Platform.h"
+#include "state/DxfOptions.h"
+
+enum class DxfExportOutcome {
+    Written,          // the DXF file and, when asked for, the take-off file
+    NothingSelected,  // no data file given: a message, nothing else
+    Cancelled,        // no destination given: nothing at all
+    Failed,           // a message with the cause; nothing written
+};
+
+struct DxfExportResult {
+    DxfExportOutcome Outcome = DxfExportOutcome::Failed;
+    std::string Message;          // the text of the box shown; empty when none was
+    std::string TakeoffTextPath;  // where the take-off list goes (computed whether or not it is asked for)
+    int32_t DecksDrawn = 0;
+    // Decks whose load failed: each load told why; they are neither drawn nor given room.
+    std::vector<std::string> SkippedDataFiles;
+};
+
+// DxfUnitFactor from the CAD print ratio, DxfScaleFactor from it and the drawing scale.
+void SetDxfScaleFactors(DxfOptions& options);
+
+// The DXF path with its file name's extension replaced by "TXT" (a name without one gets ".TXT");
+// the folders' names are left alone, whatever dots they hold.
+std::string TakeoffTextPathOf(const std::string& dxfPath);
+
+// Exports `dataFiles` (paths of data files, in drawing order) to `dxfPath` with `options`, which
+// become the session's DXF options; the layer table is the session's, with row 24 made to follow
+// row 2 first. Messages go to `platform`'s message boxes.
+DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
+                            const std::string& dxfPath, const DxfOptions& options);

@@ -1,0 +1,289 @@
+#include "dxf/export/DxfExport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "drawing/DeckTitle.h"
+#include "drawing/LayerDefaults.h"
+#include "dxf/export/DxfExportMessages.h"
+#include "model/common/Helpers.h"
+#include "tests/dxf/file/DxfFileRecords.h"
+#include "tests/support/DeckSession.h"
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::StartsWith;
+
+namespace {
+
+const std::string Frame = DeckFixture("fresh-frame/TELAIO.CRP");
+const std::string Saved = DeckFixture("saved-d5/SALVATO5.CRP");
+const std::string Demo = std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP";
+const std::string Unloadable = DeckFixture("fail-unknown-node/NODO99.CRP");
+
+// A session at the defaults of a first start, exporting with the take-off list on.
+struct ExportSession : DeckSession {
+    DxfOptions options;
+
+    explicit ExportSession(int32_t r12 = 0) {
+        SetDefaultLayersAndOptions(drawing, shell.Options, design, dxf);
+        options = dxf;
+        options.DxfR12 = r12;
+        options.TakeoffTextFile = 1;
+    }
+    DxfExportResult Export(const std::vector<std::string>& decks, const std::string& path) {
+        return NewSalvaDXF(*this, platform, decks, path, options);
+    }
+};
+
+// One deck loaded alone: its width with the room after it, and its block of the take-off list.
+struct LoneDeck {
+    float Room = 0;
+    std::string Takeoff;
+};
+
+LoneDeck LoadAlone(const std::string& path) {
+    ExportSession deck;
+    EXPECT_TRUE(deck.Load(path)) << deck.Messages();
+    const PlanHeader& h = deck.model.Header;
+    LoneDeck lone{h.ModelMaxX + 550.0f - h.ModelMinX, {}};
+    WriteFloorSlabTakeoff(deck.model, deck.options, deck.shell.Languages, deck.shell.Options, lone.Takeoff);
+    return lone;
+}
+
+// The x of each deck's title, which stands at the deck's own x = 0, in model cm.
+std::vector<float> TitleXs(const std::string& file, float scale) {
+    std::vector<float> xs;
+    for (const DxfRecord& r : RecordsOfKind(SectionRecords(file, "ENTITIES"), "TEXT"))
+        if (r.Value(1).starts_with("Impalcato")) xs.push_back(std::stof(r.Value(10)) / scale);
+    return xs;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string OutPath(const std::string& name) {
+    fs::create_directories(DRAVO_DXF_OUT);
+    return (fs::path(DRAVO_DXF_OUT) / name).string();
+}
+
+}  // namespace
+
+TEST(NewSalvaDXF, OneTwoAndThreeDecksLieSideBySideInBothDialectsWithTheirTakeoffList) {
+    const std::vector<std::string> decks{Frame, Saved, Demo};
+    std::vector<LoneDeck> lone;
+    for (const std::string& d : decks) lone.push_back(LoadAlone(d));
+    for (int32_t r12 : {0, 1}) {
+        for (size_t count = 1; count <= decks.size(); ++count) {
+            const std::string name = "export-" + std::to_string(count) + (r12 ? "-r12" : "-2000");
+            ExportSession s(r12);
+            const std::string path = OutPath(name + ".dxf");
+            const DxfExportResult result = s.Export({decks.begin(), decks.begin() + count}, path);
+            ASSERT_EQ(result.Outcome, DxfExportOutcome::Written) << name << ": " << result.Message;
+            EXPECT_EQ(result.DecksDrawn, static_cast<int32_t>(count));
+            EXPECT_EQ(s.messages.Shown().size(), 0u) << s.Messages();
+
+            const std::string file = ReadBytes(path);
+            EXPECT_TRUE(file.find(r12 ? "AC1009" : "AC1015") < 200) << name;
+            std::vector<float> offsets;
+            std::string takeoff;
+            float offset = 0;
+            for (size_t i = 0; i < count; ++i) {
+                offsets.push_back(offset);
+                offset = offset + lone[i].Room;
+                takeoff += lone[i].Takeoff;
+            }
+            EXPECT_THAT(TitleXs(file, s.options.DxfScaleFactor), ElementsAreArray(offsets)) << name;
+            EXPECT_EQ(s.dxf.DxfOffsetX, offset) << "where a further deck would go";
+            EXPECT_EQ(result.TakeoffTextPath, OutPath(name + ".TXT"));
+            EXPECT_EQ(ReadBytes(result.TakeoffTextPath), takeoff) << name;
+        }
+    }
+}
+
+TEST(NewSalvaDXF, ADeckThatDoesNotLoadIsLeftOutAndTakesNoRoom) {
+    ScratchFolder folder("dxf-export-skip");
+    ExportSession withFailure, without;
+    const DxfExportResult skipped = withFailure.Export({Frame, Unloadable, Demo}, folder / "A.DXF");
+    ASSERT_EQ(skipped.Outcome, DxfExportOutcome::Written) << skipped.Message;
+    EXPECT_EQ(skipped.DecksDrawn, 2);
+    EXPECT_THAT(skipped.SkippedDataFiles, ElementsAre(Unloadable));
+    EXPECT_THAT(withFailure.Messages(), ::testing::HasSubstr("Nodo 99")) << "the load says why";
+
+    ASSERT_EQ(without.Export({Frame, Demo}, folder / "B.DXF").Outcome, DxfExportOutcome::Written);
+    EXPECT_EQ(ReadBytes(folder / "A.DXF"), ReadBytes(folder / "B.DXF"));
+    EXPECT_EQ(ReadBytes(folder / "A.TXT"), ReadBytes(folder / "B.TXT"));
+}
+
+TEST(NewSalvaDXF, ExportingAgainWritesTheSameFile) {
+    ScratchFolder folder("dxf-export-again");
+    for (int32_t r12 : {0, 1}) {
+        ExportSession s(r12);
+        ASSERT_EQ(s.Export({Demo, Frame}, folder / "FIRST.DXF").Outcome, DxfExportOutcome::Written);
+        ASSERT_EQ(s.Export({Demo, Frame}, folder / "SECOND.DXF").Outcome, DxfExportOutcome::Written);
+        EXPECT_EQ(ReadBytes(folder / "FIRST.DXF"), ReadBytes(folder / "SECOND.DXF")) << "R12: " << r12;
+    }
+}
+
+TEST(NewSalvaDXF, TheTakeoffFileIsNamedAfterTheDxfFileAndWrittenOnlyWhenAskedFor) {
+    struct Case {
+        const char* dxf;
+        const char* takeoff;
+    };
+    const Case cases[] = {
+        {"C:\\Disegni\\PIANTA.DXF", "C:\\Disegni\\PIANTA.TXT"},
+        {"/home/studio/piante.2024/PIANTA.dxf", "/home/studio/piante.2024/PIANTA.TXT"},
+        {"/home/studio/piante.2024/PIANTA", "/home/studio/piante.2024/PIANTA.TXT"},
+        {"C:\\v1.2\\PIANTA.DEF.DXF", "C:\\v1.2\\PIANTA.DEF.TXT"},
+        {"PIANTA.DXF", "PIANTA.TXT"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TakeoffTextPathOf(c.dxf), c.takeoff) << c.dxf;
+
+    // A folder with a "." in its name: the list lies beside the file, not beside the folder.
+    ScratchFolder folder("dxf-export-takeoff");
+    fs::create_directory(folder / "piante.2024");
+    ExportSession s;
+    ASSERT_EQ(s.Export({Frame}, folder / "piante.2024/PIANTA.DXF").Outcome, DxfExportOutcome::Written);
+    EXPECT_THAT(FilesIn(folder / "piante.2024"), ElementsAre("PIANTA.DXF", "PIANTA.TXT"));
+    EXPECT_THAT(FilesIn(folder / ""), ElementsAre("piante.2024"));
+
+    // Asked for no list: an earlier list stays as it was.
+    std::ofstream(folder / "piante.2024/PIANTA.TXT", std::ios::binary) << "an earlier list";
+    s.options.TakeoffTextFile = 0;
+    ASSERT_EQ(s.Export({Frame}, folder / "piante.2024/PIANTA.DXF").Outcome, DxfExportOutcome::Written);
+    EXPECT_EQ(ReadBytes(folder / "piante.2024/PIANTA.TXT"), "an earlier list");
+}
+
+namespace {
+
+// A folder in which no file can be made, even by root (sysfs refuses new files to everybody).
+std::optional<std::string> UnwritableFolder(const ScratchFolder& scratch) {
+    if (::geteuid() != 0) {
+        const std::string locked = scratch / "locked";
+        fs::create_directory(locked);
+        ::chmod(locked.c_str(), 0555);
+        return locked;
+    }
+    if (fs::is_directory("/sys/kernel")) return std::string("/sys/kernel");
+    return std::nullopt;
+}
+
+// What an export is asked to do.
+struct Request {
+    std::vector<std::string> Decks;
+    std::string Destination;
+};
+
+struct FailureCase {
+    const char* name;
+    int32_t english;
+    // Prepares the folder and the session; nothing when the case cannot be set up here.
+    std::function<std::optional<Request>(ScratchFolder&, ExportSession&)> prepare;
+    std::function<std::string(const Request&, const LanguageFlags&)> message;
+};
+
+const FailureCase Failures[] = {
+    {"a data file missing", 0,
+     [](ScratchFolder& f, ExportSession&) { return std::optional<Request>({{Frame, f / "MANCA.CRP"}, f / "P.DXF"}); },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::DataFileMissing, l, {r.Decks.back()});
+     }},
+    {"a destination that is a folder", 0,
+     [](ScratchFolder& f, ExportSession&) {
+         fs::create_directory(f / "P.DXF");
+         return std::optional<Request>({{Frame, Demo}, f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::FileNotWritten, l,
+                       {r.Destination, std::make_error_code(std::errc::is_a_directory).message()});
+     }},
+    {"a folder that cannot be written", 1,
+     [](ScratchFolder& f, ExportSession&) -> std::optional<Request> {
+         const auto folder = UnwritableFolder(f);
+         if (!folder) return std::nullopt;
+         return Request{{Frame}, *folder + "/P.DXF"};
+     },
+     [](const Request&, const LanguageFlags& l) { return UiText(DxfExportMessages::FolderNotPermitted, l); }},
+    {"a drawing that overflows the numbers", 0,
+     [](ScratchFolder& f, ExportSession& s) {
+         s.options.DxfScaleFactor = 3e38f;
+         return std::optional<Request>({{Frame}, f / "P.DXF"});
+     },
+     [](const Request&, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::ExportStopped, l, {"a DXF coordinate overflows a 32-bit float"});
+     }},
+};
+
+}  // namespace
+
+TEST(NewSalvaDXF, AFailureLeavesNoFileBehindAndSaysWhy) {
+    for (const FailureCase& c : Failures) {
+        ScratchFolder folder("dxf-export-failure");
+        ExportSession s;
+        s.shell.Languages.UiLanguage = c.english;
+        const auto prepared = c.prepare(folder, s);
+        if (!prepared) {
+            ADD_FAILURE() << c.name << ": no folder that cannot be written is to be had here";
+            continue;
+        }
+        const std::string& destination = prepared->Destination;
+        const bool destinationInScratch = destination.starts_with(folder / "");
+        if (destinationInScratch && !fs::exists(destination))
+            std::ofstream(destination, std::ios::binary) << "the drawing that stood here";
+        const std::vector<std::string> before = FilesIn(folder / "");
+
+        const DxfExportResult result = s.Export(prepared->Decks, destination);
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed) << c.name;
+        const std::string expected = c.message(*prepared, s.shell.Languages);
+        EXPECT_EQ(result.Message, expected) << c.name;
+        ASSERT_EQ(s.messages.Shown().size(), 1u) << c.name << "\n" << s.Messages();
+        EXPECT_EQ(s.messages.Shown()[0].Text, expected);
+        EXPECT_EQ(s.messages.Shown()[0].Title, GetWarningTitle(s.shell.Languages));
+        EXPECT_EQ(s.messages.Shown()[0].Icon, MsgIcon::Exclamation);
+        EXPECT_EQ(s.shell.Document.LoadStatus, -1) << c.name;
+
+        EXPECT_EQ(FilesIn(folder / ""), before) << c.name << ": no take-off list, no temporary file";
+        if (destinationInScratch && fs::is_regular_file(destination)) {
+            EXPECT_EQ(ReadBytes(destination), "the drawing that stood here") << c.name;
+        }
+        EXPECT_FALSE(fs::exists(destination + ".~tmp")) << c.name;
+    }
+}
+
+TEST(NewSalvaDXF, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
+    for (int32_t english : {0, 1}) {
+        ExportSession s;
+        s.shell.Languages.UiLanguage = english;
+        s.drawing.LayerNames[2] = "PILASTRI";
+        s.drawing.LayerAci[2] = 6;
+        s.drawing.LayerDxfOn[2] = 0;
+        s.drawing.LayerNames[PillarTopLayer] = "altro";
+        const DxfExportResult result = s.Export({}, "/nowhere/P.DXF");
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::NothingSelected);
+        EXPECT_EQ(s.Messages(), english ? "Warning! | Files not selected.\n"
+                                        : "Attenzione! | Non sono stati selezionati i file dati.\n"
+                                          "Generazione file DXF impossibile!\n");
+        EXPECT_EQ(s.drawing.LayerNames[PillarTopLayer], "PILASTRI_SUP");
+        EXPECT_EQ(s.drawing.LayerAci[PillarTopLayer], 6);
+        EXPECT_EQ(s.drawing.LayerDxfOn[PillarTopLayer], 0);
+    }
+}
+
+TEST(NewSalvaDXF, NoDestinationEndsSilently) {
+    ExportSession s;
+    const DxfExportResult result = s.Export({Frame}, "");
+    EXPECT_EQ(result.Outcome, DxfExportOutcome::Cancelled);
+    EXPECT_TRUE(s.messages.Shown().empty());
+    EXPECT_EQ(s.shell.Document.LoadStatus, 0);
+}
