@@ -59,8 +59,11 @@ void DesignAllFloorSlabs(Session& session, Platform& platform) {
 }
 
 void DeleteReinforcementSection(Session& session, Platform& platform, int32_t k) {
-    ReinforcementSections& r = session.model.Reinforcement;
-    if (k < 0 || k >= r.ReinforcementSectionCount || !IsSectionSlot(r, k)) return;
+    if (RemoveReinforcementSection(session.model.Reinforcement, k)) RedrawPlanOnCanvas(session, platform);
+}
+
+bool RemoveReinforcementSection(ReinforcementSections& r, int32_t k) {
+    if (k < 0 || k >= r.ReinforcementSectionCount || !IsSectionSlot(r, k)) return false;
     for (int32_t s = k; s + 1 < r.ReinforcementSectionCount && IsSectionSlot(r, s + 1); ++s) {
         const int32_t slabs = std::clamp(r.SectionSlabCount[s + 1], 0, ReinforcementSections::MaxSlabsPerSection);
         const int32_t upper = std::clamp(r.UpperRebarCount[s + 1], 0, ReinforcementSections::MaxRebars);
@@ -76,7 +79,7 @@ void DeleteReinforcementSection(Session& session, Platform& platform, int32_t k)
         r.LowerRebarCount[s] = r.LowerRebarCount[s + 1];
     }
     --r.ReinforcementSectionCount;
-    RedrawPlanOnCanvas(session, platform);
+    return true;
 }
 
 void RedrawPlanOnCanvas(Session& session, Platform& platform) {

@@ -21,6 +21,9 @@ DesignWarnings LayAllFloorSlabSections(Session& session, MessageBoxes& messages)
 // Removes section k, moving the sections after it down by one, and redraws the plan. A k that
 // designates no section changes nothing.
 void DeleteReinforcementSection(Session& session, Platform& platform, int32_t k);
+// The removal alone, for callers that redraw on their own canvas; false when k designates no
+// section.
+bool RemoveReinforcementSection(ReinforcementSections& sections, int32_t k);
 
 // The plan drawn again on the canvas.
 void RedrawPlanOnCanvas(Session& session, Platform& platform);

@@ -1,9 +1,12 @@
 #include "editing/CanvasEditor.h"
 
 #include "editing/DimensionEditing.h"
+#include "editing/DimensionPlacement.h"
 #include "editing/DimensionPreviews.h"
+#include "editing/HoverHighlight.h"
 #include "editing/InteractionModes.h"
 #include "editing/ObjectSnap.h"
+#include "editing/SectionTools.h"
 #include "editing/ZoomWindowAndPan.h"
 #include "model/geometry/ViewFit.h"
 #include "model/common/Helpers.h"
@@ -40,6 +43,20 @@ void CanvasEditor::LeftClick(int16_t button, float x, float y) {
         if (button == LeftButton) ZoomWindowSecondCorner(edit_, x, y);
         break;
     case Mode::PanAnchor: StartPanDrag(edit_, x, y); break;
+    case Mode::PickSectionToMove: PickSectionToMove(edit_, x, y); break;
+    case Mode::PickSlabOfNewSection: PickSlabOfNewSection(edit_, x, y); break;
+    case Mode::DeleteSection: DeleteSectionAt(edit_, x, y); break;
+    case Mode::HorizontalFirstPoint:
+    case Mode::VerticalFirstPoint:
+    case Mode::AlignedFirstPoint:
+    case Mode::HorizontalSecondPoint:
+    case Mode::VerticalSecondPoint:
+    case Mode::AlignedSecondPoint: PickMeasuredPoint(edit_, x, y); break;
+    case Mode::HorizontalLine:
+    case Mode::VerticalLine:
+    case Mode::AlignedLine: AggiungiQuota(edit_, x, y); break;
+    case Mode::ContinuedBase: PickContinuedBase(edit_, x, y); break;
+    case Mode::ContinuedPoint: AddContinuedDimension(edit_, x, y); break;
     case Mode::DeleteDimension: DeleteDimensionAt(edit_, x, y); break;
     case Mode::PickDimensionToMove: PickDimensionToMove(edit_, x, y); break;
     case Mode::MoveDimension: spQuota(edit_, x, y); break;
@@ -61,6 +78,8 @@ void CanvasEditor::MouseMove(int16_t buttons, int16_t, float x, float y) {
         break;
     case Mode::ZoomSecondCorner: DragRubberBand(edit_, x, y); break;
     case Mode::PanDrag: DragPan(edit_, buttons, x, y); break;
+    case Mode::DragSection:
+    case Mode::ReleaseNewSection: DrawSectionLinePreview(canvas, x, y, s.editor.SpanDirCos, s.editor.SpanDirSin); break;
     case Mode::HorizontalFirstPoint:
     case Mode::VerticalFirstPoint:
     case Mode::AlignedFirstPoint:
@@ -76,10 +95,22 @@ void CanvasEditor::MouseMove(int16_t buttons, int16_t, float x, float y) {
         canvas.ClearTemporary();
         EvidenziaGripQuota(s, canvas, x, y);
         break;
-    default: break;
+    case Mode::FloorSlabPerimeter: EvidenziaSolaio(edit_, x, y); break;
+    case Mode::ConcreteSlabHandOff:
+    case Mode::ConcreteSlabPerimeter: EvidenziaSoletta(edit_, x, y); break;
+    default:
+        // Each acts only in the modes of its own tools.
+        EvidenziaSez(edit_, x, y);
+        EvidenziaQuota(edit_, x, y);
+        break;
     }
 }
 
-void CanvasEditor::MouseUp(int16_t, int16_t, float, float) {
-    if (edit_.session.editor.InteractionState == Mode::PanDrag) EndPan(edit_);
+void CanvasEditor::MouseUp(int16_t, int16_t, float x, float y) {
+    switch (edit_.session.editor.InteractionState) {
+    case Mode::PanDrag: EndPan(edit_); break;
+    case Mode::DragSection: DropMovedSection(edit_, x, y); break;
+    case Mode::ReleaseNewSection: PlaceNewSection(edit_, x, y); break;
+    default: break;
+    }
 }

@@ -51,10 +51,14 @@ void BeccaEstremoQuota(const Session& session, float x, float y, int32_t& index,
     }
 }
 
-PlanPoint NearerLineEnd(const Dimension& d, float wx, float wy) {
+bool IsSecondEndNearer(const Dimension& d, float wx, float wy) {
     const float d1 = std::fabs(wy - d.LineY1) + std::fabs(wx - d.LineX1);
     const float d2 = std::fabs(wy - d.LineY2) + std::fabs(wx - d.LineX2);
-    return d2 <= d1 ? PlanPoint{d.LineX2, d.LineY2} : PlanPoint{d.LineX1, d.LineY1};
+    return d2 <= d1;
+}
+
+PlanPoint NearerLineEnd(const Dimension& d, float wx, float wy) {
+    return IsSecondEndNearer(d, wx, wy) ? PlanPoint{d.LineX2, d.LineY2} : PlanPoint{d.LineX1, d.LineY1};
 }
 
 void EvidenziaGripQuota(const Session& session, Canvas& canvas, float x, float y) {

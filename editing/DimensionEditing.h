@@ -11,8 +11,10 @@ int32_t BeccaQuota(const Session& session, float x, float y);
 // The first dimension with an end of its line less than 4 pixels away in x and in y: index := it
 // and whichEnd := 0 (first end) or 1 (second end); index := -1 and whichEnd unchanged when none.
 void BeccaEstremoQuota(const Session& session, float x, float y, int32_t& index, int32_t& whichEnd);
-// The end of the dimension's line nearer to the model point (wx, wy) by the sum of the absolute
-// differences; the second end when both are equally near.
+// Whether the second end of the dimension's line is the nearer to the model point (wx, wy) by the
+// sum of the absolute differences; it is when both are equally near.
+bool IsSecondEndNearer(const Dimension& dimension, float wx, float wy);
+// That nearer end.
 PlanPoint NearerLineEnd(const Dimension& dimension, float wx, float wy);
 // On the temporary layer, a square grip on the nearer end of the first dimension line within 7
 // pixels of the cursor; nothing when there is none. The layer is not wiped first.

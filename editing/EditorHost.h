@@ -1,8 +1,11 @@
 #pragma once
 // What the window around the canvas does for the editor: the right button's repeat of the last
-// command chosen from the command bars, and the texts of the status bar's panels.
+// command chosen from the command bars, the texts of the status bar's panels and the message
+// boxes the tools show.
 #include <cstdint>
 #include <string>
+
+#include "platform/MessageBox.h"
 
 constexpr int32_t CursorPanel = 1;  // the cursor's model coordinates
 constexpr int32_t PromptPanel = 2;  // what the tool in force asks for
@@ -13,4 +16,5 @@ public:
     // Runs the last command chosen from the menu or the toolbar again; nothing before the first.
     virtual void RepeatLastCommand() = 0;
     virtual void SetPanelText(int32_t panel, const std::string& text) = 0;
+    virtual MessageBoxes& Messages() = 0;
 };

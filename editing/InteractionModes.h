@@ -11,6 +11,11 @@ constexpr int32_t ZoomFirstCorner = 2;
 constexpr int32_t ZoomSecondCorner = 3;
 constexpr int32_t PanAnchor = 500;
 constexpr int32_t PanDrag = 501;
+// Reinforcement sections: the pick and the drag of a move, the slab and the release of a new one,
+// the deletion.
+constexpr int32_t PickSectionToMove = 1000, DragSection = 1001;
+constexpr int32_t PickSlabOfNewSection = 1002, ReleaseNewSection = 1003;
+constexpr int32_t DeleteSection = 1300;
 // Dimensions: the first and second measured point and the line, for each kind.
 constexpr int32_t HorizontalFirstPoint = 2000, HorizontalSecondPoint = 2001, HorizontalLine = 2002;
 constexpr int32_t VerticalFirstPoint = 3000, VerticalSecondPoint = 3001, VerticalLine = 3002;
@@ -19,7 +24,9 @@ constexpr int32_t ContinuedBase = 5000, ContinuedPoint = 5001;
 constexpr int32_t DeleteDimension = 6000;
 constexpr int32_t PickDimensionToMove = 7000, MoveDimension = 7001;
 constexpr int32_t RebarExtension = ToolRebarExtensionPicked;
+constexpr int32_t ConcreteSlabHandOff = 9550;
 constexpr int32_t FloorSlabPerimeter = 9600;
+constexpr int32_t ConcreteSlabPerimeter = 9605;
 }  // namespace Mode
 
 // Buttons: the one pressed or released, or for a move the set held.

@@ -16,7 +16,7 @@ constexpr int32_t RedOf(ColourRef c) { return c & 0xFF; }
 constexpr int32_t GreenOf(ColourRef c) { return (c >> 8) & 0xFF; }
 constexpr int32_t BlueOf(ColourRef c) { return (c >> 16) & 0xFF; }
 
-enum class FillStyle : int32_t { Solid = 0, Transparent = 1 };
+enum class FillStyle : int32_t { Solid = 0, Transparent = 1, CrossHatch = 6 };
 enum class DrawStyle : int32_t { Solid = 0, Dotted = 2 };
 enum class CanvasPointer : int32_t { Arrow, Crosshair, Hourglass, Pan };
 
@@ -59,10 +59,11 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2, ColourRef colour) = 0;
     // The rectangle between two corners in `colour`, filled with it when `filled`.
     virtual void Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) = 0;
-    // A full circle in `colour`, filled with the fill colour while the fill style is solid.
+    // A full circle in `colour`, filled with the fill colour while the fill style is solid (or
+    // crossed by horizontal and vertical lines of it while the style is a cross hatch).
     virtual void Circle(float cx, float cy, float radius, ColourRef colour) = 0;
     // A closed polygon: border in the fore colour, inside filled with the fill colour by the
-    // even-odd rule while the fill style is solid.
+    // even-odd rule while the fill style is solid or a cross hatch.
     virtual void Polygon(std::span<const PixelPoint> points) = 0;
     // Text in the fore colour with the top-left corner of its first cell at (x, y). The text is
     // single-byte Windows text (code page 1252), as the data files and the DXF files hold it.

@@ -24,7 +24,7 @@ struct EditorState {
     int32_t InteractionState = 0;  // the canvas tool in force, 0 when idle
     int32_t SuspendedInteractionState = 0;
     int32_t CurrentDimension = -1;  // the dimension picked to move or to continue from; -1 none
-    int32_t LastHighlightedIndex = -1;
+    int32_t LastHighlightedIndex = 0;  // what the hover routines lit last, -1 none; shared by them
     float RefP1ScreenX = 0, RefP1ScreenY = 0, RefP2ScreenX = 0, RefP2ScreenY = 0;  // canvas pixels
     float RefP1WorldX = 0, RefP1WorldY = 0, RefP2WorldX = 0, RefP2WorldY = 0;      // cm
     float RefDirCos = 1, RefDirSin = 0;  // the line through the two reference points, on the canvas
@@ -36,6 +36,7 @@ struct EditorState {
     // and the section a drag rebuilds.
     int32_t TargetSlab = 0;
     int32_t MovedSection = 0;
+    double SpanDirCos = 1, SpanDirSin = 0;  // TargetSlab's span direction, y up: the preview's line
     VertexPanelState VertexPanel;
     // The point the last committing object snap took, in canvas pixels; read only while SnapFound is 1.
     float SnapX = 0, SnapY = 0;

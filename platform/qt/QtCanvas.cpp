@@ -15,6 +15,12 @@ namespace {
 
 QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
+// The inside of circles and polygons by the fill style: none while it is transparent.
+void SetFillBrush(QPainter& p, const CanvasState& state) {
+    if (state.Filling == FillStyle::Solid) p.setBrush(ToQColor(state.Fill));
+    else if (state.Filling == FillStyle::CrossHatch) p.setBrush(QBrush(ToQColor(state.Fill), Qt::CrossPattern));
+}
+
 QImage NewImage(QSize devicePixels, qreal ratio, QImage::Format format, const QColor& fill) {
     QImage image(devicePixels, format);
     image.setDevicePixelRatio(ratio);
@@ -167,7 +173,7 @@ void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, boo
 
 void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
     Draw(colour, [&](QPainter& p) {
-        if (state_.Filling == FillStyle::Solid) p.setBrush(ToQColor(state_.Fill));
+        SetFillBrush(p, state_);
         p.drawEllipse(QPointF(cx, cy), radius, radius);
     });
 }
@@ -178,7 +184,7 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
     polygon.reserve(qsizetype(points.size()));
     for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
     Draw(state_.Fore, [&](QPainter& p) {
-        if (state_.Filling == FillStyle::Solid) p.setBrush(ToQColor(state_.Fill));
+        SetFillBrush(p, state_);
         p.drawPolygon(polygon, Qt::OddEvenFill);
     });
 }

@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-CanvasMouse::CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, QLabel& panel1, QLabel& panel2)
-    : editor_(session, canvas, writer, *this), panel1_(panel1), panel2_(panel2) {
+CanvasMouse::CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, MessageBoxes& messages,
+                         QLabel& panel1, QLabel& panel2)
+    : editor_(session, canvas, writer, *this), messages_(messages), panel1_(panel1), panel2_(panel2) {
     canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },
         [this](int16_t buttons, int16_t shift, float x, float y) { editor_.MouseMove(buttons, shift, x, y); },

@@ -75,7 +75,8 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, *StatusPanel1, *StatusPanel2);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, qt_->platform.messages, *StatusPanel1,
+                                                 *StatusPanel2);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
 }
 

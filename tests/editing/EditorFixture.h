@@ -10,14 +10,18 @@
 #include "editing/CanvasEditor.h"
 #include "editing/InteractionModes.h"
 #include "model/Session.h"
+#include "platform/headless/HeadlessMessageBoxes.h"
 #include "platform/headless/RecordingCanvas.h"
 
-// The window's side: how often the last command was repeated, and the panel texts shown.
+// The window's side: how often the last command was repeated, the panel texts shown and the
+// message boxes, answered from a script.
 struct RecordingHost : EditorHost {
     int Repeats = 0;
     std::vector<std::pair<int32_t, std::string>> Texts;
+    HeadlessMessageBoxes messages;
     void RepeatLastCommand() override { ++Repeats; }
     void SetPanelText(int32_t panel, const std::string& text) override { Texts.emplace_back(panel, text); }
+    MessageBoxes& Messages() override { return messages; }
 };
 
 struct EditorFixture : Session {
@@ -59,6 +63,17 @@ struct EditorFixture : Session {
         for (const CanvasRecord& r : canvas.RecordsOf(call))
             if (!r.State.AutoRedraw) found.push_back(r);
         return found;
+    }
+    // A square of new plan points, counter-clockwise from its lower left corner, closed by a copy
+    // of the first: an outline row.
+    std::vector<int32_t> Square(float x0, float y0, float side) {
+        std::vector<int32_t> corners;
+        for (auto [x, y] : {std::pair{x0, y0}, {x0 + side, y0}, {x0 + side, y0 + side}, {x0, y0 + side}}) {
+            model.PlanNodes.push_back({x, y});
+            corners.push_back(model.PlanNodeCount++);
+        }
+        corners.push_back(corners.front());
+        return corners;
     }
     void AddDimension(float x1, float y1, float x2, float y2, float mx1, float my1, float mx2, float my2,
                       const std::string& text = "") {

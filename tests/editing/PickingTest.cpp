@@ -8,15 +8,6 @@ namespace {
 
 // Slabs as squares of plan points; the canvas shows the model 1:1 with y turned (see the fixture).
 struct PickDeck : EditorFixture {
-    std::vector<int32_t> Square(float x0, float y0, float side) {
-        std::vector<int32_t> corners;
-        for (auto [x, y] : {std::pair{x0, y0}, {x0 + side, y0}, {x0 + side, y0 + side}, {x0, y0 + side}}) {
-            model.PlanNodes.push_back({x, y});
-            corners.push_back(model.PlanNodeCount++);
-        }
-        corners.push_back(corners.front());
-        return corners;
-    }
     void ConcreteSlabOf(int32_t id, int32_t kind, std::vector<int32_t> outline) {
         model.ConcreteSlabs.push_back({id, 20, 4, kind});
         model.ConcreteSlabOutlineCount.push_back(static_cast<int32_t>(outline.size()) - 1);

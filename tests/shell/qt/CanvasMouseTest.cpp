@@ -18,6 +18,7 @@
 #include "shell/CommandLine.h"
 #include "shell/StartupLoad.h"
 #include "shell/forms/Form1.h"
+#include "tests/shell/qt/CanvasEvents.h"
 #include "tests/support/DeckSession.h"
 
 namespace {
@@ -38,15 +39,9 @@ protected:
     ~CanvasMouseTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     Session& session() { return form_->session(); }
-    QPoint At(float modelX, float modelY) {
-        const ViewWindow& v = session().drawing.View;
-        return QPoint(qRound(WorldToScreenX(v, modelX)), qRound(WorldToScreenY(v, modelY)));
-    }
+    QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     // A move with the buttons held, as the platform delivers it.
-    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
-        QMouseEvent move(QEvent::MouseMove, at, form_->Picture1->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
-        QApplication::sendEvent(form_->Picture1, &move);
-    }
+    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) { SendMouseMove(*form_->Picture1, at, held); }
     void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
 
     ScratchFolder config_;
