@@ -20,6 +20,7 @@ constexpr int32_t DeleteDimension = 6000;
 constexpr int32_t PickDimensionToMove = 7000, MoveDimension = 7001;
 constexpr int32_t RebarExtension = ToolRebarExtensionPicked;
 constexpr int32_t FloorSlabPerimeter = 9600;
+constexpr int32_t ConcreteSlabPerimeter = 9605;
 }  // namespace Mode
 
 // Buttons: the one pressed or released, or for a move the set held.

@@ -1,5 +1,6 @@
 #include "shell/DocumentSteps.h"
 
+#include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "shell/DocumentTitle.h"
 #include "shell/SettingsFile.h"
@@ -26,6 +27,7 @@ void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slab
 }
 
 void EmptyDocument(Session& session, Canvas& canvas) {
+    CloseVertexPanelAsCancel(session);
     session.model.ClearDimensionsAndReinforcement();
     session.model.Catalogue.ServerSectionCount = 0;
     LoadSettings(session, canvas);

@@ -14,7 +14,7 @@ void SetCanvasPointer(Session& session, Canvas& canvas, CanvasPointerShape shape
 // value leaves it as it is.
 void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slabDesign);
 
-// The empty document after a failed load: dimensions, reinforcement sections and server sections
+// The empty document after a failed load: the vertex panel closed as by Cancel, dimensions, reinforcement sections and server sections
 // emptied (the tables the reader filled so far stay), the settings read again, no document for the
 // commands, the canvas cleared, the document unnamed and the crosshair pointer. The caller then
 // rebuilds the window's caption.

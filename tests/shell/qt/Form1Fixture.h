@@ -3,6 +3,7 @@
 // configuration folder of its own for each test.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ struct ShownBox {
 };
 
 // Each test has a configuration folder of its own (settings, analysis-program values); message
-// boxes are recorded and closed, which answers No to a question.
+// boxes are recorded and closed, which answers No to a question (Yes while AnswerYes is set).
 class Form1Test : public ::testing::Test {
 protected:
     Form1Test() : config_("form1-config") {
@@ -40,8 +41,10 @@ protected:
     // A window started with this command line, loaded and, for an interactive start, shown.
     std::unique_ptr<Form1> Start(const std::string& commandLine) {
         auto form = std::make_unique<Form1>([this](QDialog& dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+                if (QAbstractButton* yes = box->button(QMessageBox::Yes); yes && AnswerYes) yes->click();
+            }
         });
         const CommandLineStart start = ParseCommandLine(commandLine);
         ApplyCommandLineStart(start, form->session(), form->platform().folders);
@@ -72,5 +75,6 @@ protected:
 
     ScratchFolder config_;
     std::vector<ShownBox> boxes_;
+    bool AnswerYes = false;
 };
 
