@@ -112,6 +112,7 @@ TEST(VertexPanel, OpensOnTheSlabClickedInItsTool) {
 TEST(VertexPanel, CanvasClicksSelectAVertexOrFillTheFields) {
     PanelDeck d;
     d.FloorSlabOf(Square);
+    d.FloorSlabOf({{600, 100}, {700, 100}, {700, 200}, {600, 200}});
     ASSERT_TRUE(OpenVertexPanel(d, 0, false));
 
     d.PanelClick(503, 497);  // within 4 pixels of vertex 3
@@ -131,6 +132,9 @@ TEST(VertexPanel, CanvasClicksSelectAVertexOrFillTheFields) {
     EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"504.0", "500.0"}));
     EXPECT_EQ(d.Redraws(), 0u);
     d.PanelClick(102, 102);
+    EXPECT_EQ(d.panel().SelectedVertex, 0);
+    d.PanelClick(602, 198);  // the other slab's corner snaps
+    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"600.0", "200.0"}));
     EXPECT_EQ(d.panel().SelectedVertex, 0);
 
     // Without the panel a click in idle does nothing.
