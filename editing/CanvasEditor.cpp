@@ -7,6 +7,7 @@
 #include "editing/InteractionModes.h"
 #include "editing/ObjectSnap.h"
 #include "editing/SectionTools.h"
+#include "editing/VertexPanelClicks.h"
 #include "editing/ZoomWindowAndPan.h"
 #include "model/geometry/ViewFit.h"
 #include "model/common/Helpers.h"
@@ -38,6 +39,7 @@ void CanvasEditor::RightClick() {
 
 void CanvasEditor::LeftClick(int16_t button, float x, float y) {
     switch (edit_.session.editor.InteractionState) {
+    case Mode::Idle: ClickWithVertexPanelOpen(edit_, button, x, y); break;
     case Mode::ZoomFirstCorner: ZoomWindowFirstCorner(edit_, x, y); break;
     case Mode::ZoomSecondCorner:
         if (button == LeftButton) ZoomWindowSecondCorner(edit_, x, y);
@@ -60,6 +62,8 @@ void CanvasEditor::LeftClick(int16_t button, float x, float y) {
     case Mode::DeleteDimension: DeleteDimensionAt(edit_, x, y); break;
     case Mode::PickDimensionToMove: PickDimensionToMove(edit_, x, y); break;
     case Mode::MoveDimension: spQuota(edit_, x, y); break;
+    case Mode::FloorSlabPerimeter:
+    case Mode::ConcreteSlabPerimeter: OpenVertexPanelAt(edit_, x, y); break;
     default: break;
     }
 }

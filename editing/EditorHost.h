@@ -1,7 +1,7 @@
 #pragma once
 // What the window around the canvas does for the editor: the right button's repeat of the last
-// command chosen from the command bars, the texts of the status bar's panels and the message
-// boxes the tools show.
+// command chosen from the command bars, the texts of the status bar's panels, the message boxes
+// the tools show and the vertex panel.
 #include <cstdint>
 #include <string>
 
@@ -17,4 +17,7 @@ public:
     virtual void RepeatLastCommand() = 0;
     virtual void SetPanelText(int32_t panel, const std::string& text) = 0;
     virtual MessageBoxes& Messages() = 0;
+    // The vertex panel opened or changed from the canvas: the window shows it as it now stands and
+    // lays the canvas out beside it, before the plan is drawn again.
+    virtual void VertexPanelChanged() {}
 };

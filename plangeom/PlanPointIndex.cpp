@@ -47,14 +47,14 @@ bool NearSavedCoordinate(float saved, float v) {
     return std::fabs(SavedValue(saved) - v) <= SavedPositionTolerance + spacing;
 }
 
+}  // namespace
+
 bool NearSavedPosition(const PlanPoint& p, float x, float y) {
     const float dx = p.X - x;
     const float dy = p.Y - y;
     if (!(std::fabs(dx) < SavedPointReach && std::fabs(dy) < SavedPointReach)) return false;
     return NearSavedCoordinate(p.X, x) && NearSavedCoordinate(p.Y, y);
 }
-
-}  // namespace
 
 size_t PlanPointIndex::CellHash::operator()(const Cell& c) const {
     const uint64_t h = static_cast<uint64_t>(c.X) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(c.Y);

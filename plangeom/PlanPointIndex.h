@@ -9,6 +9,10 @@
 
 #include "model/tables/ModelTables.h"
 
+// Whether plan point p, at the position the data file keeps for it (2 decimals), lies within 0.006
+// of (x, y) in both coordinates: the test by which a corner rebuilt at a load takes a saved point.
+bool NearSavedPosition(const PlanPoint& p, float x, float y);
+
 class PlanPointIndex {
 public:
     // Indexes the plan points the model holds now.

@@ -1,5 +1,6 @@
 #include "shell/DocumentSteps.h"
 
+#include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "shell/DocumentTitle.h"
 #include "shell/ProgramFolders.h"
@@ -45,6 +46,7 @@ bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign) 
 }
 
 void EmptyDocument(Session& session, Canvas& canvas) {
+    CloseVertexPanelAsCancel(session);
     session.model = Model{};
     LoadSettings(session, canvas);
     session.shell.Document.SlabDesignState = 0;

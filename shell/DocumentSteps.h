@@ -23,8 +23,8 @@ void PlaceLoadedDeck(Session& session, const Canvas& canvas);
 // changed.
 bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign);
 
-// The empty document after a failed load: every model table emptied, the derived geometry
-// included, so that nothing half read stays; the settings read again, no document for the
-// commands, the canvas cleared, the document unnamed and the crosshair pointer. The caller then
-// rebuilds the window's caption.
+// The empty document after a failed load: the vertex panel closed as by Cancel, every model
+// table emptied, the derived geometry included, so that nothing half read stays; the settings
+// read again, no document for the commands, the canvas cleared, the document unnamed and the
+// crosshair pointer. The caller then rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);

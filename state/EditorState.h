@@ -14,10 +14,16 @@ constexpr int32_t ToolRebarExtensionPicked = 9001;
 
 struct VertexPanelState {
     int32_t VertexPanelMode = 0;  // 0: the panel is closed; otherwise a perimeter is being edited
+    int32_t EditedSlab = 0;            // the slab's row in FloorSlabs, or in ConcreteSlabs when
+    int32_t EditedSlabIsConcrete = 0;  // this is 1
     std::vector<int32_t> EditedVertices;  // PlanNodes indexes of the edited outline, 0 .. EditedVertexLast
     int32_t EditedVertexLast = -1;
     int32_t SelectedVertex = 0;
     std::array<std::string, 2> Text1;  // the panel's x and y boxes as typed, "," or "." for decimals
+    int32_t Text1Colour = 0;  // the boxes' text, a palette number: 0 black, 12 light red for a clicked point
+    std::string Label2;       // names the vertex whose coordinates the boxes show
+    // The plan points there were when the panel opened: those it adds go again when it is cancelled.
+    int32_t PlanNodeCountAtOpen = -1;
 };
 
 struct EditorState {

@@ -16,6 +16,10 @@ void CanvasMouse::RepeatLastCommand() {
     if (RepeatLastCommandOfTheBars) RepeatLastCommandOfTheBars();
 }
 
+void CanvasMouse::VertexPanelChanged() {
+    if (ShowVertexPanel) ShowVertexPanel();
+}
+
 void CanvasMouse::SetPanelText(int32_t panel, const std::string& text) {
     (panel == CursorPanel ? panel1_ : panel2_).setText(QString::fromStdString(text));
 }

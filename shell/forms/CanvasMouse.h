@@ -17,9 +17,12 @@ public:
     void RepeatLastCommand() override;
     void SetPanelText(int32_t panel, const std::string& text) override;
     MessageBoxes& Messages() override { return messages_; }
+    void VertexPanelChanged() override;
 
     // The command bars' repeat of the last command chosen; nothing happens while it is empty.
     std::function<void()> RepeatLastCommandOfTheBars;
+    // The window's showing of the vertex panel as the editor left it.
+    std::function<void()> ShowVertexPanel;
 
 private:
     CanvasEditor editor_;

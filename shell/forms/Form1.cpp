@@ -25,6 +25,7 @@
 #include "shell/forms/CommandBars.h"
 #include "shell/forms/Form1Commands.h"
 #include "shell/forms/Form14.h"
+#include "shell/forms/VertexPanel.h"
 #include "shell/forms/WheelHook.h"
 
 namespace {
@@ -70,6 +71,7 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     panel->addWidget(OsnapCheck);
     panel->addStretch();
     Frame1->hide();
+    vertexPanel_ = std::make_unique<VertexPanel>(*this);
 
     StatusPanel1 = new QLabel(this);
     StatusPanel2 = new QLabel(this);
@@ -78,6 +80,7 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, qt_->platform.messages, *StatusPanel1,
                                                  *StatusPanel2);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
+    canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
 }
 
 Form1::~Form1() = default;
@@ -174,7 +177,16 @@ void Form1::CommandBars_Resize() {
     view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
 }
 
-void Form1::Form_Activate() { DrawPlan(session_, *Picture1, writer_, 0); }
+void Form1::FollowVertexPanel() {
+    vertexPanel_->Refresh();
+    CommandBars_Resize();
+}
+
+void Form1::Form_Activate() {
+    // A load or an emptied document may have closed the panel.
+    if (Frame1->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
+    DrawPlan(session_, *Picture1, writer_, 0);
+}
 
 void Form1::Form_Unload() {
     if (unloaded_) return;
@@ -185,6 +197,7 @@ void Form1::Form_Unload() {
 
 void Form1::Vuota() {
     EmptyDocument(session_, *Picture1);
+    FollowVertexPanel();
     TitoloFR1();
     CommandBars_Update();
 }

@@ -20,6 +20,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class VertexPanel;
 class WheelHook;
 
 class Form1 : public QMainWindow {
@@ -44,6 +45,9 @@ public:
     // Lays out the canvas and, while it is open, the vertex panel in the command bars' client area;
     // refits the scale to the canvas, keeping the view bounds. Draws nothing.
     void CommandBars_Resize();
+    // The vertex panel's controls as the perimeter editor left them, and the canvas laid out beside
+    // the panel, or on the whole width once it has closed.
+    void FollowVertexPanel();
     // Redraws the whole plan on the canvas.
     void Form_Activate();
     // Writes the recent files and removes the wheel hook; nothing else is saved or asked.
@@ -68,6 +72,7 @@ public:
     CommandBars* Bars() const { return bars_; }
     // Runs the window's own modal dialogs (settings, splash and information window).
     const ModalRunner& Runner() const { return runner_; }
+    VertexPanel& Vertices() const { return *vertexPanel_; }
 
     QtCanvas* Picture1 = nullptr;
     QLabel* StatusPanel1 = nullptr;  // cursor coordinates
@@ -108,4 +113,5 @@ private:
     CommandBars* bars_ = nullptr;
     std::unique_ptr<Form1Commands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;
+    std::unique_ptr<VertexPanel> vertexPanel_;
 };

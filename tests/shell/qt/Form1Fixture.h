@@ -3,6 +3,7 @@
 // configuration folder of its own for each test.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,8 @@ struct ShownBox {
 };
 
 // Each test has a configuration folder of its own (settings, analysis-program values); message
-// boxes are recorded and closed, which answers No to a question; the other dialogs go to answer_
-// when a test sets it, and are closed unanswered otherwise.
+// boxes are recorded and closed, which answers No to a question (Yes while AnswerYes is set); the
+// other dialogs go to answer_ when a test sets it, and are closed unanswered otherwise.
 class Form1Test : public ::testing::Test {
 protected:
     Form1Test() : config_("form1-config") {
@@ -42,10 +43,12 @@ protected:
     // A window started with this command line, loaded and, for an interactive start, shown.
     std::unique_ptr<Form1> Start(const std::string& commandLine) {
         auto form = std::make_unique<Form1>([this](QDialog& dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-            else if (answer_)
+                if (QAbstractButton* yes = box->button(QMessageBox::Yes); yes && AnswerYes) yes->click();
+            } else if (answer_) {
                 answer_(dialog);
+            }
         });
         const CommandLineStart start = ParseCommandLine(commandLine);
         ApplyCommandLineStart(start, form->session(), form->platform().folders);
@@ -77,5 +80,6 @@ protected:
     ScratchFolder config_;
     std::vector<ShownBox> boxes_;
     std::function<void(QDialog&)> answer_;
+    bool AnswerYes = false;
 };
 

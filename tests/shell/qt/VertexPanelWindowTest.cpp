@@ -1,0 +1,159 @@
+// The perimeter editor in the main window on the demo deck, driven with real mouse clicks on the
+// canvas and the panel: a floor slab's perimeter gets a new vertex pushed into the slab, is
+// assigned, saved and read back. The window with the panel open is saved as pictures in the build
+// tree, to look at.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "drawing/LayerDefaults.h"
+#include "editing/InteractionModes.h"
+#include "editing/VertexPanel.h"
+#include "model/common/Helpers.h"
+#include "model/files/SaveCrpFile.h"
+#include "model/geometry/ViewTransforms.h"
+#include "shell/forms/VertexPanel.h"
+#include "tests/shell/qt/Form1Fixture.h"
+
+namespace {
+
+// Twice the signed area of a polygon of plan points.
+double DoubleArea(const Model& m, const std::vector<int32_t>& points) {
+    double sum = 0;
+    for (size_t k = 0; k < points.size(); ++k) {
+        const PlanPoint& a = m.PlanNodes[static_cast<size_t>(points[k])];
+        const PlanPoint& b = m.PlanNodes[static_cast<size_t>(points[(k + 1) % points.size()])];
+        sum += static_cast<double>(a.X) * b.Y - static_cast<double>(b.X) * a.Y;
+    }
+    return sum;
+}
+
+class VertexPanelWindowTest : public Form1Test {
+protected:
+    VertexPanelWindowTest() : files_("vertex-panel-files") {
+        AnswerYes = true;  // every question of the panel
+        form_ = Start(DemoDeck());
+        form_->resize(1000, 760);
+        QApplication::processEvents();
+    }
+
+    Session& session() { return form_->session(); }
+    QPoint At(float modelX, float modelY) {
+        const ViewWindow& v = session().drawing.View;
+        return QPoint(qRound(WorldToScreenX(v, modelX)), qRound(WorldToScreenY(v, modelY)));
+    }
+    void ClickRow(int row) {
+        QListWidget* list = form_->Vertices().List1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+    }
+    void Save(const char* name) { form_->grab().save(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
+
+    ScratchFolder files_;
+    std::unique_ptr<Form1> form_;
+};
+
+TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
+    const VertexPanelState& panel = session().editor.VertexPanel;
+    VertexPanel& controls = form_->Vertices();
+    const int fullWidth = form_->Picture1->width();
+
+    // "Modifica perimetro solai", then a click inside the first floor slab.
+    form_->CommandBars_Execute(127);
+    EXPECT_EQ(session().editor.InteractionState, Mode::FloorSlabPerimeter);
+    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    const FloorSlab& slab = session().model.FloorSlabs[0];
+    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
+    ASSERT_EQ(panel.VertexPanelMode, 1);
+    EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+    EXPECT_TRUE(form_->Frame1->isVisible());
+    EXPECT_LT(form_->Picture1->width(), fullWidth);
+    ASSERT_EQ(controls.List1->count(), 4);
+    EXPECT_EQ(controls.List1->currentRow(), 0);
+    EXPECT_EQ(controls.Label2->text(), "Vertice 1:");
+    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    Save("vertex-panel-1-open.png");
+
+    // The second row chosen, a vertex inserted after it in the middle of its edge.
+    ClickRow(1);
+    EXPECT_EQ(panel.SelectedVertex, 1);
+    EXPECT_EQ(controls.Label2->text(), "Vertice 2:");
+    QTest::mouseClick(form_->Command1[1], Qt::LeftButton);
+    ASSERT_EQ(controls.List1->count(), 5);
+    EXPECT_EQ(panel.SelectedVertex, 2);
+    EXPECT_EQ(controls.List1->currentRow(), 2);
+
+    // A point clicked inside the slab, 60 cm in from the new vertex towards the slab's centre,
+    // fills the fields in red; the button moves the new vertex there.
+    const Model& m = session().model;
+    const PlanPoint mid = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
+    const double dx = slab.CentroidX - mid.X, dy = slab.CentroidY - mid.Y, d = std::hypot(dx, dy);
+    const QPoint inside = At(static_cast<float>(mid.X + 60 * dx / d), static_cast<float>(mid.Y + 60 * dy / d));
+    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(panel.Text1Colour, FieldsShowClickedPoint);
+    EXPECT_EQ(controls.Text1[0]->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(controls.Text1[0]->text().toStdString(), panel.Text1[0]);
+    Save("vertex-panel-2-point-clicked.png");
+    QTest::mouseClick(form_->Command1[2], Qt::LeftButton);
+    const PlanPoint moved = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
+    EXPECT_NEAR(std::hypot(moved.X - mid.X, moved.Y - mid.Y), 60, 2);
+    EXPECT_EQ(controls.List1->item(2)->text().toStdString(),
+              " 3 - X = " + FormatNum(moved.X, 1) + "    Y = " + FormatNum(moved.Y, 1));
+    Save("vertex-panel-3-vertex-moved.png");
+
+    // Assigned: the panel goes, the canvas takes the whole width, the slab has its new area.
+    const double area = std::fabs(DoubleArea(m, panel.EditedVertices)) / 2;
+    const float before = slab.Area;
+    QTest::mouseClick(form_->Command1[3], Qt::LeftButton);
+    EXPECT_EQ(panel.VertexPanelMode, 0);
+    EXPECT_FALSE(form_->Frame1->isVisible());
+    EXPECT_EQ(form_->Picture1->width(), fullWidth);
+    EXPECT_NEAR(std::fabs(slab.Area), area, 0.5);
+    EXPECT_LT(std::fabs(slab.Area), std::fabs(before) - 1000);
+    EXPECT_EQ(m.FloorSlabOutlineCount[0], 5);
+
+    // Saved beside a copy of the archive, and read back.
+    std::filesystem::copy_file(std::filesystem::path(DemoDeck()).parent_path() / "ARCHIMPA.AI0", files_ / "ARCHIMPA.AI0");
+    const std::string path = files_ / "EDITED.CRP";
+    ASSERT_TRUE(SaveCrpFile(path, session(), form_->platform()));
+    EXPECT_EQ(boxes_.size(), 1u);  // the question of the insertion
+    DeckSession reloaded;
+    ASSERT_TRUE(reloaded.Load(path));
+    EXPECT_EQ(reloaded.model.FloorSlabOutlineCount[0], 5);
+    EXPECT_NEAR(std::fabs(reloaded.model.FloorSlabs[0].Area), area, 0.5);
+}
+
+TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
+    session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
+    const PlanPoint& corner = session().model.PlanNodes[static_cast<size_t>(session().model.ConcreteSlabOutline[0][0])];
+    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    ASSERT_EQ(session().editor.VertexPanel.VertexPanelMode, 1);
+    EXPECT_EQ(session().editor.VertexPanel.EditedSlabIsConcrete, 1);
+    EXPECT_TRUE(form_->Frame1->isVisible());
+    // The snap box follows the option and sets it.
+    EXPECT_FALSE(form_->OsnapCheck->isChecked());
+    form_->OsnapCheck->click();
+    EXPECT_EQ(session().shell.Options.OsnapEnabled, 1);
+
+    QTest::mouseClick(form_->Command1[4], Qt::LeftButton);
+    EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);
+    EXPECT_FALSE(form_->Frame1->isVisible());
+
+    session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
+    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    ASSERT_TRUE(form_->Frame1->isVisible());
+    form_->Vuota();
+    EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);
+    EXPECT_FALSE(form_->Frame1->isVisible());
+}
+
+}  // namespace
