@@ -1,6 +1,7 @@
 #pragma once
 // What the window around the canvas does for the editor: the right button's repeat of the last
-// command chosen from the command bars, and the texts of the status bar's panels.
+// command chosen from the command bars, the texts of the status bar's panels and the dialogs the
+// tools open.
 #include <cstdint>
 #include <string>
 
@@ -13,4 +14,8 @@ public:
     // Runs the last command chosen from the menu or the toolbar again; nothing before the first.
     virtual void RepeatLastCommand() = 0;
     virtual void SetPanelText(int32_t panel, const std::string& text) = 0;
+    // Shows the rebar editor modally on the rebar selected in the editor's state; the editor may
+    // set InteractionState to the graphic edit before it closes. Without a window there is no
+    // editor to show: the dialog counts as cancelled.
+    virtual void ShowRebarEditor() {}
 };

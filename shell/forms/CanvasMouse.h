@@ -1,24 +1,29 @@
 #pragma once
 // The main window's side of the canvas editor: the canvas's mouse events go to the editor, its
-// panel texts to the status bar, and the right button's repeat to whatever the command bars give.
+// panel texts to the status bar, the right button's repeat to whatever the command bars give, and
+// the rebar editor is shown over the window.
 #include <functional>
 
 #include "editing/CanvasEditor.h"
-#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPlatform.h"
 
 class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, QLabel& panel1, QLabel& panel2);
+    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
+                const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;
     void SetPanelText(int32_t panel, const std::string& text) override;
+    void ShowRebarEditor() override;
 
     // The command bars' repeat of the last command chosen; nothing happens while it is empty.
     std::function<void()> RepeatLastCommandOfTheBars;
 
 private:
+    Session& session_;
+    ModalRunner runner_;
     CanvasEditor editor_;
     QLabel& panel1_;
     QLabel& panel2_;

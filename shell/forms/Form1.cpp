@@ -74,7 +74,7 @@ Form1::Form1(const ModalRunner& runner) : commands_(std::make_unique<Form1Comman
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, *StatusPanel1, *StatusPanel2);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *StatusPanel1, *StatusPanel2, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
 }
 

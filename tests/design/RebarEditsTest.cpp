@@ -7,18 +7,14 @@
 #include "design/RebarEditor.h"
 #include "design/RebarEdits.h"
 #include "tests/design/RebarExpectations.h"
+#include "tests/support/SectionBars.h"
 
 namespace {
 
 // Section 0 with the given upper and lower bars; the upper bar 0 is the one selected.
 struct BarDeck : Session {
     BarDeck(std::vector<UpperRebar> upper, std::vector<LowerRebar> lower = {}) {
-        ReinforcementSections& r = model.Reinforcement;
-        r.ReinforcementSectionCount = 1;
-        for (size_t k = 0; k < upper.size(); ++k) r.UpperRebars[0][k] = upper[k];
-        for (size_t k = 0; k < lower.size(); ++k) r.LowerRebars[0][k] = lower[k];
-        r.UpperRebarCount[0] = static_cast<int32_t>(upper.size());
-        r.LowerRebarCount[0] = static_cast<int32_t>(lower.size());
+        SetSectionBars(model.Reinforcement, upper, lower);
     }
     UpperRebar& Upper(size_t k) { return model.Reinforcement.UpperRebars[0][k]; }
     LowerRebar& Lower(size_t k) { return model.Reinforcement.LowerRebars[0][k]; }
@@ -26,13 +22,6 @@ struct BarDeck : Session {
         editor.SelectedBarSection = 0, editor.SelectedBar = bar, editor.SelectedBarIsLower = lower ? 1 : 0;
     }
 };
-
-UpperRebar UpperBar(float x1, float y1, float x2, float y2, int32_t hooks = 0) {
-    return {.Diameter = 12, .X1 = x1, .X2 = x2, .Y1 = y1, .Y2 = y2, .BarCount = 2, .HookFlags = hooks};
-}
-LowerRebar LowerBar(float x1, float y1, float x2, float y2, int32_t hooks = 0) {
-    return {.Diameter = 10, .X1 = x1, .X2 = x2, .Y1 = y1, .Y2 = y2, .BarCount = 3, .Kind = 1, .HookFlags = hooks};
-}
 
 TEST(RebarEditor, OkWithoutChangesKeepsTheBar) {
     BarDeck d({UpperBar(100, 50, 500, 50, 2)}, {LowerBar(0, 0, 400, 0, 1)});
@@ -120,7 +109,9 @@ TEST(RebarEditor, SelectionOfNoBarShowsNothingAndChangesNothing) {
     for (const auto& [section, bar, lower] : {std::tuple{0, 1, 0}, {0, 0, 1}, {1, 0, 0}, {-1, 0, 0}, {0, -1, 0}}) {
         d.editor.SelectedBarSection = section, d.editor.SelectedBar = bar, d.editor.SelectedBarIsLower = lower;
         EXPECT_FALSE(LoadRebarEditor(d));
-        ApplyRebarEditor(d, {.BarCount = "9", .StartHooked = true});
+        RebarEditorValues typed;
+        typed.BarCount = "9", typed.StartHooked = true;
+        ApplyRebarEditor(d, typed);
     }
     EXPECT_EQ(d.Upper(0), before);
 }
