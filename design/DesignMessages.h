@@ -29,4 +29,21 @@ inline constexpr Bilingual BarCountShort{
     "No number of bars up to %1 covers the required steel: %1 bars of the larger diameter were inserted.\n"
     "Check the bar diameters of the floor slabs."};
 
+// The concrete-slab hand-off. The analysis program's and the list's texts are in Italian whatever
+// the interface language.
+inline constexpr const char* SlabNotDesigned =
+    "Soletta C.A. non progettata. Eseguire in Struvia il comando: Contesto\\Esecuzione_progettazione\\Stati_limite";
+inline constexpr const char* SeveralSlabFiles =
+    "La selezione ha individuato più di una soletta. Sono stati prdotti i seguenti file nella cartella: ";
+inline constexpr const char* SlabFileWrittenTitle = "Progetto solette CA";
+inline constexpr Bilingual SlabFileWritten{"Scrittura file: \n%1\nregolarmente eseguita",
+                                           "Writing file:\n%1\nregularly performed"};
+inline constexpr Bilingual SlabFileNotWritten{"Impossibile scrivere il file:\n%1\n%2",
+                                              "The file could not be written:\n%1\n%2"};
+inline constexpr Bilingual SlabOutlineUnreadable{"il contorno della soletta non è leggibile",
+                                                 "the outline of the slab cannot be read"};
+inline constexpr Bilingual SlabDesignProgramNotStarted{
+    "Impossibile avviare il programma di progetto delle solette:\n%1",
+    "The slab-design program could not be started:\n%1"};
+
 }  // namespace DesignMessages

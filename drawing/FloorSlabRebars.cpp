@@ -56,15 +56,9 @@ void DrawTick(PlanPass& pass, float x, float y, Vec v, float k) {
 std::string LengthText(float length) { return " L=" + FormatNum(length, 0); }
 
 void DrawLowerBar(PlanPass& pass, const LowerRebar& bar, const SpanFrame& f, const std::string& mark) {
-    float length = RoundToFive(GetDistance(bar.X1, bar.Y1, bar.X2, bar.Y2));
-    if (bar.HookFlags & 1) {
-        DrawTick(pass, bar.X1, bar.Y1, f.e, HookLength);
-        length += HookLength;
-    }
-    if (bar.HookFlags & 2) {
-        DrawTick(pass, bar.X2, bar.Y2, f.e, HookLength);
-        length += HookLength;
-    }
+    const float length = RebarCutLength(bar.X1, bar.Y1, bar.X2, bar.Y2, bar.HookFlags, true);
+    if (bar.HookFlags & 1) DrawTick(pass, bar.X1, bar.Y1, f.e, HookLength);
+    if (bar.HookFlags & 2) DrawTick(pass, bar.X2, bar.Y2, f.e, HookLength);
     const int32_t assembly = pass.session.design.LowerAssemblyBarDiameter;
     std::string label = std::to_string(bar.BarCount) + Diameter + std::to_string(bar.Diameter);
     if (bar.Kind == 3 && assembly > 0) label = "2" + Diameter + std::to_string(assembly) + "+" + label;
@@ -74,7 +68,7 @@ void DrawLowerBar(PlanPass& pass, const LowerRebar& bar, const SpanFrame& f, con
 
 // An upper bar is cut 30 cm longer for its bends; an end without a hook gets an oblique mark.
 void DrawUpperBar(PlanPass& pass, const UpperRebar& bar, const SpanFrame& f, const std::string& mark) {
-    const float length = RoundToFive(GetDistance(bar.X1, bar.Y1, bar.X2, bar.Y2) + UpperBarAllowance);
+    const float length = RebarCutLength(bar.X1, bar.Y1, bar.X2, bar.Y2, bar.HookFlags, false);
     const std::string label = std::to_string(bar.BarCount) + Diameter + std::to_string(bar.Diameter);
     DrawRebarText(pass.target, label + LengthText(length) + mark, bar.X1, bar.Y1, bar.X2, bar.Y2, 1, RebarLayer,
                   RebarTextLayer, pass.toDxf);
@@ -85,6 +79,15 @@ void DrawUpperBar(PlanPass& pass, const UpperRebar& bar, const SpanFrame& f, con
 }
 
 }  // namespace
+
+float RebarCutLength(float x1, float y1, float x2, float y2, int32_t hookFlags, bool lower) {
+    const float length = GetDistance(x1, y1, x2, y2);
+    if (!lower) return RoundToFive(length + UpperBarAllowance);
+    float cut = RoundToFive(length);
+    if (hookFlags & 1) cut += HookLength;
+    if (hookFlags & 2) cut += HookLength;
+    return cut;
+}
 
 void DrawFloorSlabRebars(PlanPass& pass) {
     const Model& m = pass.model();

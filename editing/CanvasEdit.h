@@ -1,14 +1,15 @@
 #pragma once
-// What every tool of the canvas editor works on: the document, the canvas, the DXF writer state
-// the plan driver takes, and the window around the canvas.
+// What every tool of the canvas editor works on: the document, the platform's services with the
+// canvas among them, the DXF writer state the plan driver takes, and the window around the canvas.
 #include "drawing/PlanDriver.h"
 #include "editing/EditorHost.h"
 #include "model/Session.h"
-#include "platform/Canvas.h"
+#include "platform/Platform.h"
 
 struct CanvasEdit {
     Session& session;
-    Canvas& canvas;
+    Platform& platform;
+    Canvas& canvas;  // platform.canvas
     DxfWriterState& writer;
     EditorHost& host;
 

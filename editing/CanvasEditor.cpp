@@ -1,5 +1,6 @@
 #include "editing/CanvasEditor.h"
 
+#include "editing/ConcreteSlabHandOffTool.h"
 #include "editing/DimensionEditing.h"
 #include "editing/DimensionPlacement.h"
 #include "editing/DimensionPreviews.h"
@@ -8,6 +9,8 @@
 #include "editing/ObjectSnap.h"
 #include "editing/SectionTools.h"
 #include "editing/VertexPanelClicks.h"
+#include "editing/RebarExtensionAndDeletion.h"
+#include "editing/RebarGraphicEdit.h"
 #include "editing/ZoomWindowAndPan.h"
 #include "model/geometry/ViewFit.h"
 #include "model/common/Helpers.h"
@@ -19,20 +22,25 @@ std::string CursorReadout(float worldX, float worldY) {
 
 void CanvasEditor::MouseDown(int16_t button, int16_t, float x, float y) {
     if (button == RightButton) {
-        RightClick();
+        RightClick(x, y);
         return;
     }
     if (button == MiddleButton) StartPan(edit_.session.drawing.View, edit_.session.editor);
     LeftClick(button, x, y);
 }
 
-void CanvasEditor::RightClick() {
+void CanvasEditor::RightClick(float x, float y) {
     EditorState& e = edit_.session.editor;
     switch (e.InteractionState) {
     case Mode::RebarExtension:
         e.InteractionState = Mode::Idle;
         edit_.FullRedraw();
         break;
+    case Mode::RebarGripDrag:
+        PutRebarGripDown(edit_, x, y);
+        CommitRebarEdit(edit_);
+        break;
+    case Mode::RebarGripDown: CommitRebarEdit(edit_); break;
     default: edit_.host.RepeatLastCommand(); break;
     }
 }
@@ -64,6 +72,14 @@ void CanvasEditor::LeftClick(int16_t button, float x, float y) {
     case Mode::MoveDimension: spQuota(edit_, x, y); break;
     case Mode::FloorSlabPerimeter:
     case Mode::ConcreteSlabPerimeter: OpenVertexPanelAt(edit_, x, y); break;
+    case Mode::PickRebarToEdit: PickRebarToEdit(edit_, x, y); break;
+    case Mode::RebarGrips:
+    case Mode::RebarGripDown: GrabRebarGrip(edit_, x, y); break;
+    case Mode::RebarGripDrag: PutRebarGripDown(edit_, x, y); break;
+    case Mode::PickExtensionEdge: PickExtensionEdge(edit_, x, y); break;
+    case Mode::RebarExtension: ExtendRebarAt(edit_, x, y); break;
+    case Mode::DeleteRebar: DeleteRebarAt(edit_, x, y); break;
+    case Mode::ConcreteSlabHandOff: HandOffConcreteSlabAt(edit_, x, y); break;
     default: break;
     }
 }
@@ -102,6 +118,7 @@ void CanvasEditor::MouseMove(int16_t buttons, int16_t, float x, float y) {
     case Mode::FloorSlabPerimeter: EvidenziaSolaio(edit_, x, y); break;
     case Mode::ConcreteSlabHandOff:
     case Mode::ConcreteSlabPerimeter: EvidenziaSoletta(edit_, x, y); break;
+    case Mode::RebarGripDrag: DragRebarGrip(edit_, x, y); break;
     default:
         // Each acts only in the modes of its own tools.
         EvidenziaSez(edit_, x, y);

@@ -23,7 +23,13 @@ constexpr int32_t AlignedFirstPoint = 4000, AlignedSecondPoint = 4001, AlignedLi
 constexpr int32_t ContinuedBase = 5000, ContinuedPoint = 5001;
 constexpr int32_t DeleteDimension = 6000;
 constexpr int32_t PickDimensionToMove = 7000, MoveDimension = 7001;
+// Rebars: the pick to edit, its grips shown, one grip dragged and one put down; the target line
+// of an extension and the bars extended to it; the pick to delete.
+constexpr int32_t PickRebarToEdit = 8000, RebarGrips = ToolRebarGraphicEdit, RebarGripDrag = 8002,
+                  RebarGripDown = 8003;
+constexpr int32_t PickExtensionEdge = 9000;
 constexpr int32_t RebarExtension = ToolRebarExtensionPicked;
+constexpr int32_t DeleteRebar = 9500;
 constexpr int32_t ConcreteSlabHandOff = 9550;
 constexpr int32_t FloorSlabPerimeter = 9600;
 constexpr int32_t ConcreteSlabPerimeter = 9605;

@@ -28,7 +28,7 @@ constexpr Bilingual NoFloorSlab{"Nella posizione selezionata non sono stati rile
 
 void Warn(CanvasEdit& edit, const Bilingual& text) {
     const LanguageFlags& languages = edit.session.shell.Languages;
-    edit.host.Messages().Show(GetWarningTitle(languages), UiText(text, languages), MsgButtons::Ok,
+    edit.platform.messages.Show(GetWarningTitle(languages), UiText(text, languages), MsgButtons::Ok,
                               MsgIcon::Exclamation);
 }
 
@@ -69,7 +69,7 @@ bool SectionCrosses(const ReinforcementSections& r, int32_t k, int32_t slab) {
 void PlaceSectionAt(CanvasEdit& edit, float x, float y, int32_t mode) {
     Session& s = edit.session;
     const ViewWindow& view = s.drawing.View;
-    PlaceReinforcementSection(s, edit.host.Messages(), ScreenToWorldX(view, x), ScreenToWorldY(view, y), mode);
+    PlaceReinforcementSection(s, edit.platform.messages, ScreenToWorldX(view, x), ScreenToWorldY(view, y), mode);
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "design/ConcreteSlabHandOff.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
 #include "model/tables/TableAccess.h"
 #include "plangeom/CompleteDeck.h"
 #include "shell/ShellMessages.h"
-#include "shell/SlabHandOff.h"
 
 using namespace ShellMessages;
 
@@ -37,5 +37,5 @@ int RunBatchHandOff(Session& session, Platform& platform, int32_t slabNumber) {
         platform.messages.Show(StartWarningTitle, NoSuchSlab, MsgButtons::Ok, MsgIcon::Critical);
         return ExitFailed;
     }
-    return HandOffConcreteSlab(session, platform, slab, 0) ? ExitSucceeded : ExitFailed;
+    return HandOffSucceeded(ExportConcreteSlabDesign(session, platform, slab, 0)) ? ExitSucceeded : ExitFailed;
 }

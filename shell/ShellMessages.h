@@ -12,11 +12,6 @@ inline constexpr const char* NotFound = "non trovato.";
 inline constexpr const char* LoadFailed = "Errore caricamento file:";
 inline constexpr const char* NoSuchSlab = "Errore caricamento macro";
 
-// The batch hand-off of a concrete slab, until the slab-design hand-off is built.
-inline constexpr Bilingual HandOffNotAvailable{
-    "Il passaggio della soletta %1 al programma di progetto delle solette non è ancora disponibile.",
-    "Handing concrete slab %1 to the slab-design program is not available yet."};
-
 inline constexpr Bilingual DrawingLanguageQuestion{
     "Il programma ha rilevato una differente impostazione per la lingua del disegno, vuoi adeguarla?",
     "The program has detected a different setting for the language of drawing, do you want to adapt it?"};

@@ -37,6 +37,12 @@ struct EditorState {
     int32_t DragStartX = -1, DragStartY = 0, DragEndX = 0, DragEndY = 0;  // DragStartX -1: no corner yet
     std::array<int32_t, 4> RubberBandRect{};  // left, top, right, bottom
     int32_t ActiveGrip = 0;  // 0 none, 1 start, 2 end, 3 middle
+    // The rebar picked to edit or delete: its section, its index there and its table (not 0: the
+    // lower bars); the lengthening of its two ends that the rebar editor applies; the ends its
+    // grips have moved since the graphic edit began (bit 0 the start, bit 1 the end).
+    int32_t SelectedBarSection = 0, SelectedBar = 0, SelectedBarIsLower = 0;
+    int32_t BarStretchStart = 0, BarStretchEnd = 0;
+    int32_t MovedBarEnds = 0;
     float PickedEdgeX1 = 0, PickedEdgeY1 = 0, PickedEdgeX2 = 0, PickedEdgeY2 = 0;  // cm
     // The reinforcement-section tools: the floor slab whose span direction a new section follows,
     // and the section a drag rebuilds.

@@ -1,5 +1,6 @@
 #include "model/common/Helpers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -135,6 +136,11 @@ float TextToSingle(const std::string& s) {
     const double value = LeadingNumberValue(CommaToDot(s));
     if (std::fabs(value) > 3.4e38) return 0.0f;
     return static_cast<float>(value);
+}
+
+int32_t WholeNumberFromText(const std::string& s) {
+    const double value = std::nearbyint(static_cast<double>(TextToSingle(s)));
+    return static_cast<int32_t>(std::clamp(value, -2147483648.0, 2147483647.0));
 }
 
 float RoundToFive(float x) {

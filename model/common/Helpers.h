@@ -29,6 +29,9 @@ std::string FormatRounded(float x, int16_t n);
 std::string CommaToDot(const std::string& s);
 // The number at the start of s, typed with "," or "."; 0 when nothing numeric leads it.
 float TextToSingle(const std::string& s);
+// A whole number typed into a dialog: TextToSingle rounded with halves to the even neighbour and
+// held within the 32-bit range.
+int32_t WholeNumberFromText(const std::string& s);
 // Rebar lengths: within each block of ten, up to 2.5 rounds down, 2.6 to 7.5 to the 5, above up.
 float RoundToFive(float x);
 // Rounds to `decimals` decimals, halves to the even neighbour.

@@ -2,10 +2,13 @@
 
 #include <QLabel>
 
-CanvasMouse::CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, MessageBoxes& messages,
-                         QLabel& panel1, QLabel& panel2)
-    : editor_(session, canvas, writer, *this), messages_(messages), panel1_(panel1), panel2_(panel2) {
-    canvas.SetMouseHandlers({
+#include "design/forms/Form8.h"
+
+CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
+                         const ModalRunner& runner)
+    : session_(session), runner_(runner), editor_(session, qt.platform, writer, *this), panel1_(panel1),
+      panel2_(panel2) {
+    qt.canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },
         [this](int16_t buttons, int16_t shift, float x, float y) { editor_.MouseMove(buttons, shift, x, y); },
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseUp(button, shift, x, y); },
@@ -22,4 +25,9 @@ void CanvasMouse::VertexPanelChanged() {
 
 void CanvasMouse::SetPanelText(int32_t panel, const std::string& text) {
     (panel == CursorPanel ? panel1_ : panel2_).setText(QString::fromStdString(text));
+}
+
+void CanvasMouse::ShowRebarEditor() {
+    Form8 form(session_, panel1_.window());
+    RunModal(runner_, form);
 }

@@ -1,23 +1,23 @@
 #pragma once
 // The main window's side of the canvas editor: the canvas's mouse events go to the editor, its
-// panel texts to the status bar, its messages to the window's message boxes, and the right
-// button's repeat to whatever the command bars give.
+// panel texts to the status bar, the right button's repeat to whatever the command bars give, the
+// vertex panel and the rebar editor are shown over the window.
 #include <functional>
 
 #include "editing/CanvasEditor.h"
-#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPlatform.h"
 
 class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtCanvas& canvas, DxfWriterState& writer, MessageBoxes& messages, QLabel& panel1,
-                QLabel& panel2);
+    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
+                const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;
     void SetPanelText(int32_t panel, const std::string& text) override;
-    MessageBoxes& Messages() override { return messages_; }
     void VertexPanelChanged() override;
+    void ShowRebarEditor() override;
 
     // The command bars' repeat of the last command chosen; nothing happens while it is empty.
     std::function<void()> RepeatLastCommandOfTheBars;
@@ -25,8 +25,9 @@ public:
     std::function<void()> ShowVertexPanel;
 
 private:
+    Session& session_;
+    ModalRunner runner_;
     CanvasEditor editor_;
-    MessageBoxes& messages_;
     QLabel& panel1_;
     QLabel& panel2_;
 };

@@ -77,8 +77,7 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *Picture1, writer_, qt_->platform.messages, *StatusPanel1,
-                                                 *StatusPanel2);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *StatusPanel1, *StatusPanel2, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
     canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
 }

@@ -2,6 +2,7 @@
 // A document on a recording canvas of 800 × 600 pixels, driven by scripts of mouse events. The view
 // shows the model at 1 pixel per cm with the origin at the canvas's bottom left, so the model
 // point (x, y) lies at the canvas point (x, 600 - y).
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,25 +11,28 @@
 #include "editing/CanvasEditor.h"
 #include "editing/InteractionModes.h"
 #include "model/Session.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
-#include "platform/headless/RecordingCanvas.h"
+#include "platform/headless/HeadlessPlatform.h"
 
-// The window's side: how often the last command was repeated, the panel texts shown and the
-// message boxes, answered from a script.
+// The window's side: how often the last command was repeated, the panel texts shown, and how often
+// the rebar editor was shown, with what the user does in it.
 struct RecordingHost : EditorHost {
     int Repeats = 0;
     std::vector<std::pair<int32_t, std::string>> Texts;
-    HeadlessMessageBoxes messages;
+    int RebarEditorShown = 0;
+    std::function<void()> RebarEditorAnswer;  // nothing: the editor is cancelled
     void RepeatLastCommand() override { ++Repeats; }
     void SetPanelText(int32_t panel, const std::string& text) override { Texts.emplace_back(panel, text); }
-    MessageBoxes& Messages() override { return messages; }
+    void ShowRebarEditor() override {
+        ++RebarEditorShown;
+        if (RebarEditorAnswer) RebarEditorAnswer();
+    }
 };
 
-struct EditorFixture : Session {
-    RecordingCanvas canvas{800, 600};
+// The platform's canvas is the recording one, message boxes are answered from a script.
+struct EditorFixture : Session, HeadlessPlatform {
     DxfWriterState writer;
     RecordingHost host;
-    CanvasEditor mouse{*this, canvas, writer, host};
+    CanvasEditor mouse{*this, platform, writer, host};
 
     EditorFixture() {
         SetDefaultScreenColors(drawing);

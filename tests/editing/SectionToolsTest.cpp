@@ -46,7 +46,7 @@ struct SectionDeck : EditorFixture {
 
     const ReinforcementSections& Sections() const { return model.Reinforcement; }
     std::array<PlanPoint, 2> Ends(int32_t s) const { return model.Reinforcement.ReinforcementSectionEnds.at(s); }
-    const std::vector<ShownMessage>& Shown() const { return host.messages.Shown(); }
+    const std::vector<ShownMessage>& Shown() const { return messages.Shown(); }
     std::pair<int32_t, std::string> LastText() const {
         return host.Texts.empty() ? std::pair{-1, std::string("none")} : host.Texts.back();
     }
@@ -121,14 +121,14 @@ TEST(NewSection, RowAlreadyDesignedAsksFirst) {
     SectionDeck d;
     d.NewSection({250, 200}, {250, 200});
     ASSERT_EQ(d.Sections().ReinforcementSectionCount, 1);
-    d.host.messages.Script({MsgAnswer::No});
+    d.messages.Script({MsgAnswer::No});
     d.NewSection({750, 300}, {750, 300});
     EXPECT_EQ(d.Sections().ReinforcementSectionCount, 1);
     ASSERT_EQ(d.Shown().size(), 1u);
     EXPECT_EQ(d.Shown()[0].Text, UiText(DesignMessages::AlreadyDesigned, d.shell.Languages));
     EXPECT_EQ(d.mode(), Mode::Idle);
 
-    d.host.messages.Script({MsgAnswer::Yes});
+    d.messages.Script({MsgAnswer::Yes});
     d.NewSection({750, 300}, {750, 300});
     ASSERT_EQ(d.Sections().ReinforcementSectionCount, 2);
     EXPECT_NEAR(d.Ends(1)[0].Y, 300, 0.01);

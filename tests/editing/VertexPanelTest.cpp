@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "editing/SlabPerimeter.h"
-#include "platform/headless/HeadlessMessageBoxes.h"
 #include "tests/editing/EditorFixture.h"
 #include "tests/support/DeckSession.h"
 
@@ -22,8 +21,7 @@ struct PanelHost : RecordingHost {
 // Slabs drawn by hand on the fixture's canvas (model point (x, y) at canvas point (x, 600 - y)).
 struct PanelDeck : EditorFixture {
     PanelHost panelHost;
-    CanvasEditor panelMouse{*this, canvas, writer, panelHost};
-    HeadlessMessageBoxes messages;
+    CanvasEditor panelMouse{*this, platform, writer, panelHost};
 
     int32_t Point(float x, float y) {
         model.PlanNodes.push_back({x, y});

@@ -11,6 +11,7 @@
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
 #include "tests/support/DeckSession.h"
+#include "tests/support/SlabHandOffDeck.h"
 
 namespace {
 
@@ -186,9 +187,10 @@ TEST_F(StartupTest, BatchHandOffEndsWithTheMessageOfWhatFailed) {
     const BatchCase cases[] = {
         {DemoDeck(), 999, "Errore caricamento macro"},
         {failing, 1, "Errore caricamento file:\n" + failing},
-        // The demo deck's concrete slab 20: the hand-off itself is not there yet.
+        // The demo deck's concrete slab 20 has no result file of the analysis program beside it.
         {DemoDeck(), 20,
-         "Il passaggio della soletta 20 al programma di progetto delle solette non \xC3\xA8 ancora disponibile."},
+         "Soletta C.A. non progettata. Eseguire in Struvia il comando: "
+         "Contesto\\Esecuzione_progettazione\\Stati_limite"},
     };
     for (const BatchCase& c : cases) {
         DeckSession deck;
@@ -196,10 +198,37 @@ TEST_F(StartupTest, BatchHandOffEndsWithTheMessageOfWhatFailed) {
         EXPECT_EQ(RunBatchHandOff(deck, deck.platform, c.Slab), ExitFailed) << c.Text;
         ASSERT_FALSE(deck.messages.Shown().empty());
         EXPECT_EQ(deck.messages.Shown().back().Text, c.Text);
-        if (c.Slab != 20) {
-            EXPECT_EQ(deck.messages.Shown().back().Title, "Attenzione!");
-            EXPECT_EQ(deck.messages.Shown().back().Icon, MsgIcon::Critical);
-        }
+        EXPECT_EQ(deck.messages.Shown().back().Title, "Attenzione!");
+        EXPECT_EQ(deck.messages.Shown().back().Icon, c.Slab == 20 ? MsgIcon::Exclamation : MsgIcon::Critical);
+    }
+}
+
+// The demo deck's slab 20 with the analysis program's result file beside it: a positive number
+// starts the slab-design program, a negative one only writes its input file.
+TEST(BatchHandOff, SlabFileIsWrittenAndTheProgramStartedAsTheNumberSays) {
+    const struct {
+        const char* Number;
+        bool Program;  // a slab-design program in the program folder
+        size_t Starts;
+        const char* Box;
+    } cases[] = {
+        {" 20", true, 1, ""},
+        {" -20", true, 0, ""},
+        {"20", false, 0, "Progetto solette CA | Scrittura file: \n"},
+    };
+    for (const auto& c : cases) {
+        SlabHandOffDeck deck(DemoDeck(), "batch-handoff", false);
+        deck.AddResultFile("gus00020.mpi");
+        if (c.Program) deck.AddProgram("Lastrix");
+        const CommandLineStart start = ParseCommandLine(deck.path + c.Number);
+        ApplyCommandLineStart(start, deck, deck.folders);
+        ASSERT_TRUE(start.IsBatch());
+
+        EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded) << c.Number;
+        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_EQ(deck.programs.Started().size(), c.Starts) << c.Number;
+        if (*c.Box == '\0') EXPECT_EQ(deck.Messages(), "");
+        else EXPECT_TRUE(deck.Messages().starts_with(c.Box)) << deck.Messages();
     }
 }
 

@@ -1,0 +1,129 @@
+// The rebar tools of the canvas in the main window on the demo deck, started from their commands
+// and driven with real mouse events: a bar edited with its grips through the rebar editor's
+// graphic-edit button, a bar extended to a beam's axis, a bar deleted. Steps are saved as pictures
+// in the build tree, to look at.
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "design/forms/Form8.h"
+#include "editing/InteractionModes.h"
+#include "model/geometry/ViewTransforms.h"
+#include "shell/CommandLine.h"
+#include "shell/StartupLoad.h"
+#include "shell/forms/Form1.h"
+#include "tests/support/DeckSession.h"
+
+namespace {
+
+class RebarToolsInTheWindow : public ::testing::Test {
+protected:
+    RebarToolsInTheWindow() : config_("rebar-tools-config") {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_ / ""));
+        std::filesystem::create_directories(config_ / "Dravo");
+        form_ = std::make_unique<Form1>([this](QDialog& dialog) {
+            if (answer_) answer_(dialog);
+        });
+        ApplyCommandLineStart(ParseCommandLine(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP"), form_->session(),
+                              form_->platform().folders);
+        form_->Form_Load();
+        form_->show();
+        form_->resize(1000, 760);
+        QApplication::processEvents();
+    }
+    ~RebarToolsInTheWindow() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    Session& session() { return form_->session(); }
+    UpperRebar& Upper(int bar) { return session().model.Reinforcement.UpperRebars[0][static_cast<size_t>(bar)]; }
+    QPoint At(float modelX, float modelY) {
+        const ViewWindow& v = session().drawing.View;
+        return QPoint(qRound(WorldToScreenX(v, modelX)), qRound(WorldToScreenY(v, modelY)));
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form_->Picture1, button, Qt::NoModifier, at);
+    }
+    void MoveTo(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, form_->Picture1->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(form_->Picture1, &move);
+    }
+    void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
+    // The canvas around the model rectangle, three times enlarged, to look at the feedback closely.
+    void SaveDetail(const char* name, float x0, float y0, float x1, float y1) {
+        const QString path = QString(DRAVO_TEST_OUTPUT) + "/" + name;
+        form_->Picture1->SaveImage(path);
+        const QImage detail = QImage(path).copy(QRect(At(x0, y1), At(x1, y0)));
+        detail.scaled(detail.size() * 3).save(path);
+    }
+
+    ScratchFolder config_;
+    std::function<void(QDialog&)> answer_;
+    std::unique_ptr<Form1> form_;
+};
+
+// Upper bar 0 of the first section, from x = -13 to x = 125 at y = 265: its end dragged to x = 200.
+TEST_F(RebarToolsInTheWindow, BarEditedWithItsGrips) {
+    int editors = 0;
+    answer_ = [&](QDialog& dialog) {
+        auto* editor = qobject_cast<Form8*>(&dialog);
+        ASSERT_NE(editor, nullptr);
+        ++editors;
+        editor->grab().save(QString(DRAVO_TEST_OUTPUT) + "/rebar-tools-0-editor.png");
+        QTest::mouseClick(editor->Command3, Qt::LeftButton);
+    };
+    form_->Pulsanti(124);
+    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il ferro da editare");
+    Click(At(60, 265));
+    EXPECT_EQ(editors, 1);
+    ASSERT_EQ(session().editor.InteractionState, Mode::RebarGrips);
+    SaveDetail("rebar-tools-1-grips.png", -60, 200, 260, 340);
+
+    Click(At(125, 265));
+    EXPECT_EQ(session().editor.InteractionState, Mode::RebarGripDrag);
+    MoveTo(At(200, 300));
+    SaveDetail("rebar-tools-2-drag.png", -60, 200, 260, 340);
+    Click(At(200, 300));
+    EXPECT_EQ(session().editor.InteractionState, Mode::RebarGripDown);
+    SaveDetail("rebar-tools-3-put-down.png", -60, 200, 260, 340);
+    Click(At(700, 700), Qt::RightButton);
+    EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+    const float pixel = 1 / session().drawing.View.ViewScale;
+    EXPECT_NEAR(Upper(0).X2, 200, pixel);
+    EXPECT_NEAR(Upper(0).Y2, 265, 1e-3);
+    EXPECT_EQ(Upper(0).X1, -13);
+    Save("rebar-tools-4-committed.png");
+}
+
+// Upper bar 1, from x = 375 to 625 at y = 265, trimmed at the axis of the beam at x = 500.
+TEST_F(RebarToolsInTheWindow, BarExtendedToABeamAxisAndAnotherDeleted) {
+    form_->Pulsanti(125);
+    Click(At(500, 100));
+    ASSERT_EQ(session().editor.InteractionState, Mode::RebarExtension);
+    EXPECT_EQ(session().editor.PickedEdgeX1, 500);
+    Click(At(450, 265));
+    EXPECT_NEAR(Upper(1).X2, 498, 1e-3);
+    EXPECT_EQ(Upper(1).X1, 375);
+    Save("rebar-tools-5-extended.png");
+    Click(At(450, 265), Qt::RightButton);
+    EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+
+    answer_ = [](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) box->button(QMessageBox::Yes)->click();
+    };
+    const UpperRebar last = Upper(2);
+    form_->Pulsanti(126);
+    Click(At(450, 265));
+    EXPECT_EQ(session().model.Reinforcement.UpperRebarCount[0], 2);
+    EXPECT_EQ(Upper(1), last);
+    EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+}
+
+}  // namespace
