@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
 #include "plangeom/CompleteDeck.h"
@@ -75,6 +76,8 @@ void Carica(DocumentContext c, const std::string& ext, const std::string& title)
 void LoadDocument(DocumentContext c) {
     Session& s = c.session;
     Canvas& canvas = c.platform.canvas;
+    // The panel's vertices belong to the deck that goes.
+    CloseVertexPanelAsCancel(s);
     s.model.ClearBeforeLoad();
     LoadSettings(s, canvas);
     SetCanvasPointer(s, canvas, PointerHourglass);

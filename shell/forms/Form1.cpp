@@ -181,9 +181,13 @@ void Form1::FollowVertexPanel() {
     CommandBars_Resize();
 }
 
+void Form1::SyncVertexPanel() {
+    if (Frame1->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
+}
+
 void Form1::Form_Activate() {
     // A load or an emptied document may have closed the panel.
-    if (Frame1->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
+    SyncVertexPanel();
     DrawPlan(session_, *Picture1, writer_, 0);
 }
 

@@ -48,6 +48,8 @@ public:
     // The vertex panel's controls as the perimeter editor left them, and the canvas laid out beside
     // the panel, or on the whole width once it has closed.
     void FollowVertexPanel();
+    // Shows or hides the vertex panel where the document's state no longer matches the window.
+    void SyncVertexPanel();
     // Redraws the whole plan on the canvas.
     void Form_Activate();
     // Writes the recent files and removes the wheel hook; nothing else is saved or asked.

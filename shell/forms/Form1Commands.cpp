@@ -44,7 +44,11 @@ void Form1Commands::Redraw() { form_.Form_Activate(); }
 
 void Form1Commands::ShowPrompt(const std::string& prompt) { form_.StatusPanel2->setText(QString::fromStdString(prompt)); }
 
-void Form1Commands::TitoloFR1() { form_.TitoloFR1(); }
+void Form1Commands::TitoloFR1() {
+    // An emptied document closed the vertex panel before its caption is asked for.
+    form_.SyncVertexPanel();
+    form_.TitoloFR1();
+}
 
 void Form1Commands::DrawPlan() { form_.Form_Activate(); }
 

@@ -318,4 +318,19 @@ TEST_F(DocumentFlowsTest, RecentEntries) {
     EXPECT_EQ(deck_.model.DimensionCount, 2);
 }
 
+// The vertex panel edits outlines of the deck shown: another deck, or a failed load, closes it.
+TEST_F(DocumentFlowsTest, LoadingAnotherDeckClosesTheVertexPanel) {
+    OpenThrough(Demo());
+    VertexPanelState& panel = deck_.editor.VertexPanel;
+    for (const std::string& next : {Telaio(), DeckFixture("fail-truncated/TRONCATO.CRP")}) {
+        panel.VertexPanelMode = 1;
+        panel.EditedVertices = {0, 1, 2, 0};
+        panel.EditedVertexLast = 3;
+        deck_.messages.Script({MsgAnswer::Ok});
+        deck_.dialogs.ScriptPaths({next});
+        OpenCommand(Context());
+        EXPECT_EQ(panel.VertexPanelMode, 0) << next;
+    }
+}
+
 }  // namespace
