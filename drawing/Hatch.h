@@ -2,8 +2,8 @@
 // Hatching: straight parallel lines clipped to a closed outline, or to an outer outline minus its
 // holes, found by sweeping a line across the outline turned so that the hatch runs along x. The
 // sweep gives the segments in model coordinates; the canvas draws each one as a line in the
-// layer's screen colour (dotted for styles 1 and 3), a DXF pass writes each one as a LINE on the
-// layer.
+// layer's screen colour (dotted for styles 1 and 3); a DXF pass writes them as the LINEs of one
+// anonymous block (*X0, *X1, ...) inserted at the outline's centroid.
 //
 // Patterns: -1 adds a second set of lines at the angle plus 90 degrees; 0 gives single lines
 // `spacing` apart; a positive value gives pairs of lines that far apart, the pairs following each

@@ -7,7 +7,7 @@
 
 DxfFileParts DxfR12FileParts(const DxfWriterState& state, const DrawingState& drawing) {
     DxfFileParts file;
-    WriteDxf12Header(file.Text());
+    WriteDxf12Header(file.Text(), PeekNextHandle(state));
     WriteDxf12Tables(file.Text(), drawing);
     WriteDxf12Blocks(state, file);
     WriteDxfEntities(state, file);

@@ -163,12 +163,13 @@ constexpr int BareCode = 1;
 
 }  // namespace
 
-void WriteDxf12Header(std::string& out) {
+void WriteDxf12Header(std::string& out, const std::string& handleSeed) {
     DxfGroups groups(out);
     groups.Text(0, "SECTION", BareCode).Text(2, "HEADER", BareCode);
     for (const Variable& v : R12HeaderVariables()) {
         groups.Text(9, v.Name, BareCode);
         for (const Group& g : v.Groups) groups.Text(g.Code, g.Value, BareCode);
+        if (v.Name == std::string_view("$HANDLING")) groups.Text(9, "$HANDSEED", BareCode).Text(5, handleSeed, BareCode);
     }
     groups.Text(0, "ENDSEC", BareCode);
 }

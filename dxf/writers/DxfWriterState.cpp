@@ -20,11 +20,17 @@ void StoreBlockRecordHandle(std::vector<std::string>& handles, int32_t count, co
 
 void InitDxfHandles(DxfWriterState& state) { state = DxfWriterState{}; }
 
-std::string GetNextHandle(DxfWriterState& state) {
+std::string PeekNextHandle(const DxfWriterState& state) {
     char buffer[16];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, ++state.HandleLow, 16);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, state.HandleLow + 1, 16);
     std::string handle(buffer, end);
     for (char& c : handle) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return handle;
+}
+
+std::string GetNextHandle(DxfWriterState& state) {
+    std::string handle = PeekNextHandle(state);
+    ++state.HandleLow;
     return handle;
 }
 

@@ -36,6 +36,8 @@ struct DxfWriterState {
 void InitDxfHandles(DxfWriterState& state);
 // The next handle as upper-case hexadecimal without leading zeros: "20", …, "FF", "100".
 std::string GetNextHandle(DxfWriterState& state);
+// The handle GetNextHandle would give, without taking it.
+std::string PeekNextHandle(const DxfWriterState& state);
 // "*X0", "*X1", … and "*D0", "*D1", …: each call names one more block of its kind.
 std::string GetNextHatchBlockName(DxfWriterState& state);
 std::string GetNextDimBlockName(DxfWriterState& state);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -129,7 +130,7 @@ TEST(Hatch, WhatCannotBeSweptDrawsNothingAndNeverHangs) {
     EXPECT_LE(Hatch(far, 10, 0, 0).size(), 1u);
 }
 
-TEST(DrawHatch, CanvasLinesTakeTheLayerColourAndDottedStylesAndDxfGetsLines) {
+TEST(DrawHatch, CanvasLinesTakeTheLayerColourAndDottedStyles) {
     DrawerPass p;
     DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 0);
     const auto lines = p.canvas.RecordsOf(CanvasCall::Line);
@@ -141,13 +142,90 @@ TEST(DrawHatch, CanvasLinesTakeTheLayerColourAndDottedStylesAndDxfGetsLines) {
     EXPECT_FLOAT_EQ(ModelY(lines[3].Y1), 30);
     EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid) << "the pen goes back to solid";
 
-    DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 1);
-    const auto entities = ReadEntities(p.writer.EntitySpool);
-    ASSERT_EQ(entities.size(), 10u);
-    for (const DxfEntity& e : entities) {
-        EXPECT_EQ(e.Kind, "LINE");
-        EXPECT_EQ(e.Layer, "TRATTEGGIO_SOLAI");
-        EXPECT_EQ(e.LineType, "DASHED2");
+}
+
+// The value of the first group `code` of the record that starts with the group 0 `kind`.
+std::string FirstValue(const std::string& spool, const std::string& kind, const std::string& code) {
+    bool inRecord = false;
+    for (const auto& [c, v] : SplitGroups(spool)) {
+        if (std::stoi(c) == 0) inRecord = v == kind;
+        else if (inRecord && std::stoi(c) == std::stoi(code)) return v;
+    }
+    return {};
+}
+
+TEST(DrawHatch, InDxfEachHatchIsOneAnonymousBlockInsertedAtTheOutlineCentroid) {
+    for (const int32_t r12 : {0, 1}) {
+        DrawerPass p;
+        p.session.dxf.DxfR12 = r12;
+        p.session.dxf.DxfScaleFactor = 2;
+        p.session.dxf.DxfOffsetX = 1000;
+        DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 1);
+        DrawHatch(p.target, Square, 10, 45, CrossHatch, 21, 0, 1);
+
+        const auto inserts = ReadEntities(p.writer.EntitySpool);
+        ASSERT_EQ(inserts.size(), 2u) << "R12 " << r12;
+        EXPECT_EQ(inserts[0].Kind, "INSERT");
+        EXPECT_EQ(inserts[0].Layer, "TRATTEGGIO_SOLAI");
+        EXPECT_FLOAT_EQ(inserts[0].X1, (50 + 1000) * 2);
+        EXPECT_FLOAT_EQ(inserts[0].Y1, 50 * 2);
+        EXPECT_EQ(FirstValue(p.writer.EntitySpool, "INSERT", "2"), "*X0");
+
+        // The block's lines: relative to the centroid, in DXF units, with the style's line type.
+        const auto records = ReadEntities(p.writer.BlockSpool);
+        std::vector<DxfEntity> firstBlock;
+        for (const DxfEntity& e : records) {
+            if (e.Kind == "ENDBLK") break;
+            if (e.Kind == "LINE") firstBlock.push_back(e);
+        }
+        ASSERT_EQ(firstBlock.size(), 10u);
+        EXPECT_FLOAT_EQ(firstBlock[0].X1, -100);
+        EXPECT_FLOAT_EQ(firstBlock[0].Y1, -100);
+        EXPECT_FLOAT_EQ(firstBlock[0].X2, 100);
+        for (const DxfEntity& e : firstBlock) EXPECT_EQ(e.LineType, "DASHED2");
+        // A cross hatch is one block holding both sets.
+        size_t lines = 0;
+        for (const DxfEntity& e : records) lines += e.Kind == "LINE";
+        EXPECT_GT(lines, 10u + 20u);
+        EXPECT_EQ(FirstValue(p.writer.BlockSpool, "BLOCK", "2"), "*X0");
+        EXPECT_EQ(FirstValue(p.writer.BlockSpool, "BLOCK", "70"), r12 != 0 ? "     1" : "     0");
+        EXPECT_EQ(p.writer.HatchBlockCount, 2);
+        EXPECT_EQ(p.writer.HatchBlockRecordHandles.size(), r12 != 0 ? 0u : 2u);
+    }
+}
+
+TEST(DrawHatch, NothingToHatchWritesNoBlockAndTakesNoNumber) {
+    const HatchOutline line{{0, 0}, {100, 0}};
+    const HatchOutline notFinite{{0, 0}, {100, 0}, {std::numeric_limits<float>::quiet_NaN(), 100}};
+    struct Case {
+        const HatchOutline* outline;
+        float spacing;
+    };
+    for (const Case& c : {Case{&Square, 0}, Case{&Square, -5}, Case{&line, 10}, Case{&notFinite, 10}}) {
+        DrawerPass p;
+        const int32_t handles = p.writer.HandleLow;
+        DrawHatch(p.target, *c.outline, c.spacing, 0, 0, 20, 0, 1);
+        EXPECT_TRUE(p.writer.EntitySpool.empty());
+        EXPECT_TRUE(p.writer.BlockSpool.empty());
+        EXPECT_EQ(p.writer.HatchBlockCount, 0);
+        EXPECT_EQ(p.writer.HandleLow, handles);
+    }
+}
+
+TEST(DrawHatchMulti, TheHoleStaysFreeAndTheBlockStandsAtTheOuterCentroid) {
+    DrawerPass p;
+    p.session.dxf.DxfScaleFactor = 1;
+    const std::vector<HatchOutline> withHole{{{0, 0}, {200, 0}, {200, 100}, {0, 100}},
+                                             {{50, 25}, {50, 75}, {150, 75}, {150, 25}}};
+    DrawHatchMulti(p.target, withHole, 10, 0, 0, 23, 0, 1);
+    const auto inserts = ReadEntities(p.writer.EntitySpool);
+    ASSERT_EQ(inserts.size(), 1u);
+    EXPECT_FLOAT_EQ(inserts[0].X1, 100);
+    EXPECT_FLOAT_EQ(inserts[0].Y1, 50);
+    for (const DxfEntity& e : ReadEntities(p.writer.BlockSpool)) {
+        if (e.Kind != "LINE") continue;
+        const float y = e.Y1 + 50, left = std::min(e.X1, e.X2) + 100, right = std::max(e.X1, e.X2) + 100;
+        if (y > 25 && y < 75) EXPECT_TRUE(right <= 50.01f || left >= 149.99f) << "a line crosses the hole at " << y;
     }
 }
 
