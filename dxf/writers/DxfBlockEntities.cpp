@@ -1,20 +1,12 @@
 #include "dxf/writers/DxfBlockEntities.h"
 
+#include "dxf/writers/DxfEntityWriters.h"
 #include "dxf/writers/DxfGroups.h"
 #include "dxf/writers/DxfLayerNames.h"
 
 namespace {
 
 constexpr int32_t Decimals = 8;
-
-const char* LineTypeOfStyle(int32_t style) {
-    switch (style) {
-        case 1: return "DASHED";
-        case 2: return "Continuous";
-        case 3: return "DASHED2";
-        default: return nullptr;
-    }
-}
 
 std::string Layer(const std::string& name) { return IsDxfLayerName(name) ? name : DxfLayerName(name); }
 
@@ -23,7 +15,7 @@ void WriteLineBody(DxfGroups& groups, float x1, float y1, float x2, float y2, in
                    bool subclass) {
     if (byBlock != 0) groups.Text(62, "     0").Text(370, "    -2");
     if (subclass) groups.Text(100, "AcDbLine");
-    if (const char* lineType = LineTypeOfStyle(style)) groups.Text(6, lineType);
+    if (const char* lineType = DxfLineTypeOfStyle(style)) groups.Text(6, lineType);
     groups.Fixed(10, x1, Decimals).Fixed(20, y1, Decimals).Text(30, "0.0");
     groups.Fixed(11, x2, Decimals).Fixed(21, y2, Decimals).Text(31, "0.0");
 }

@@ -14,16 +14,6 @@ float Scaled(float v, float scale) {
     return result;
 }
 
-// Other styles write no group 6: the entity takes its layer's line type.
-const char* LineTypeOfStyle(int32_t style) {
-    switch (style) {
-        case 1: return "DASHED";
-        case 2: return "Continuous";
-        case 3: return "DASHED2";
-        default: return nullptr;
-    }
-}
-
 // The head every entity record shares: its name; in DXF 2000 the handle, taken now, the owner
 // and the entity marker; the layer; in DXF 2000 the marker of the entity's own subclass.
 DxfGroups BeginEntity(DxfWriterState& state, const DxfOptions& options, const char* name, const char* subclass,
@@ -40,10 +30,19 @@ DxfGroups BeginEntity(DxfWriterState& state, const DxfOptions& options, const ch
 }
 
 void WriteLineType(DxfGroups& groups, int32_t style) {
-    if (const char* lineType = LineTypeOfStyle(style)) groups.Text(6, lineType);
+    if (const char* lineType = DxfLineTypeOfStyle(style)) groups.Text(6, lineType);
 }
 
 }  // namespace
+
+const char* DxfLineTypeOfStyle(int32_t style) {
+    switch (style) {
+        case 1: return "DASHED";
+        case 2: return "Continuous";
+        case 3: return "DASHED2";
+        default: return nullptr;
+    }
+}
 
 float WorldToDxfX(const DxfOptions& options, float x) { return Scaled(x + options.DxfOffsetX, options.DxfScaleFactor); }
 

@@ -15,6 +15,10 @@ struct DxfPoint {
     float X = 0, Y = 0;
 };
 
+// The line type a drawing style gives an entity (group 6); other styles write none, and the entity
+// takes its layer's line type.
+const char* DxfLineTypeOfStyle(int32_t style);
+
 // Model cm to DXF units: (v + offset) × DxfScaleFactor. A result beyond a 32-bit float throws
 // std::overflow_error, which ends the export.
 float WorldToDxfX(const DxfOptions& options, float x);

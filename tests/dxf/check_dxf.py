@@ -7,7 +7,13 @@ Fails when no file is found, when a file is neither DXF 2000 nor R12, when readi
 warning, when the audit reports an error or had to fix anything, or when a layer record carries a
 name that is empty, holds a character no layer name may hold, or is another record's name (the
 audit looks at the layers of entities only, and the reader keeps one record of a name).
+
+Every DIMENSION must name a block that exists and holds one MTEXT showing the length of its
+dimension line (the block's line plus an arrow length at either end) in model centimetres (DXF
+units are half centimetres under the style "SC50", centimetres under "SC100"); an aligned one must
+measure the same between its definition points. Every INSERT must name a block that exists.
 """
+import math
 import logging
 import pathlib
 import sys
@@ -43,6 +49,43 @@ def layer_faults(doc):
     return faults
 
 
+DXF_UNITS_PER_CM = {"SC50": 2.0, "SC100": 1.0}
+
+
+def label_of(value):
+    """The label the plan gives a length: one decimal where a tenth is worth showing."""
+    fraction = value - int(value)
+    return f"{value:.1f}" if 0.1 <= fraction <= 0.9 else f"{value:.0f}"
+
+
+def block_faults(doc):
+    faults = []
+    msp = doc.modelspace()
+    for insert in msp.query("INSERT"):
+        if doc.blocks.get(insert.dxf.name) is None:
+            faults.append(f"INSERT of the missing block {insert.dxf.name}")
+    for dimension in msp.query("DIMENSION"):
+        block = doc.blocks.get(dimension.dxf.geometry)
+        if block is None:
+            faults.append(f"DIMENSION of the missing block {dimension.dxf.geometry}")
+            continue
+        texts = [e.plain_text() for e in block if e.dxftype() == "MTEXT"]
+        lines = [e for e in block if e.dxftype() == "LINE"]
+        arrows = [e for e in block if e.dxftype() == "INSERT"]
+        if len(lines) != 1 or len(arrows) != 2:
+            faults.append(f"block {block.name} holds {len(lines)} lines and {len(arrows)} arrows")
+            continue
+        units = DXF_UNITS_PER_CM.get(dimension.dxf.dimstyle, 1.0)
+        length = lines[0].dxf.start.distance(lines[0].dxf.end) + 2 * arrows[0].dxf.xscale
+        cm = round(length / units, 1)
+        if texts != [label_of(cm)]:
+            faults.append(f"block {block.name} shows {texts}, its line measures {cm} cm")
+        between = dimension.dxf.defpoint2.distance(dimension.dxf.defpoint3)
+        if dimension.dimtype == 1 and not math.isclose(between, length, abs_tol=0.01):
+            faults.append(f"aligned {block.name}: {between} between its points, {length} along its line")
+    return faults
+
+
 def faults_of(path, collector):
     collector.messages.clear()
     try:
@@ -53,6 +96,7 @@ def faults_of(path, collector):
     if doc.dxfversion not in WRITTEN_VERSIONS:
         faults.append(f"version {doc.dxfversion}, not AC1015 (DXF 2000) or AC1009 (R12)")
     faults += layer_faults(doc)
+    faults += block_faults(doc)
     auditor = doc.audit()
     faults += [f"audit error: {e.message}" for e in auditor.errors]
     faults += [f"audit fix: {e.message}" for e in auditor.fixes]
