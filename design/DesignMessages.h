@@ -46,4 +46,9 @@ inline constexpr Bilingual SlabDesignProgramNotStarted{
     "Impossibile avviare il programma di progetto delle solette:\n%1",
     "The slab-design program could not be started:\n%1"};
 
+// The design options dialog.
+inline constexpr Bilingual NoAssemblyBars{"Nessuno", "None"};
+inline constexpr Bilingual UpperBarLengthOutOfRange{"Lunghezza max non corretta. (500 min, 1200 max)",
+                                                    "Length wrong. (500 min, 1200 max)"};
+
 }  // namespace DesignMessages

@@ -17,15 +17,15 @@ namespace {
 
 bool IsNamed(const DocumentState& document) { return document.CurrentFile != UnnamedDocument; }
 
-bool HoldsWorkToSave(const Model& model) {
-    return model.DimensionCount > 1 || model.Reinforcement.ReinforcementSectionCount > 0;
-}
-
 void AddToRecentFiles(DocumentContext c) {
     if (AddRecentFile(c.session, c.session.shell.Document.CurrentFile)) c.window.RefreshRecentMenu();
 }
 
 }  // namespace
+
+bool HoldsWorkToSave(const Model& model) {
+    return model.DimensionCount > 1 || model.Reinforcement.ReinforcementSectionCount > 0;
+}
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
     Session& s = c.session;

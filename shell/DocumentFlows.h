@@ -27,6 +27,10 @@ struct DocumentContext {
     DocumentWindow& window;
 };
 
+// Work a file holds that its data file may not: more than one dimension or any reinforcement
+// section. The flows offer to save it first.
+bool HoldsWorkToSave(const Model& model);
+
 // Asked before another deck replaces this one, when it holds more than one dimension or any
 // reinforcement section. Yes writes a named document where it is and sends an unnamed one through
 // Salva under `unnamedSaveTitle`. False when the flow that asked must stop, because the save the

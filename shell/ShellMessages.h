@@ -32,6 +32,16 @@ inline constexpr const char* SaveTitle = "Salva";
 inline constexpr Bilingual SaveBeforeOpenTitle{"Salva", "Save"};
 inline constexpr const char* SaveFilter = "File Dati (*.CRP)|*.CRP";
 
+// The DXF export command.
+inline constexpr Bilingual SaveBeforeDxfQuestion{
+    "Per poter inserire nel file DXF le modifiche apportate\nè indispensabile salvare i dati.\nVuoi salvare?",
+    "In order to enter in the DXF file changes made\nit is essential to save the data.\nDo you want to save?"};
+inline constexpr Bilingual DxfCopyNotWritten{
+    "Impossibile scrivere la copia temporanea %1 dell'impalcato (%2).\nGenerazione file DXF annullata: l'impalcato è "
+    "rimasto com'era.",
+    "The temporary copy %1 of the deck could not be written (%2).\nDXF output cancelled: the deck is as it was."};
+inline constexpr const char* DxfCopyName = "imp.TMP";
+
 // The settings dialog.
 inline constexpr Bilingual CoverNotANumber{"Il copriferro laterale \"%1\" non è un numero: resta di %2 cm.",
                                            "The lateral concrete cover \"%1\" is not a number: it stays %2 cm."};

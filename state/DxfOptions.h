@@ -2,6 +2,7 @@
 // The options of the DXF export that the drawing reads, and the transform of the deck being
 // exported into DXF units.
 #include <cstdint>
+#include <string>
 
 struct DxfOptions {
     float DxfScaleFactor = 2.0f;  // model cm to DXF units, doubled at 1:50
@@ -17,4 +18,6 @@ struct DxfOptions {
     int32_t BeamSectionLabels = 0;
     int32_t TakeoffTextFile = 0;
     int32_t DxfTakeoffInDrawing = 0;
+    // The take-off file of the last export that was given a file name; the export dialog shows it.
+    std::string TakeoffTextPath;
 };

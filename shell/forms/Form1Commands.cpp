@@ -6,6 +6,9 @@
 #include <system_error>
 
 #include "design/DesignCommands.h"
+#include "design/forms/Form7.h"
+#include "dxf/forms/Form5.h"
+#include "shell/DxfOutputCommand.h"
 #include "shell/forms/Form1.h"
 #include "shell/forms/Form14.h"
 #include "shell/forms/Form2.h"
@@ -34,9 +37,19 @@ void Form1Commands::ShowAbout() {
     RunModal(form_.Runner(), about);
 }
 
-// The floor-slab design options dialog and the DXF export come with their own windows.
-void Form1Commands::ShowDesignOptionsDialog() {}
-void Form1Commands::RunDxfOutput() {}
+void Form1Commands::ShowDesignOptionsDialog() {
+    Form7 options(form_.session(), form_.platform().messages, [this] { form_.Form_Activate(); }, &form_);
+    RunModal(form_.Runner(), options);
+}
+
+void Form1Commands::RunDxfOutput() {
+    Session& session = form_.session();
+    Platform& platform = form_.platform();
+    ::RunDxfOutput(Document(), [&] {
+        Form5 dialog(session, platform, ExportDialogStartFolder(session, platform.registry), form_.Runner(), &form_);
+        RunModal(form_.Runner(), dialog);
+    });
+}
 
 void Form1Commands::DesignAllFloorSlabs() { ::DesignAllFloorSlabs(form_.session(), form_.platform()); }
 

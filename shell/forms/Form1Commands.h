@@ -1,7 +1,6 @@
 #pragma once
 // The main window's side of the commands: what the dispatcher asks of the window, and what the
-// document flows ask of it (its caption, the plan on its canvas, its recent-file entries). The
-// design options dialog and the DXF export connect here as they come.
+// document flows ask of it (its caption, the plan on its canvas, its recent-file entries).
 #include "shell/CommandDispatch.h"
 #include "shell/DocumentFlows.h"
 

@@ -15,6 +15,7 @@
 
 #include "model/common/Helpers.h"
 #include "platform/TextEncoding.h"
+#include "platform/qt/ClickableSwatch.h"
 #include "shell/SettingsDialogSteps.h"
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
@@ -22,22 +23,6 @@
 namespace {
 
 constexpr int RowsPerColumn = 12;
-
-// A colour swatch that answers a click.
-class Swatch : public QLabel {
-public:
-    Swatch(QWidget* parent, std::function<void()> clicked) : QLabel(parent), clicked_(std::move(clicked)) {
-        setFixedSize(44, 18);
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) clicked_();
-    }
-
-private:
-    std::function<void()> clicked_;
-};
 
 // The button whose index is `index`; none for an index no button has.
 void SelectOption(std::span<QRadioButton* const> options, int32_t index) {
@@ -125,7 +110,7 @@ void Form2::BuildLayerRows() {
         const int first = i / RowsPerColumn * 5;
         Text2[i] = new QLineEdit(Frame4);
         Text2[i]->setMinimumWidth(150);
-        Label8[i] = new Swatch(Frame4, [this, i] { Label8_Click(i); });
+        Label8[i] = new ClickableSwatch(Frame4, [this, i] { Label8_Click(i); }, QSize(44, 18));
         Check4[i] = new QCheckBox(Frame4);
         grid->addWidget(Text2[i], row, first);
         grid->addWidget(Label8[i], row, first + 1);

@@ -225,7 +225,9 @@ TEST(DrawHatchMulti, TheHoleStaysFreeAndTheBlockStandsAtTheOuterCentroid) {
     for (const DxfEntity& e : ReadEntities(p.writer.BlockSpool)) {
         if (e.Kind != "LINE") continue;
         const float y = e.Y1 + 50, left = std::min(e.X1, e.X2) + 100, right = std::max(e.X1, e.X2) + 100;
-        if (y > 25 && y < 75) EXPECT_TRUE(right <= 50.01f || left >= 149.99f) << "a line crosses the hole at " << y;
+        if (y > 25 && y < 75) {
+            EXPECT_TRUE(right <= 50.01f || left >= 149.99f) << "a line crosses the hole at " << y;
+        }
     }
 }
 

@@ -1,0 +1,164 @@
+#include "shell/DxfOutputCommand.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "model/common/Helpers.h"
+#include "model/files/LoadCrpFile.h"
+#include "model/files/SaveCrpFile.h"
+#include "model/files/WholeFiles.h"
+#include "plangeom/CompleteDeck.h"
+#include "shell/DocumentTitle.h"
+#include "shell/SettingsFile.h"
+#include "shell/ShellMessages.h"
+#include "shell/StruviaRegistry.h"
+#include "shell/ViewNavigation.h"
+
+namespace {
+
+constexpr int ScreenRows = 24;
+constexpr Bilingual CopyDiffers{"la copia riletta non corrisponde", "the copy read back differs"};
+
+bool IsNamedForExport(const std::string& currentFile) {
+    std::string upper = currentFile;
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char ch) { return std::toupper(ch); });
+    return !upper.empty() && upper != "ANONIMO";
+}
+
+// The screen side that the loads of an export and the settings file would overwrite.
+struct ScreenSettings {
+    std::array<int32_t, ScreenRows> Colours{};
+    std::array<int32_t, ScreenRows> On{};
+    std::array<int32_t, DimOsnapLayerCount> Snap{};
+    DisplayOptions Display;
+};
+
+ScreenSettings KeepScreenSettings(const DrawingState& d) {
+    ScreenSettings kept;
+    std::copy_n(d.LayerScreenColours.begin(), ScreenRows, kept.Colours.begin());
+    std::copy_n(d.LayerScreenOn.begin(), ScreenRows, kept.On.begin());
+    kept.Snap = d.DimOsnapOn;
+    kept.Display = d.Display;
+    return kept;
+}
+
+void PutBack(const ScreenSettings& kept, DrawingState& d) {
+    std::copy_n(kept.Colours.begin(), ScreenRows, d.LayerScreenColours.begin());
+    std::copy_n(kept.On.begin(), ScreenRows, d.LayerScreenOn.begin());
+    d.DimOsnapOn = kept.Snap;
+    d.Display = kept.Display;
+}
+
+// An unnamed document has no file a copy could lie beside: it waits in memory.
+struct KeptUnnamedDocument {
+    Model model;
+    ShellOptions options;
+    DrawingState drawing;
+    DesignOptions design;
+    DxfOptions dxf;
+    int32_t loadStatus = 0;
+};
+
+// The copy is read back before anything depends on it: a copy that is not whole would lose the
+// document once the export has loaded other decks.
+bool WriteVerifiedCopy(const std::string& path, const std::string& text, const LanguageFlags& languages,
+                       std::string& reason) {
+    if (!ReplaceWholeFile(path, text, reason)) return false;
+    std::string back;
+    if (ReadWholeFile(path, back) && back == text) return true;
+    reason = UiText(CopyDiffers, languages);
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
+}
+
+void OfferSave(DocumentContext c) {
+    Session& s = c.session;
+    if (!HoldsWorkToSave(s.model)) return;
+    const LanguageFlags& languages = s.shell.Languages;
+    const MsgAnswer answer =
+        c.platform.messages.Show(GetWarningTitle(languages), UiText(ShellMessages::SaveBeforeDxfQuestion, languages),
+                                 MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgAnswer::Yes) return;
+    if (s.shell.Document.CurrentFile != UnnamedDocument) SaveCrpFile(s.shell.Document.CurrentFile, s, c.platform);
+    else Salva(c, ShellMessages::SaveTitle);
+}
+
+void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::string& copyPath,
+                  const std::string& copyText) {
+    Session& s = c.session;
+    s.model.ClearBeforeLoad();
+    s.shell.Document.LoadStatus = 0;
+    LoadSettings(s, c.platform.canvas);
+    PutBack(screen, s.drawing);
+    const int32_t designState = s.shell.Document.SlabDesignState;
+    int32_t slabDesign = -1;
+    // The copy checked before the dialog is the one read back, whatever became of its file since.
+    LoadCrpText(copyPath, copyText, slabDesign, s, c.platform, SessionCompletion(s));
+    s.shell.Document.SlabDesignState = designState;
+    if (s.shell.Document.LoadStatus == -1) {
+        Vuota(c);
+    } else {
+        ViewWindow& view = s.drawing.View;
+        view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
+        view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
+        ZoomToModelExtents(view, s.model.Header);
+        c.window.DrawPlan();
+    }
+    std::error_code ignored;
+    std::filesystem::remove(copyPath, ignored);
+}
+
+void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept) {
+    Session& s = c.session;
+    s.model = std::move(kept.model);
+    s.shell.Options = kept.options;
+    s.drawing = std::move(kept.drawing);
+    s.design = kept.design;
+    // The take-off button of a later export dialog still shows the last export's file.
+    kept.dxf.TakeoffTextPath = s.dxf.TakeoffTextPath;
+    s.dxf = std::move(kept.dxf);
+    s.shell.Document.LoadStatus = kept.loadStatus;
+    c.window.DrawPlan();
+}
+
+}  // namespace
+
+std::string ExportDialogStartFolder(const Session& session, const RegistryValues& registry) {
+    const std::string& currentFile = session.shell.Document.CurrentFile;
+    if (IsNamedForExport(currentFile)) return DataFolderOf(currentFile);
+    // The analysis program may name a folder this machine does not have.
+    const std::string drawings = GetStruviaDrawingsFolder(registry);
+    std::error_code error;
+    return std::filesystem::is_directory(drawings, error) ? drawings : std::string();
+}
+
+void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog) {
+    Session& s = c.session;
+    const bool named = IsNamedForExport(s.shell.Document.CurrentFile);
+    const ScreenSettings screen = KeepScreenSettings(s.drawing);
+    std::string copyPath;
+    std::string copyText;
+    std::optional<KeptUnnamedDocument> unnamed;
+    if (named) {
+        copyPath = DataFolderOf(s.shell.Document.CurrentFile) + ShellMessages::DxfCopyName;
+        copyText = FormatCrpText(s.model, ConstDeckOptions{s.shell.Options, s.drawing, s.design});
+        std::string reason;
+        if (!WriteVerifiedCopy(copyPath, copyText, s.shell.Languages, reason)) {
+            c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
+                                     UiText(ShellMessages::DxfCopyNotWritten, s.shell.Languages, {copyPath, reason}),
+                                     MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    } else {
+        unnamed = KeptUnnamedDocument{s.model, s.shell.Options, s.drawing, s.design, s.dxf, s.shell.Document.LoadStatus};
+    }
+    OfferSave(c);
+    showExportDialog();
+    if (named) RestoreNamed(c, screen, copyPath, copyText);
+    else RestoreUnnamed(c, std::move(*unnamed));
+}

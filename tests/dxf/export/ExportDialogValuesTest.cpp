@@ -1,0 +1,172 @@
+// The export dialog's steps without its window: the values taken over or refused as a whole, the
+// list of selected files, and one press of generate with the save dialog answered by a script.
+#include "dxf/export/ExportDialogValues.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "drawing/LayerDefaults.h"
+#include "dxf/export/DxfExportMessages.h"
+#include "model/files/WholeFiles.h"
+#include "tests/support/DeckSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct DialogSession : DeckSession {
+    DialogSession() { SetDefaultLayersAndOptions(drawing, shell.Options, design, dxf); }
+};
+
+TEST(ExportDialogValues, TheFirstBlankOfANameBecomesAnUnderscore) {
+    EXPECT_EQ(DialogLayerName("TRAVI ESTRADOSSO"), "TRAVI_ESTRADOSSO");
+    EXPECT_EQ(DialogLayerName("A B C"), "A_B C");
+    EXPECT_EQ(DialogLayerName("QUOTE"), "QUOTE");
+}
+
+TEST(ExportDialogValues, TakenOverWithTheScaleFactorsOfThePrintRatio) {
+    DialogSession s;
+    ExportDialogValues v = ExportDialogValuesOf(s);
+    EXPECT_EQ(v.CadPrintMm, "1");
+    EXPECT_EQ(v.CadPrintUnits, "10");
+    v.LayerNames[9] = "MY DIMS  X";
+    v.LayerAci[9] = 171;
+    v.LayerDxfOn[9] = 0;
+    v.CadPrintUnits = "5";
+    v.DxfScaleIs50 = 1;
+    v.DxfR12 = 1;
+    v.JoistTypeLabels = 1;
+    v.TakeoffTextFile = 1;
+    ASSERT_EQ(TakeExportDialogValues(v, s), std::nullopt);
+    EXPECT_EQ(s.drawing.LayerNames[9], "MY_DIMS  X");
+    EXPECT_EQ(s.drawing.LayerAci[9], 171);
+    EXPECT_EQ(s.drawing.LayerDxfOn[9], 0);
+    EXPECT_FLOAT_EQ(s.dxf.DxfUnitFactor, 0.5f);
+    EXPECT_FLOAT_EQ(s.dxf.DxfScaleFactor, 1.0f);  // one model metre is 100 drawing units
+    EXPECT_EQ(s.dxf.DxfR12, 1);
+    EXPECT_EQ(s.shell.Options.JoistTypeLabels, 1);
+    EXPECT_EQ(s.dxf.TakeoffTextFile, 1);
+
+    v.CadPrintMm = "2,5";
+    v.DxfScaleIs50 = 0;
+    ASSERT_EQ(TakeExportDialogValues(v, s), std::nullopt);
+    EXPECT_FLOAT_EQ(s.dxf.CadPrintMm, 2.5f);
+    EXPECT_FLOAT_EQ(s.dxf.DxfScaleFactor, 0.2f);
+    EXPECT_EQ(ExportDialogValuesOf(s).CadPrintMm, "2.5");
+}
+
+TEST(ExportDialogValues, AValueThatWouldMakeABadFileIsRefusedAndNothingIsTaken) {
+    struct Case {
+        const char* what;
+        int row;  // -1: the print ratio
+        std::string name;
+        ExportDialogField field;
+        const char* message;
+    } cases[] = {
+        {"empty", 4, "", ExportDialogField::LayerName, "Il nome del layer della riga 5 è vuoto."},
+        {"slash", 3, "PIL/ACC", ExportDialogField::LayerName,
+         "Il nome del layer \"PIL/ACC\" (riga 4) contiene caratteri non ammessi"},
+        {"semicolon", 10, "FERRI;2", ExportDialogField::LayerName,
+         "Il nome del layer \"FERRI;2\" (riga 11) contiene"},
+        {"another row's name, other case", 11, "assi", ExportDialogField::LayerName,
+         "Il nome del layer \"assi\" (riga 12) è già usato da un altro layer."},
+        {"the name every file has", 6, "0", ExportDialogField::LayerName, "\"0\" (riga 7) è già usato"},
+        {"the other fixed layer", 6, "DEFPOINTS", ExportDialogField::LayerName, "\"DEFPOINTS\" (riga 7) è già usato"},
+        {"the pillar tops' layer", 20, "", ExportDialogField::LayerName, "_SUP\" (riga 21) è già usato"},
+        {"millimetres zero", -1, "0", ExportDialogField::CadPrintMm,
+         "Scala di stampa: \"0\" mm non è un numero maggiore di zero."},
+        {"millimetres a letter", -1, "x", ExportDialogField::CadPrintMm, "\"x\" mm"},
+        {"units negative", -2, "-10", ExportDialogField::CadPrintUnits, "\"-10\" unità"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogSession s;
+        s.drawing.LayerNames[0] = "ASSI";
+        const DrawingState drawingBefore = s.drawing;
+        const DxfOptions dxfBefore = s.dxf;
+        ExportDialogValues v = ExportDialogValuesOf(s);
+        v.DxfR12 = 1;
+        v.LayerAci[1] = 200;  // changes the refusal must not take over
+        if (c.row == -1) v.CadPrintMm = c.name;
+        else if (c.row == -2) v.CadPrintUnits = c.name;
+        else if (std::string(c.what) == "the pillar tops' layer") v.LayerNames[20] = v.LayerNames[0 + 2] + "_SUP";
+        else v.LayerNames[c.row] = c.name;
+        const auto refusal = TakeExportDialogValues(v, s);
+        ASSERT_TRUE(refusal.has_value());
+        EXPECT_EQ(refusal->Field, c.field);
+        if (c.row >= 0) {
+            EXPECT_EQ(refusal->Row, c.row);
+        }
+        EXPECT_NE(refusal->Message.find(c.message), std::string::npos) << refusal->Message;
+        EXPECT_EQ(s.drawing.LayerNames, drawingBefore.LayerNames);
+        EXPECT_EQ(s.drawing.LayerAci, drawingBefore.LayerAci);
+        EXPECT_EQ(s.dxf.DxfR12, dxfBefore.DxfR12);
+        EXPECT_FLOAT_EQ(s.dxf.CadPrintMm, dxfBefore.CadPrintMm);
+    }
+    DialogSession s;
+    s.shell.Languages.UiLanguage = 1;
+    ExportDialogValues v = ExportDialogValuesOf(s);
+    v.LayerNames[0] = "";
+    EXPECT_EQ(TakeExportDialogValues(v, s)->Message, "The name of the layer in row 1 is empty.");
+}
+
+TEST(ExportDialogValues, SelectedFilesKeepOneEntryEachInAlphabeticalOrder) {
+    std::vector<std::string> selected;
+    AddSelectedDataFiles(selected, {"P3.CRP", "p1.crp"});
+    AddSelectedDataFiles(selected, {"P2.CRP", "P3.CRP"});
+    EXPECT_EQ(selected, (std::vector<std::string>{"p1.crp", "P2.CRP", "P3.CRP"}));
+}
+
+TEST(ExportDialogValues, DataFilesOfAFolderAreItsCrpFilesInAnyCase) {
+    ScratchFolder folder("export-dialog-files");
+    for (const char* name : {"b.crp", "A.CRP", "notes.txt", "C.Crp.bak"}) ASSERT_TRUE(WriteWholeFile(folder / name, ""));
+    fs::create_directories(folder / "FOLDER.CRP");
+    EXPECT_EQ(DataFilesIn(folder / ""), (std::vector<std::string>{"A.CRP", "b.crp"}));
+    EXPECT_TRUE(DataFilesIn(folder / "missing").empty());
+}
+
+TEST(ExportDialogValues, GenerateAsksForTheFileOnlyWithFilesSelected) {
+    DialogSession s;
+    const DxfExportResult none = ExportSelectedDataFiles(s, s.platform, {}, "/tmp");
+    EXPECT_EQ(none.Outcome, DxfExportOutcome::NothingSelected);
+    EXPECT_TRUE(s.dialogs.Asked().empty());
+    EXPECT_NE(s.Messages().find("Non sono stati selezionati i file dati."), std::string::npos);
+    // Row 24 follows row 2 even so.
+    EXPECT_EQ(s.drawing.LayerNames[24], s.drawing.LayerNames[2] + "_SUP");
+
+    s.dialogs.ScriptPaths({"", "*.DXF"});
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(ExportSelectedDataFiles(s, s.platform, {"TELAIO.CRP"}, "/nowhere").Outcome,
+                  DxfExportOutcome::Cancelled);
+    const AskedDialog& asked = s.dialogs.Asked().front();
+    EXPECT_EQ(asked.Kind, DialogKind::SaveFile);
+    EXPECT_EQ(asked.Request.Filter, "File Disegno (*.DXF)|*.DXF");
+    EXPECT_EQ(asked.Request.DefaultExtension, "DXF");
+    EXPECT_EQ(asked.Request.Folder, "/nowhere");
+    EXPECT_EQ(s.dxf.TakeoffTextPath, "");
+}
+
+TEST(ExportDialogValues, GenerateExportsTheSelectedFilesOfTheFolderShown) {
+    DialogSession s;
+    s.dxf.TakeoffTextFile = 1;
+    fs::create_directories(DRAVO_DXF_OUT);
+    const std::string path = std::string(DRAVO_DXF_OUT) + "/dialog-saved-deck.dxf";
+    fs::remove(path);
+    s.dialogs.ScriptPaths({path});
+    const DxfExportResult result =
+        ExportSelectedDataFiles(s, s.platform, {"DEMO.CRP", "TELAIO.CRP"}, DeckFixture("fresh-frame"));
+    // DEMO.CRP is not in that folder: the export ends with a message and writes nothing.
+    EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+    EXPECT_FALSE(fs::exists(path));
+
+    s.dialogs.ScriptPaths({path});
+    const DxfExportResult written = ExportSelectedDataFiles(s, s.platform, {"SALVATO5.CRP"}, DeckFixture("saved-d5"));
+    ASSERT_EQ(written.Outcome, DxfExportOutcome::Written) << s.Messages();
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(s.dxf.TakeoffTextPath, std::string(DRAVO_DXF_OUT) + "/dialog-saved-deck.TXT");
+    EXPECT_TRUE(fs::exists(s.dxf.TakeoffTextPath));
+    fs::remove(s.dxf.TakeoffTextPath);
+}
+
+}  // namespace

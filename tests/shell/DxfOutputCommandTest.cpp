@@ -1,0 +1,146 @@
+// The DXF output command on the headless platform: the document kept before the export dialog and
+// put back after it, whatever the dialog loaded meanwhile.
+#include "shell/DxfOutputCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/files/WholeFiles.h"
+#include "shell/DocumentTitle.h"
+#include "shell/SettingsFile.h"
+#include "tests/support/DeckSession.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CountingWindow : DocumentWindow {
+    void TitoloFR1() override { ++Titles; }
+    void DrawPlan() override { ++Drawings; }
+    void RefreshRecentMenu() override {}
+    int Titles = 0, Drawings = 0;
+};
+
+class DxfOutputCommandTest : public ::testing::Test {
+protected:
+    DxfOutputCommandTest() : folder_("dxf-output") {
+        deck_.shell.Folders.SettingsFolder = folder_ / "";
+        deck_.canvas.SetSize(800, 600);
+        fs::copy_file(DeckFixture("dimensioned/QUOTATO.CRP"), folder_ / "QUOTATO.CRP");
+        folder_.CopyArchiveFrom("dimensioned");
+    }
+
+    // The deck of the folder opened as a document, then one of its dimensions deleted unsaved.
+    void OpenWithAnUnsavedChange() {
+        deck_.shell.Document.CurrentFile = folder_ / "QUOTATO.CRP";
+        LoadSettings(deck_, deck_.canvas);
+        ASSERT_TRUE(deck_.Load(deck_.shell.Document.CurrentFile)) << deck_.Messages();
+        ASSERT_GT(deck_.model.DimensionCount, 2);
+        deck_.model.Dimensions.pop_back();
+        --deck_.model.DimensionCount;
+    }
+
+    // What an export does to the document: another deck loaded, screen and DXF settings changed.
+    void ExportSomethingElse() {
+        deck_.model.ClearBeforeLoad();
+        ASSERT_TRUE(deck_.Load(DeckFixture("fresh-frame/TELAIO.CRP"))) << deck_.Messages();
+        deck_.drawing.LayerScreenColours[3] = 12345;
+        deck_.drawing.Display.PillarDisplayMode = 2;
+        deck_.drawing.LayerNames[9] = "CHANGED_IN_THE_DIALOG";
+        deck_.shell.Document.LoadStatus = -1;
+    }
+
+    // The document as a dump; the drawing-data version read goes, since any reload reads the current one.
+    std::string Dump() const {
+        std::string dump = deck_.Dump();
+        const size_t at = dump.find("DrawingDataVersion=");
+        return dump.erase(at, dump.find('\n', at) + 1 - at);
+    }
+
+    void Run(const std::function<void()>& dialog) { RunDxfOutput({deck_, deck_.platform, window_}, dialog); }
+
+    ScratchFolder folder_;
+    DeckSession deck_;
+    CountingWindow window_;
+};
+
+TEST_F(DxfOutputCommandTest, ANamedDocumentComesBackWithItsUnsavedChanges) {
+    OpenWithAnUnsavedChange();
+    deck_.drawing.LayerScreenColours[3] = 777;
+    deck_.drawing.Display.PillarDisplayMode = 1;
+    const std::string before = Dump();
+    const std::string fileBefore = FileText(folder_ / "QUOTATO.CRP");
+    const int32_t dimensions = deck_.model.DimensionCount;
+    deck_.messages.Script({MsgAnswer::No});
+    bool shown = false;
+    Run([&] {
+        shown = true;
+        // The copy lies beside the data file while the dialog is open, with the unsaved change.
+        EXPECT_EQ(FileText(folder_ / "imp.TMP"), deck_.SavedText());
+        ExportSomethingElse();
+    });
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u) << deck_.Messages();
+    EXPECT_NE(deck_.messages.Shown()[0].Text.find("è indispensabile salvare i dati."), std::string::npos);
+    EXPECT_EQ(FileText(folder_ / "QUOTATO.CRP"), fileBefore);  // No saved nothing
+    EXPECT_EQ(deck_.model.DimensionCount, dimensions);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(deck_.drawing.LayerScreenColours[3], 777);
+    EXPECT_EQ(deck_.drawing.Display.PillarDisplayMode, 1);
+    // Not stored with the settings: dropped with the settings file read again.
+    EXPECT_NE(deck_.drawing.LayerNames[9], "CHANGED_IN_THE_DIALOG");
+    EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, folder_ / "QUOTATO.CRP");
+    EXPECT_FALSE(fs::exists(folder_ / "imp.TMP"));
+    EXPECT_EQ(window_.Drawings, 1);
+}
+
+TEST_F(DxfOutputCommandTest, YesToTheSaveOfferWritesTheDocumentFirst) {
+    OpenWithAnUnsavedChange();
+    deck_.messages.Script({MsgAnswer::Yes});
+    Run([&] { EXPECT_EQ(FileText(folder_ / "QUOTATO.CRP"), deck_.SavedText()); });
+    EXPECT_EQ(FileText(folder_ / "QUOTATO.CRP"), deck_.SavedText());
+}
+
+TEST_F(DxfOutputCommandTest, ACopyThatCannotBeWrittenStopsTheExportAndKeepsTheDocument) {
+    OpenWithAnUnsavedChange();
+    fs::create_directories(folder_ / "imp.TMP");  // a folder where the copy belongs
+    const std::string before = Dump();
+    bool shown = false;
+    Run([&] { shown = true; });
+    EXPECT_FALSE(shown);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_NE(deck_.messages.Shown()[0].Text.find("Impossibile scrivere la copia temporanea"), std::string::npos);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_TRUE(fs::is_directory(folder_ / "imp.TMP"));
+}
+
+TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
+    LoadSettings(deck_, deck_.canvas);
+    ASSERT_TRUE(deck_.Load(folder_ / "QUOTATO.CRP"));
+    deck_.shell.Document.CurrentFile = UnnamedDocument;
+    deck_.model.DimensionCount = 1;
+    deck_.model.Dimensions.resize(1);
+    deck_.model.Reinforcement.Clear();
+    const std::string before = Dump();
+    Run([&] { ExportSomethingElse(); });
+    EXPECT_TRUE(deck_.messages.Shown().empty());  // one dimension: no save offer
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument);
+    EXPECT_FALSE(fs::exists(folder_ / "imp.TMP"));
+    EXPECT_FALSE(fs::exists("imp.TMP"));
+    EXPECT_EQ(window_.Drawings, 1);
+}
+
+TEST(DxfOutputStartFolder, ANamedDocumentsFolderElseTheDrawingsFolder) {
+    DeckSession deck;
+    deck.shell.Document.CurrentFile = "/decks/p1/PIANO.CRP";
+    EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "/decks/p1/");
+    // No drawings folder of the analysis program: the current folder.
+    deck.shell.Document.CurrentFile = "anonimo";
+    EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "");
+}
+
+}  // namespace
