@@ -104,8 +104,11 @@ Form5::Form5(Session& session, Platform& platform, const std::string& startFolde
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
-    connect(Dir1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { ShowFolder(item->data(Qt::UserRole).toString().toStdString()); });
+    // The folder list is filled again once the activation is over: its items belong to that signal.
+    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const std::string folder = item->data(Qt::UserRole).toString().toStdString();
+        QMetaObject::invokeMethod(this, [this, folder] { ShowFolder(folder); }, Qt::QueuedConnection);
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this] { File1_DblClick(); });
     Form_Load();
 }

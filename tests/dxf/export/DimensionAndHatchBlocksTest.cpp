@@ -50,7 +50,7 @@ TEST(DimensionAndHatchBlocks, TheDeckMatchesItsGoldenFilesInBothDialects) {
 // Each DIMENSION names its own *D block, whose label is the line's length in cm and whose
 // definition points are the measured points and the line's right (upper) end in DXF units.
 TEST(DimensionAndHatchBlocks, EachDimensionBlockShowsItsLengthAtItsDefinitionPoints) {
-    const Exported e = ExportDeck(0, "dimensioned-2000.dxf");
+    const Exported e = ExportDeck(0, "dimensioned-blocks-2000.dxf");
     const float k = e.options.DxfScaleFactor;
     std::map<std::string, std::vector<DxfRecord>> blocks;
     std::string current;

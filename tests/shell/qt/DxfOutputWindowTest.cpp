@@ -178,6 +178,27 @@ TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {
     });
 }
 
+TEST_F(DxfOutputWindowTest, FoldersAreOpenedFromTheFolderListAndTheDataFolderFollows) {
+    const auto form = Start(Document());
+    Export(*form, [&](Form5& dialog) {
+        // The folder above the document's, then the decks' folder among its subfolders.
+        for (const std::string& wanted : {fs::path(work_ / "").parent_path().string(), work_ / "decks"}) {
+            QListWidgetItem* item = nullptr;
+            for (int row = 0; row < dialog.Dir1->count(); ++row)
+                if (dialog.Dir1->item(row)->data(Qt::UserRole).toString().toStdString() == wanted)
+                    item = dialog.Dir1->item(row);
+            ASSERT_NE(item, nullptr) << wanted;
+            dialog.Dir1->setCurrentItem(item);
+            QTest::keyClick(dialog.Dir1, Qt::Key_Return);
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(dialog.Folder(), work_ / "decks");
+        EXPECT_EQ(form->session().shell.Document.DataFolder, work_ / "decks");
+        EXPECT_EQ(dialog.File1->count(), 2);
+        EXPECT_EQ(dialog.label3->text(), " 2 file dati disponibili");
+    });
+}
+
 TEST_F(DxfOutputWindowTest, TheColourPickerChangesTheRowAndExitDropsIt) {
     const auto form = Start(Document());
     Session& s = form->session();
