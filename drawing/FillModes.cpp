@@ -16,7 +16,10 @@ int32_t FillModeOf(const PlanPass& pass, int32_t fillLayer, int32_t displayMode)
     return FillHatch;
 }
 
-bool IsEditingPerimeter(const PlanPass& pass) { return pass.session.editor.VertexPanel.VertexPanelMode != 0; }
+// Only the screen shows the edited perimeter: an export drawn meanwhile keeps its slab hatches.
+bool IsEditingPerimeter(const PlanPass& pass) {
+    return pass.toDxf == 0 && pass.session.editor.VertexPanel.VertexPanelMode != 0;
+}
 
 }  // namespace
 

@@ -53,15 +53,28 @@ void PutBack(const ScreenSettings& kept, DrawingState& d) {
     d.Display = kept.Display;
 }
 
-// An unnamed document has no file a copy could lie beside: it waits in memory.
+// An unnamed document has no file a copy could lie beside: it waits in memory, with the options
+// a data file would carry for it and the view it was shown in.
 struct KeptUnnamedDocument {
     Model model;
     ShellOptions options;
-    DrawingState drawing;
     DesignOptions design;
-    DxfOptions dxf;
+    std::array<int32_t, LayerCount> screenOn{};
+    ViewWindow view;
     int32_t loadStatus = 0;
 };
+
+// The options a data file carries in its tail, as a reload of it would put them back.
+void PutBackDeckOptions(const KeptUnnamedDocument& kept, Session& s) {
+    s.drawing.LayerScreenOn = kept.screenOn;
+    s.shell.Options.DimensionUnitMetres = kept.options.DimensionUnitMetres;
+    s.shell.Options.SpareOption3 = kept.options.SpareOption3;
+    s.shell.Options.OptimalTextSize = kept.options.OptimalTextSize;
+    s.design.LowerAssemblyBarDiameter = kept.design.LowerAssemblyBarDiameter;
+    s.design.CurbWidth = kept.design.CurbWidth;
+    s.design.CurbSpanThreshold = kept.design.CurbSpanThreshold;
+    s.design.CurbEnabled = kept.design.CurbEnabled;
+}
 
 // The copy is read back before anything depends on it: a copy that is not whole would lose the
 // document once the export has loaded other decks.
@@ -102,27 +115,33 @@ void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::st
     s.shell.Document.SlabDesignState = designState;
     if (s.shell.Document.LoadStatus == -1) {
         Vuota(c);
-    } else {
-        ViewWindow& view = s.drawing.View;
-        view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
-        view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
-        ZoomToModelExtents(view, s.model.Header);
-        c.window.DrawPlan();
+        // The copy holds the only record of the unsaved changes: it stays, and the user is told.
+        std::string reason;
+        if (WriteVerifiedCopy(copyPath, copyText, s.shell.Languages, reason))
+            c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
+                                     UiText(ShellMessages::DxfCopyKept, s.shell.Languages, {copyPath}),
+                                     MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
     }
+    ViewWindow& view = s.drawing.View;
+    view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
+    view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
+    ZoomToModelExtents(view, s.model.Header);
+    c.window.DrawPlan();
     std::error_code ignored;
     std::filesystem::remove(copyPath, ignored);
 }
 
-void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept) {
+// As for a named document, the settings file is read again (so what the dialog stored stays in
+// force) and the screen settings are put back; the deck and its own options come from memory.
+void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSettings& screen) {
     Session& s = c.session;
     s.model = std::move(kept.model);
-    s.shell.Options = kept.options;
-    s.drawing = std::move(kept.drawing);
-    s.design = kept.design;
-    // The take-off button of a later export dialog still shows the last export's file.
-    kept.dxf.TakeoffTextPath = s.dxf.TakeoffTextPath;
-    s.dxf = std::move(kept.dxf);
     s.shell.Document.LoadStatus = kept.loadStatus;
+    LoadSettings(s, c.platform.canvas);
+    PutBackDeckOptions(kept, s);
+    PutBack(screen, s.drawing);
+    s.drawing.View = kept.view;
     c.window.DrawPlan();
 }
 
@@ -155,10 +174,11 @@ void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDial
             return;
         }
     } else {
-        unnamed = KeptUnnamedDocument{s.model, s.shell.Options, s.drawing, s.design, s.dxf, s.shell.Document.LoadStatus};
+        unnamed = KeptUnnamedDocument{s.model, s.shell.Options, s.design, s.drawing.LayerScreenOn, s.drawing.View,
+                                      s.shell.Document.LoadStatus};
     }
     OfferSave(c);
     showExportDialog();
     if (named) RestoreNamed(c, screen, copyPath, copyText);
-    else RestoreUnnamed(c, std::move(*unnamed));
+    else RestoreUnnamed(c, std::move(*unnamed), screen);
 }

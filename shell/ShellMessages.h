@@ -40,6 +40,11 @@ inline constexpr Bilingual DxfCopyNotWritten{
     "Impossibile scrivere la copia temporanea %1 dell'impalcato (%2).\nGenerazione file DXF annullata: l'impalcato è "
     "rimasto com'era.",
     "The temporary copy %1 of the deck could not be written (%2).\nDXF output cancelled: the deck is as it was."};
+inline constexpr Bilingual DxfCopyKept{
+    "L'impalcato non è stato ricaricato dopo la generazione del file DXF.\nLa sua copia con le modifiche non "
+    "salvate è rimasta nel file %1.",
+    "The deck could not be loaded again after the DXF output.\nIts copy with the unsaved changes is kept in the "
+    "file %1."};
 inline constexpr const char* DxfCopyName = "imp.TMP";
 
 // The settings dialog.

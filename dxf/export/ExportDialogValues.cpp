@@ -8,6 +8,7 @@
 #include "dxf/writers/DxfLayerNames.h"
 #include "model/common/FilePaths.h"
 #include "model/common/Helpers.h"
+#include "platform/TextEncoding.h"
 #include "state/LayerRows.h"
 
 namespace {
@@ -52,12 +53,12 @@ std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string
     std::vector<std::string> taken(FixedLayers.begin(), FixedLayers.end());
     for (int32_t row = 0; row < DialogLayerRows; ++row) {
         const std::string rowNumber = std::to_string(row + 1);
-        const std::string name = Trimmed(names[row]);
+        const std::string& name = names[row];
         if (name.empty()) return ExportDialogRefusal{ExportDialogField::LayerName, row,
                                                      UiText(LayerNameEmpty, languages, {rowNumber})};
         if (!IsDxfLayerName(name))
             return ExportDialogRefusal{ExportDialogField::LayerName, row,
-                                       UiText(LayerNameCharacters, languages, {name, rowNumber})};
+                                       UiText(LayerNameCharacters, languages, {AnsiToUtf8(name), rowNumber})};
         // The pillar tops' layer is named after the pillars' row and needs its name free as well.
         std::vector<std::string> own{name};
         if (row == LayerRow::PillarOutlines) own.push_back(name + "_SUP");
@@ -66,7 +67,7 @@ std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string
                                            [&](const std::string& t) { return SameDxfLayerName(t, candidate); });
             if (clash)
                 return ExportDialogRefusal{ExportDialogField::LayerName, row,
-                                           UiText(LayerNameTaken, languages, {candidate, rowNumber})};
+                                           UiText(LayerNameTaken, languages, {AnsiToUtf8(candidate), rowNumber})};
             taken.push_back(candidate);
         }
     }
@@ -107,7 +108,8 @@ std::string DialogLayerName(const std::string& typed) {
 std::optional<ExportDialogRefusal> TakeExportDialogValues(const ExportDialogValues& values, Session& session) {
     const LanguageFlags& languages = session.shell.Languages;
     std::array<std::string, DialogLayerRows> names;
-    for (int32_t row = 0; row < DialogLayerRows; ++row) names[row] = DialogLayerName(values.LayerNames[row]);
+    // Stored as a DXF file names them, so the pillar tops' name built from row 2 is the one checked.
+    for (int32_t row = 0; row < DialogLayerRows; ++row) names[row] = Trimmed(DialogLayerName(values.LayerNames[row]));
     if (auto refusal = RefusedLayerName(names, languages)) return refusal;
     const float printMm = TextToSingle(values.CadPrintMm);
     if (!(printMm > 0))

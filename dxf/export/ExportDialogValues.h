@@ -46,7 +46,8 @@ struct ExportDialogRefusal {
     std::string Message;
 };
 
-// Takes the values over into `session`, with the DXF scale factors that follow from them. A layer
+// Takes the values over into `session`, with the DXF scale factors that follow from them; a layer
+// name is stored as DialogLayerName gives it, without outer blanks. A layer
 // name that is empty, holds a character no layer name can hold or names another layer too, or a
 // print-ratio field that is not a number above 0, is refused: then nothing at all is taken over
 // and the refusal names the field.

@@ -23,6 +23,7 @@
 #include "dxf/export/AciPalette.h"
 #include "dxf/forms/Form_Selettore_Colore.h"
 #include "model/common/Helpers.h"
+#include "platform/TextEncoding.h"
 #include "platform/qt/ClickableSwatch.h"
 #include "shell/SettingsFile.h"
 
@@ -377,7 +378,7 @@ void Form5::Command6_Click() {
 void Form5::AggiornaFormDXF() {
     const ExportDialogValues values = ExportDialogValuesOf(session_);
     for (int i = 0; i < DialogLayerRows; ++i) {
-        Text1[i]->setText(Text(values.LayerNames[i]));
+        Text1[i]->setText(Text(AnsiToUtf8(values.LayerNames[i])));
         DialogLayerAci[i] = values.LayerAci[i];
         PaintColour(i);
         Check2[i]->setChecked(values.LayerDxfOn[i] != 0);
@@ -399,7 +400,7 @@ void Form5::AggiornaFormDXF() {
 ExportDialogValues Form5::DialogValues() const {
     ExportDialogValues values;
     for (int i = 0; i < DialogLayerRows; ++i) {
-        values.LayerNames[i] = Text1[i]->text().toStdString();
+        values.LayerNames[i] = Utf8ToAnsi(Text1[i]->text().toStdString());
         values.LayerAci[i] = DialogLayerAci[i];
         values.LayerDxfOn[i] = Ticked(Check2[i]);
     }

@@ -116,6 +116,19 @@ TEST_F(DxfOutputCommandTest, ACopyThatCannotBeWrittenStopsTheExportAndKeepsTheDo
     EXPECT_TRUE(fs::is_directory(folder_ / "imp.TMP"));
 }
 
+TEST_F(DxfOutputCommandTest, ACopyThatDoesNotLoadAgainStaysWithTheUnsavedChanges) {
+    OpenWithAnUnsavedChange();
+    const std::string copy = deck_.SavedText();
+    deck_.messages.Script({MsgAnswer::No});
+    // The archive beside the data file goes while the dialog is open: the copy cannot be read back.
+    Run([&] { fs::remove(folder_ / "ARCHIMPA.AI0"); });
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument);
+    EXPECT_EQ(deck_.model.NodeCount, 0);
+    EXPECT_EQ(FileText(folder_ / "imp.TMP"), copy);
+    ASSERT_FALSE(deck_.messages.Shown().empty());
+    EXPECT_NE(deck_.messages.Shown().back().Text.find(folder_ / "imp.TMP"), std::string::npos);
+}
+
 TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
     LoadSettings(deck_, deck_.canvas);
     ASSERT_TRUE(deck_.Load(folder_ / "QUOTATO.CRP"));
@@ -124,8 +137,16 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
     deck_.model.Dimensions.resize(1);
     deck_.model.Reinforcement.Clear();
     const std::string before = Dump();
-    Run([&] { ExportSomethingElse(); });
+    Run([&] {
+        // Stored with the settings in the dialog: in force afterwards, as for a named document.
+        deck_.drawing.LayerNames[10] = "STORED";
+        ASSERT_TRUE(SaveSettings(deck_, deck_.messages));
+        ExportSomethingElse();
+    });
     EXPECT_TRUE(deck_.messages.Shown().empty());  // one dimension: no save offer
+    EXPECT_EQ(deck_.drawing.LayerNames[10], "STORED");
+    EXPECT_NE(deck_.drawing.LayerNames[9], "CHANGED_IN_THE_DIALOG");
+    EXPECT_NE(deck_.drawing.LayerScreenColours[3], 12345);
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
     EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument);

@@ -31,6 +31,7 @@ TEST(ExportDialogValues, TakenOverWithTheScaleFactorsOfThePrintRatio) {
     EXPECT_EQ(v.CadPrintMm, "1");
     EXPECT_EQ(v.CadPrintUnits, "10");
     v.LayerNames[9] = "MY DIMS  X";
+    v.LayerNames[5] = "  SOLETTE  ";
     v.LayerAci[9] = 171;
     v.LayerDxfOn[9] = 0;
     v.CadPrintUnits = "5";
@@ -40,6 +41,7 @@ TEST(ExportDialogValues, TakenOverWithTheScaleFactorsOfThePrintRatio) {
     v.TakeoffTextFile = 1;
     ASSERT_EQ(TakeExportDialogValues(v, s), std::nullopt);
     EXPECT_EQ(s.drawing.LayerNames[9], "MY_DIMS  X");
+    EXPECT_EQ(s.drawing.LayerNames[5], "_ SOLETTE");  // outer blanks go, as in the file
     EXPECT_EQ(s.drawing.LayerAci[9], 171);
     EXPECT_EQ(s.drawing.LayerDxfOn[9], 0);
     EXPECT_FLOAT_EQ(s.dxf.DxfUnitFactor, 0.5f);

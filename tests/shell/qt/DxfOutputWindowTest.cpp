@@ -178,6 +178,18 @@ TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {
     });
 }
 
+TEST_F(DxfOutputWindowTest, AccentedLayerNamesComeBackAsTheyWere) {
+    const auto form = Start(Document());
+    Session& s = form->session();
+    s.drawing.LayerNames[0] = "ASS\xCC";  // "ASSÌ" as the settings and data files hold it
+    Export(*form, [&](Form5& dialog) {
+        EXPECT_EQ(dialog.Text1[0]->text(), QString::fromUtf8("ASSÌ"));
+        Click(dialog.Command7);  // stored with the settings
+        EXPECT_EQ(s.drawing.LayerNames[0], "ASS\xCC");
+    });
+    EXPECT_EQ(s.drawing.LayerNames[0], "ASS\xCC");
+}
+
 TEST_F(DxfOutputWindowTest, FoldersAreOpenedFromTheFolderListAndTheDataFolderFollows) {
     const auto form = Start(Document());
     Export(*form, [&](Form5& dialog) {
@@ -225,6 +237,7 @@ TEST_F(DxfOutputWindowTest, TheColourPickerChangesTheRowAndExitDropsIt) {
         dialog.Label5_Click(5);
         EXPECT_EQ(dialog.DialogLayerAci[5], 171);
         Click(dialog.Command2);
+        EXPECT_EQ(s.drawing.LayerAci[5], before);
     });
     EXPECT_EQ(s.drawing.LayerAci[5], before);
 }
