@@ -1,6 +1,5 @@
 #include "shell/CommandLine.h"
 
-#include <cctype>
 #include <limits>
 
 #include "model/common/Helpers.h"
@@ -8,11 +7,6 @@
 #include "model/files/DataFileReader.h"
 
 namespace {
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -37,7 +31,7 @@ CommandLineStart ParseCommandLine(std::string text) {
     CommandLineStart start;
     if (text.empty()) return start;
 
-    const size_t found = UpperCase(text).find(".CRP");
+    const size_t found = AsciiUpperCase(text).find(".CRP");
     const size_t pathLength = found == std::string::npos ? 3 : found + 4;
     if (text.size() <= pathLength) {
         start.CurrentFile = text;

@@ -5,6 +5,9 @@
 
 inline constexpr const char* UnnamedDocument = "Anonimo";
 
+// The name of the unnamed document, in any case.
+bool IsUnnamed(const std::string& path);
+
 // The part of `path` after its last separator ("/" or "\"): the whole path when it has none, the
 // empty text when it ends with one; "Anonimo" for the empty path.
 std::string PulisciNome(const std::string& path);

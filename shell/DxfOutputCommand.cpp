@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -23,11 +22,7 @@ namespace {
 constexpr int ScreenRows = 24;
 constexpr Bilingual CopyDiffers{"la copia riletta non corrisponde", "the copy read back differs"};
 
-bool IsNamedForExport(const std::string& currentFile) {
-    std::string upper = currentFile;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char ch) { return std::toupper(ch); });
-    return !upper.empty() && upper != "ANONIMO";
-}
+bool IsNamedForExport(const std::string& currentFile) { return !currentFile.empty() && !IsUnnamed(currentFile); }
 
 // The screen side that the loads of an export and the settings file would overwrite.
 struct ScreenSettings {

@@ -1,13 +1,13 @@
 #include "shell/RecentFiles.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <optional>
 #include <string_view>
 
 #include "model/common/Helpers.h"
 #include "model/files/WholeFiles.h"
+#include "shell/DocumentTitle.h"
 #include "shell/ProgramFolders.h"
 
 namespace {
@@ -34,12 +34,6 @@ std::string PathOf(std::string_view line) {
     line.remove_prefix(1);
     const size_t closing = line.rfind('"');
     return std::string(closing == std::string_view::npos ? line : line.substr(0, closing));
-}
-
-bool IsUnnamed(const std::string& path) {
-    std::string upper = path;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper == "ANONIMO";
 }
 
 int32_t CountInUse(const RecentFileList& list) { return std::clamp(list.RecentFileCount, 0, MaxRecentFiles); }

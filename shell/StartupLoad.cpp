@@ -1,6 +1,5 @@
 #include "shell/StartupLoad.h"
 
-#include <cctype>
 
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
@@ -15,9 +14,7 @@
 namespace {
 
 size_t FindDataFileExtension(const std::string& path) {
-    std::string upper = path;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper.find(".CRP");
+    return AsciiUpperCase(path).find(".CRP");
 }
 
 }  // namespace

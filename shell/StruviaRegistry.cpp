@@ -1,8 +1,8 @@
 #include "shell/StruviaRegistry.h"
 
-#include <cctype>
 #include <filesystem>
 
+#include "model/common/Helpers.h"
 #include "shell/ProgramFolders.h"
 
 int32_t ReadUiLanguage(const RegistryValues& registry) {
@@ -14,9 +14,7 @@ std::string GetStruviaDrawingsFolder(const RegistryValues& registry) {
     const std::optional<std::string> project = registry.ReadString(StruviaRecentFilesKey, "File1");
     if (!project) return NoFolderGiven;
 
-    std::string upper = *project;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const size_t extension = upper.rfind(".SVQ");
+    const size_t extension = AsciiUpperCase(*project).rfind(".SVQ");
     if (extension == std::string::npos) return NoFolderGiven;
 
     // The folder is written with the separator the project's own path uses.

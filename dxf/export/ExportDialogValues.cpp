@@ -1,7 +1,6 @@
 #include "dxf/export/ExportDialogValues.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -30,22 +29,12 @@ constexpr const char* DxfSaveFilter = "File Disegno (*.DXF)|*.DXF";
 // Every DXF file holds these two layers besides the table's rows.
 constexpr std::array<std::string_view, 2> FixedLayers{"0", "Defpoints"};
 
-std::string Trimmed(const std::string& s) {
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 int32_t Flag(int32_t value) { return value != 0 ? 1 : 0; }
 
 // Alphabetical as a person reads a list of names: case aside, then as spelled.
 bool ListOrder(const std::string& a, const std::string& b) {
-    const auto lower = [](unsigned char c) { return std::tolower(c); };
-    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                   [&](char x, char y) { return lower(x) < lower(y); });
-    const bool greater = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-                                                      [&](char x, char y) { return lower(x) < lower(y); });
-    return less || (!greater && a < b);
+    const std::string lowerA = AsciiLowerCase(a), lowerB = AsciiLowerCase(b);
+    return lowerA != lowerB ? lowerA < lowerB : a < b;
 }
 
 std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string, DialogLayerRows>& names,
@@ -109,7 +98,7 @@ std::optional<ExportDialogRefusal> TakeExportDialogValues(const ExportDialogValu
     const LanguageFlags& languages = session.shell.Languages;
     std::array<std::string, DialogLayerRows> names;
     // Stored as a DXF file names them, so the pillar tops' name built from row 2 is the one checked.
-    for (int32_t row = 0; row < DialogLayerRows; ++row) names[row] = Trimmed(DialogLayerName(values.LayerNames[row]));
+    for (int32_t row = 0; row < DialogLayerRows; ++row) names[row] = std::string(TrimBlanks(DialogLayerName(values.LayerNames[row])));
     if (auto refusal = RefusedLayerName(names, languages)) return refusal;
     const float printMm = TextToSingle(values.CadPrintMm);
     if (!(printMm > 0))
@@ -154,10 +143,7 @@ std::vector<std::string> DataFilesIn(const std::string& folder) {
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code kind;
         if (!it->is_regular_file(kind)) continue;
-        std::string extension = it->path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension == ".crp") names.push_back(it->path().filename().string());
+        if (AsciiLowerCase(it->path().extension().string()) == ".crp") names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end(), ListOrder);
     return names;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "model/common/Helpers.h"
+
 namespace {
 
 // Every entity names its layer: a table rather than a search of the reserved characters.
@@ -21,9 +23,8 @@ unsigned char AsciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static
 }  // namespace
 
 std::string DxfLayerName(std::string_view name) {
-    const size_t first = name.find_first_not_of(' ');
-    if (first == std::string_view::npos) return "0";
-    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    name = TrimBlanks(name);
+    if (name.empty()) return "0";
     std::string valid(name);
     std::replace_if(valid.begin(), valid.end(), [](char c) { return IsForbidden(static_cast<unsigned char>(c)); }, '_');
     return valid;

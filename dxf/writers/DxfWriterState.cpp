@@ -1,7 +1,8 @@
 #include "dxf/writers/DxfWriterState.h"
 
-#include <cctype>
 #include <charconv>
+
+#include "model/common/Helpers.h"
 
 namespace {
 
@@ -23,9 +24,7 @@ void InitDxfHandles(DxfWriterState& state) { state = DxfWriterState{}; }
 std::string PeekNextHandle(const DxfWriterState& state) {
     char buffer[16];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, state.HandleLow + 1, 16);
-    std::string handle(buffer, end);
-    for (char& c : handle) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return handle;
+    return AsciiUpperCase(std::string(buffer, end));
 }
 
 std::string GetNextHandle(DxfWriterState& state) {

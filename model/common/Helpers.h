@@ -3,6 +3,7 @@
 // depends on the process locale.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 struct LanguageFlags;
@@ -41,6 +42,12 @@ std::string GetWarningTitle(const LanguageFlags& languages);
 bool FileExists(const std::string& path);
 // Removes a leading double quote, then a trailing one when it is the only one left.
 std::string& StripQuotes(std::string& s);
+// The text with its ASCII letters in upper or lower case; other bytes stay as they are, whatever
+// the locale, so names and extensions compare alike on every machine.
+std::string AsciiUpperCase(std::string text);
+std::string AsciiLowerCase(std::string text);
+// The text without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
 
 template <class T>
 void SwapValues(T& a, T& b) {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,10 +15,10 @@
 
 #include "design/forms/Form8.h"
 #include "editing/InteractionModes.h"
-#include "model/geometry/ViewTransforms.h"
 #include "shell/CommandLine.h"
 #include "shell/StartupLoad.h"
 #include "shell/forms/Form1.h"
+#include "tests/shell/qt/CanvasEvents.h"
 #include "tests/support/DeckSession.h"
 
 namespace {
@@ -43,18 +42,11 @@ protected:
 
     Session& session() { return form_->session(); }
     UpperRebar& Upper(int bar) { return session().model.Reinforcement.UpperRebars[0][static_cast<size_t>(bar)]; }
-    QPoint At(float modelX, float modelY) {
-        const ViewWindow& v = session().drawing.View;
-        return QPoint(qRound(WorldToScreenX(v, modelX)), qRound(WorldToScreenY(v, modelY)));
-    }
+    QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(form_->Picture1, button, Qt::NoModifier, at);
     }
-    void MoveTo(QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, form_->Picture1->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(form_->Picture1, &move);
-    }
+    void MoveTo(QPoint at) { SendMouseMove(*form_->Picture1, at); }
     void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
     // The canvas around the model rectangle, three times enlarged, to look at the feedback closely.
     void SaveDetail(const char* name, float x0, float y0, float x1, float y1) {

@@ -21,8 +21,8 @@
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "model/files/SaveCrpFile.h"
-#include "model/geometry/ViewTransforms.h"
 #include "shell/forms/VertexPanel.h"
+#include "tests/shell/qt/CanvasEvents.h"
 #include "tests/shell/qt/Form1Fixture.h"
 
 namespace {
@@ -48,10 +48,7 @@ protected:
     }
 
     Session& session() { return form_->session(); }
-    QPoint At(float modelX, float modelY) {
-        const ViewWindow& v = session().drawing.View;
-        return QPoint(qRound(WorldToScreenX(v, modelX)), qRound(WorldToScreenY(v, modelY)));
-    }
+    QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     void ClickRow(int row) {
         QListWidget* list = form_->Vertices().List1;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
