@@ -13,7 +13,8 @@ using namespace DesignMessages;
 
 namespace {
 
-std::string DataFolderOf(const Session& session) { return GetParentFolder(session.shell.Document.CurrentFile); }
+// The data file's folder; the current folder for a bare name.
+std::string FolderOfCurrentFile(const Session& session) { return GetParentFolder(session.shell.Document.CurrentFile); }
 
 bool IsConcreteSlabIndex(const Model& m, int32_t slab) {
     return slab >= 0 && slab < UsableCount(m.ConcreteSlabCount, m.ConcreteSlabs);
@@ -41,13 +42,13 @@ bool HandOffSucceeded(SlabHandOffResult result) {
 }
 
 std::string SlabInputFilePath(const Session& session, int32_t slab) {
-    return PathInFolder(DataFolderOf(session), SlabInputFileName(IdOf(session.model, slab)));
+    return PathInFolder(FolderOfCurrentFile(session), SlabInputFileName(IdOf(session.model, slab)));
 }
 
 SlabHandOffResult ExportConcreteSlabDesign(Session& session, Platform& platform, int32_t slab, int32_t count) {
     Model& m = session.model;
     if (!IsConcreteSlabIndex(m, slab)) return SlabHandOffResult::NotWritten;
-    if (!FileExists(PathInFolder(DataFolderOf(session), SlabResultFileName(IdOf(m, slab))))) {
+    if (!FileExists(PathInFolder(FolderOfCurrentFile(session), SlabResultFileName(IdOf(m, slab))))) {
         Warn(session, platform, SlabNotDesigned);
         return SlabHandOffResult::NotDesigned;
     }
@@ -89,6 +90,6 @@ void HandOffPickedConcreteSlabs(Session& session, Platform& platform, const std:
             written += SlabInputFileName(IdOf(session.model, slab)) + "\n";
     }
     if (written.empty()) return;
-    platform.messages.Show("", SeveralSlabFiles + DataFolderOf(session) + "\n" + written, MsgButtons::Ok,
+    platform.messages.Show("", SeveralSlabFiles + FolderOfCurrentFile(session) + "\n" + written, MsgButtons::Ok,
                            MsgIcon::Information);
 }

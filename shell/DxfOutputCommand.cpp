@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "model/common/FilePaths.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
 #include "model/files/SaveCrpFile.h"
@@ -144,11 +145,8 @@ void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSet
 
 std::string ExportDialogStartFolder(const Session& session, const RegistryValues& registry) {
     const std::string& currentFile = session.shell.Document.CurrentFile;
-    if (IsNamedForExport(currentFile)) return DataFolderOf(currentFile);
-    // The analysis program may name a folder this machine does not have.
-    const std::string drawings = GetStruviaDrawingsFolder(registry);
-    std::error_code error;
-    return std::filesystem::is_directory(drawings, error) ? drawings : std::string();
+    if (IsNamedForExport(currentFile)) return GetParentFolder(currentFile);
+    return GetStruviaDrawingsFolder(registry);
 }
 
 void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog) {
@@ -159,7 +157,7 @@ void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDial
     std::string copyText;
     std::optional<KeptUnnamedDocument> unnamed;
     if (named) {
-        copyPath = DataFolderOf(s.shell.Document.CurrentFile) + ShellMessages::DxfCopyName;
+        copyPath = PathInFolder(GetParentFolder(s.shell.Document.CurrentFile), ShellMessages::DxfCopyName);
         copyText = FormatCrpText(s.model, ConstDeckOptions{s.shell.Options, s.drawing, s.design});
         std::string reason;
         if (!WriteVerifiedCopy(copyPath, copyText, s.shell.Languages, reason)) {

@@ -14,7 +14,6 @@ inline constexpr const char* StruviaRecentFilesKey = "Software\\Orvane\\Struvia\
 int32_t ReadUiLanguage(const RegistryValues& registry);
 
 // The drawings folder of the analysis program's most recent project: the project file "File1"
-// up to its last ".SVQ" (any case), followed by "_data" and "disegni". NoFolderGiven when the
-// value is missing, holds no ".SVQ" or names a folder that does not exist; the empty text when
-// the recent-file key itself is missing.
+// up to its last ".SVQ" (any case), followed by "_data" and "disegni". The empty text (no folder
+// to propose) when the value is missing, holds no ".SVQ" or names no existing folder.
 std::string GetStruviaDrawingsFolder(const RegistryValues& registry);

@@ -3,13 +3,11 @@
 // system, so "/" and "\" both separate folders.
 #include <string>
 
-// What GetParentFolder gives for a path without a folder.
-inline constexpr const char* NoFolderGiven = "c:\\";
-
 inline bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
-// The part of `path` before its last separator; NoFolderGiven when it has none, the empty text
-// when its only separator is its first character.
+// The folder that holds `path`: the part before its last separator, which a root folder ("/",
+// "\", "C:\") keeps. A bare name lies in the current folder, which is the empty text here, so that
+// PathInFolder(GetParentFolder(name), other) names `other` in the current folder as well.
 std::string GetParentFolder(const std::string& path);
 
 // `name` inside `folder`; `name` alone when the folder is empty.

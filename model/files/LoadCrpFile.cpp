@@ -10,6 +10,7 @@
 #include "model/files/BeamChaining.h"
 #include "model/files/DataFileReader.h"
 #include "model/files/DrawingDataSections.h"
+#include "model/common/FilePaths.h"
 #include "model/common/Helpers.h"
 #include "model/common/ModelMessages.h"
 #include "model/files/WholeFiles.h"
@@ -167,7 +168,7 @@ void NormaliseFloorSlabs(Model& model, float shiftX, float shiftY, int32_t& slab
 // unknown: the sections whose profile the section server does not know.
 bool ReadArchiveBeside(const std::string& path, Session& session, Platform& platform,
                        std::vector<UnknownProfileSection>& unknown) {
-    const std::string archive = DataFolderOf(path) + ArchiveFileName;
+    const std::string archive = PathInFolder(GetParentFolder(path), ArchiveFileName);
     if (!FileExists(archive)) {
         platform.messages.Show(GetWarningTitle(session.shell.Languages), ModelMessages::ArchiveNotFound,
                               MsgButtons::Ok, MsgIcon::Exclamation);
@@ -262,11 +263,6 @@ void LoadDeck(const std::string& path, const std::string* dataText, int32_t& sla
 }
 
 }  // namespace
-
-std::string DataFolderOf(const std::string& path) {
-    const size_t separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
 
 int32_t FindNodeIndex(const Model& model, int32_t id, const LanguageFlags& languages, MessageBoxes& messages) {
     for (int32_t i = 0; i < model.NodeCount && i < static_cast<int64_t>(model.Nodes.size()); ++i)

@@ -26,10 +26,6 @@
 // subsystem provides it; an empty one leaves the model as read.
 using DeckCompletion = std::function<void(Model& model, bool freshExport)>;
 
-// The data folder of a data file: its path up to and including the last "\" or "/"; empty when
-// the path holds neither.
-std::string DataFolderOf(const std::string& path);
-
 // Index of the first node whose Id is `id`. When none is, shows "Nodo … non definito." (or its
 // English text) and returns -1.
 int32_t FindNodeIndex(const Model& model, int32_t id, const LanguageFlags& languages, MessageBoxes& messages);

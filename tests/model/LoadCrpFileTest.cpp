@@ -655,10 +655,21 @@ TEST(LoadCrpFile, NodeLookupFindsTheFirstNodeOfANumber) {
     EXPECT_EQ(messages.Shown()[0].Text.substr(0, 22), "Nodo 0 non definito.\nE");
 }
 
+// A data file named without a folder lies in the current folder, and so does its archive; one
+// named with a folder finds its archive there, not in the current folder.
 TEST(LoadCrpFile, TheArchiveIsLookedForInTheDataFolder) {
-    EXPECT_EQ(DataFolderOf("C:\\Impalcati\\P1.CRP"), "C:\\Impalcati\\");
-    EXPECT_EQ(DataFolderOf("/home/studio/P1.CRP"), "/home/studio/");
-    EXPECT_EQ(DataFolderOf("P1.CRP"), "");
+    ScratchFolder scratch("archive-folder");
+    std::filesystem::create_directories(scratch / "sub");
+    std::filesystem::copy_file(DeckFixture("fresh-frame/TELAIO.CRP"), scratch / "TELAIO.CRP");
+    std::filesystem::copy_file(DeckFixture("fresh-frame/TELAIO.CRP"), scratch / "sub/TELAIO.CRP");
+    scratch.CopyArchiveFrom("fresh-frame");
+    const CurrentFolderScope inScratch(scratch / "");
+
+    DeckSession bare;
+    EXPECT_TRUE(bare.Load("TELAIO.CRP")) << bare.Messages();
+    DeckSession inSubfolder;
+    EXPECT_FALSE(inSubfolder.Load("sub/TELAIO.CRP"));
+    EXPECT_EQ(inSubfolder.Messages(), "Attenzione! | File archivio 'ARCHIMPA.AI0' non trovato.\n");
 }
 
 // Every deck fixture that loads ("fail-" folders hold the ones that must not), as "folder/FILE.CRP".

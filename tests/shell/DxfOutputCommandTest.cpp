@@ -158,7 +158,9 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
 TEST(DxfOutputStartFolder, ANamedDocumentsFolderElseTheDrawingsFolder) {
     DeckSession deck;
     deck.shell.Document.CurrentFile = "/decks/p1/PIANO.CRP";
-    EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "/decks/p1/");
+    EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "/decks/p1");
+    deck.shell.Document.CurrentFile = "PIANO.CRP";  // named without a folder: the current folder
+    EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "");
     // No drawings folder of the analysis program: the current folder.
     deck.shell.Document.CurrentFile = "anonimo";
     EXPECT_EQ(ExportDialogStartFolder(deck, deck.registry), "");

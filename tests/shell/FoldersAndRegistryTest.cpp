@@ -34,15 +34,21 @@ TEST(ProgramFolders, ParentFolderAndFileNameSplitAtEitherSeparator) {
         {"C:\\DATI\\PIANO.CRP", "C:\\DATI", "PIANO.CRP"},
         {"/home/anna/Lavori/Demo.crp", "/home/anna/Lavori", "Demo.crp"},
         {"C:\\DATI/sub\\PIANO.CRP", "C:\\DATI/sub", "PIANO.CRP"},
-        {"PIANO.CRP", "c:\\", "PIANO.CRP"},
-        {"\\PIANO.CRP", "", "PIANO.CRP"},
+        // A bare name lies in the current folder: no folder, so a name beside it is bare as well.
+        {"PIANO.CRP", "", "PIANO.CRP"},
+        {"", "", "Anonimo"},
+        // A root folder keeps its separator.
+        {"/PIANO.CRP", "/", "PIANO.CRP"},
+        {"\\PIANO.CRP", "\\", "PIANO.CRP"},
+        {"C:\\PIANO.CRP", "C:\\", "PIANO.CRP"},
         {"/home/anna/", "/home/anna", ""},
-        {"", "c:\\", "Anonimo"},
     };
     for (const auto& [path, parent, name] : cases) {
         EXPECT_EQ(GetParentFolder(path), parent) << path;
         EXPECT_EQ(PulisciNome(path), name) << path;
     }
+    EXPECT_EQ(PathInFolder(GetParentFolder("PIANO.CRP"), "gus00001.mpi"), "gus00001.mpi");
+    EXPECT_EQ(PathInFolder(GetParentFolder("/PIANO.CRP"), "gus00001.mpi"), "/gus00001.mpi");
     EXPECT_EQ(MainWindowTitle("Anonimo"), "Dravo  Carpenterie di piano  -  [ Anonimo ]");
     EXPECT_EQ(MainWindowTitle("/home/anna/DEMO.CRP"), "Dravo  Carpenterie di piano  -  [ DEMO.CRP ]");
     EXPECT_EQ(PathInFolder("/home/anna", "Dravo_Imp.ini"), "/home/anna/Dravo_Imp.ini");
@@ -64,18 +70,22 @@ TEST(StruviaRegistry, DrawingsFolderOfTheMostRecentProject) {
     ScratchFolder scratch("drawings-folder");
     std::filesystem::create_directories(scratch / "CASA.SVQ_data/disegni");
     std::filesystem::create_directories(scratch / "Casa_data/disegni");
+    std::filesystem::create_directories(scratch / "File_data");
+    ASSERT_TRUE(WriteWholeFile(scratch / "File_data/disegni", "a file, not a folder"));
 
+    // Where no folder is found, none is proposed.
     HeadlessRegistryValues registry;
     EXPECT_EQ(GetStruviaDrawingsFolder(registry), "") << "no recent-file key";
     registry.SetKey(StruviaRecentFilesKey);
-    EXPECT_EQ(GetStruviaDrawingsFolder(registry), "c:\\") << "no File1";
+    EXPECT_EQ(GetStruviaDrawingsFolder(registry), "") << "no File1";
 
     const std::pair<std::string, std::string> cases[] = {
         {scratch / "Casa.svq", scratch / "Casa_data/disegni"},
         {scratch / "CASA.SVQ.SVQ", scratch / "CASA.SVQ_data/disegni"},  // cut at the last ".SVQ"
-        {scratch / "Altro.SVQ", "c:\\"},                                // no such folder
-        {scratch / "Casa.prj", "c:\\"},                                 // no ".SVQ"
-        {"C:\\LAVORI\\CASA.SVQ", "c:\\"},
+        {scratch / "Altro.SVQ", ""},                                    // no such folder
+        {scratch / "File.SVQ", ""},                                     // a file of that name
+        {scratch / "Casa.prj", ""},                                     // no ".SVQ"
+        {"C:\\LAVORI\\CASA.SVQ", ""},
     };
     for (const auto& [project, folder] : cases) {
         registry.Set(StruviaRecentFilesKey, "File1", project);

@@ -53,3 +53,22 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Makes `folder` the current folder of the process until the end of the scope, for the runs that
+// name their files without a folder. Declare it after the ScratchFolder it enters, so the folder is
+// left before it is removed.
+class CurrentFolderScope {
+public:
+    explicit CurrentFolderScope(const std::string& folder) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolderScope() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    CurrentFolderScope(const CurrentFolderScope&) = delete;
+    CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
