@@ -232,4 +232,36 @@ TEST(BatchHandOff, SlabFileIsWrittenAndTheProgramStartedAsTheNumberSays) {
     }
 }
 
+// Run from the deck's folder with the deck named alone, as the analysis program does: the result
+// file is found and the input file written there. A file named "c:\gus00020.mpi" lies there too,
+// so a made-up drive in front of the names would be noticed.
+TEST(BatchHandOff, ADeckNamedWithoutAFolderIsHandedOffInTheCurrentFolder) {
+    const struct {
+        const char* Number;
+        size_t Starts;
+    } cases[] = {{" 20", 1}, {" -20", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Number);
+        SlabHandOffDeck deck(DemoDeck(), "batch-bare-name", false);
+        deck.AddResultFile("gus00020.mpi");
+        deck.AddResultFile("c:\\gus00020.mpi");
+        deck.AddProgram("Lastrix");
+        const CurrentFolderScope inDeckFolder(deck.folder / "");
+
+        const CommandLineStart start = ParseCommandLine(std::string("DEMO.CRP") + c.Number);
+        ASSERT_TRUE(DataFileOfStartExists(start, deck.messages));
+        ApplyCommandLineStart(start, deck, deck.folders);
+        ASSERT_TRUE(start.IsBatch());
+        EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded);
+
+        EXPECT_EQ(deck.Messages(), "");
+        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_FALSE(deck.Exists("c:\\Soletta20.LSX"));
+        ASSERT_EQ(deck.programs.Started().size(), c.Starts);
+        if (c.Starts > 0) {
+            EXPECT_EQ(deck.programs.Started()[0].Arguments, std::vector<std::string>{"Soletta20.LSX"});
+        }
+    }
+}
+
 }  // namespace
