@@ -215,18 +215,29 @@ private:
             Begin(x_.frame.At(slab.in, -OverSupport, place_), 0);
         else
             Begin(x_.frame.At(slab.out, -(slab.length - slab.Point(i - 1).Position), place_), 0);
-        Restart(j, slab.Point(i).UpperSteel);
+        Restart(j, i, slab.Point(i).UpperSteel);
     }
 
-    // Finishes the open bar at point i of slab j without that point and opens the next piece.
+    // Finishes the open bar at point i of slab j without that point and opens the next piece. Every
+    // next piece goes on from a point after the one where the split bar began, so the scan ends.
     void Split(int32_t& j, int32_t& i) {
         const int32_t longest = x_.options.MaxUpperBarLength;
         const CrossedSlab& slab = Slab(j);
+        const int32_t m = slab.Middle();
         const PlanPoint start{bar_.X1, bar_.Y1};
-        const PlanPoint middle = x_.frame.At(slab.in, slab.Point(slab.Middle()).Position + SplitOverlap, place_);
+        const PlanPoint middle = x_.frame.At(slab.in, slab.Point(m).Position + SplitOverlap, place_);
+        // Split so far past the middle that a piece ending past the middle and the next one starting
+        // before the split point would leave top steel bare between them: the next piece starts
+        // before the middle instead. A bar that itself began at or after the middle would come back
+        // there for ever; it is cut at the longest length.
+        const bool farPastMiddle =
+            m < i && slab.Point(i).Position - slab.Point(m).Position > static_cast<float>(2 * SplitOverlap);
+        const bool beganPastMiddle = firstSlab_ == j && firstPoint_ >= m;
         int32_t resume = i;
-        if (GetDistance(start.X, start.Y, middle.X, middle.Y) <= static_cast<float>(longest - SplitMargin)) {
+        if (GetDistance(start.X, start.Y, middle.X, middle.Y) <= static_cast<float>(longest - SplitMargin) &&
+            !(farPastMiddle && beganPastMiddle)) {
             Finish(middle);
+            if (farPastMiddle) resume = m;
         } else if (j - 1 <= firstSlab_) {
             Finish(x_.frame.At(start, static_cast<float>(longest - SplitOverlap), 0));
         } else {
@@ -239,7 +250,7 @@ private:
         std::swap(place_, otherPlace_);
         const CrossedSlab& now = Slab(j);
         Begin(x_.frame.At(now.in, now.Point(resume).Position - SplitOverlap, place_), 0);
-        Restart(j, std::max(0.0f, now.Point(resume).UpperSteel));
+        Restart(j, resume, std::max(0.0f, now.Point(resume).UpperSteel));
         i = resume;
     }
 
@@ -250,8 +261,9 @@ private:
         bar_.HookFlags = hooks;
     }
 
-    void Restart(int32_t j, float required) {
+    void Restart(int32_t j, int32_t i, float required) {
         firstSlab_ = j;
+        firstPoint_ = i;
         length_ = 0;
         p_ = 0;
         required_ = required;
@@ -271,9 +283,9 @@ private:
     BarTable<UpperRebar> table_;
     bool open_ = false;
     UpperRebar bar_;
-    int32_t firstSlab_ = 0;  // where the open bar began
-    float length_ = 0;       // accumulated along the open bar
-    float p_ = 0;            // the last position seen
+    int32_t firstSlab_ = 0, firstPoint_ = 0;  // where the open bar began
+    float length_ = 0;                        // accumulated along the open bar
+    float p_ = 0;                             // the last position seen
     float required_ = 0;
     float place_ = UpperPlace, otherPlace_ = UpperAlternatePlace;
 };

@@ -45,9 +45,10 @@ VertexPixels PixelsOfEditedVertices(const PlanPass& pass) {
     return pixels;
 }
 
+// The inside takes whatever fill the canvas has in force: the overlay leaves it as the pass left it.
 void Mark(Canvas& canvas, PixelPoint p, ColourRef colour) {
     canvas.Box(static_cast<float>(p.X - 2), static_cast<float>(p.Y - 2), static_cast<float>(p.X + 2),
-               static_cast<float>(p.Y + 2), colour, false);
+               static_cast<float>(p.Y + 2), colour, BoxInside::FillState);
 }
 
 void DottedLine(Canvas& canvas, PixelPoint a, const std::optional<PixelPoint>& b, ColourRef colour) {

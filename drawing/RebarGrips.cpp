@@ -19,5 +19,5 @@ void DrawRebarGrips(Canvas& canvas, float x1, float y1, float x2, float y2, int3
     } grips[] = {{x1, y1, 1}, {(x1 + x2) / 2, (y1 + y2) / 2, 3}, {x2, y2, 2}};
     for (const auto& g : grips)
         canvas.Box(g.x - GripReach, g.y - GripReach, g.x + GripReach, g.y + GripReach,
-                   StandardColour(g.grip == activeGrip ? 12 : 9), false);
+                   StandardColour(g.grip == activeGrip ? 12 : 9), BoxInside::Empty);
 }

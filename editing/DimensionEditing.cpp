@@ -71,7 +71,7 @@ void EvidenziaGripQuota(const Session& session, Canvas& canvas, float x, float y
     const float gx = WorldToScreenX(view, end.X), gy = WorldToScreenY(view, end.Y);
     BeginOverlay(canvas);
     canvas.SetDrawWidth(3);
-    canvas.Box(gx - 6, gy - 6, gx + 6, gy + 6, StandardColour(GripColour), false);
+    canvas.Box(gx - 6, gy - 6, gx + 6, gy + 6, StandardColour(GripColour), BoxInside::Empty);
     canvas.SetDrawWidth(1);
 }
 

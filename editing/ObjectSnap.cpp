@@ -150,7 +150,7 @@ void DrawSnapMarker(Canvas& canvas, const SnapCandidate& hit) {
     BeginOverlay(canvas);
     const ColourRef colour = StandardColour(MarkerColour);
     if (hit.Marker == SnapMarker::Box)
-        canvas.Box(hit.X - 5, hit.Y - 5, hit.X + 5, hit.Y + 5, colour, false);
+        canvas.Box(hit.X - 5, hit.Y - 5, hit.X + 5, hit.Y + 5, colour, BoxInside::Empty);
     else
         canvas.Circle(hit.X, hit.Y, 4, colour);
 }

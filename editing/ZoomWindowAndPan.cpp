@@ -45,7 +45,7 @@ void DragRubberBand(CanvasEdit& edit, float x, float y) {
     if (band[3] < band[1]) std::swap(band[1], band[3]);
     BeginOverlay(canvas);
     canvas.SetDrawStyle(DrawStyle::Dotted);
-    canvas.Box(float(band[0]), float(band[1]), float(band[2]), float(band[3]), BandColour(canvas), false);
+    canvas.Box(float(band[0]), float(band[1]), float(band[2]), float(band[3]), BandColour(canvas), BoxInside::Empty);
     canvas.SetDrawStyle(DrawStyle::Solid);
 }
 

@@ -18,6 +18,8 @@ constexpr int32_t BlueOf(ColourRef c) { return (c >> 16) & 0xFF; }
 
 enum class FillStyle : int32_t { Solid = 0, Transparent = 1, CrossHatch = 6 };
 enum class DrawStyle : int32_t { Solid = 0, Dotted = 2 };
+// What fills a box: nothing, the box's own colour, or the fill style and colour in force.
+enum class BoxInside : int32_t { Empty, Colour, FillState };
 enum class CanvasPointer : int32_t { Arrow, Crosshair, Hourglass, Pan };
 
 struct PixelPoint {
@@ -57,8 +59,8 @@ public:
 
     // A segment in `colour` with the current draw style and width.
     virtual void Line(float x1, float y1, float x2, float y2, ColourRef colour) = 0;
-    // The rectangle between two corners in `colour`, filled with it when `filled`.
-    virtual void Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) = 0;
+    // The rectangle between two corners in `colour`, its inside as `inside` says.
+    virtual void Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) = 0;
     // A full circle in `colour`, filled with the fill colour while the fill style is solid (or
     // crossed by horizontal and vertical lines of it while the style is a cross hatch).
     virtual void Circle(float cx, float cy, float radius, ColourRef colour) = 0;

@@ -14,11 +14,11 @@ void RecordingCanvas::Line(float x1, float y1, float x2, float y2, ColourRef col
     r.Colour = colour;
 }
 
-void RecordingCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) {
+void RecordingCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) {
     CanvasRecord& r = Record(CanvasCall::Box);
     r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2;
     r.Colour = colour;
-    r.Filled = filled;
+    r.Inside = inside;
 }
 
 void RecordingCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {

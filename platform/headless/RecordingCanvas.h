@@ -13,7 +13,7 @@ struct CanvasRecord {
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     float Radius = 0;
     ColourRef Colour = 0;  // the colour passed to Line, Box and Circle
-    bool Filled = false;   // Box
+    BoxInside Inside = BoxInside::Empty;  // Box
     std::vector<PixelPoint> Points;  // Polygon
     std::string Text;                // as passed, code page 1252
     CanvasFont Font;
@@ -33,7 +33,7 @@ public:
     void Clear() override { Record(CanvasCall::Clear); }
     void ClearTemporary() override { Record(CanvasCall::ClearTemporary); }
     void Line(float x1, float y1, float x2, float y2, ColourRef colour) override;
-    void Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) override;
+    void Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) override;
     void Circle(float cx, float cy, float radius, ColourRef colour) override;
     void Polygon(std::span<const PixelPoint> points) override;
     void Text(int32_t x, int32_t y, const CanvasFont& font, const std::string& text) override;

@@ -164,9 +164,10 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, ColourRef colour) {
     Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
 }
 
-void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) {
+void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) {
     Draw(colour, [&](QPainter& p) {
-        if (filled) p.setBrush(ToQColor(colour));
+        if (inside == BoxInside::Colour) p.setBrush(ToQColor(colour));
+        else if (inside == BoxInside::FillState) SetFillBrush(p, state_);
         p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     });
 }

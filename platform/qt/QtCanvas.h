@@ -36,7 +36,7 @@ public:
     void Clear() override;
     void ClearTemporary() override;
     void Line(float x1, float y1, float x2, float y2, ColourRef colour) override;
-    void Box(float x1, float y1, float x2, float y2, ColourRef colour, bool filled) override;
+    void Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) override;
     void Circle(float cx, float cy, float radius, ColourRef colour) override;
     void Polygon(std::span<const PixelPoint> points) override;
     void Text(int32_t x, int32_t y, const CanvasFont& font, const std::string& text) override;

@@ -15,6 +15,7 @@
 
 #include "drawing/PlanDriver.h"
 #include "model/geometry/ViewTransforms.h"
+#include "platform/qt/QtTranslation.h"
 #include "shell/DocumentSteps.h"
 #include "shell/DocumentTitle.h"
 #include "shell/RecentFiles.h"
@@ -99,6 +100,7 @@ void Form1::Form_Load() {
     Session& s = session_;
     Platform& p = qt_->platform;
     LoadApplicationState(s, p);
+    UseQtTranslationFor(s.shell.Languages);
     RunTrapped([&] {
         p.canvas.SetFillColour(0);
         p.canvas.SetFillStyle(FillStyle::Solid);

@@ -81,11 +81,12 @@ TEST(SectionDesign, LongBarSplitAtTheMiddleOfThePreviousSlab) {
 TEST(SectionDesign, LongBarSplitPastTheMiddleOfTheCurrentSlab) {
     // Three slabs of 400 with 21 points 20 apart: the length passes 1100 at point 17 of slab 2. Its
     // middle point is point 10 (10.5 rounds to 10); 35 cm past it (x 1035) lies within 1100 cm of
-    // the start, so the bar ends there and the next starts 35 cm before point 17 (x 1105).
+    // the start, so the bar ends there. Point 17 lies 140 past the middle point, so the next piece
+    // starts 35 cm before the middle point (x 965) rather than before point 17.
     SectionFixture f({400, 400, 400});
     for (int32_t j = 0; j < 3; ++j) f.UniformDiagram(j, 21, 1.0f);
     f.Design();
-    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 1035, 215, 1), UpperAlongX(12, 1, 1105, 1213, 240, 2)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 1035, 215, 1), UpperAlongX(12, 1, 965, 1213, 240, 2)});
 }
 
 TEST(SectionDesign, LongBarInItsFirstSlabSplitAtTheLongestLength) {
@@ -100,6 +101,72 @@ TEST(SectionDesign, LongBarInItsFirstSlabSplitAtTheLongestLength) {
     f.Diagram(0, upper);
     f.Design();
     ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 650, 240, 0)});
+}
+
+TEST(SectionDesign, LongBarSplitFarPastTheMiddleGoesOnFromBeforeIt) {
+    // Top steel all along, 21 points a slab. A split point more than 70 cm past the middle point
+    // would leave the stretch between the piece ending 35 past the middle and the next starting 35
+    // before the split point bare: the next piece starts 35 before the middle point and the scan
+    // goes on from there.
+    struct Case {
+        const char* what;
+        std::vector<float> lengths;
+        int32_t longest;
+        std::vector<UpperRebar> bars;
+    } cases[] = {
+        // Points 25 apart. The first piece ends past the middle of slab 1 (x 785, as in the split
+        // of three slabs above); the second, from x 715, passes 1100 at point 16 of slab 3 (x 1900),
+        // 150 past its middle point (x 1750): it ends at 1785 and the third starts at 1715. Every
+        // two pieces overlap by 70.
+        {"row of slabs",
+         {500, 500, 500, 500},
+         1200,
+         {UpperAlongX(12, 1, -13, 785, 215, 1), UpperAlongX(12, 1, 715, 1785, 240, 0),
+          UpperAlongX(12, 1, 1715, 2013, 215, 2)}},
+        // Points 50 apart. The first piece is cut at the longest length (x 452) and the second
+        // starts 35 before point 10, the middle point; it passes 400 at point 20 (x 1000). Having
+        // begun at the middle point itself, it does not go back there but is cut at the longest
+        // length too (x 930), and the last piece starts 35 before point 20. These cuts leave 452
+        // to 465 and 930 to 965 without a bar.
+        {"one long slab",
+         {1000},
+         500,
+         {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 930, 240, 0),
+          UpperAlongX(12, 1, 965, 1013, 215, 2)}},
+    };
+    for (const Case& c : cases) {
+        SectionFixture f(c.lengths);
+        f.options.MaxUpperBarLength = c.longest;
+        for (int32_t j = 0; j < static_cast<int32_t>(c.lengths.size()); ++j) f.UniformDiagram(j, 21, 1.0f);
+        f.Design();
+        SCOPED_TRACE(c.what);
+        ExpectBars(f.Upper(), c.bars);
+    }
+}
+
+TEST(SectionDesign, SplitsMoveOnWhateverTheInput) {
+    // Top steel all along. Each piece of a split bar goes on from a point after the one where the
+    // bar began, so the design ends, one piece per stretch the longest bar allows.
+    struct Case {
+        const char* what;
+        std::vector<float> lengths;
+        int32_t points, longest, pieces;
+    } cases[] = {
+        // Split at every point after the first: the split margin exceeds the longest bar.
+        {"longest bar within the split margin", {1000}, 21, 50, 21},
+        // Every piece reaches past the middle point only by less than the overlap.
+        {"pieces shorter than their overlap", {1000}, 21, 150, 7},
+        {"slabs of no length", {0, 0, 0}, 3, 50, 9},
+        {"a slab of no length in a row", {500, 0, 500}, 21, 500, 4},
+    };
+    for (const Case& c : cases) {
+        SectionFixture f(c.lengths);
+        f.options.MaxUpperBarLength = c.longest;
+        for (int32_t j = 0; j < static_cast<int32_t>(c.lengths.size()); ++j) f.UniformDiagram(j, c.points, 1.0f);
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(f.Design().Any());
+        EXPECT_EQ(f.Upper().size(), static_cast<size_t>(c.pieces));
+    }
 }
 
 TEST(SectionDesign, LowerBarsPerSlab) {

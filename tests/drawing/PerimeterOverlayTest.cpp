@@ -87,6 +87,35 @@ TEST(DrawEditedPolygonOutline, VerticesNumberedFromOneWithTheSelectedOneInYellow
     EXPECT_EQ(deck.canvas.State().Drawing, DrawStyle::Solid);
 }
 
+TEST(DrawEditedPolygonOutline, TheVertexBoxesTakeTheFillInForceAndLeaveItAsItWas) {
+    const struct {
+        FillStyle style;
+        ColourRef fill;
+    } cases[] = {{FillStyle::Solid, PackRgb(10, 20, 30)}, {FillStyle::Transparent, PackRgb(40, 50, 60)}};
+    for (const auto& c : cases) {
+        EditedTriangle deck;
+        deck.canvas.SetFillStyle(c.style);
+        deck.canvas.SetFillColour(c.fill);
+        PlanPass pass{deck.DxfTarget(), deck, PassConstants{}, 0};
+        DrawEditedPolygonOutline(pass);
+        const auto boxes = deck.Only(CanvasCall::Box);
+        ASSERT_EQ(boxes.size(), 4u);
+        for (const CanvasRecord& box : boxes) {
+            EXPECT_EQ(box.Inside, BoxInside::FillState);
+            EXPECT_EQ(box.State.Filling, c.style);
+            EXPECT_EQ(box.State.Fill, c.fill);
+        }
+        EXPECT_EQ(deck.canvas.State().Filling, c.style);
+    }
+    // In a whole pass the fill in force is the edited outline's solid dark grey.
+    EditedTriangle deck;
+    deck.Overlay();
+    const auto boxes = deck.Only(CanvasCall::Box);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes[0].State.Filling, FillStyle::Solid);
+    EXPECT_EQ(boxes[0].State.Fill, PackRgb(80, 80, 80));
+}
+
 TEST(DrawEditedPolygonOutline, TheTypedPointPreviewsTheSelectedVertexsNewEdges) {
     const struct {
         int32_t selected;

@@ -58,7 +58,7 @@ TEST(RecordingCanvas, PolygonsTextsClearsAndPointersAreKeptInOrder) {
     canvas.SetPointer(CanvasPointer::Hourglass);
     canvas.Clear();
     canvas.Polygon(triangle);
-    canvas.Box(1, 2, 3, 4, PackRgb(9, 9, 9), true);
+    canvas.Box(1, 2, 3, 4, PackRgb(9, 9, 9), BoxInside::Colour);
     canvas.SetAutoRedraw(false);
     canvas.Text(7, 8, {12, 5, 450, "Arial"}, "P\xE8");
     canvas.ClearTemporary();
@@ -76,7 +76,7 @@ TEST(RecordingCanvas, PolygonsTextsClearsAndPointersAreKeptInOrder) {
     ASSERT_EQ(polygons.size(), 1u);
     ASSERT_EQ(polygons[0].Points.size(), 3u);
     EXPECT_EQ(polygons[0].Points[2].Y, 10);
-    EXPECT_TRUE(canvas.RecordsOf(CanvasCall::Box)[0].Filled);
+    EXPECT_TRUE(canvas.RecordsOf(CanvasCall::Box)[0].Inside == BoxInside::Colour);
 
     const CanvasRecord text = canvas.RecordsOf(CanvasCall::Text)[0];
     EXPECT_EQ(text.Text, "P\xE8");

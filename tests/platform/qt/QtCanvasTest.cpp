@@ -160,9 +160,9 @@ TEST_F(QtCanvasTest, TheCellWidthStretchesTheText) {
 }
 
 TEST_F(QtCanvasTest, ClearingTheTemporaryLayerKeepsThePersistentImage) {
-    canvas.Box(20, 20, 80, 80, Red, true);
+    canvas.Box(20, 20, 80, 80, Red, BoxInside::Colour);
     canvas.SetAutoRedraw(false);
-    canvas.Box(50, 50, 120, 120, Blue, true);
+    canvas.Box(50, 50, 120, 120, Blue, BoxInside::Colour);
     canvas.Line(10, 140, 190, 140, Black);
 
     QImage image = canvas.Image();
@@ -210,9 +210,9 @@ TEST_F(QtCanvasTest, DottedLinesHaveGapsAndSolidLinesNone) {
 }
 
 TEST_F(QtCanvasTest, ResizingKeepsTheDrawingAtTheTopLeft) {
-    canvas.Box(5, 5, 15, 15, Red, true);
+    canvas.Box(5, 5, 15, 15, Red, BoxInside::Colour);
     canvas.SetAutoRedraw(false);
-    canvas.Box(20, 5, 30, 15, Blue, true);
+    canvas.Box(20, 5, 30, 15, Blue, BoxInside::Colour);
     canvas.resize(300, 220);
     EXPECT_EQ(canvas.WidthPx(), 300);
     EXPECT_EQ(canvas.HeightPx(), 220);

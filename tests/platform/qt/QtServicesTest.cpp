@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include <optional>
 
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtTranslation.h"
 
 namespace {
 
@@ -253,3 +255,42 @@ TEST(QtPlatform, TheBundleLendsTheWindowsCanvas) {
 }  // namespace
 
 #include "QtServicesTest.moc"
+
+// Qt's own captions in the interface language: the standard buttons and the file dialog's labels.
+TEST(QtTranslation, StandardButtonsAndFileDialogsSpeakTheInterfaceLanguage) {
+    struct Captions {
+        QString Yes, Cancel, LookIn, SaveTitle;
+    };
+    const auto captionsNow = [] {
+        Captions captions;
+        QtMessageBoxes boxes(nullptr, [&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            captions.Yes = box.button(QMessageBox::Yes)->text().remove('&');
+            captions.Cancel = box.button(QMessageBox::Cancel)->text().remove('&');
+            dialog.reject();
+        });
+        boxes.Show("", "?", MsgButtons::YesNoCancel, MsgIcon::Question);
+        QtFileDialogs files(nullptr, [&](QDialog& dialog) {
+            if (auto* label = dialog.findChild<QLabel*>("lookInLabel")) captions.LookIn = label->text();
+            captions.SaveTitle = dialog.windowTitle();
+            dialog.reject();
+        });
+        files.SaveFile(FileDialogRequest{"", QDir::tempPath().toStdString(), "", "*.CRP", "CRP"});
+        return captions;
+    };
+    LanguageFlags languages;
+    languages.UiLanguage = 0;
+    ASSERT_TRUE(UseQtTranslationFor(languages)) << "Qt's Italian translation is not installed";
+    const Captions italian = captionsNow();
+    languages.UiLanguage = 1;
+    EXPECT_TRUE(UseQtTranslationFor(languages));
+    const Captions english = captionsNow();
+
+    EXPECT_EQ(italian.Yes, QString::fromUtf8("Sì"));
+    EXPECT_EQ(italian.Cancel, "Annulla");
+    EXPECT_EQ(italian.LookIn, "Cerca in:");
+    EXPECT_EQ(italian.SaveTitle, "Salva come");
+    EXPECT_EQ(english.Yes, "Yes");
+    EXPECT_EQ(english.Cancel, "Cancel");
+    EXPECT_EQ(english.LookIn, "Look in:");
+}
