@@ -20,6 +20,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -27,6 +28,7 @@
 
 #include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExport.h"
+#include "dxf/export/ExportDialogValues.h"
 #include "model/files/WholeFiles.h"
 #include "shell/HeadlessDeck.h"
 #include "shell/SettingsFile.h"
@@ -110,6 +112,12 @@ bool TakeOptions(const CommandLine& line, HeadlessDeck& deck, DxfOptions& option
         std::string text;
         if (!ReadWholeFile(line.settings, text) || ReadSettingsText(text, deck) == SettingsRead::OtherVersion) {
             std::cerr << "crp2dxf: " << line.settings << " is not a settings file this program reads\n";
+            return false;
+        }
+        // Characters a layer name cannot hold are mended in the file; a name too long is not.
+        const auto ownRows = std::span<const std::string>(deck.drawing.LayerNames).first(DialogLayerRows);
+        if (const auto refusal = RefusedLongLayerName(ownRows, deck.shell.Languages)) {
+            std::cerr << "crp2dxf: " << line.settings << ": " << refusal->Message << "\n";
             return false;
         }
     }

@@ -19,6 +19,8 @@ constexpr Bilingual LayerNameEmpty{"Il nome del layer della riga %1 è vuoto.",
 constexpr Bilingual LayerNameCharacters{
     "Il nome del layer \"%1\" (riga %2) contiene caratteri non ammessi nei nomi dei layer:\n< > / \\ \" : ; ? * | , = `",
     "The layer name \"%1\" (row %2) holds characters a layer name cannot hold:\n< > / \\ \" : ; ? * | , = `"};
+constexpr Bilingual LayerNameTooLong{"Il nome del layer \"%1\" (riga %2) è più lungo di 255 caratteri.",
+                                     "The layer name \"%1\" (row %2) is longer than 255 characters."};
 constexpr Bilingual LayerNameTaken{"Il nome del layer \"%1\" (riga %2) è già usato da un altro layer.",
                                    "The layer name \"%1\" (row %2) is already used by another layer."};
 constexpr Bilingual PrintMmRefused{"Scala di stampa: \"%1\" mm non è un numero maggiore di zero.",
@@ -37,6 +39,12 @@ bool ListOrder(const std::string& a, const std::string& b) {
     return lowerA != lowerB ? lowerA < lowerB : a < b;
 }
 
+// The names a row gives layers of a DXF file: its own, and for the pillar row the pillar tops' one.
+std::vector<std::string> NamesOfRow(int32_t row, const std::string& name) {
+    if (row == LayerRow::PillarOutlines) return {name, name + "_SUP"};
+    return {name};
+}
+
 std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string, DialogLayerRows>& names,
                                                    const LanguageFlags& languages) {
     std::vector<std::string> taken(FixedLayers.begin(), FixedLayers.end());
@@ -49,9 +57,7 @@ std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string
             return ExportDialogRefusal{ExportDialogField::LayerName, row,
                                        UiText(LayerNameCharacters, languages, {AnsiToUtf8(name), rowNumber})};
         // The pillar tops' layer is named after the pillars' row and needs its name free as well.
-        std::vector<std::string> own{name};
-        if (row == LayerRow::PillarOutlines) own.push_back(name + "_SUP");
-        for (const std::string& candidate : own) {
+        for (const std::string& candidate : NamesOfRow(row, name)) {
             const bool clash = std::any_of(taken.begin(), taken.end(),
                                            [&](const std::string& t) { return SameDxfLayerName(t, candidate); });
             if (clash)
@@ -64,6 +70,18 @@ std::optional<ExportDialogRefusal> RefusedLayerName(const std::array<std::string
 }
 
 }  // namespace
+
+std::optional<ExportDialogRefusal> RefusedLongLayerName(std::span<const std::string> names,
+                                                       const LanguageFlags& languages) {
+    for (int32_t row = 0; row < static_cast<int32_t>(names.size()); ++row) {
+        const std::string rowNumber = std::to_string(row + 1);
+        for (const std::string& name : NamesOfRow(row, names[static_cast<size_t>(row)]))
+            if (!FitsDxfLayerName(name))
+                return ExportDialogRefusal{ExportDialogField::LayerName, row,
+                                           UiText(LayerNameTooLong, languages, {AnsiToUtf8(name), rowNumber})};
+    }
+    return std::nullopt;
+}
 
 ExportDialogValues ExportDialogValuesOf(const Session& session) {
     const DrawingState& drawing = session.drawing;
@@ -100,6 +118,7 @@ std::optional<ExportDialogRefusal> TakeExportDialogValues(const ExportDialogValu
     // Stored as a DXF file names them, so the pillar tops' name built from row 2 is the one checked.
     for (int32_t row = 0; row < DialogLayerRows; ++row) names[row] = std::string(TrimBlanks(DialogLayerName(values.LayerNames[row])));
     if (auto refusal = RefusedLayerName(names, languages)) return refusal;
+    if (auto refusal = RefusedLongLayerName(names, languages)) return refusal;
     const float printMm = TextToSingle(values.CadPrintMm);
     if (!(printMm > 0))
         return ExportDialogRefusal{ExportDialogField::CadPrintMm, -1,

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,18 @@ struct ExportDialogRefusal {
     std::string Message;
 };
 
+// The first layer name of the rows that no DXF file holds even once DxfLayerName has mended its
+// characters (FitsDxfLayerName), the pillar tops' name made from the pillar row's included, refused
+// with a message naming it; nullopt when every name fits. The export dialog and crp2dxf's settings
+// file are checked by it.
+std::optional<ExportDialogRefusal> RefusedLongLayerName(std::span<const std::string> names,
+                                                       const LanguageFlags& languages);
+
 // Takes the values over into `session`, with the DXF scale factors that follow from them; a layer
-// name is stored as DialogLayerName gives it, without outer blanks. A layer
-// name that is empty, holds a character no layer name can hold or names another layer too, or a
-// print-ratio field that is not a number above 0, is refused: then nothing at all is taken over
-// and the refusal names the field.
+// name is stored as DialogLayerName gives it, without outer blanks. A layer name that is empty,
+// holds a character no layer name can hold, names another layer too or is too long
+// (RefusedLongLayerName), or a print-ratio field that is not a number above 0, is refused: then
+// nothing at all is taken over and the refusal names the field.
 std::optional<ExportDialogRefusal> TakeExportDialogValues(const ExportDialogValues& values, Session& session);
 
 // The selected data files: bare names, in alphabetical order whatever the order they came in, each

@@ -30,7 +30,8 @@ void WriteDxfLine(DxfWriterState& state, const DxfOptions& options, float x1, fl
 void WriteDxfCircle(DxfWriterState& state, const DxfOptions& options, float x, float y, float r,
                     const std::string& layerName, int32_t style);
 // hAlign and vAlign are written as groups 72 and 73 as they come: hAlign 0 left, 1 centre,
-// 2 right; vAlign 1 bottom, 2 middle, 3 top. Rotation in degrees; line breaks in text become blanks.
+// 2 right; vAlign 1 bottom, 2 middle, 3 top. Rotation in degrees; line breaks in text become blanks,
+// other control characters and the bytes code page 1252 leaves undefined "?" (DxfGroups::Text).
 void WriteDxfText(DxfWriterState& state, const DxfOptions& options, const std::string& layerName,
                   const std::string& text, float x, float y, float height, float rotation, int32_t hAlign,
                   int32_t vAlign);

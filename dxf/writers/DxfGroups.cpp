@@ -1,14 +1,26 @@
 #include "dxf/writers/DxfGroups.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cmath>
 #include <stdexcept>
 
+#include "platform/TextEncoding.h"
+
 namespace {
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// A file holds millions of text values: a table tells at once whether a byte needs mending.
+constexpr std::array<bool, 256> Unprintable = [] {
+    std::array<bool, 256> unprintable{};
+    for (int c = 0; c < 256; ++c) unprintable[static_cast<size_t>(c)] = !IsPrintableAnsi(static_cast<unsigned char>(c));
+    return unprintable;
+}();
+
+bool IsUnprintable(char c) { return Unprintable[static_cast<unsigned char>(c)]; }
 
 // 1E-04 to 1E+06, and 1E+00 to 1E+10: exact doubles but for the negative powers, which no float
 // comes near enough to be placed on the wrong side of.
@@ -80,14 +92,15 @@ DxfGroups& DxfGroups::Line(int code, int width, std::string_view value) {
 }
 
 DxfGroups& DxfGroups::Text(int code, std::string_view value, int width) {
-    if (std::none_of(value.begin(), value.end(), IsLineBreak)) return Line(code, width, value);
-    std::string oneLine;
-    oneLine.reserve(value.size());
+    if (std::none_of(value.begin(), value.end(), IsUnprintable)) return Line(code, width, value);
+    std::string mended;
+    mended.reserve(value.size());
     for (size_t i = 0; i < value.size(); ++i) {
-        if (!IsLineBreak(value[i])) oneLine += value[i];
-        else if (i == 0 || !IsLineBreak(value[i - 1])) oneLine += ' ';
+        if (!IsUnprintable(value[i])) mended += value[i];
+        else if (!IsLineBreak(value[i])) mended += '?';
+        else if (i == 0 || !IsLineBreak(value[i - 1])) mended += ' ';
     }
-    return Line(code, width, oneLine);
+    return Line(code, width, mended);
 }
 
 DxfGroups& DxfGroups::Int(int code, int32_t value, int width) { return Line(code, width, FormatInt6(value)); }

@@ -16,8 +16,11 @@ public:
 
     explicit DxfGroups(std::string& out) : out_(out) {}
 
-    // The value unchanged, except that each run of CR and LF becomes one blank: a line break
-    // inside a value would shift every later code/value pair of the file.
+    // The value unchanged, except that each run of CR and LF becomes one blank (a line break
+    // inside a value would shift every later code/value pair of the file) and every other byte
+    // that is no printable character of code page 1252, the files' declared one, becomes "?", so
+    // that every reader decodes the file. Layer names come here already mended by DxfLayerName
+    // ("_" in their place); the other table names (blocks, styles, line types) are our own.
     DxfGroups& Text(int code, std::string_view value, int width = CodeWidth);
     // A computed integer right-justified in six characters: "     0", "    -3".
     DxfGroups& Int(int code, int32_t value, int width = CodeWidth);

@@ -112,3 +112,23 @@ TEST(DxfGroups, ALineBreakInsideATextValueBecomesOneBlank) {
         EXPECT_EQ(out, CrlfLines({"  1", c.line})) << c.line;
     }
 }
+
+// The files declare code page 1252: a byte it has no printable character for becomes "?", one for
+// one, and every other byte of the value stays.
+TEST(DxfGroups, AByteNoReaderOfTheCodePageDecodesBecomesAQuestionMark) {
+    const TextCase cases[] = {
+        {"P\x81r\x8D" "e\x8Ft\x90" "e\x9D", "P?r?e?t?e?"},  // the five bytes the code page leaves undefined
+        {"A\x01" "B\x1F" "C\x7F" "D\x1B", "A?B?C?D?"},         // control characters
+        {"A\tB", "A?B"},
+        {"\x80 \x8E \x9F \xA0 \xD8 \xFF", "\x80 \x8E \x9F \xA0 \xD8 \xFF"},  // printable high bytes stay
+        {"A\x81\r\nB", "A? B"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        DxfGroups(out).Text(1, c.value);
+        EXPECT_EQ(out, CrlfLines({"  1", c.line})) << c.line;
+    }
+    std::string nul;
+    DxfGroups(nul).Text(1, std::string_view("A\0B", 3));
+    EXPECT_EQ(nul, CrlfLines({"  1", "A?B"}));
+}

@@ -27,12 +27,24 @@ TEST(DxfLayerName, KeepsAValidNameAndMendsOneNoReaderTakes) {
         {"A/B\\C", "A_B_C"},
         {"<>\":;?*|,=`", "___________"},
         {"a\tb\r\nc\x7F", "a_b__c_"},
+        {"Pareti\x81\x8D\x8F\x90\x9D", "Pareti_____"},  // bytes code page 1252 leaves undefined
+        {"Travi \x80 \xA0\xFF", "Travi \x80 \xA0\xFF"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DxfLayerName(c.name), c.dxf) << '"' << c.name << '"';
         EXPECT_EQ(DxfLayerName(DxfLayerName(c.name)), c.dxf) << "a second pass changes nothing: " << c.name;
         EXPECT_EQ(IsDxfLayerName(c.name), std::string(c.name) == c.dxf) << '"' << c.name << '"';
     }
+}
+
+TEST(DxfLayerName, AFileHoldsNamesOfUpTo255CharactersAsWritten) {
+    const std::string longest(255, 'L');
+    EXPECT_TRUE(FitsDxfLayerName(longest));
+    EXPECT_TRUE(FitsDxfLayerName("  " + longest + " "));  // the outer blanks are not written
+    EXPECT_TRUE(FitsDxfLayerName(std::string(254, 'L') + "\x81"));
+    EXPECT_TRUE(FitsDxfLayerName(""));
+    EXPECT_FALSE(FitsDxfLayerName(longest + "L"));
+    EXPECT_FALSE(FitsDxfLayerName(longest + "/"));
 }
 
 TEST(DxfLayerName, NamesAreOneWhateverTheCaseOfTheirLetters) {

@@ -8,6 +8,9 @@ warning, when the audit reports an error or had to fix anything, or when a layer
 name that is empty, holds a character no layer name may hold, or is another record's name (the
 audit looks at the layers of entities only, and the reader keeps one record of a name).
 
+Every line must decode strictly in the code page the file declares and hold no control character:
+the reader itself lets an undecodable byte through as a stand-in character.
+
 Every DIMENSION must name a block that exists and holds one MTEXT showing the length of its
 dimension line (the block's line plus an arrow length at either end) in model centimetres (DXF
 units are half centimetres under the style "SC50", centimetres under "SC100"); an aligned one must
@@ -46,6 +49,20 @@ def layer_faults(doc):
     faults = [f'invalid layer name "{n}"' for n in names if not n or not validator.is_valid_layer_name(n)]
     keys = [validator.make_table_key(n) for n in names]
     faults += [f'layer "{n}" written more than once' for n in names if keys.count(validator.make_table_key(n)) > 1]
+    return faults
+
+
+def text_faults(path, encoding):
+    faults = []
+    lines = path.read_bytes().split(b"\r\n")
+    for number, line in enumerate(lines[:-1] if lines[-1] == b"" else lines, 1):
+        try:
+            text = line.decode(encoding)
+        except UnicodeDecodeError:
+            faults.append(f"line {number} does not decode in {encoding}: {line!r}")
+            continue
+        if any(ord(c) < 0x20 or c == "\x7f" for c in text):
+            faults.append(f"line {number} holds a control character: {line!r}")
     return faults
 
 
@@ -95,6 +112,7 @@ def faults_of(path, collector):
     faults = [f"read: {message}" for message in collector.messages]
     if doc.dxfversion not in WRITTEN_VERSIONS:
         faults.append(f"version {doc.dxfversion}, not AC1015 (DXF 2000) or AC1009 (R12)")
+    faults += text_faults(path, doc.encoding)
     faults += layer_faults(doc)
     faults += block_faults(doc)
     auditor = doc.audit()

@@ -9,6 +9,7 @@
 #include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExportMessages.h"
 #include "model/files/WholeFiles.h"
+#include "platform/TextEncoding.h"
 #include "tests/support/DeckSession.h"
 
 namespace fs = std::filesystem;
@@ -64,7 +65,7 @@ TEST(ExportDialogValues, AValueThatWouldMakeABadFileIsRefusedAndNothingIsTaken) 
         int row;  // -1: the print ratio
         std::string name;
         ExportDialogField field;
-        const char* message;
+        std::string message;
     } cases[] = {
         {"empty", 4, "", ExportDialogField::LayerName, "Il nome del layer della riga 5 è vuoto."},
         {"slash", 3, "PIL/ACC", ExportDialogField::LayerName,
@@ -76,6 +77,12 @@ TEST(ExportDialogValues, AValueThatWouldMakeABadFileIsRefusedAndNothingIsTaken) 
         {"the name every file has", 6, "0", ExportDialogField::LayerName, "\"0\" (riga 7) è già usato"},
         {"the other fixed layer", 6, "DEFPOINTS", ExportDialogField::LayerName, "\"DEFPOINTS\" (riga 7) è già usato"},
         {"the pillar tops' layer", 20, "", ExportDialogField::LayerName, "_SUP\" (riga 21) è già usato"},
+        {"a byte code page 1252 leaves undefined", 5, "SOLETTE\x81", ExportDialogField::LayerName,
+         "(riga 6) contiene caratteri non ammessi"},
+        {"256 characters", 8, std::string(256, 'T'), ExportDialogField::LayerName,
+         "\"" + std::string(256, 'T') + "\" (riga 9) è più lungo di 255 caratteri."},
+        {"the pillar tops' name over 255 characters", 2, std::string(252, 'P'), ExportDialogField::LayerName,
+         "\"" + std::string(252, 'P') + "_SUP\" (riga 3) è più lungo di 255 caratteri."},
         {"millimetres zero", -1, "0", ExportDialogField::CadPrintMm,
          "Scala di stampa: \"0\" mm non è un numero maggiore di zero."},
         {"millimetres a letter", -1, "x", ExportDialogField::CadPrintMm, "\"x\" mm"},
@@ -111,6 +118,31 @@ TEST(ExportDialogValues, AValueThatWouldMakeABadFileIsRefusedAndNothingIsTaken) 
     ExportDialogValues v = ExportDialogValuesOf(s);
     v.LayerNames[0] = "";
     EXPECT_EQ(TakeExportDialogValues(v, s)->Message, "The name of the layer in row 1 is empty.");
+}
+
+TEST(ExportDialogValues, LayerNamesOfUpTo255CharactersAreTakenOver) {
+    DialogSession s;
+    ExportDialogValues v = ExportDialogValuesOf(s);
+    v.LayerNames[8] = std::string(255, 'T');
+    v.LayerNames[2] = std::string(251, 'P');  // its pillar tops' name has 255 characters
+    ASSERT_EQ(TakeExportDialogValues(v, s), std::nullopt);
+    EXPECT_EQ(s.drawing.LayerNames[8], v.LayerNames[8]);
+    EXPECT_EQ(s.drawing.LayerNames[2], v.LayerNames[2]);
+}
+
+// The check crp2dxf makes of a settings file's names: characters are mended, a length is refused.
+TEST(ExportDialogValues, ALayerNameLongerThan255CharactersIsRefusedWhateverItsOtherCharacters) {
+    LanguageFlags english;
+    english.UiLanguage = 1;
+    std::array<std::string, DialogLayerRows> names;
+    names.fill("A/B\x81");
+    EXPECT_EQ(RefusedLongLayerName(names, english), std::nullopt);
+    names[23] = " " + std::string(256, '\x81') + " ";
+    const auto refusal = RefusedLongLayerName(names, english);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->Row, 23);
+    EXPECT_EQ(refusal->Message,
+              "The layer name \"" + AnsiToUtf8(names[23]) + "\" (row 24) is longer than 255 characters.");
 }
 
 TEST(ExportDialogValues, SelectedFilesKeepOneEntryEachInAlphabeticalOrder) {
