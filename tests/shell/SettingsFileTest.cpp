@@ -9,6 +9,7 @@
 #include "model/files/WholeFiles.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "platform/headless/RecordingCanvas.h"
+#include "tests/support/Golden.h"
 #include "tests/support/DeckSession.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST_F(SettingsFileTest, DefaultsAreWrittenAsTheGoldenFile) {
     Session s = Fresh();
     LoadSettings(s, canvas_);  // no file yet: the defaults alone
     ASSERT_TRUE(SaveSettings(s, messages_));
-    EXPECT_EQ(FileText(folder_ / SettingsFileName), Golden());
+    EXPECT_TRUE(MatchesGolden(FileText(folder_ / SettingsFileName), "settings/Dravo_Imp.ini"));
     EXPECT_TRUE(messages_.Shown().empty());
 }
 

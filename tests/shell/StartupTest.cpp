@@ -10,6 +10,7 @@
 #include "shell/SettingsFile.h"
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
+#include "tests/support/Golden.h"
 #include "tests/support/DeckSession.h"
 #include "tests/support/SlabHandOffDeck.h"
 
@@ -225,7 +226,7 @@ TEST(BatchHandOff, SlabFileIsWrittenAndTheProgramStartedAsTheNumberSays) {
         ASSERT_TRUE(start.IsBatch());
 
         EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded) << c.Number;
-        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_TRUE(MatchesGolden(deck.Written("Soletta20.LSX"), "slab-handoff/Soletta20.LSX"));
         EXPECT_EQ(deck.programs.Started().size(), c.Starts) << c.Number;
         if (*c.Box == '\0') EXPECT_EQ(deck.Messages(), "");
         else EXPECT_TRUE(deck.Messages().starts_with(c.Box)) << deck.Messages();
@@ -255,7 +256,7 @@ TEST(BatchHandOff, ADeckNamedWithoutAFolderIsHandedOffInTheCurrentFolder) {
         EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded);
 
         EXPECT_EQ(deck.Messages(), "");
-        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_TRUE(MatchesGolden(deck.Written("Soletta20.LSX"), "slab-handoff/Soletta20.LSX"));
         EXPECT_FALSE(deck.Exists("c:\\Soletta20.LSX"));
         ASSERT_EQ(deck.programs.Started().size(), c.Starts);
         if (c.Starts > 0) {
