@@ -1,7 +1,9 @@
 #pragma once
 // A headless deck for the load and save tests, with a dump and the messages as text.
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "model/files/WholeFiles.h"
@@ -44,6 +46,14 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // The names in the folder, or in one of its subfolders, sorted.
+    std::vector<std::string> Names(const std::string& subfolder = "") const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_ / subfolder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     // Puts a copy of a fixture folder's archive here.
     void CopyArchiveFrom(const std::string& fixtureFolder) const {
         std::filesystem::copy_file(DeckFixture(fixtureFolder + "/ARCHIMPA.AI0"), path_ / "ARCHIMPA.AI0",
@@ -53,3 +63,4 @@ public:
 private:
     std::filesystem::path path_;
 };
+
