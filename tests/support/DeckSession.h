@@ -2,8 +2,10 @@
 // A headless deck for the load and save tests, with a dump and the messages as text.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/files/WholeFiles.h"
@@ -64,3 +66,15 @@ private:
     std::filesystem::path path_;
 };
 
+// A folder in which no file can be made, even by root (sysfs refuses new files to everybody); none
+// when this machine has no such folder.
+inline std::optional<std::string> UnwritableFolder(const ScratchFolder& scratch) {
+    if (::geteuid() != 0) {
+        const std::string locked = scratch / "locked";
+        std::filesystem::create_directory(locked);
+        ::chmod(locked.c_str(), 0555);
+        return locked;
+    }
+    if (std::filesystem::is_directory("/sys/kernel")) return std::string("/sys/kernel");
+    return std::nullopt;
+}
