@@ -6,8 +6,10 @@
 //   --all          fit the whole drawing, titles, legends and tables included (default: the
 //                  model's extents with a tenth around them, as the window opens a deck)
 // Exit status 0 when the picture was written, 1 when the deck did not load or the picture could
-// not be written, 2 for a wrong command line.
+// not be written (a file already there then stays as it was), 2 for a wrong command line.
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
+#include "model/files/WholeFiles.h"
 #include "model/geometry/ViewTransforms.h"
 #include "platform/headless/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
@@ -166,8 +169,13 @@ int main(int argc, char** argv) {
 
     DxfWriterState writer;
     DrawPlan(deck, canvas, writer, 0);
-    if (!canvas.SaveImage(QString::fromStdString(o.png))) {
-        std::cerr << "plan2png: could not write " << o.png << "\n";
+    // Encoded in memory first, so that a failed write leaves no partial picture behind.
+    QByteArray png;
+    QBuffer buffer(&png);
+    std::string reason = "the picture could not be encoded";
+    if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG") ||
+        !ReplaceWholeFile(o.png, png.toStdString(), reason)) {
+        std::cerr << "plan2png: could not write " << o.png << " (" << reason << ")\n";
         return 1;
     }
     return 0;
