@@ -18,6 +18,11 @@ inline constexpr Bilingual DrawingLanguageQuestion{
 inline constexpr Bilingual FloorSlabsNotDesigned{"Il programma non ha rilevato il progetto delle armature dei solai.",
                                                  "Floor slabs reinforcing bars not designed."};
 
+inline constexpr Bilingual SettingsFileKept{
+    "Il file delle impostazioni %1 non è stato letto per intero ed è rimasto com'era: la lingua del disegno "
+    "cambia solo fino alla chiusura del programma.",
+    "The settings file %1 was not read whole and has been left as it was: the language of drawing changes only "
+    "until the program is closed."};
 inline constexpr Bilingual SettingsNotSaved{
     "Impossibile salvare le impostazioni nel file %1 (%2).",
     "The settings could not be saved to the file %1 (%2)."};
