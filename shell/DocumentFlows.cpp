@@ -1,6 +1,7 @@
 #include "shell/DocumentFlows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
@@ -69,24 +70,29 @@ void Carica(DocumentContext c, const std::string& ext, const std::string& title)
         return;
     }
     // The path keeps its case: the file system tells cases apart.
-    document.CurrentFile = chosen;
-    LoadDocument(c);
+    LoadDocument(c, chosen);
 }
 
-void LoadDocument(DocumentContext c) {
+void LoadDocument(DocumentContext c, const std::string& path) {
     Session& s = c.session;
     Canvas& canvas = c.platform.canvas;
-    // The panel's vertices belong to the deck that goes.
-    CloseVertexPanelAsCancel(s);
-    s.model.ClearBeforeLoad();
-    LoadSettings(s, canvas);
     SetCanvasPointer(s, canvas, PointerHourglass);
+    // The deck is read beside the document, which it replaces only once it is whole: a file that
+    // fails to load takes nothing from the deck shown, its unsaved work included.
+    Session loaded = SessionForLoad(s, path);
+    const ColourRef background = canvas.BackColour();
+    LoadSettings(loaded, canvas);
     int32_t slabDesign = -1;
-    LoadCrpFile(s.shell.Document.CurrentFile, slabDesign, s, c.platform, SessionCompletion(s));
-    if (s.shell.Document.LoadStatus == -1) {
-        Vuota(c);
+    LoadCrpFile(path, slabDesign, loaded, c.platform, SessionCompletion(loaded));
+    if (loaded.shell.Document.LoadStatus == -1) {
+        canvas.SetBackColour(background);
+        s.shell.Document.LoadStatus = -1;
+        SetCanvasPointer(s, canvas, PointerCrosshair);
         return;
     }
+    // The panel's vertices belong to the deck that goes.
+    CloseVertexPanelAsCancel(s);
+    TakeLoadedDeck(s, std::move(loaded));
     PlaceLoadedDeck(s, canvas);
     c.window.TitoloFR1();
     c.window.DrawPlan();
@@ -138,9 +144,7 @@ void CaricaRece(DocumentContext c, int32_t slot) {
         if (DropRecentFile(s, slot)) c.window.RefreshRecentMenu();
         return;
     }
-    SetCanvasPointer(s, c.platform.canvas, PointerHourglass);
-    s.shell.Document.CurrentFile = path;
-    LoadDocument(c);
+    LoadDocument(c, path);
 }
 
 void Vuota(DocumentContext c) {
