@@ -22,6 +22,20 @@ void AddToRecentFiles(DocumentContext c) {
     if (AddRecentFile(c.session, c.session.shell.Document.CurrentFile)) c.window.RefreshRecentMenu();
 }
 
+MsgAnswer AskSaveQuestion(DocumentContext c, MsgButtons buttons) {
+    const LanguageFlags& languages = c.session.shell.Languages;
+    return c.platform.messages.Show(GetWarningTitle(languages), UiText(ShellMessages::SaveQuestion, languages),
+                                    buttons);
+}
+
+// The save after Yes to the save question: a named document where it is, an unnamed one through
+// Salva under `unnamedSaveTitle`.
+SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveTitle) {
+    Session& s = c.session;
+    return IsNamed(s.shell.Document) ? WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform)
+                                     : Salva(c, unnamedSaveTitle);
+}
+
 }  // namespace
 
 bool HoldsWorkToSave(const Model& model) {
@@ -29,16 +43,9 @@ bool HoldsWorkToSave(const Model& model) {
 }
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
-    Session& s = c.session;
-    if (!HoldsWorkToSave(s.model)) return true;
-    const LanguageFlags& languages = s.shell.Languages;
-    const MsgAnswer answer = c.platform.messages.Show(
-        GetWarningTitle(languages), UiText(ShellMessages::SaveQuestion, languages), MsgButtons::YesNo);
-    if (answer != MsgAnswer::Yes) return true;
-    const SaveOutcome saved = IsNamed(s.shell.Document)
-                                  ? WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform)
-                                  : Salva(c, unnamedSaveTitle);
-    return saved != SaveOutcome::Failed;
+    if (!HoldsWorkToSave(c.session.model)) return true;
+    if (AskSaveQuestion(c, MsgButtons::YesNo) != MsgAnswer::Yes) return true;
+    return SaveAfterQuestion(c, unnamedSaveTitle) != SaveOutcome::Failed;
 }
 
 void OpenCommand(DocumentContext c) {
@@ -145,6 +152,17 @@ void CaricaRece(DocumentContext c, int32_t slot) {
         return;
     }
     LoadDocument(c, path);
+}
+
+CloseDecision CloseDocumentFlow(DocumentContext c) {
+    if (!HoldsWorkToSave(c.session.model)) return CloseDecision::Close;
+    const MsgAnswer answer = AskSaveQuestion(c, MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::No) return CloseDecision::Close;
+    if (answer != MsgAnswer::Yes) return CloseDecision::Keep;
+    // The work would go with the window: anything short of a written file keeps it open.
+    const SaveOutcome saved =
+        SaveAfterQuestion(c, UiText(ShellMessages::SaveBeforeOpenTitle, c.session.shell.Languages));
+    return saved == SaveOutcome::Written ? CloseDecision::Close : CloseDecision::Keep;
 }
 
 void Vuota(DocumentContext c) {

@@ -1,8 +1,8 @@
 #pragma once
 // The flows that replace, write and empty the one document: the save question, Open with its file
-// dialog, the loading steps, Save, Save As, the recent-file entries and the empty document. They
-// run on the Session and the Platform; what only the window can do (its caption, the plan on its
-// canvas, its File menu) they ask of a DocumentWindow.
+// dialog, the loading steps, Save, Save As, the recent-file entries, the empty document and the
+// question before the window closes. They run on the Session and the Platform; what only the
+// window can do (its caption, the plan on its canvas, its File menu) they ask of a DocumentWindow.
 #include <cstdint>
 #include <string>
 
@@ -64,6 +64,14 @@ SaveOutcome Salva(DocumentContext c, const std::string& title);
 // The recent-file entry of `slot` (0 to 3): the save question; an entry whose file has gone is
 // dropped and nothing is loaded; otherwise its file is loaded as by Open.
 void CaricaRece(DocumentContext c, int32_t slot);
+
+enum class CloseDecision { Close, Keep };
+
+// Asked before the window closes, when the document holds work to save (as HoldsWorkToSave
+// says): the save question with Yes, No and Cancel. Yes writes a named document where it is and
+// sends an unnamed one through Salva; the window closes only once the deck was written. No
+// closes without a save; Cancel, or the question closed, keeps the window.
+CloseDecision CloseDocumentFlow(DocumentContext c);
 
 // The empty document, with its caption: what the DXF export leaves when its copy of the document
 // does not load again.

@@ -32,7 +32,7 @@ inline constexpr Bilingual SaveQuestion{"Vuoi salvare l'attuale impalcato?", "Do
 inline constexpr Bilingual OpenTitle{"Apri", "Open"};
 inline constexpr Bilingual SaveAsTitle{"Salva con nome", "Save as"};
 // The Save of an unnamed document and the save question of a recent-file entry, in both
-// languages; the save question of Open speaks the interface language.
+// languages; the save questions of Open and of closing the window speak the interface language.
 inline constexpr const char* SaveTitle = "Salva";
 inline constexpr Bilingual SaveBeforeOpenTitle{"Salva", "Save"};
 inline constexpr const char* SaveFilter = "File Dati (*.CRP)|*.CRP";

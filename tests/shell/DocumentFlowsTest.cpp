@@ -344,6 +344,64 @@ TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
     EXPECT_TRUE(deck_.messages.Shown().empty());
 }
 
+// Closing the window with work to save asks the save question with a Cancel; the window closes
+// only once a Yes has written the deck.
+TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
+    enum class Name { Demo, Blocked, Unnamed };
+    const struct {
+        const char* Case;
+        bool Work;
+        Name Named;
+        MsgAnswer Answer;
+        const char* SaveAsChoice;  // the save dialog's answer, for the unnamed document
+        CloseDecision Decision;
+        size_t Messages;
+        bool Written;
+    } cases[] = {
+        {"no work", false, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 0, false},
+        {"yes", true, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 1, true},
+        {"yes, the save fails", true, Name::Blocked, MsgAnswer::Yes, nullptr, CloseDecision::Keep, 2, false},
+        {"yes, save as cancelled", true, Name::Unnamed, MsgAnswer::Yes, "", CloseDecision::Keep, 1, false},
+        {"yes, save as", true, Name::Unnamed, MsgAnswer::Yes, "nuovo.crp", CloseDecision::Close, 1, true},
+        {"no", true, Name::Demo, MsgAnswer::No, nullptr, CloseDecision::Close, 1, false},
+        {"cancel", true, Name::Demo, MsgAnswer::Cancel, nullptr, CloseDecision::Keep, 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        deck_.model = Model{};  // the last round's work goes unsaved, with no question
+        OpenThrough(Demo());
+        const std::string before = FileText(Demo());
+        deck_.model.Dimensions[0].Text = "123";
+        if (!c.Work) deck_.model = Model{};
+        if (c.Named == Name::Blocked) deck_.shell.Document.CurrentFile = folder_ / "blocker/DEMO.CRP";
+        if (c.Named == Name::Unnamed) deck_.shell.Document.CurrentFile = UnnamedDocument;
+        const std::string name = deck_.shell.Document.CurrentFile;
+        const std::string file = c.Named == Name::Unnamed ? folder_ / "nuovo.crp" : Demo();
+        if (c.SaveAsChoice) deck_.dialogs.ScriptPaths({*c.SaveAsChoice ? file : ""});
+        deck_.messages.Script({c.Answer});
+
+        EXPECT_EQ(CloseDocumentFlow(Context()), c.Decision);
+        ASSERT_EQ(deck_.messages.Shown().size(), c.Messages);
+        if (c.Messages > 0) {
+            EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+            EXPECT_EQ(deck_.messages.Shown()[0].Buttons, MsgButtons::YesNoCancel);
+        }
+        ASSERT_EQ(Asked().size(), c.SaveAsChoice ? 1u : 0u);
+        if (c.SaveAsChoice) {
+            EXPECT_EQ(Asked()[0].Request.Title, "Salva");
+        }
+        if (c.Written) {
+            EXPECT_TRUE(FileText(file) == deck_.SavedText());
+        } else if (c.Named == Name::Demo) {
+            EXPECT_TRUE(FileText(Demo()) == before);
+        } else if (c.Named == Name::Unnamed) {
+            EXPECT_FALSE(FileExists(file));
+        }
+        // Only a Save As names the document anew.
+        EXPECT_EQ(deck_.shell.Document.CurrentFile, c.Named == Name::Unnamed && c.Written ? file : name);
+    }
+}
+
 TEST_F(DocumentFlowsTest, RecentEntries) {
     const std::string gone = folder_ / "GONE.CRP";
     deck_.shell.Recent.RecentFiles = {Demo(), gone, Telaio(), ""};
