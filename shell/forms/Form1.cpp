@@ -217,7 +217,17 @@ void Form1::resizeEvent(QResizeEvent* event) {
     if (!(windowState() & Qt::WindowMinimized)) Dimensiona();
 }
 
+void Form1::CloseAsAgreed() {
+    closeAgreed_ = true;
+    close();
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
+    // Work to save is offered for saving first; the close box asks here, Exit has asked already.
+    if (!closeAgreed_ && !commands_->MayClose()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -56,6 +56,8 @@ public:
     void Form_Unload();
     // Empties the document after a failed load.
     void Vuota();
+    // Closes the window without the question before closing, which was answered already.
+    void CloseAsAgreed();
 
     // A control of the command bars was chosen: it becomes the last command and runs; then the
     // bars follow the document.
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<QtPlatform> qt_;
     std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
+    bool closeAgreed_ = false;
     CommandBars* bars_ = nullptr;
     std::unique_ptr<Form1Commands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;

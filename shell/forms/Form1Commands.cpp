@@ -20,11 +20,16 @@ void Form1Commands::SaveCommand() { ::SaveCommand(Document()); }
 void Form1Commands::SaveAsCommand() { ::SaveAsCommand(Document()); }
 void Form1Commands::CaricaRece(int32_t slot) { ::CaricaRece(Document(), slot); }
 
+bool Form1Commands::MayClose() { return ::CloseDocumentFlow(Document()) == CloseDecision::Close; }
+
 void Form1Commands::Exit() {
+    // Bare names and temporary files depend on the current folder: it changes only once the
+    // window goes.
+    if (!MayClose()) return;
     const std::string& exeFolder = form_.session().shell.Folders.ExeFolder;
     std::error_code ignored;
     if (!exeFolder.empty()) std::filesystem::current_path(exeFolder, ignored);
-    form_.close();
+    form_.CloseAsAgreed();
 }
 
 void Form1Commands::ShowSettingsDialog() {
