@@ -1,10 +1,9 @@
 #pragma once
 // The main window: the canvas Picture1 in the area the command bars leave free, the vertex panel
-// Frame1 docked at its right while a perimeter is edited, and the two-panel status bar. Its load
-// prepares the whole application; it holds the document's Session with the Qt platform.
+// docked at its right while a perimeter is edited, and the two-panel status bar. Its load prepares
+// the whole application; it holds the document's Session with the Qt platform.
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
 #include "dxf/writers/DxfWriterState.h"
@@ -12,18 +11,15 @@
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandDispatch.h"
+#include "shell/forms/VertexPanel.h"
 
 class CanvasMouse;
 class CommandBars;
 class Form1Commands;
-class QCheckBox;
-class QFrame;
 class QLabel;
-class QPushButton;
-class VertexPanel;
 class WheelHook;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private VertexPanelHost {
     Q_OBJECT
 
 public:
@@ -79,10 +75,6 @@ public:
     QtCanvas* Picture1 = nullptr;
     QLabel* StatusPanel1 = nullptr;  // cursor coordinates
     QLabel* StatusPanel2 = nullptr;  // prompts
-    QFrame* Frame1 = nullptr;        // the vertex panel
-    QLabel* Label1 = nullptr;
-    std::array<QPushButton*, 5> Command1{};
-    QCheckBox* OsnapCheck = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -101,7 +93,9 @@ private:
     void HookMouseWheel();
     void UnhookMouseWheel();
     void ShowSplash();
-    void GiveVertexPanelEnglishCaptions();
+
+    void LayOutCanvasBesidePanel() override { CommandBars_Resize(); }
+    void RedrawPlan() override { Form_Activate(); }
 
     CommandContext Commands();
 
@@ -115,5 +109,5 @@ private:
     CommandBars* bars_ = nullptr;
     std::unique_ptr<Form1Commands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;
-    std::unique_ptr<VertexPanel> vertexPanel_;
+    VertexPanel* vertexPanel_ = nullptr;
 };

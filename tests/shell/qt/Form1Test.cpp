@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "editing/VertexPanel.h"
+#include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/Form1Fixture.h"
 
 namespace {
@@ -66,10 +68,11 @@ TEST_F(Form1Test, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
     EXPECT_EQ(boxes_[0].Text,
               "The program has detected a different setting for the language of drawing, do you want to adapt it?");
     EXPECT_EQ(form->session().shell.Languages.DrawingLanguage, 0);  // answered No
-    EXPECT_EQ(form->Label1->text(), "Vertex coordinates:");
-    EXPECT_EQ(form->Command1[2]->text(), "Assign vertex coordinates");
-    EXPECT_EQ(form->Command1[4]->text(), "Cancel");
-    EXPECT_EQ(form->OsnapCheck->text(), "Osnap");
+    const VertexPanel& panel = form->Vertices();
+    EXPECT_EQ(panel.titleLabel()->text(), "Vertex coordinates:");
+    EXPECT_EQ(panel.button(VertexButton::AssignCoordinates)->text(), "Assign vertex coordinates");
+    EXPECT_EQ(panel.button(VertexButton::Cancel)->text(), "Cancel");
+    EXPECT_EQ(panel.osnapCheck()->text(), "Osnap");
 }
 
 TEST_F(Form1Test, BatchLoadStopsAfterTheCommandBars) {
@@ -96,20 +99,28 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     const ViewWindow before = s.drawing.View;
     s.editor.VertexPanel.VertexPanelMode = 1;
     form->CommandBars_Resize();
-    EXPECT_TRUE(form->Frame1->isVisible());
-    EXPECT_EQ(form->Picture1->width(), fullWidth - 173);  // 2595 twips at 15 twips per pixel
-    EXPECT_EQ(form->Frame1->geometry().left(), fullWidth - 173);
+    // The panel takes the width its contents ask for at the right of the client area, as high as
+    // the canvas, which has the rest.
+    const VertexPanel& panel = form->Vertices();
+    ASSERT_TRUE(panel.isVisible());
+    const int panelWidth = panel.width();
+    EXPECT_EQ(panelWidth, panel.sizeHint().width());
+    EXPECT_GT(panelWidth, 100);
+    EXPECT_LT(panelWidth, fullWidth / 2);
+    EXPECT_EQ(form->Picture1->width(), fullWidth - panelWidth);
+    EXPECT_EQ(panel.geometry().left(), fullWidth - panelWidth);
+    EXPECT_EQ(panel.height(), form->Picture1->height());
     EXPECT_EQ(s.drawing.View.ViewXMin, before.ViewXMin);
     EXPECT_EQ(s.drawing.View.ViewYMax, before.ViewYMax);
     // The scale is fitted again to the narrower canvas.
     const float dx = before.ViewXMax - before.ViewXMin, dy = before.ViewYMax - before.ViewYMin;
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale,
-                    std::min((fullWidth - 173) / dx, form->Picture1->height() / dy));
-    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - 173);
+                    std::min((fullWidth - panelWidth) / dx, form->Picture1->height() / dy));
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - panelWidth);
 
     s.editor.VertexPanel.VertexPanelMode = 0;
     form->CommandBars_Resize();
-    EXPECT_FALSE(form->Frame1->isVisible());
+    EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(form->Picture1->width(), fullWidth);
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
 }
