@@ -252,7 +252,12 @@ void Form1::HookMouseWheel() {
 
 void Form1::UnhookMouseWheel() { wheelHook_.reset(); }
 
+void Form1::RunDialog(QDialog& dialog) {
+    RunModal(runner_, dialog);
+    Form_Activate();
+}
+
 void Form1::ShowSplash() {
     Form14 splash(session_.model, this);
-    RunModal(runner_, splash);
+    RunDialog(splash);
 }

@@ -68,8 +68,12 @@ public:
     // One notch of the mouse wheel at the canvas position (x, y): zooms about that model point.
     void MouseWheel(bool awayFromUser, float x, float y);
     CommandBars* Bars() const { return bars_; }
-    // Runs the window's own modal dialogs (settings, splash and information window).
+    // How the window's modal dialogs run: shown to the user, or answered by a test.
     const ModalRunner& Runner() const { return runner_; }
+    // Runs one of the window's modal dialogs and draws the plan again once it has closed: the
+    // dialog may have changed or painted over the canvas, and a window system without a window
+    // manager activates the window again by no event.
+    void RunDialog(QDialog& dialog);
     VertexPanel& Vertices() const { return *vertexPanel_; }
 
     QtCanvas* Picture1 = nullptr;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "editing/VertexPanel.h"
+#include "shell/CommandTable.h"
 #include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/Form1Fixture.h"
 
@@ -123,6 +124,19 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(form->Picture1->width(), fullWidth);
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
+}
+
+// No window manager activates the window again after a dialog: the window draws the plan itself.
+TEST_F(Form1Test, TheWindowsDialogsLeaveThePlanDrawn) {
+    const auto form = Start(DemoDeck());
+    const QImage plan = form->Picture1->Image();
+    const std::pair<int32_t, const char*> dialogs[] = {
+        {110, "settings"}, {119, "design options"}, {AboutCommand, "information window"}};
+    for (const auto& [command, name] : dialogs) {
+        form->Picture1->Clear();
+        form->CommandBars_Execute(command);  // each dialog closed unanswered
+        EXPECT_EQ(form->Picture1->Image(), plan) << name;
+    }
 }
 
 TEST_F(Form1Test, ActivationRedrawsThePlan) {
