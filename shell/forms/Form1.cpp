@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QStatusBar>
+#include <QWindow>
 
 #include <cmath>
 
@@ -125,10 +126,23 @@ void Form1::Form_Load() {
 void Form1::PlaceWindow() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
     const int margin = TwipsToPixels(ScreenMarginTwips);
-    setGeometry(area.x() + margin, area.y() + margin, area.width() - 2 * margin, area.height() - 2 * margin);
+    placedFrame_ = screen->availableGeometry().marginsRemoved(QMargins(margin, margin, margin, margin));
+    placing_ = true;
+    FitFrameToPlace();
+}
+
+void Form1::FitFrameToPlace() {
+    placedMargins_ = FrameMargins();
+    // A window system that frames windows is done with the placement once it has told the frame.
+    if (!placedMargins_.isNull()) placing_ = false;
+    setGeometry(placedFrame_.marginsRemoved(placedMargins_));
     LayOutClientArea();
+}
+
+QMargins Form1::FrameMargins() const {
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
 }
 
 void Form1::LayOutClientArea() {
@@ -191,6 +205,20 @@ void Form1::Vuota() {
 }
 
 bool Form1::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        // The frame is known once the window system has framed the shown window: the client area
+        // shrinks by it, so that the title bar lies on the screen too.
+        if (placing_ && isVisible() && FrameMargins() != placedMargins_) {
+            redrawOnResize_ = true;
+            FitFrameToPlace();
+        }
+        break;
+    default: break;
+    }
     if (event->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(event);
 }
@@ -198,6 +226,10 @@ bool Form1::event(QEvent* event) {
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!(windowState() & Qt::WindowMinimized)) Dimensiona();
+    if (redrawOnResize_) {
+        redrawOnResize_ = false;
+        Form_Activate();
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

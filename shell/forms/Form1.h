@@ -3,6 +3,8 @@
 // docked at its right while a perimeter is edited, and the two-panel status bar. Its load prepares
 // the whole application; it holds the document's Session with the Qt platform.
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
 
 #include <memory>
 
@@ -90,7 +92,11 @@ private:
     int32_t PlatformTwipsPerPixel() const;
     int TwipsToPixels(double twips) const;
 
+    // The window's frame, title bar included, over the screen's free area less a margin.
     void PlaceWindow();
+    // The client area set so that the frame covers placedFrame_ with the frame margins known now.
+    void FitFrameToPlace();
+    QMargins FrameMargins() const;
     // The client area at its size now, the canvas laid out in it.
     void LayOutClientArea();
     void Menu();
@@ -114,4 +120,11 @@ private:
     std::unique_ptr<Form1Commands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;
     VertexPanel* vertexPanel_ = nullptr;
+    // Where the frame goes, and the frame margins the client area was last set for: a window
+    // manager frames the window only once it is shown, and the place is taken again then.
+    QRect placedFrame_;
+    QMargins placedMargins_;
+    bool placing_ = false;
+    // The canvas size a late placement gives is drawn in once the window has it.
+    bool redrawOnResize_ = false;
 };

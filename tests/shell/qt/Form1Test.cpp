@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include "editing/VertexPanel.h"
 #include "shell/CommandTable.h"
@@ -124,6 +126,23 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(form->Picture1->width(), fullWidth);
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
+}
+
+TEST_F(Form1Test, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
+    const auto form = Start(DemoDeck());
+    // The offscreen platform frames its windows with 2 pixels on each side.
+    ASSERT_FALSE(form->windowHandle()->frameMargins().isNull());
+    const QRect area = form->screen()->availableGeometry();
+    const int margin = 2;  // 20 twips at 15 twips per pixel, rounded up
+    EXPECT_EQ(form->frameGeometry(), area.marginsRemoved(QMargins(margin, margin, margin, margin)));
+    EXPECT_TRUE(area.contains(form->frameGeometry()));
+    // The canvas fills the smaller client area, fitted and drawn in it.
+    const Session& s = form->session();
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->Picture1->width());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasHeightPx, form->Picture1->height());
+    const QImage plan = form->Picture1->Image();
+    const auto [first, last] = ColumnsOf(plan, StandardColour(14));
+    EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
 }
 
 // No window manager activates the window again after a dialog: the window draws the plan itself.
