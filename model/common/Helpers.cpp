@@ -13,55 +13,84 @@
 
 namespace {
 
-// Rounds a plain decimal text ("-12.3456", no exponent) to `decimals` digits, halves away from zero.
-std::string RoundDecimalText(std::string text, int decimals) {
-    bool negative = !text.empty() && text[0] == '-';
-    if (negative) text.erase(0, 1);
-    std::string intPart = text, fracPart;
-    if (auto dot = text.find('.'); dot != std::string::npos) {
-        intPart = text.substr(0, dot);
-        fracPart = text.substr(dot + 1);
-    }
-    if (intPart.empty()) intPart = "0";
-    int keep = decimals > 0 ? decimals : 0;
-    bool roundUp = static_cast<int>(fracPart.size()) > keep && fracPart[keep] >= '5';
-    fracPart.resize(keep, '0');
-    std::string digits = intPart + fracPart;
-    if (roundUp) {
-        int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-        if (i >= 0) ++digits[i];
-        else digits.insert(digits.begin(), '1');
-    }
-    std::string result = digits.substr(0, digits.size() - keep);
-    if (keep > 0) result += "." + digits.substr(digits.size() - keep);
-    bool allZero = result.find_first_not_of("0.") == std::string::npos;
-    return (negative && !allZero ? "-" : "") + result;
-}
-
+// The value's shortest decimal text in fixed notation, its digits rounded to `decimals` decimals,
+// halves away from zero; no minus sign on a text of zeros. A double whose text takes more than 128
+// characters (a huge one, or a tiny one with many digits) counts as 0.
 template <class T>
-std::string ShortestFixedText(T value) {
-    char buffer[128];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (ec != std::errc()) return "0";
-    return std::string(buffer, end);
+char* WriteFixed(char* out, T value, int32_t decimals) {
+    if (!std::isfinite(value)) {
+        *out = '0';
+        return out + 1;
+    }
+    char text[128];
+    const char* p = text;
+    const auto [written, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    const char* end = written;
+    if (ec != std::errc()) {
+        text[0] = '0';
+        end = text + 1;
+    }
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    const char* point = std::find(p, end, '.');
+    const char* fraction = point == end ? end : point + 1;
+    const size_t fractionSize = static_cast<size_t>(end - fraction);
+    const size_t keep = decimals > 0 ? static_cast<size_t>(decimals) : 0;
+    const size_t kept = std::min(keep, fractionSize);
+    const bool roundUp = fractionSize > keep && fraction[keep] >= '5';
+
+    // Whether the kept digits are all nines (a carry then adds a digit) or all zeros (no sign).
+    const auto all = [&](char digit) {
+        return std::all_of(p, point, [digit](char c) { return c == digit; }) &&
+               std::all_of(fraction, fraction + kept, [digit](char c) { return c == digit; });
+    };
+    const bool carry = roundUp && all('9');
+    if (negative && (roundUp || !all('0'))) *out++ = '-';
+    if (carry) *out++ = '1';  // the nines below all turn to zeros
+    char* const first = out;
+    out = std::copy(p, point, out);
+    if (keep > 0) {
+        *out++ = '.';
+        out = std::copy(fraction, fraction + kept, out);
+        out = std::fill_n(out, keep - kept, '0');
+    }
+    if (roundUp) {
+        char* digit = out;
+        while (digit != first) {
+            if (*--digit == '.') continue;
+            if (*digit != '9') {
+                ++*digit;
+                break;
+            }
+            *digit = '0';
+        }
+    }
+    return out;
 }
 
 }  // namespace
 
-std::string FormatNum(double value, int32_t decimals) {
-    if (!std::isfinite(value)) return "0";
-    return RoundDecimalText(ShortestFixedText(value), decimals);
+char* FormatNumTo(char* out, double value, int32_t decimals) { return WriteFixed(out, value, decimals); }
+
+char* FormatNumTo(char* out, float value, int32_t decimals) { return WriteFixed(out, value, decimals); }
+
+namespace {
+
+template <class T>
+std::string FixedText(T value, int32_t decimals) {
+    std::string text(FormatNumRoom(decimals), '\0');
+    text.resize(static_cast<size_t>(FormatNumTo(text.data(), value, decimals) - text.data()));
+    return text;
 }
 
-std::string FormatNum(float value, int32_t decimals) {
-    if (!std::isfinite(value)) return "0";
-    return RoundDecimalText(ShortestFixedText(value), decimals);
-}
+}  // namespace
 
-std::string FormatNum(int value, int32_t decimals) {
-    return RoundDecimalText(std::to_string(value), decimals);
-}
+std::string FormatNum(double value, int32_t decimals) { return FixedText(value, decimals); }
+
+std::string FormatNum(float value, int32_t decimals) { return FixedText(value, decimals); }
+
+// Every int is exact in a double, whose text then has no decimals of its own.
+std::string FormatNum(int value, int32_t decimals) { return FixedText(static_cast<double>(value), decimals); }
 
 std::string LocaleDecimalSeparator() {
     const std::lconv* conventions = std::localeconv();

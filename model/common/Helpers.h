@@ -1,6 +1,7 @@
 #pragma once
 // Number formatting and small helpers shared by every subsystem. Text meant for files never
 // depends on the process locale.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,11 @@ std::string FormatNum(double value, int32_t decimals);
 // The float overload rounds the float's shortest decimal text, so 2.675f gives "2.68".
 std::string FormatNum(float value, int32_t decimals);
 std::string FormatNum(int value, int32_t decimals);
+// The text of FormatNum written at `out`, which has room for FormatNumRoom(decimals) characters;
+// returns the end of the text. For writers of large files, which format numbers in place.
+char* FormatNumTo(char* out, double value, int32_t decimals);
+char* FormatNumTo(char* out, float value, int32_t decimals);
+constexpr size_t FormatNumRoom(int32_t decimals) { return 132 + (decimals > 0 ? static_cast<size_t>(decimals) : 0); }
 // What a file gives back for value written by FormatNum with `decimals` decimals: the value of
 // that text, as the data-file reader reads a number.
 double ValueAsWritten(float value, int32_t decimals);
