@@ -8,21 +8,17 @@
 #include "drawing/PlanDriver.h"
 #include "dxf/export/DxfExportMessages.h"
 #include "dxf/file/DxfFile.h"
+#include "dxf/writers/DxfSpoolFile.h"
 #include "dxf/writers/DxfWriterState.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
 #include "model/files/WholeFiles.h"
 #include "plangeom/CompleteDeck.h"
-#include "platform/MemoryHints.h"
 
 namespace {
 
 // Room between two decks side by side, in model cm.
 constexpr float DeckGap = 550;
-// Room for the entity records of a large export, taken at once: address space costs no memory
-// until it is written, and the spool then never copies itself as it grows. Written line by line,
-// it is faulted in fastest in large pages.
-constexpr size_t EntitySpoolRoom = size_t{64} << 20;
 
 // Ends the export; its text is the message the user is shown.
 struct ExportFailure {
@@ -36,17 +32,21 @@ void CompletePillarTopLayer(DrawingState& drawing) {
     drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
 }
 
-// Replaces the files together; a failure says why in the user's terms.
+// A file of the export that could not be written, said in the user's terms.
+ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages) {
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+        error == std::errc::read_only_file_system)
+        return {UiText(DxfExportMessages::FolderNotPermitted, languages)};
+    if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
+        return {UiText(DxfExportMessages::FileAlreadyOpen, languages)};
+    return {UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
+}
+
+// Replaces the files together.
 void WriteExportFiles(std::span<const WholeFileText> files, const LanguageFlags& languages) {
     std::error_code error;
     size_t failed = 0;
-    if (ReplaceWholeFiles(files, error, failed)) return;
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-        error == std::errc::read_only_file_system)
-        throw ExportFailure{UiText(DxfExportMessages::FolderNotPermitted, languages)};
-    if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
-        throw ExportFailure{UiText(DxfExportMessages::FileAlreadyOpen, languages)};
-    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {files[failed].Path, error.message()})};
+    if (!ReplaceWholeFiles(files, error, failed)) throw WriteFailure(error, files[failed].Path, languages);
 }
 
 // Loads and draws each deck in turn, each one to the right of the one before.
@@ -116,22 +116,26 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
     try {
         DxfWriterState writer;
         InitDxfHandles(writer);
-        writer.EntitySpool.reserve(EntitySpoolRoom);
-        AdviseLargePages(writer.EntitySpool.data(), writer.EntitySpool.capacity());
+        // The records drawn go to scratch files beside the drawing as they come, so that memory
+        // holds little of them whatever the size of the decks.
+        DxfSpoolFile entities(dxfPath), blocks(dxfPath);
+        AttachDxfSpoolFiles(writer, entities, blocks);
         NewFileDXF(session, platform, dataFiles, writer, result);
         if (result.DecksDrawn == 0 && whenNoDeckLoads == WhenNoDeckLoads::WriteNothing) {
             result.Outcome = DxfExportOutcome::NoDeckLoaded;
             return result;
         }
         const DxfFileParts dxf = DxfFileFor(writer, session.drawing, session.dxf);
-        const std::vector<std::string_view> drawing = dxf.Views();
         const std::string_view takeoff[] = {writer.TakeoffSpool};
         // The drawing and its take-off list change together or not at all.
-        std::vector<WholeFileText> files = {{dxfPath, drawing}};
+        std::vector<WholeFileText> files = {
+            {dxfPath, {}, [&dxf](std::FILE* file, std::error_code& error) { return dxf.WriteTo(file, error); }}};
         if (session.dxf.TakeoffTextFile != 0) files.push_back({result.TakeoffTextPath, takeoff});
         WriteExportFiles(files, languages);
     } catch (const ExportFailure& failure) {
         return Fail(session, platform, std::move(result), failure.Message);
+    } catch (const DxfSpoolError& error) {
+        return Fail(session, platform, std::move(result), WriteFailure(error.code(), dxfPath, languages).Message);
     } catch (const std::exception& error) {
         return Fail(session, platform, std::move(result), UiText(DxfExportMessages::ExportStopped, languages,
                                                                  {error.what()}));

@@ -5,8 +5,9 @@
 //
 // A failure anywhere (a data file missing, a drawing or writing failure) ends the export with a
 // message that says why: the session's LoadStatus becomes -1 and no file is written or changed.
-// The spools live in memory, and the DXF file and its take-off list take their names only once
-// both are whole.
+// The entity and block records drawn go to scratch files beside the DXF file as they come; the
+// DXF file is written from them to a temporary name, and it and its take-off list take their names
+// only once both are whole. No scratch or temporary file outlives the export.
 //
 // The model keeps the last deck that loaded; putting the user's document back is the caller's.
 #include <cstdint>

@@ -31,8 +31,13 @@ std::string Dxf2000FileText(DxfWriterState& state, const DrawingState& drawing, 
 
 bool SaveDxf2000File(const std::string& path, DxfWriterState& state, const DrawingState& drawing,
                      const DxfOptions& options, std::string& reason) {
+    const DxfFileParts parts = Dxf2000FileParts(state, drawing, options);
+    const WholeFileText file[] = {{path, {}, [&parts](std::FILE* out, std::error_code& error) {
+                                       return parts.WriteTo(out, error);
+                                   }}};
     std::error_code error;
-    if (ReplaceWholeFile(path, Dxf2000FileParts(state, drawing, options).Views(), error)) return true;
+    size_t failed = 0;
+    if (ReplaceWholeFiles(file, error, failed)) return true;
     reason = error.message();
     return false;
 }

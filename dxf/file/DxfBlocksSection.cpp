@@ -74,12 +74,12 @@ void WriteDxf2000Blocks(DxfWriterState& state, DxfFileParts& file) {
     WriteDxfBlockHeader(state, out, paper);
     WriteDxfBlockEnd(state, out, paper);
     WriteArrowBlocks(state, out);
-    file.Spool(state.BlockSpool);
+    file.Spool(state.BlockSpool, state.BlockSpoolFile);
     DxfGroups(file.Text()).Text(0, "ENDSEC");
 }
 
 void WriteDxf12Blocks(const DxfWriterState& state, DxfFileParts& file) {
     DxfGroups(file.Text()).Text(0, "SECTION").Text(2, "BLOCKS");
-    file.Spool(state.BlockSpool);
+    file.Spool(state.BlockSpool, state.BlockSpoolFile);
     DxfGroups(file.Text()).Text(0, "ENDSEC");
 }

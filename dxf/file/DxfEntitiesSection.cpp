@@ -4,7 +4,7 @@
 
 void WriteDxfEntities(const DxfWriterState& state, DxfFileParts& file) {
     DxfGroups(file.Text()).Text(0, "SECTION").Text(2, "ENTITIES");
-    file.Spool(state.EntitySpool);
+    file.Spool(state.EntitySpool, state.EntitySpoolFile);
     DxfGroups(file.Text()).Text(0, "ENDSEC");
 }
 

@@ -1,7 +1,6 @@
 #include "dxf/writers/DxfBlockFrames.h"
 
 #include "dxf/writers/DxfGroups.h"
-#include "dxf/writers/DxfLayerNames.h"
 
 void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlockFrame& block) {
     DxfGroups groups(out);
@@ -10,7 +9,7 @@ void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlock
         .Text(330, block.Owner)
         .Text(100, "AcDbEntity");
     if (block.PaperSpace) groups.Int(67, 1);
-    groups.Text(8, DxfLayerName(block.Layer))
+    groups.Layer(8, block.Layer)
         .Text(100, "AcDbBlockBegin")
         .Text(2, block.Name)
         .Int(70, block.Flags)
@@ -25,7 +24,7 @@ void WriteDxfBlockEnd(DxfWriterState& state, std::string& out, const DxfBlockFra
     DxfGroups groups(out);
     groups.Text(0, "ENDBLK").Text(5, GetNextHandle(state)).Text(330, block.Owner).Text(100, "AcDbEntity");
     if (block.PaperSpace) groups.Text(67, "1");
-    groups.Text(8, DxfLayerName(layer)).Text(100, "AcDbBlockEnd");
+    groups.Layer(8, layer).Text(100, "AcDbBlockEnd");
 }
 
 void WriteBlockBegin(DxfWriterState& state, int32_t flags, const std::string& name, const std::string& layer,

@@ -7,7 +7,6 @@
 #include "dxf/writers/DxfBlockFrames.h"
 #include "dxf/writers/DxfEntityWriters.h"
 #include "dxf/writers/DxfGroups.h"
-#include "dxf/writers/DxfLayerNames.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
@@ -113,9 +112,9 @@ void WriteDimensionEntity(DxfWriterState& state, const DrawingState& drawing, co
                           const std::string& blockName, const std::string& handle, const DimensionGeometry& g) {
     constexpr int32_t Decimals = 8;
     const std::string& layer = RowName(drawing, d.LineLayer);
-    DxfGroups groups(state.EntitySpool);
+    DxfGroups groups(state.EntitySpool, state.EntitySpoolFile);
     groups.Text(0, "DIMENSION").Text(5, handle, 1).Text(330, state.HandleModelSpaceRecord).Text(100, "AcDbEntity");
-    groups.Text(8, IsDxfLayerName(layer) ? layer : DxfLayerName(layer)).Text(100, "AcDbDimension").Text(2, blockName);
+    groups.Layer(8, layer).Text(100, "AcDbDimension").Text(2, blockName);
     groups.Fixed(10, g.P1.X, Decimals).Fixed(20, g.P1.Y, Decimals).Text(30, "0.0");
     groups.Fixed(11, g.M2.X, Decimals).Fixed(21, g.M2.Y, Decimals).Text(31, "0.0");
     groups.Int(70, 32 + g.Kind).Text(71, "     5").Text(3, d.StyleName).Text(100, "AcDbAlignedDimension");

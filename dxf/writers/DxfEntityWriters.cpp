@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "dxf/writers/DxfGroups.h"
-#include "dxf/writers/DxfLayerNames.h"
 
 namespace {
 
@@ -19,12 +18,11 @@ float Scaled(float v, float scale) {
 DxfGroups BeginEntity(DxfWriterState& state, const DxfOptions& options, const char* name, const char* subclass,
                       const std::string& layerName) {
     const bool dxf2000 = options.DxfR12 == 0;
-    DxfGroups groups(state.EntitySpool);
+    DxfGroups groups(state.EntitySpool, state.EntitySpoolFile);
     groups.Text(0, name);
-    if (dxf2000) groups.Text(5, GetNextHandle(state)).Text(330, state.HandleModelSpaceRecord).Text(100, "AcDbEntity");
-    // The layer table's names are valid as a rule: they are written without a copy.
-    if (IsDxfLayerName(layerName)) groups.Text(8, layerName);
-    else groups.Text(8, DxfLayerName(layerName));
+    if (dxf2000)
+        groups.Text(5, TakeNextHandle(state).View()).Text(330, state.HandleModelSpaceRecord).Text(100, "AcDbEntity");
+    groups.Layer(8, layerName);
     if (dxf2000) groups.Text(100, subclass);
     return groups;
 }

@@ -7,6 +7,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "dxf/writers/DxfLayerNames.h"
+#include "dxf/writers/DxfSpoolFile.h"
+#include "model/common/Helpers.h"
 #include "platform/TextEncoding.h"
 
 namespace {
@@ -31,25 +34,24 @@ constexpr int Significant = 7;
 // The general form of 7 significant digits for 1E-04 <= |value| < 1E+07, as the standard
 // formatter writes it, without its cost (a file holds millions of reals). A float times a power of
 // ten up to 1E+10 is exact in a double (24 + 24 bits), so rounding the product to a whole number
-// rounds the float's own value, halves to even, as the formatter does. False outside that range,
-// and for a value that rounds up to 1E+07, which takes the exponent form.
-bool PlainRealText(float value, std::string& text) {
+// rounds the float's own value, halves to even, as the formatter does. Null outside that range,
+// and for a value that rounds up to 1E+07, which takes the exponent form; else the text's end.
+char* PlainRealText(char* out, float value) {
     const double magnitude = std::fabs(static_cast<double>(value));
-    if (!(magnitude >= Decades[0] && magnitude < 1e7)) return false;
+    if (!(magnitude >= Decades[0] && magnitude < 1e7)) return nullptr;
     int exponent = 6;  // 10^exponent <= magnitude
     while (magnitude < Decades[exponent + 4]) --exponent;
     int decimals = Significant - 1 - exponent;
     double digits = std::nearbyint(magnitude * Scales[decimals]);
     if (digits >= 1e7) {  // 9999999.5 × 10^-decimals and above: one digit fewer after the point
-        if (decimals == 0) return false;
+        if (decimals == 0) return nullptr;
         digits = std::nearbyint(magnitude * Scales[--decimals]);
     }
     const auto whole = static_cast<uint64_t>(digits);
     const auto scale = static_cast<uint64_t>(Scales[decimals]);
-    char buffer[32];
-    char* p = buffer;
+    char* p = out;
     if (value < 0) *p++ = '-';
-    p = std::to_chars(p, buffer + sizeof buffer, whole / scale).ptr;
+    p = std::to_chars(p, p + 8, whole / scale).ptr;
     uint64_t fraction = whole % scale;
     if (fraction != 0) {
         while (fraction % 10 == 0) {
@@ -61,34 +63,46 @@ bool PlainRealText(float value, std::string& text) {
         for (char* q = end; q != p; fraction /= 10) *--q = static_cast<char>('0' + fraction % 10);
         p = end;
     }
-    text.assign(buffer, p);
-    return true;
+    return p;
 }
+
+// The code line: the code right-justified in `width` characters.
+char* WriteCode(char* p, int code, int width) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, code).ptr;
+    for (int blanks = width - static_cast<int>(end - digits); blanks > 0; --blanks) *p++ = ' ';
+    p = std::copy(static_cast<const char*>(digits), end, p);
+    *p++ = '\r';
+    *p++ = '\n';
+    return p;
+}
+
+// A group of the usual size is put together on the stack.
+constexpr size_t StackLineRoom = 256;
+constexpr size_t CodeDigitsRoom = 12;
 
 }  // namespace
 
-// A file holds millions of groups: each is put together on the stack and appended at once.
-DxfGroups& DxfGroups::Line(int code, int width, std::string_view value) {
-    char line[128];
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, code);
-    const size_t digitCount = static_cast<size_t>(end - digits);
-    const size_t blanks = width > static_cast<int>(digitCount) ? static_cast<size_t>(width) - digitCount : 0;
-    const size_t size = blanks + digitCount + 2 + value.size() + 2;
-    if (size > sizeof line) {
-        out_.append(blanks, ' ').append(digits, digitCount).append("\r\n").append(value).append("\r\n");
-        return *this;
+template <class WriteValue>
+DxfGroups& DxfGroups::Line(int code, int width, size_t room, WriteValue value) {
+    char stack[StackLineRoom];
+    std::string heap;
+    const size_t size = std::max<size_t>(static_cast<size_t>(std::max(width, 0)), CodeDigitsRoom) + room + 4;
+    char* line = stack;
+    if (size > sizeof stack) {
+        heap.resize(size);
+        line = heap.data();
     }
-    char* p = line;
-    for (size_t i = 0; i < blanks; ++i) *p++ = ' ';
-    p = std::copy(digits, end, p);
+    char* p = value(WriteCode(line, code, width));
     *p++ = '\r';
     *p++ = '\n';
-    p = std::copy(value.begin(), value.end(), p);
-    *p++ = '\r';
-    *p++ = '\n';
-    out_.append(line, size);
+    out_.append(line, static_cast<size_t>(p - line));
+    if (file_) file_->DrainWhenFull(out_);
     return *this;
+}
+
+DxfGroups& DxfGroups::Line(int code, int width, std::string_view value) {
+    return Line(code, width, value.size(), [value](char* p) { return std::copy(value.begin(), value.end(), p); });
 }
 
 DxfGroups& DxfGroups::Text(int code, std::string_view value, int width) {
@@ -103,18 +117,53 @@ DxfGroups& DxfGroups::Text(int code, std::string_view value, int width) {
     return Line(code, width, mended);
 }
 
-DxfGroups& DxfGroups::Int(int code, int32_t value, int width) { return Line(code, width, FormatInt6(value)); }
+// Right-justified in six characters; a longer number is written whole.
+DxfGroups& DxfGroups::Int(int code, int32_t value, int width) {
+    return Line(code, width, CodeDigitsRoom, [value](char* p) {
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        for (auto blanks = 6 - (end - digits); blanks > 0; --blanks) *p++ = ' ';
+        return std::copy(static_cast<const char*>(digits), end, p);
+    });
+}
 
-DxfGroups& DxfGroups::Real(int code, float value, int width) { return Line(code, width, DxfRealText(value)); }
+template <class T>
+DxfGroups& DxfGroups::FixedLine(int code, T value, int32_t decimals, int width) {
+    return Line(code, width, FormatNumRoom(decimals), [=](char* p) { return FormatNumTo(p, value, decimals); });
+}
+
+DxfGroups& DxfGroups::Fixed(int code, float value, int32_t decimals, int width) {
+    return FixedLine(code, value, decimals, width);
+}
+
+DxfGroups& DxfGroups::Fixed(int code, double value, int32_t decimals, int width) {
+    return FixedLine(code, value, decimals, width);
+}
+
+DxfGroups& DxfGroups::Real(int code, float value, int width) {
+    return Line(code, width, DxfRealRoom, [value](char* p) { return DxfRealTextTo(p, value); });
+}
+
+DxfGroups& DxfGroups::Layer(int code, std::string_view name, int width) {
+    // Neither a valid name nor a mended one holds a byte Text would mend.
+    if (IsDxfLayerName(name)) return Line(code, width, name);
+    return Line(code, width, DxfLayerName(name));
+}
+
+char* DxfRealTextTo(char* out, float value) {
+    if (!std::isfinite(value)) throw std::range_error("a DXF real must be a finite number");
+    if (value == 0) {  // negative zero too
+        *out = '0';
+        return out + 1;
+    }
+    if (char* end = PlainRealText(out, value)) return end;
+    // The general form of 7 significant digits is locale-independent and drops trailing zeros.
+    char* end = std::to_chars(out, out + DxfRealRoom, value, std::chars_format::general, 7).ptr;
+    std::replace(out, end, 'e', 'E');
+    return end;
+}
 
 std::string DxfRealText(float value) {
-    if (!std::isfinite(value)) throw std::range_error("a DXF real must be a finite number");
-    if (value == 0) return "0";  // negative zero too
-    if (std::string text; PlainRealText(value, text)) return text;
-    // The general form of 7 significant digits is locale-independent and drops trailing zeros.
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
-    std::string text(buffer, end);
-    if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
-    return text;
+    char text[DxfRealRoom];
+    return std::string(text, DxfRealTextTo(text, value));
 }

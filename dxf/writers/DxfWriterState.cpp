@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-#include "model/common/Helpers.h"
-
 namespace {
 
 std::string NextBlockName(const char* prefix, int32_t& count) {
@@ -17,21 +15,24 @@ void StoreBlockRecordHandle(std::vector<std::string>& handles, int32_t count, co
     handles.back() = handle;
 }
 
+DxfHandleText HandleText(int32_t handle) {
+    DxfHandleText text;
+    const auto [end, ec] = std::to_chars(text.Digits, text.Digits + sizeof text.Digits, handle, 16);
+    for (char* c = text.Digits; c != end; ++c)
+        if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
+    text.Size = static_cast<uint8_t>(end - text.Digits);
+    return text;
+}
+
 }  // namespace
 
 void InitDxfHandles(DxfWriterState& state) { state = DxfWriterState{}; }
 
-std::string PeekNextHandle(const DxfWriterState& state) {
-    char buffer[16];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, state.HandleLow + 1, 16);
-    return AsciiUpperCase(std::string(buffer, end));
-}
+std::string PeekNextHandle(const DxfWriterState& state) { return std::string(HandleText(state.HandleLow + 1).View()); }
 
-std::string GetNextHandle(DxfWriterState& state) {
-    std::string handle = PeekNextHandle(state);
-    ++state.HandleLow;
-    return handle;
-}
+DxfHandleText TakeNextHandle(DxfWriterState& state) { return HandleText(++state.HandleLow); }
+
+std::string GetNextHandle(DxfWriterState& state) { return std::string(TakeNextHandle(state).View()); }
 
 std::string GetNextHatchBlockName(DxfWriterState& state) { return NextBlockName("*X", state.HatchBlockCount); }
 

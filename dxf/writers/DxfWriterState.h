@@ -5,7 +5,10 @@
 // entity records of the ENTITIES section and the block definitions of the BLOCKS section.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class DxfSpoolFile;
 
 struct DxfWriterState {
     int32_t HandleLow = 31;  // the last handle issued; the first one is "20"
@@ -26,6 +29,11 @@ struct DxfWriterState {
 
     std::string EntitySpool;  // every entity record of the ENTITIES section, in drawing order
     std::string BlockSpool;   // the definitions of the hatch and dimension blocks
+    // Where each spool drains as it grows, when the export gives it a file: the spool is then what
+    // its file holds followed by its own text. Without one (none by default) it stays whole in
+    // memory.
+    DxfSpoolFile* EntitySpoolFile = nullptr;
+    DxfSpoolFile* BlockSpoolFile = nullptr;
     // The take-off list, one block of lines per exported deck; written to its text file when the
     // export ends well, so that a failed export leaves no half-written list.
     std::string TakeoffSpool;
@@ -36,6 +44,13 @@ struct DxfWriterState {
 void InitDxfHandles(DxfWriterState& state);
 // The next handle as upper-case hexadecimal without leading zeros: "20", …, "FF", "100".
 std::string GetNextHandle(DxfWriterState& state);
+// The same, its text held in place, for the writers of every record.
+struct DxfHandleText {
+    char Digits[12];
+    uint8_t Size = 0;
+    std::string_view View() const { return {Digits, Size}; }
+};
+DxfHandleText TakeNextHandle(DxfWriterState& state);
 // The handle GetNextHandle would give, without taking it.
 std::string PeekNextHandle(const DxfWriterState& state);
 // "*X0", "*X1", … and "*D0", "*D1", …: each call names one more block of its kind.

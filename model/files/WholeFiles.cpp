@@ -165,23 +165,16 @@ TemporaryFile& TemporaryFile::operator=(TemporaryFile&& other) noexcept {
 
 TemporaryFile::~TemporaryFile() { Discard(*this); }
 
-bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error) {
-    Discard(temporary);
-    error.clear();
-    if (path.empty()) {
-        error = std::make_error_code(std::errc::no_such_file_or_directory);
-        return false;
-    }
-    LinkEnd end;
-    if (!FollowLinks(path, end, error) || !MayReplace(end, error)) return false;
+namespace {
 
-    // Made for the owner alone first: the target's own bits are given before any byte is written.
-    // A new file gets the bits any new file gets.
-    const mode_t createMode = end.Exists ? S_IRUSR | S_IWUSR : 0666;
+// Opens a file under a new name beside `end` (its name with a suffix of its own), exclusively: never
+// a file or a link that was there before.
+bool OpenNewBeside(const LinkEnd& end, int access, mode_t mode, const char* fileMode, TemporaryFile& temporary,
+                   std::error_code& error) {
     std::mt19937_64 names = NameSource();
     for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
         const std::string name = end.Name.string() + NameSuffix(names);
-        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, createMode);
+        const int descriptor = ::open(name.c_str(), access | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (descriptor < 0) {
             if (errno == EEXIST) continue;
             error = LastError();
@@ -189,13 +182,7 @@ bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, st
         }
         temporary.Path = name;
         temporary.Target = end.Name.string();
-        if (end.Exists && ::fchmod(descriptor, end.Status.st_mode & 0777) != 0) {
-            error = LastError();
-            ::close(descriptor);
-            Discard(temporary);
-            return false;
-        }
-        temporary.File = ::fdopen(descriptor, "wb");
+        temporary.File = ::fdopen(descriptor, fileMode);
         if (!temporary.File) {
             error = LastError();
             ::close(descriptor);
@@ -206,6 +193,39 @@ bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, st
     }
     error = std::make_error_code(std::errc::file_exists);
     return false;
+}
+
+bool FollowPath(const std::string& path, LinkEnd& end, std::error_code& error) {
+    error.clear();
+    if (path.empty()) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+        return false;
+    }
+    return FollowLinks(path, end, error);
+}
+
+}  // namespace
+
+bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error) {
+    Discard(temporary);
+    LinkEnd end;
+    if (!FollowPath(path, end, error) || !MayReplace(end, error)) return false;
+    // Made for the owner alone first: the target's own bits are given before any byte is written.
+    // A new file gets the bits any new file gets.
+    const mode_t createMode = end.Exists ? S_IRUSR | S_IWUSR : 0666;
+    if (!OpenNewBeside(end, O_WRONLY, createMode, "wb", temporary, error)) return false;
+    if (end.Exists && ::fchmod(::fileno(temporary.File), end.Status.st_mode & 0777) != 0) {
+        error = LastError();
+        Discard(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error) {
+    Discard(scratch);
+    LinkEnd end;
+    return FollowPath(path, end, error) && OpenNewBeside(end, O_RDWR, S_IRUSR | S_IWUSR, "w+b", scratch, error);
 }
 
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error) {
@@ -277,10 +297,16 @@ bool ReplaceWholeFiles(std::span<const WholeFileText> files, std::error_code& er
     // Files not yet renamed are removed with their temporary files when this returns.
     std::vector<TemporaryFile> temporaries(files.size());
     for (failed = 0; failed < files.size(); ++failed) {
+        const WholeFileText& file = files[failed];
         TemporaryFile& temporary = temporaries[failed];
-        if (!CreateTemporaryBeside(files[failed].Path, temporary, error) ||
-            !WritePieces(temporary.File, files[failed].Pieces, error) || !Finish(temporary, error))
+        if (!CreateTemporaryBeside(file.Path, temporary, error)) return false;
+        errno = 0;
+        const bool written = file.Write ? file.Write(temporary.File, error) : WritePieces(temporary.File, file.Pieces, error);
+        if (!written) {
+            if (!error) error = LastError();
             return false;
+        }
+        if (!Finish(temporary, error)) return false;
     }
     for (failed = 0; failed < files.size(); ++failed)
         if (!TakeTargetName(temporaries[failed], error)) return false;

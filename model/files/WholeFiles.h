@@ -2,6 +2,7 @@
 // Reading and writing files in one piece: every file the program reads or writes goes through here.
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,10 @@ struct TemporaryFile {
 // new file. False, with the cause, when the file to replace is read-only or is no regular file, or
 // the temporary file cannot be made.
 bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error);
+// A scratch file beside the file `path` names (following its links), for a large text kept out of
+// memory until it is copied into that file: made under a new name of its own like a temporary
+// file, open for reading and writing, for the owner alone. Removed when it goes out of scope.
+bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error);
 // Puts what was written to the temporary file on the disk and gives it the name of its target.
 // False, with the cause, when it could not: the temporary file is removed and the target untouched.
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error);
@@ -59,10 +64,12 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::err
 // from large parts need not be copied into one string first.
 bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error);
 
-// One file's new text, as pieces.
+// One file's new text, as pieces, or written into the open temporary file by `Write` when it is
+// given (false, with the cause, when it could not write).
 struct WholeFileText {
     std::string Path;
     std::span<const std::string_view> Pieces;
+    std::function<bool(std::FILE* file, std::error_code& error)> Write = nullptr;
 };
 // Replaces the files together: every text is whole on the disk under its temporary name before any
 // file takes its new text. False, with the cause and the index of the file it concerns, when one

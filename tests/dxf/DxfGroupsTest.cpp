@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "tests/support/DxfRecordLines.h"
 
@@ -92,6 +94,42 @@ TEST(DxfRealText, AgreesWithTheStandardGeneralForm) {
     for (uint32_t bits = low; bits <= high; bits += 307)
         for (float v : {std::bit_cast<float>(bits), -std::bit_cast<float>(bits)})
             if (DxfRealText(v) != standard(v) && ++differing < 5) ADD_FAILURE() << v << ": " << DxfRealText(v);
+    EXPECT_EQ(differing, 0);
+}
+
+// Outside the plain form the standard formatter writes the exponent form itself, into the room
+// the in-place text promises: at the edges of the plain form and across the whole float range.
+TEST(DxfRealText, AgreesWithTheStandardGeneralFormAcrossTheWholeRange) {
+    const auto standard = [](float value) {
+        if (value == 0) return std::string("0");
+        char buffer[32];
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+        std::string text(buffer, end);
+        if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
+        return text;
+    };
+    const auto inPlace = [](float value) {
+        char room[DxfRealRoom + 1];
+        room[DxfRealRoom] = '#';
+        const char* end = DxfRealTextTo(room, value);
+        EXPECT_EQ(room[DxfRealRoom], '#') << value;
+        return std::string(static_cast<const char*>(room), end);
+    };
+    std::vector<float> values = {std::numeric_limits<float>::denorm_min(), std::numeric_limits<float>::min(),
+                                 std::numeric_limits<float>::max(), 1e-45f, 1.17549e-38f, 1e38f};
+    // Each edge of the plain form with its float neighbours: 1E-04 and what rounds to it, 1E+07.
+    for (float edge : {1e-4f, 0.000099999995f, 9999999.0f, 1e7f, 0.00009999999f, 99999.995f})
+        for (float v = std::nextafter(std::nextafter(edge, 0.0f), 0.0f), n = 0; n < 5; ++n, v = std::nextafter(v, 1e30f))
+            values.push_back(v);
+    const uint32_t highest = std::bit_cast<uint32_t>(std::numeric_limits<float>::max());
+    for (uint32_t bits = 0; bits <= highest - 4099; bits += 4099) values.push_back(std::bit_cast<float>(bits));
+    int differing = 0;
+    for (float value : values)
+        for (float v : {value, -value}) {
+            const std::string expected = standard(v);
+            if ((DxfRealText(v) != expected || inPlace(v) != expected) && ++differing < 5)
+                ADD_FAILURE() << v << ": " << DxfRealText(v) << ", not " << expected;
+        }
     EXPECT_EQ(differing, 0);
 }
 
