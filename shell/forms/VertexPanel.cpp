@@ -61,8 +61,9 @@ VertexPanel::VertexPanel(Session& session, MessageBoxes& messages, VertexPanelHo
     for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
         coordinateEdits_[i] = new QLineEdit(this);
         layout->addWidget(coordinateEdits_[i]);
-        connect(coordinateEdits_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { session_.editor.VertexPanel.Text1[i] = text.toStdString(); });
+        connect(coordinateEdits_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            session_.editor.VertexPanel.TypedCoordinates[i] = text.toStdString();
+        });
     }
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i] = new QPushButton(ItalianButtons[i], this);
@@ -109,12 +110,12 @@ void VertexPanel::Refresh() {
             vertexList_->setCurrentRow(panel.SelectedVertex);
     }
     for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
-        coordinateEdits_[i]->setText(QString::fromStdString(panel.Text1[i]));
+        coordinateEdits_[i]->setText(QString::fromStdString(panel.TypedCoordinates[i]));
         QPalette palette = coordinateEdits_[i]->palette();
-        palette.setColor(QPalette::Text, PaletteColour(panel.Text1Colour));
+        palette.setColor(QPalette::Text, PaletteColour(panel.TypedCoordinatesColour));
         coordinateEdits_[i]->setPalette(palette);
     }
-    vertexLabel_->setText(QString::fromStdString(panel.Label2));
+    vertexLabel_->setText(QString::fromStdString(panel.VertexCaption));
     const QSignalBlocker blocker(osnapCheck_);
     osnapCheck_->setChecked(session_.shell.Options.OsnapEnabled != 0);
 }

@@ -118,9 +118,9 @@ TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     const double dx = slab.CentroidX - mid.X, dy = slab.CentroidY - mid.Y, d = std::hypot(dx, dy);
     const QPoint inside = At(static_cast<float>(mid.X + 60 * dx / d), static_cast<float>(mid.Y + 60 * dy / d));
     QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_EQ(panel.Text1Colour, FieldsShowClickedPoint);
+    EXPECT_EQ(panel.TypedCoordinatesColour, FieldsShowClickedPoint);
     EXPECT_EQ(controls.coordinateEdit(0)->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(controls.coordinateEdit(0)->text().toStdString(), panel.Text1[0]);
+    EXPECT_EQ(controls.coordinateEdit(0)->text().toStdString(), panel.TypedCoordinates[0]);
     Save("vertex-panel-2-point-clicked.png");
     QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
     const PlanPoint moved = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
