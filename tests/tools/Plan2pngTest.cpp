@@ -1,4 +1,5 @@
-// plan2png leaves no picture, empty or cut short, where it could not write one.
+// plan2png leaves no picture, empty or cut short, where it could not write one; it zooms in as the
+// window does and times its redraws.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,8 +18,8 @@ namespace {
 
 const std::string Demo = std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP";
 
-ToolRun Plan2png(const std::string& png, const std::string& setup = "") {
-    return RunTool(Quoted(DRAVO_PLAN2PNG) + " --size 400x300 " + Quoted(Demo) + " " + Quoted(png),
+ToolRun Plan2png(const std::string& png, const std::string& setup = "", const std::string& options = "") {
+    return RunTool(Quoted(DRAVO_PLAN2PNG) + " --size 400x300 " + options + Quoted(Demo) + " " + Quoted(png),
                    "export QT_QPA_PLATFORM=offscreen" + (setup.empty() ? "" : "; " + setup));
 }
 
@@ -44,4 +45,19 @@ TEST(Plan2png, AWriteCutShortLeavesThePictureThatStoodThere) {
     EXPECT_THAT(run.Errors, HasSubstr("plan2png: could not write " + png));
     EXPECT_TRUE(FileText(png) == "the picture that stood here") << "the picture was replaced";
     EXPECT_THAT(scratch.Names(), ElementsAre("PLAN.PNG"));
+}
+
+TEST(Plan2png, ZoomedInPicturesDifferAndTheMedianRedrawIsTheLastLine) {
+    ScratchFolder scratch("plan2png-zoom");
+    const ToolRun fitted = Plan2png(scratch / "FIT.PNG");
+    const ToolRun zoomed = Plan2png(scratch / "ZOOM.PNG", "", "--zoom-in 3 --time 5 ");
+    ASSERT_EQ(fitted.ExitCode, 0) << fitted.Errors;
+    ASSERT_EQ(zoomed.ExitCode, 0) << zoomed.Errors;
+    EXPECT_NE(FileText(scratch / "FIT.PNG"), FileText(scratch / "ZOOM.PNG"));
+    EXPECT_THAT(zoomed.Output, ::testing::MatchesRegex("redraw median [0-9]+\\.[0-9] ms\n"));
+    EXPECT_EQ(fitted.Output, "");
+
+    for (const char* wrong : {"--zoom-in -1 ", "--zoom-in x ", "--time 0 ", "--time "})
+        EXPECT_EQ(Plan2png(scratch / "NO.PNG", "", wrong).ExitCode, 2) << wrong;
+    EXPECT_FALSE(fs::exists(scratch / "NO.PNG"));
 }
