@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -22,20 +23,36 @@ char* WriteFixed(char* out, T value, int32_t decimals) {
         *out = '0';
         return out + 1;
     }
+    if (value == 0) value = 0;  // no sign for negative zero, whose text is all zeros
+    const size_t keep = decimals > 0 ? static_cast<size_t>(decimals) : 0;
+    // As a rule the text has no more decimals than are kept: it is written in place and completed
+    // with zeros.
+    const auto [written, ec] = std::to_chars(out, out + 128, value, std::chars_format::fixed);
     char text[128];
     const char* p = text;
-    const auto [written, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    const char* end = written;
-    if (ec != std::errc()) {
+    const char* end = text + 1;
+    if (ec == std::errc()) {
+        const char* point = std::find(static_cast<const char*>(out), static_cast<const char*>(written), '.');
+        const size_t fractionSize = point == written ? 0 : static_cast<size_t>(written - point) - 1;
+        if (fractionSize <= keep) {
+            char* q = written;
+            if (keep == 0) return q;
+            if (point == written) *q++ = '.';
+            const size_t zeros = keep - fractionSize;
+            if (zeros > 16 || static_cast<size_t>(q - out) + 16 > FormatNumRoom(decimals))
+                return std::fill_n(q, zeros, '0');
+            std::memcpy(q, "0000000000000000", 16);  // one fixed store rather than a loop
+            return q + zeros;
+        }
+        end = std::copy(static_cast<const char*>(out), static_cast<const char*>(written), text);
+    } else {
         text[0] = '0';
-        end = text + 1;
     }
     const bool negative = *p == '-';
     if (negative) ++p;
     const char* point = std::find(p, end, '.');
     const char* fraction = point == end ? end : point + 1;
     const size_t fractionSize = static_cast<size_t>(end - fraction);
-    const size_t keep = decimals > 0 ? static_cast<size_t>(decimals) : 0;
     const size_t kept = std::min(keep, fractionSize);
     const bool roundUp = fractionSize > keep && fraction[keep] >= '5';
 

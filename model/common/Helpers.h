@@ -14,8 +14,9 @@ std::string FormatNum(double value, int32_t decimals);
 // The float overload rounds the float's shortest decimal text, so 2.675f gives "2.68".
 std::string FormatNum(float value, int32_t decimals);
 std::string FormatNum(int value, int32_t decimals);
-// The text of FormatNum written at `out`, which has room for FormatNumRoom(decimals) characters;
-// returns the end of the text. For writers of large files, which format numbers in place.
+// The text of FormatNum written at `out`, which has room for FormatNumRoom(decimals) characters
+// (all of which it may use); returns the end of the text. For writers of large files, which format
+// numbers in place.
 char* FormatNumTo(char* out, double value, int32_t decimals);
 char* FormatNumTo(char* out, float value, int32_t decimals);
 constexpr size_t FormatNumRoom(int32_t decimals) { return 132 + (decimals > 0 ? static_cast<size_t>(decimals) : 0); }
