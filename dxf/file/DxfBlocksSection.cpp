@@ -45,34 +45,35 @@ void WriteArrowBlocks(DxfWriterState& state, std::string& out) {
     // The dimension arrow: a tick across the line, a stub along it and a small circle.
     const DxfBlockFrame arrow{.Name = "_FRECCIADRAVO", .Owner = state.HandleArrowBlockRecord,
                               .Layer = ArrowLayer, .Description = "_FRECCIADRAVO"};
-    WriteDxfBlockHeader(state, out, arrow);
+    WriteDxfBlockHeader(state, groups, arrow);
     WriteArrowLine(state, groups, 0, 15, 0, -15, arrow.Owner);
     WriteArrowLine(state, groups, -1, 0, 0, 0, arrow.Owner);
     WriteArrowCircle(state, groups, 0, 0, 1.5f, arrow.Owner);
-    WriteDxfBlockEnd(state, out, arrow, ArrowLayer);
+    WriteDxfBlockEnd(state, groups, arrow, ArrowLayer);
 
     const DxfBlockFrame noArrow{.Name = "_NOFRECCIA", .Owner = state.HandleNoArrowBlockRecord, .Layer = ArrowLayer,
                                 .Description = "_NOFRECCIA"};
-    WriteDxfBlockHeader(state, out, noArrow);
+    WriteDxfBlockHeader(state, groups, noArrow);
     WriteArrowLine(state, groups, -1, 0, 0, 0, noArrow.Owner);
-    WriteDxfBlockEnd(state, out, noArrow, ArrowLayer);
+    WriteDxfBlockEnd(state, groups, noArrow, ArrowLayer);
 
     const DxfBlockFrame none{.Name = "_None", .Owner = state.HandleNoneBlockRecord};
-    WriteDxfBlockHeader(state, out, none);
-    WriteDxfBlockEnd(state, out, none, ArrowLayer);
+    WriteDxfBlockHeader(state, groups, none);
+    WriteDxfBlockEnd(state, groups, none, ArrowLayer);
 }
 
 }  // namespace
 
 void WriteDxf2000Blocks(DxfWriterState& state, DxfFileParts& file) {
     std::string& out = file.Text();
-    DxfGroups(out).Text(0, "SECTION").Text(2, "BLOCKS");
+    DxfGroups groups(out);
+    groups.Text(0, "SECTION").Text(2, "BLOCKS");
     const DxfBlockFrame model{.Name = "*Model_Space", .Owner = state.HandleModelSpaceRecord};
-    WriteDxfBlockHeader(state, out, model);
-    WriteDxfBlockEnd(state, out, model);
+    WriteDxfBlockHeader(state, groups, model);
+    WriteDxfBlockEnd(state, groups, model);
     const DxfBlockFrame paper{.Name = "*Paper_Space", .Owner = state.HandlePaperSpaceRecord, .PaperSpace = true};
-    WriteDxfBlockHeader(state, out, paper);
-    WriteDxfBlockEnd(state, out, paper);
+    WriteDxfBlockHeader(state, groups, paper);
+    WriteDxfBlockEnd(state, groups, paper);
     WriteArrowBlocks(state, out);
     file.Spool(state.BlockSpool, state.BlockSpoolFile);
     DxfGroups(file.Text()).Text(0, "ENDSEC");

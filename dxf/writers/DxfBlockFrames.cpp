@@ -2,8 +2,7 @@
 
 #include "dxf/writers/DxfGroups.h"
 
-void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlockFrame& block) {
-    DxfGroups groups(out);
+void WriteDxfBlockHeader(DxfWriterState& state, DxfGroups& groups, const DxfBlockFrame& block) {
     groups.Text(0, "BLOCK", block.PaperSpace ? 1 : DxfGroups::CodeWidth)
         .Text(5, GetNextHandle(state))
         .Text(330, block.Owner)
@@ -20,8 +19,7 @@ void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlock
         .Text(1, block.Description);
 }
 
-void WriteDxfBlockEnd(DxfWriterState& state, std::string& out, const DxfBlockFrame& block, std::string_view layer) {
-    DxfGroups groups(out);
+void WriteDxfBlockEnd(DxfWriterState& state, DxfGroups& groups, const DxfBlockFrame& block, std::string_view layer) {
     groups.Text(0, "ENDBLK").Text(5, GetNextHandle(state)).Text(330, block.Owner).Text(100, "AcDbEntity");
     if (block.PaperSpace) groups.Text(67, "1");
     groups.Layer(8, layer).Text(100, "AcDbBlockEnd");
@@ -29,9 +27,11 @@ void WriteDxfBlockEnd(DxfWriterState& state, std::string& out, const DxfBlockFra
 
 void WriteBlockBegin(DxfWriterState& state, int32_t flags, const std::string& name, const std::string& layer,
                      const std::string& owner) {
-    WriteDxfBlockHeader(state, state.BlockSpool, {.Name = name, .Owner = owner, .Layer = layer, .Flags = flags});
+    DxfGroups groups(state.BlockSpool, state.BlockSpoolFile);
+    WriteDxfBlockHeader(state, groups, {.Name = name, .Owner = owner, .Layer = layer, .Flags = flags});
 }
 
 void WriteBlockEnd(DxfWriterState& state, const std::string& owner) {
-    WriteDxfBlockEnd(state, state.BlockSpool, {.Owner = owner});
+    DxfGroups groups(state.BlockSpool, state.BlockSpoolFile);
+    WriteDxfBlockEnd(state, groups, {.Owner = owner});
 }

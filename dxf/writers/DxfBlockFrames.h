@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dxf/writers/DxfGroups.h"
 #include "dxf/writers/DxfWriterState.h"
 
 struct DxfBlockFrame {
@@ -17,9 +18,9 @@ struct DxfBlockFrame {
     bool PaperSpace = false;       // group 67 on both records, and the first code line a bare "0"
 };
 
-void WriteDxfBlockHeader(DxfWriterState& state, std::string& out, const DxfBlockFrame& block);
+void WriteDxfBlockHeader(DxfWriterState& state, DxfGroups& groups, const DxfBlockFrame& block);
 // The ENDBLK record lies on `layer`, whatever the layer of the block's header.
-void WriteDxfBlockEnd(DxfWriterState& state, std::string& out, const DxfBlockFrame& block,
+void WriteDxfBlockEnd(DxfWriterState& state, DxfGroups& groups, const DxfBlockFrame& block,
                       std::string_view layer = "0");
 
 // Frame one anonymous block in the block spool: flags 1 for a dimension block, 0 for a hatch

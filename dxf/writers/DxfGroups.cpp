@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <stdexcept>
 
@@ -66,12 +68,67 @@ char* PlainRealText(char* out, float value) {
     return p;
 }
 
-// The code line: the code right-justified in `width` characters.
+// The number right-justified in `width` characters, or whole when it is longer, as the standard
+// formatter writes it. A file holds millions of codes: the blanks go out in one fixed-size store,
+// using up to JustifiedRoom characters at `p` whatever the text's length, and the digits straight
+// into their places.
+constexpr int MaxStoredBlanks = 8;
+constexpr size_t JustifiedRoom = MaxStoredBlanks + 12;
+
+char* WriteJustified(char* p, int32_t value, int width) {
+    const bool negative = value < 0;
+    uint32_t magnitude = negative ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    int digits = 1;
+    for (uint32_t bound = 10; digits < 10 && magnitude >= bound; bound *= 10) ++digits;
+    const int blanks = width - digits - (negative ? 1 : 0);
+    if (width <= MaxStoredBlanks) {
+        std::memcpy(p, "        ", MaxStoredBlanks);
+        p += std::max(blanks, 0);
+    } else {
+        for (int i = 0; i < blanks; ++i) *p++ = ' ';
+    }
+    if (negative) *p++ = '-';
+    char* const end = p + digits;
+    for (char* digit = end; digit != p; magnitude /= 10) *--digit = static_cast<char>('0' + magnitude % 10);
+    return end;
+}
+
+// The small numbers codes and flags are, each as eight characters with its digits at the right,
+// read as one word: a number is then written justified by one shift and one store.
+constexpr int32_t TabledNumbers = 1100;
+struct NumberWords {
+    uint64_t Word[TabledNumbers];
+    uint8_t Digits[TabledNumbers];
+};
+constexpr NumberWords Tabled = [] {
+    NumberWords table{};
+    for (int32_t n = 0; n < TabledNumbers; ++n) {
+        char text[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        int digits = 0;
+        for (int32_t rest = n; digits == 0 || rest != 0; rest /= 10) text[7 - digits++] = static_cast<char>('0' + rest % 10);
+        uint64_t word = 0;
+        for (int i = 7; i >= 0; --i) word = word << 8 | static_cast<unsigned char>(text[i]);
+        table.Word[n] = word;
+        table.Digits[n] = static_cast<uint8_t>(digits);
+    }
+    return table;
+}();
+
+// As WriteJustified, through the table where it holds the number.
+char* WriteSmallJustified(char* p, int32_t value, int width) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (value >= 0 && value < TabledNumbers && width >= 0 && width <= MaxStoredBlanks) {
+            const int size = std::max(width, static_cast<int>(Tabled.Digits[value]));
+            const uint64_t word = Tabled.Word[value] >> (8 * (8 - size));
+            std::memcpy(p, &word, sizeof word);
+            return p + size;
+        }
+    }
+    return WriteJustified(p, value, width);
+}
+
 char* WriteCode(char* p, int code, int width) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, code).ptr;
-    for (int blanks = width - static_cast<int>(end - digits); blanks > 0; --blanks) *p++ = ' ';
-    p = std::copy(static_cast<const char*>(digits), end, p);
+    p = WriteSmallJustified(p, code, width);
     *p++ = '\r';
     *p++ = '\n';
     return p;
@@ -79,15 +136,21 @@ char* WriteCode(char* p, int code, int width) {
 
 // A group of the usual size is put together on the stack.
 constexpr size_t StackLineRoom = 256;
-constexpr size_t CodeDigitsRoom = 12;
 
 }  // namespace
 
 template <class WriteValue>
 DxfGroups& DxfGroups::Line(int code, int width, size_t room, WriteValue value) {
+    const size_t size = static_cast<size_t>(std::max(width, 0)) + JustifiedRoom + room + 2;
+    if (file_) {
+        char* p = value(WriteCode(file_->Room(size), code, width));
+        *p++ = '\r';
+        *p++ = '\n';
+        file_->Commit(p);
+        return *this;
+    }
     char stack[StackLineRoom];
     std::string heap;
-    const size_t size = std::max<size_t>(static_cast<size_t>(std::max(width, 0)), CodeDigitsRoom) + room + 4;
     char* line = stack;
     if (size > sizeof stack) {
         heap.resize(size);
@@ -97,7 +160,6 @@ DxfGroups& DxfGroups::Line(int code, int width, size_t room, WriteValue value) {
     *p++ = '\r';
     *p++ = '\n';
     out_.append(line, static_cast<size_t>(p - line));
-    if (file_) file_->DrainWhenFull(out_);
     return *this;
 }
 
@@ -119,12 +181,7 @@ DxfGroups& DxfGroups::Text(int code, std::string_view value, int width) {
 
 // Right-justified in six characters; a longer number is written whole.
 DxfGroups& DxfGroups::Int(int code, int32_t value, int width) {
-    return Line(code, width, CodeDigitsRoom, [value](char* p) {
-        char digits[16];
-        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        for (auto blanks = 6 - (end - digits); blanks > 0; --blanks) *p++ = ' ';
-        return std::copy(static_cast<const char*>(digits), end, p);
-    });
+    return Line(code, width, JustifiedRoom, [value](char* p) { return WriteSmallJustified(p, value, 6); });
 }
 
 template <class T>

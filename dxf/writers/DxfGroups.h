@@ -17,8 +17,7 @@ public:
     static constexpr int CodeWidth = 3;
 
     explicit DxfGroups(std::string& out) : out_(out) {}
-    // Appends to a spool of the drawing pass, which drains into its file, when it has one, each
-    // time it is full.
+    // Appends to a spool of the drawing pass: to its file, when it has one, else to its text.
     DxfGroups(std::string& spool, DxfSpoolFile* file) : out_(spool), file_(file) {}
 
     // The value unchanged, except that each run of CR and LF becomes one blank (a line break

@@ -1,5 +1,6 @@
 #include "dxf/writers/DxfSpoolFile.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -41,8 +42,9 @@ bool ReadChunks(int descriptor, uint64_t size, std::error_code& error, Take take
     return true;
 }
 
-// The copy the system makes between two files without passing the bytes through the process;
-// false, with nothing copied, where the system or the file systems offer none.
+// Copies the first `size` bytes of `from` to the end of `to` inside the system, the bytes never
+// passing through the process. `offered` turns false, with nothing copied, where the system or the
+// file systems offer no such copy.
 bool CopyInTheSystem(int from, int to, uint64_t size, std::error_code& error, bool& offered) {
     offered = true;
     loff_t at = 0;
@@ -63,45 +65,75 @@ bool CopyInTheSystem(int from, int to, uint64_t size, std::error_code& error, bo
 
 }  // namespace
 
-void DxfSpoolFile::Drain(std::string& spool) {
-    if (spool.empty()) return;
+void DxfSpoolFile::MakeRoom(size_t size) {
+    // A group longer than the slack (a long text) gets a buffer of its own size; nothing else
+    // ever moves the buffer.
+    constexpr size_t Slack = size_t{1} << 16;
+    Drain();
+    if (capacity_ >= size) return;
+    capacity_ = std::max(drainBytes_ + Slack, size);
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+}
+
+void DxfSpoolFile::Append(std::string_view text) {
+    char* at = Room(text.size());
+    Commit(std::copy(text.begin(), text.end(), at));
+}
+
+void DxfSpoolFile::Drain() {
+    if (used_ == 0) return;
     std::error_code error;
     if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error)) throw DxfSpoolError(error);
     errno = 0;
-    if (!WriteAll(::fileno(file_.File), spool, error)) throw DxfSpoolError(error);
-    size_ += spool.size();
-    endsLine_ = spool.ends_with("\r\n");
-    spool.clear();
+    if (!WriteAll(::fileno(file_.File), std::string_view(buffer_.get(), used_), error)) throw DxfSpoolError(error);
+    drainedEndsLine_ = EndsLine();
+    lastDrained_ = buffer_[used_ - 1];
+    drained_ += used_;
+    used_ = 0;
+}
+
+bool DxfSpoolFile::EndsLine() const {
+    if (used_ == 0) return drainedEndsLine_;
+    const char beforeLast = used_ >= 2 ? buffer_[used_ - 2] : lastDrained_;
+    return beforeLast == '\r' && buffer_[used_ - 1] == '\n';
 }
 
 bool DxfSpoolFile::CopyTo(std::FILE* out, std::error_code& error) const {
-    if (size_ == 0) return true;
-    errno = 0;
-    if (std::fflush(out) != 0) {
-        error = LastError();
-        return false;
+    if (drained_ > 0) {
+        errno = 0;
+        if (std::fflush(out) != 0) {
+            error = LastError();
+            return false;
+        }
+        const int from = ::fileno(file_.File), to = ::fileno(out);
+        bool offered = true;
+        if (!CopyInTheSystem(from, to, drained_, error, offered)) {
+            if (offered) return false;
+            if (!ReadChunks(from, drained_, error, [&](std::string_view chunk) { return WriteAll(to, chunk, error); }))
+                return false;
+        }
+        // The disk starts on the records copied while the rest is written, so that the commit's
+        // flush waits less; only a hint, whose failure the flush itself reports.
+        ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);
     }
-    const int from = ::fileno(file_.File), to = ::fileno(out);
-    bool offered = true;
-    if (CopyInTheSystem(from, to, size_, error, offered)) return true;
-    if (offered) return false;
-    return ReadChunks(from, size_, error, [&](std::string_view chunk) { return WriteAll(to, chunk, error); });
+    errno = 0;
+    if (used_ == 0 || std::fwrite(buffer_.get(), 1, used_, out) == used_) return true;
+    error = LastError();
+    return false;
 }
 
 bool DxfSpoolFile::AppendTo(std::string& text, std::error_code& error) const {
-    if (size_ == 0) return true;
-    text.reserve(text.size() + static_cast<size_t>(size_));
-    return ReadChunks(::fileno(file_.File), size_, error, [&](std::string_view chunk) {
-        text += chunk;
-        return true;
-    });
+    text.reserve(text.size() + static_cast<size_t>(Size()));
+    if (drained_ > 0 && !ReadChunks(::fileno(file_.File), drained_, error, [&](std::string_view chunk) {
+            text += chunk;
+            return true;
+        }))
+        return false;
+    if (used_ > 0) text.append(buffer_.get(), used_);
+    return true;
 }
 
 void AttachDxfSpoolFiles(DxfWriterState& state, DxfSpoolFile& entities, DxfSpoolFile& blocks) {
-    // A group longer than the slack (a long text) moves the spool once; nothing else does.
-    constexpr size_t Slack = size_t{1} << 16;
     state.EntitySpoolFile = &entities;
     state.BlockSpoolFile = &blocks;
-    state.EntitySpool.reserve(entities.DrainBytes() + Slack);
-    state.BlockSpool.reserve(blocks.DrainBytes() + Slack);
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The scratch file a spool of the drawing pass goes to as it grows, so that an export of any size
-// holds no more than a little of its entity and block records in memory. It is made beside the
-// DXF file at the first drain, under a new name of its own, and removed when it goes out of scope;
-// the DXF file then copies it in place of the spool.
+// Where a spool of the drawing pass goes when the export gives it a file: the records are written
+// in place into a buffer of fixed size, which goes to a scratch file each time it fills, so that
+// an export of any size holds little of its entity and block records in memory and never moves
+// them. The scratch file is made beside the DXF file at the first drain, under a new name of its
+// own, and removed when this goes out of scope; the DXF file then copies it in place of the spool.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "dxf/writers/DxfWriterState.h"
@@ -18,42 +21,55 @@ struct DxfSpoolError : std::system_error {
 
 class DxfSpoolFile {
 public:
-    // A spool drains once it holds this much: large enough that each write is cheap, small enough
-    // to stay in the processor's cache while it fills.
+    // The buffer drains once it holds this much: large enough that each write is cheap, small
+    // enough to stay in the processor's cache while it fills.
     static constexpr size_t DefaultDrainBytes = size_t{1} << 20;
 
-    // The file is made beside `dxfPath` when the first text comes.
     explicit DxfSpoolFile(std::string dxfPath, size_t drainBytes = DefaultDrainBytes)
         : dxfPath_(std::move(dxfPath)), drainBytes_(drainBytes) {}
     DxfSpoolFile(const DxfSpoolFile&) = delete;
     DxfSpoolFile& operator=(const DxfSpoolFile&) = delete;
 
-    // Appends the spool's text to the file and empties the spool, which keeps its room. Throws
-    // DxfSpoolError when the file cannot be made or written.
-    void Drain(std::string& spool);
-    // Drains the spool once it holds DrainBytes() or more.
-    void DrainWhenFull(std::string& spool) {
-        if (spool.size() >= drainBytes_) Drain(spool);
+    // Room for `size` more bytes at the end of what was written; the writer puts its bytes there
+    // and hands the end of them to Commit.
+    char* Room(size_t size) {
+        if (capacity_ - used_ < size) MakeRoom(size);
+        return buffer_.get() + used_;
     }
-    size_t DrainBytes() const { return drainBytes_; }
+    // The bytes up to `end` are written; a full buffer drains.
+    void Commit(const char* end) {
+        used_ = static_cast<size_t>(end - buffer_.get());
+        if (used_ >= drainBytes_) Drain();
+    }
+    void Append(std::string_view text);
+    // Sends what the buffer holds to the file, made when it is the first time.
+    void Drain();
+    // The calls above throw DxfSpoolError when the file cannot be made or written.
 
-    uint64_t Size() const { return size_; }
-    // Whether what the file holds ends a line (true for an empty file).
-    bool EndsLine() const { return endsLine_; }
+    // Every byte written so far, in the file or still in the buffer.
+    uint64_t Size() const { return drained_ + used_; }
+    // Whether what was written ends a line (true when nothing was).
+    bool EndsLine() const;
 
-    // Writes the file's bytes at the current end of `out`. False, with the cause, when it failed.
+    // Writes every byte written so far at the current position of `out`. False, with the cause,
+    // when it failed.
     bool CopyTo(std::FILE* out, std::error_code& error) const;
-    // Appends the file's bytes to `text`.
+    // Appends every byte written so far to `text`.
     bool AppendTo(std::string& text, std::error_code& error) const;
 
 private:
+    void MakeRoom(size_t size);
+
     std::string dxfPath_;
     size_t drainBytes_;
+    std::unique_ptr<char[]> buffer_;
+    size_t capacity_ = 0, used_ = 0;
     TemporaryFile file_;
-    uint64_t size_ = 0;
-    bool endsLine_ = true;
+    uint64_t drained_ = 0;
+    bool drainedEndsLine_ = true;
+    char lastDrained_ = '\0';
 };
 
-// Gives the state's entity and block spools their files, and each spool the room it fills before
-// it drains, taken at once so that it never moves.
+// Gives the state's entity and block spools their files: the writers then write their records
+// there, and leave the spools' own texts as they are.
 void AttachDxfSpoolFiles(DxfWriterState& state, DxfSpoolFile& entities, DxfSpoolFile& blocks);

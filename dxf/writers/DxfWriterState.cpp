@@ -1,5 +1,7 @@
 #include "dxf/writers/DxfWriterState.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 
 namespace {
@@ -15,12 +17,19 @@ void StoreBlockRecordHandle(std::vector<std::string>& handles, int32_t count, co
     handles.back() = handle;
 }
 
+// Every record takes a handle: its digits are written straight from its bits.
 DxfHandleText HandleText(int32_t handle) {
     DxfHandleText text;
-    const auto [end, ec] = std::to_chars(text.Digits, text.Digits + sizeof text.Digits, handle, 16);
-    for (char* c = text.Digits; c != end; ++c)
-        if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
-    text.Size = static_cast<uint8_t>(end - text.Digits);
+    if (handle <= 0) {  // never issued: the counter starts at 31 and only grows
+        const auto [end, ec] = std::to_chars(text.Digits, text.Digits + sizeof text.Digits, handle, 16);
+        std::transform(text.Digits, end, text.Digits, [](char c) { return c >= 'a' ? static_cast<char>(c - 32) : c; });
+        text.Size = static_cast<uint8_t>(end - text.Digits);
+        return text;
+    }
+    auto bits = static_cast<uint32_t>(handle);
+    text.Size = static_cast<uint8_t>((std::bit_width(bits) + 3) / 4);
+    for (char* digit = text.Digits + text.Size; digit != text.Digits; bits >>= 4)
+        *--digit = "0123456789ABCDEF"[bits & 15];
     return text;
 }
 

@@ -29,9 +29,9 @@ struct DxfWriterState {
 
     std::string EntitySpool;  // every entity record of the ENTITIES section, in drawing order
     std::string BlockSpool;   // the definitions of the hatch and dimension blocks
-    // Where each spool drains as it grows, when the export gives it a file: the spool is then what
-    // its file holds followed by its own text. Without one (none by default) it stays whole in
-    // memory.
+    // The files the export gives the spools (none by default): the writers then write each spool's
+    // records to its file, which holds little of them in memory, and the spool is what the file
+    // holds followed by its own text. Without one a spool holds its records itself.
     DxfSpoolFile* EntitySpoolFile = nullptr;
     DxfSpoolFile* BlockSpoolFile = nullptr;
     // The take-off list, one block of lines per exported deck; written to its text file when the

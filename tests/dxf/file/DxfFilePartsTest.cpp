@@ -40,32 +40,36 @@ TEST(DxfFileParts, SpoolsFollowWhatWasWrittenAndEveryLineIsEnded) {
     EXPECT_EQ(Written(file, folder / "OUT.DXF"), expected);
 }
 
-// A spool that drained is what its file holds, then its own text; the file is made at the first
-// drain, beside the drawing, and gone once the spool file is.
-TEST(DxfFileParts, ADrainedSpoolIsItsFileThenItsOwnText) {
+// A spool with a file is what the file holds, its buffer included, then its own text; the file is
+// made at the first drain, beside the drawing, and gone once its owner is.
+TEST(DxfFileParts, ASpoolWithAFileIsWhatTheFileHoldsThenItsOwnText) {
     ScratchFolder folder("dxf-parts-drained");
     const std::string target = folder / "PIANTA.DXF";
     {
-        DxfSpoolFile drained(target), unendedFile(target), untouched(target);
+        DxfSpoolFile drained(target), unended(target), splitLineEnd(target), untouched(target);
+        drained.Append("  0\r\nLINE\r\n");
         EXPECT_TRUE(folder.Names().empty()) << "no file before the first drain";
-        std::string spool = "  0\r\nLINE\r\n";
-        drained.Drain(spool);
-        EXPECT_TRUE(spool.empty());
-        EXPECT_EQ(drained.Size(), 11u);
+        drained.Drain();
         ASSERT_EQ(folder.Names().size(), 1u);
         EXPECT_TRUE(folder.Names()[0].starts_with("PIANTA.DXF.~")) << folder.Names()[0];
-        spool = "  0\r\nCIRCLE";
-        std::string lastDrainUnended = "  0\r\nTEXT";
-        unendedFile.Drain(lastDrainUnended);
-        const std::string none;
+        drained.Append("  0\r\nCIRCLE\r\n");  // still in the buffer
+        EXPECT_EQ(drained.Size(), 24u);
+        unended.Append("  0\r\nTEXT");
+        unended.Drain();
+        splitLineEnd.Append("  0\r\nARC\r");
+        splitLineEnd.Drain();
+        splitLineEnd.Append("\n");
+        const std::string own = "  0\r\nPOINT", none;
 
         DxfFileParts file;
         file.Text() += "A\r\n";
-        file.Spool(spool, &drained);
-        file.Spool(none, &unendedFile);
+        file.Spool(own, &drained);
+        file.Spool(none, &unended);
+        file.Spool(none, &splitLineEnd);
         file.Spool(none, &untouched);
         file.Text() += "B\r\n";
-        const std::string expected = "A\r\n  0\r\nLINE\r\n  0\r\nCIRCLE\r\n  0\r\nTEXT\r\nB\r\n";
+        const std::string expected =
+            "A\r\n  0\r\nLINE\r\n  0\r\nCIRCLE\r\n  0\r\nPOINT\r\n  0\r\nTEXT\r\n  0\r\nARC\r\nB\r\n";
         EXPECT_EQ(file.Joined(), expected);
         EXPECT_EQ(Written(file, folder / "OUT.DXF"), expected);
         std::remove((folder / "OUT.DXF").c_str());
@@ -76,9 +80,9 @@ TEST(DxfFileParts, ADrainedSpoolIsItsFileThenItsOwnText) {
 TEST(DxfSpoolFile, AFolderThatCannotHoldItEndsTheDrainWithTheCause) {
     ScratchFolder folder("dxf-spool-nowhere");
     DxfSpoolFile file(folder / "no such folder/PIANTA.DXF");
-    std::string spool = "  0\r\nLINE\r\n";
+    file.Append("  0\r\nLINE\r\n");
     try {
-        file.Drain(spool);
+        file.Drain();
         ADD_FAILURE() << "a spool drained into a folder that does not exist";
     } catch (const DxfSpoolError& error) {
         EXPECT_EQ(error.code(), std::errc::no_such_file_or_directory);
