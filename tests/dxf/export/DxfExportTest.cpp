@@ -173,6 +173,13 @@ struct Request {
     std::string Destination;
 };
 
+// Enough decks that both spools go to their scratch files as they are drawn, then `more`.
+std::vector<std::string> DecksThatDrain(std::vector<std::string> more = {}) {
+    std::vector<std::string> decks(24, Demo);
+    decks.insert(decks.end(), more.begin(), more.end());
+    return decks;
+}
+
 struct FailureCase {
     const char* name;
     int32_t english;
@@ -220,6 +227,38 @@ const FailureCase Failures[] = {
      },
      [](const Request& r, const LanguageFlags& l) {
          return UiText(DxfExportMessages::FileNotWritten, l, {TakeoffTextPathOf(r.Destination), "the file is read-only"});
+     }},
+    {"a data file missing once the records went to scratch files", 0,
+     [](ScratchFolder& f, ExportSession&) {
+         return std::optional<Request>({DecksThatDrain({f / "MANCA.CRP"}), f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::DataFileMissing, l, {r.Decks.back()});
+     }},
+    {"a destination that is a folder, the records in scratch files", 1,
+     [](ScratchFolder& f, ExportSession&) {
+         fs::create_directory(f / "P.DXF");
+         return std::optional<Request>({DecksThatDrain(), f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::FileNotWritten, l,
+                       {r.Destination, std::make_error_code(std::errc::is_a_directory).message()});
+     }},
+    {"a folder that cannot be written, met at the first scratch file", 0,
+     [](ScratchFolder& f, ExportSession&) -> std::optional<Request> {
+         const auto folder = UnwritableFolder(f);
+         if (!folder) return std::nullopt;
+         return Request{DecksThatDrain(), *folder + "/P.DXF"};
+     },
+     [](const Request&, const LanguageFlags& l) { return UiText(DxfExportMessages::FolderNotPermitted, l); }},
+    {"a take-off list that is a folder, the drawing written from scratch files", 0,
+     [](ScratchFolder& f, ExportSession&) {
+         fs::create_directory(f / "P.TXT");
+         return std::optional<Request>({DecksThatDrain(), f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::FileNotWritten, l,
+                       {TakeoffTextPathOf(r.Destination), std::make_error_code(std::errc::is_a_directory).message()});
      }},
     {"a drawing that overflows the numbers", 0,
      [](ScratchFolder& f, ExportSession& s) {
@@ -271,6 +310,24 @@ TEST(NewSalvaDXF, AFailureLeavesNoFileBehindAndSaysWhy) {
             EXPECT_FALSE(entry.path().filename().string().starts_with(fs::path(destination).filename().string() + "."))
                 << c.name << ": " << entry.path() << " left beside the destination";
     }
+}
+
+// The records of a large export go to scratch files beside the drawing while the decks are drawn;
+// once the drawing and its list are written, nothing else is left there.
+TEST(NewSalvaDXF, ALargeExportLeavesItsTwoFilesAndNothingElse) {
+    ScratchFolder folder("dxf-export-large");
+    ExportSession s;
+    ASSERT_EQ(s.Export(DecksThatDrain(), folder / "P.DXF").Outcome, DxfExportOutcome::Written) << s.Messages();
+    EXPECT_THAT(FilesIn(folder / ""), ElementsAre("P.DXF", "P.TXT"));
+    const std::string file = ReadBytes(folder / "P.DXF");
+    const auto sectionBytes = [&](const std::string& name) {
+        const size_t start = file.find("  2\r\n" + name + "\r\n");
+        return file.find("  0\r\nENDSEC\r\n", start) - start;
+    };
+    EXPECT_GT(sectionBytes("BLOCKS"), size_t{1} << 20) << "the block records went to their scratch file";
+    EXPECT_GT(sectionBytes("ENTITIES"), size_t{1} << 20) << "the entity records went to their scratch file";
+    EXPECT_EQ(RecordsOfKind(SectionRecords(file, "ENTITIES"), "TEXT").size() % 24, 0u);
+    EXPECT_TRUE(file.ends_with("  0\r\nEOF\r\n"));
 }
 
 TEST(NewSalvaDXF, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
