@@ -197,6 +197,31 @@ TEST(TemporaryFile, EachIsANewFileBesideItsTargetRemovedUnlessCommitted) {
     EXPECT_THAT(scratch.Names(), ElementsAre("OUT.DXF")) << "the uncommitted one is gone";
 }
 
+// A scratch file lies where the file it serves will: beside the end of the target's links, under
+// a new name, for the owner alone, readable; it never outlives its owner.
+TEST(TemporaryFile, AScratchFileLiesBesideTheTargetLinkEndForTheOwnerAlone) {
+    ScratchFolder scratch("whole-scratch");
+    fs::create_directory(scratch / "drawings");
+    ASSERT_TRUE(WriteWholeFile(scratch / "drawings/P.DXF", "the drawing"));
+    fs::create_symlink(scratch / "drawings/P.DXF", scratch / "LINK.DXF");
+    Umask open(0);
+    std::error_code error;
+    {
+        TemporaryFile file;
+        ASSERT_TRUE(CreateScratchBeside(scratch / "LINK.DXF", file, error)) << error.message();
+        EXPECT_EQ(fs::path(file.Path).parent_path(), fs::path(scratch / "drawings"));
+        EXPECT_TRUE(fs::path(file.Path).filename().string().starts_with("P.DXF.~")) << file.Path;
+        EXPECT_EQ(ModeOf(file.Path), 0600u);
+        ASSERT_GE(std::fputs("records", file.File), 0);
+        std::rewind(file.File);
+        char read[8] = {};
+        EXPECT_EQ(std::fread(read, 1, 7, file.File), 7u);
+        EXPECT_STREQ(read, "records");
+    }
+    EXPECT_THAT(scratch.Names("drawings"), ElementsAre("P.DXF"));
+    EXPECT_EQ(FileText(scratch / "drawings/P.DXF"), "the drawing");
+}
+
 TEST(ReplaceWholeFiles, NoneChangesWhenOneCannotBeWritten) {
     ScratchFolder scratch("whole-pair");
     ASSERT_TRUE(WriteWholeFile(scratch / "P.DXF", "old drawing"));
@@ -215,6 +240,33 @@ TEST(ReplaceWholeFiles, NoneChangesWhenOneCannotBeWritten) {
     EXPECT_THAT(scratch.Names(), ElementsAre("P.DXF", "P.TXT"));
 
     ::chmod((scratch / "P.TXT").c_str(), 0644);
+    ASSERT_TRUE(ReplaceWholeFiles(files, error, failed)) << error.message();
+    EXPECT_EQ(FileText(scratch / "P.DXF"), "new drawing");
+    EXPECT_EQ(FileText(scratch / "P.TXT"), "new list");
+}
+
+// A text written by a function into the temporary file counts as its pieces do: the function's
+// failure, with its cause, changes no file.
+TEST(ReplaceWholeFiles, ATextWrittenByAFunctionIsCommittedWithTheOthersOrNotAtAll) {
+    ScratchFolder scratch("whole-writer");
+    ASSERT_TRUE(WriteWholeFile(scratch / "P.DXF", "old drawing"));
+    const std::string_view list[] = {"new list"};
+    bool fails = true;
+    const WholeFileText files[] = {
+        {scratch / "P.TXT", list},
+        {scratch / "P.DXF", {}, [&](std::FILE* file, std::error_code& error) {
+             if (fails) error = std::make_error_code(std::errc::no_space_on_device);
+             return !fails && std::fputs("new drawing", file) >= 0;
+         }}};
+    std::error_code error;
+    size_t failed = 9;
+    EXPECT_FALSE(ReplaceWholeFiles(files, error, failed));
+    EXPECT_EQ(failed, 1u);
+    EXPECT_EQ(error, std::errc::no_space_on_device);
+    EXPECT_THAT(scratch.Names(), ElementsAre("P.DXF"));
+    EXPECT_EQ(FileText(scratch / "P.DXF"), "old drawing");
+
+    fails = false;
     ASSERT_TRUE(ReplaceWholeFiles(files, error, failed)) << error.message();
     EXPECT_EQ(FileText(scratch / "P.DXF"), "new drawing");
     EXPECT_EQ(FileText(scratch / "P.TXT"), "new list");
