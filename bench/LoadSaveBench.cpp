@@ -1,11 +1,15 @@
-// Loading and saving generated decks of about 1,000 and 10,000 elements. A load includes the
-// completion that every load ends with: for the fresh export the whole derived plan geometry. The
-// cost of a load and of a save should grow in proportion to the deck: compare the time per element
-// of the two sizes. A fresh load of 5,000 walls or beams meeting at one node should take well under
-// a second.
+// Loading and saving generated decks of about 1,000, 10,000 and 200,000 elements. A load includes
+// the completion that every load ends with: for the fresh export the whole derived plan geometry.
+// The cost of a load and of a save should grow in proportion to the deck: compare the time per
+// element of the sizes. BM_LoadGrowth measures the two larger sizes in one run, side by side: the
+// time per element of the 200,000-element load, and of its completion alone, should stay within
+// 1.15 times that of the 10,000-element one ("growth" at most 1.15, "within_bound" 1). A fresh
+// load of 5,000 walls or beams meeting at one node should take well under a second.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <unistd.h>
 
@@ -23,7 +27,7 @@ struct Deck : HeadlessDeck {
     }
 };
 
-// Bays per side: 16 × 16 gives 1,121 elements, 50 × 50 gives 10,301.
+// Bays per side: 16 × 16 gives 1,121 elements, 50 × 50 gives 10,301, 223 × 223 gives 200,255.
 int Bays(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 std::string Folder(const std::string& tag) {
@@ -109,13 +113,67 @@ void BM_LoadCrowdedNode(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 
+double SecondsOf(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// One side of BM_LoadGrowth: a generated deck, and the time spent on it per element.
+struct GrowthSide {
+    GeneratedDeck Generated;
+    Deck Read;  // the deck as read, for the completion alone
+    double LoadSeconds = 0, CompleteSeconds = 0;
+    int64_t Elements = 0;  // loaded so far
+
+    GrowthSide(benchmark::State& state, int bays)
+        : Generated(WriteGeneratedDeck(Folder("growth-" + std::to_string(bays)), bays, bays)) {
+        Read.Load(state, Generated.DataFile, false);
+    }
+
+    void Measure(benchmark::State& state) {
+        Deck deck;
+        LoadSeconds += SecondsOf([&] { deck.Load(state, Generated.DataFile); });
+        Model model = Read.model;
+        CompleteSeconds += SecondsOf([&] { CompleteLoadedDeck(model, true, Read.shell.Options, Read.measured); });
+        Elements += Generated.ElementCount;
+    }
+    double LoadPerElement() const { return LoadSeconds / static_cast<double>(Elements); }
+    double CompletePerElement() const { return CompleteSeconds / static_cast<double>(Elements); }
+};
+
+constexpr double GrowthBound = 1.15;
+
+// The 10,000- and 200,000-element decks taken in turn, as many elements of each, so that the load
+// of the machine weighs alike on both: the time per element of each, in microseconds, and the ratio
+// of the large deck's to the small one's.
+void BM_LoadGrowth(benchmark::State& state) {
+    GrowthSide small(state, 50), large(state, 223);
+    const int smallPerLarge = large.Generated.ElementCount / small.Generated.ElementCount;
+    for (auto _ : state) {
+        large.Measure(state);
+        for (int k = 0; k < smallPerLarge; ++k) small.Measure(state);
+    }
+    state.counters["load_10k_us"] = small.LoadPerElement() * 1e6;
+    state.counters["load_200k_us"] = large.LoadPerElement() * 1e6;
+    state.counters["load_growth"] = large.LoadPerElement() / small.LoadPerElement();
+    state.counters["complete_10k_us"] = small.CompletePerElement() * 1e6;
+    state.counters["complete_200k_us"] = large.CompletePerElement() * 1e6;
+    state.counters["complete_growth"] = large.CompletePerElement() / small.CompletePerElement();
+    state.counters["within_bound"] = state.counters["load_growth"] <= GrowthBound &&
+                                     state.counters["complete_growth"] <= GrowthBound;
+    std::filesystem::remove_all(Folder("growth-50"));
+    std::filesystem::remove_all(Folder("growth-223"));
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadCrowdedNode)->ArgNames({"members", "beams"})->Args({5000, 0})->Args({5000, 1})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFreshExport)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompleteFreshExport)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadSavedDeck)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFreshExport)->Arg(16)->Arg(50)->Arg(223)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompleteFreshExport)->Arg(16)->Arg(50)->Arg(223)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveDeck)->Arg(16)->Arg(50)->Arg(223)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSavedDeck)->Arg(16)->Arg(50)->Arg(223)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGrowth)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
