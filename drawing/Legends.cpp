@@ -81,8 +81,8 @@ float SlabTable(PlanPass& pass, float y) {
         y -= pass.k.L;
         Line(pass, 0, y, "S." + std::to_string(slab.Number));
         Line(pass, typeX, y,
-             GetFloorSlabTypeText(m.Catalogue, slab.SectionNumber - 1, slab.Thickness, pass.languages(),
-                                  pass.session.shell.Options));
+             GetFloorSlabTypeText(m.Catalogue, m.Catalogue.SectionIndexOf(slab.SectionNumber), slab.Thickness,
+                                  pass.languages(), pass.session.shell.Options));
         Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq", 2);
     }
     return y;

@@ -28,6 +28,8 @@ void CanvasMouse::SetPanelText(int32_t panel, const std::string& text) {
 }
 
 void CanvasMouse::ShowRebarEditor() {
+    // The pick that opened the editor draws the plan once it has closed, or keeps the picked bar's
+    // highlight under the grips: a redraw here would lose it.
     Form8 form(session_, panel1_.window());
     RunModal(runner_, form);
 }

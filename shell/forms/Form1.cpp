@@ -1,15 +1,13 @@
 #include "shell/forms/Form1.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QVBoxLayout>
+#include <QWindow>
 
 #include <cmath>
 
@@ -33,7 +31,6 @@ namespace {
 
 constexpr double MinimumWidthTwips = 7000;
 constexpr double MinimumHeightTwips = 6000;
-constexpr double VertexPanelWidthTwips = 2595;
 constexpr double ScreenMarginTwips = 20;
 
 // The area the menu bar, the toolbar and the status bar leave free. Its size changes are the
@@ -57,22 +54,15 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     Picture1 = new QtCanvas(clientArea_);
     qt_ = std::make_unique<QtPlatform>(*Picture1, this, runner);
 
-    Frame1 = new QFrame(clientArea_);
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    auto* panel = new QVBoxLayout(Frame1);
-    Label1 = new QLabel("Coordinate dei vertici", Frame1);
-    panel->addWidget(Label1);
-    const char* captions[] = {"Elimina vertice", "Inserisci vertice", "Assegna coordinate al vertice",
-                              "Assegna perimetro", "Annulla"};
-    for (size_t i = 0; i < Command1.size(); ++i) {
-        Command1[i] = new QPushButton(captions[i], Frame1);
-        panel->addWidget(Command1[i]);
-    }
-    OsnapCheck = new QCheckBox("Osnap", Frame1);
-    panel->addWidget(OsnapCheck);
-    panel->addStretch();
-    Frame1->hide();
-    vertexPanel_ = std::make_unique<VertexPanel>(*this);
+    // The canvas takes what the vertex panel leaves of the client area's width.
+    auto* row = new QHBoxLayout(clientArea_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(Picture1, 1);
+    auto* panel = new VertexPanel(session_, qt_->messages, *this, clientArea_);
+    panel->hide();
+    row->addWidget(panel);
+    vertexPanel_ = panel;
 
     StatusPanel1 = new QLabel(this);
     StatusPanel2 = new QLabel(this);
@@ -129,17 +119,30 @@ void Form1::Form_Load() {
     RunTrapped([&] { RefreshRecentMenu(); });
     RunTrapped([&] { TitoloFR1(); });
     RunTrapped([&] { Form_Activate(); });
-    if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { GiveVertexPanelEnglishCaptions(); });
+    if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { vertexPanel_->UseEnglishCaptions(); });
     RunTrapped([&] { CommandBars_Update(); });
 }
 
 void Form1::PlaceWindow() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
     const int margin = TwipsToPixels(ScreenMarginTwips);
-    setGeometry(area.x() + margin, area.y() + margin, area.width() - 2 * margin, area.height() - 2 * margin);
+    placedFrame_ = screen->availableGeometry().marginsRemoved(QMargins(margin, margin, margin, margin));
+    placing_ = true;
+    FitFrameToPlace();
+}
+
+void Form1::FitFrameToPlace() {
+    placedMargins_ = FrameMargins();
+    // A window system that frames windows is done with the placement once it has told the frame.
+    if (!placedMargins_.isNull()) placing_ = false;
+    setGeometry(placedFrame_.marginsRemoved(placedMargins_));
     LayOutClientArea();
+}
+
+QMargins Form1::FrameMargins() const {
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
 }
 
 void Form1::LayOutClientArea() {
@@ -159,18 +162,12 @@ void Form1::Dimensiona() {
 }
 
 void Form1::CommandBars_Resize() {
-    if (!Picture1) return;
-    const QRect client = clientArea_->rect();
-    int canvasWidth = client.width();
-    if (session_.editor.VertexPanel.VertexPanelMode != 0) {
-        const int panelWidth = TwipsToPixels(VertexPanelWidthTwips);
-        Frame1->setGeometry(client.right() + 1 - panelWidth, client.top(), panelWidth, client.height());
-        Frame1->show();
-        canvasWidth -= panelWidth;
-    } else {
-        Frame1->hide();
-    }
-    Picture1->setGeometry(client.left(), client.top(), std::max(canvasWidth, 0), client.height());
+    if (!vertexPanel_) return;
+    vertexPanel_->setVisible(session_.editor.VertexPanel.VertexPanelMode != 0);
+    // The canvas takes its new width now, so that the scale is fitted to it.
+    QLayout* row = clientArea_->layout();
+    row->invalidate();
+    row->activate();
 
     ViewWindow& view = session_.drawing.View;
     view.CanvasWidthPx = static_cast<float>(Picture1->WidthPx());
@@ -184,7 +181,7 @@ void Form1::FollowVertexPanel() {
 }
 
 void Form1::SyncVertexPanel() {
-    if (Frame1->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
+    if (vertexPanel_->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
 }
 
 void Form1::Form_Activate() {
@@ -208,6 +205,20 @@ void Form1::Vuota() {
 }
 
 bool Form1::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        // The frame is known once the window system has framed the shown window: the client area
+        // shrinks by it, so that the title bar lies on the screen too.
+        if (placing_ && isVisible() && FrameMargins() != placedMargins_) {
+            redrawOnResize_ = true;
+            FitFrameToPlace();
+        }
+        break;
+    default: break;
+    }
     if (event->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(event);
 }
@@ -215,9 +226,23 @@ bool Form1::event(QEvent* event) {
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!(windowState() & Qt::WindowMinimized)) Dimensiona();
+    if (redrawOnResize_) {
+        redrawOnResize_ = false;
+        Form_Activate();
+    }
+}
+
+void Form1::CloseAsAgreed() {
+    closeAgreed_ = true;
+    close();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // Work to save is offered for saving first; the close box asks here, Exit has asked already.
+    if (!closeAgreed_ && !commands_->MayClose()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -269,14 +294,12 @@ void Form1::HookMouseWheel() {
 
 void Form1::UnhookMouseWheel() { wheelHook_.reset(); }
 
-void Form1::ShowSplash() {
-    Form14 splash(session_.model, this);
-    RunModal(runner_, splash);
+void Form1::RunDialog(QDialog& dialog) {
+    RunModal(runner_, dialog);
+    Form_Activate();
 }
 
-void Form1::GiveVertexPanelEnglishCaptions() {
-    Label1->setText("Vertex coordinates:");
-    const char* captions[] = {"Delete vertex", "Insert vertex", "Assign vertex coordinates", "Assign new perimeter",
-                              "Cancel"};
-    for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setText(captions[i]);
+void Form1::ShowSplash() {
+    Form14 splash(session_.model, this);
+    RunDialog(splash);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The main window: the canvas Picture1 in the area the command bars leave free, the vertex panel
-// Frame1 docked at its right while a perimeter is edited, and the two-panel status bar. Its load
-// prepares the whole application; it holds the document's Session with the Qt platform.
+// docked at its right while a perimeter is edited, and the two-panel status bar. Its load prepares
+// the whole application; it holds the document's Session with the Qt platform.
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
 
-#include <array>
 #include <memory>
 
 #include "dxf/writers/DxfWriterState.h"
@@ -12,18 +13,15 @@
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandDispatch.h"
+#include "shell/forms/VertexPanel.h"
 
 class CanvasMouse;
 class CommandBars;
 class Form1Commands;
-class QCheckBox;
-class QFrame;
 class QLabel;
-class QPushButton;
-class VertexPanel;
 class WheelHook;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private VertexPanelHost {
     Q_OBJECT
 
 public:
@@ -56,6 +54,8 @@ public:
     void Form_Unload();
     // Empties the document after a failed load.
     void Vuota();
+    // Closes the window without the question before closing, which was answered already.
+    void CloseAsAgreed();
 
     // A control of the command bars was chosen: it becomes the last command and runs; then the
     // bars follow the document.
@@ -72,17 +72,17 @@ public:
     // One notch of the mouse wheel at the canvas position (x, y): zooms about that model point.
     void MouseWheel(bool awayFromUser, float x, float y);
     CommandBars* Bars() const { return bars_; }
-    // Runs the window's own modal dialogs (settings, splash and information window).
+    // How the window's modal dialogs run: shown to the user, or answered by a test.
     const ModalRunner& Runner() const { return runner_; }
+    // Runs one of the window's modal dialogs and draws the plan again once it has closed: the
+    // dialog may have changed or painted over the canvas, and a window system without a window
+    // manager activates the window again by no event.
+    void RunDialog(QDialog& dialog);
     VertexPanel& Vertices() const { return *vertexPanel_; }
 
     QtCanvas* Picture1 = nullptr;
     QLabel* StatusPanel1 = nullptr;  // cursor coordinates
     QLabel* StatusPanel2 = nullptr;  // prompts
-    QFrame* Frame1 = nullptr;        // the vertex panel
-    QLabel* Label1 = nullptr;
-    std::array<QPushButton*, 5> Command1{};
-    QCheckBox* OsnapCheck = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -94,14 +94,20 @@ private:
     int32_t PlatformTwipsPerPixel() const;
     int TwipsToPixels(double twips) const;
 
+    // The window's frame, title bar included, over the screen's free area less a margin.
     void PlaceWindow();
+    // The client area set so that the frame covers placedFrame_ with the frame margins known now.
+    void FitFrameToPlace();
+    QMargins FrameMargins() const;
     // The client area at its size now, the canvas laid out in it.
     void LayOutClientArea();
     void Menu();
     void HookMouseWheel();
     void UnhookMouseWheel();
     void ShowSplash();
-    void GiveVertexPanelEnglishCaptions();
+
+    void LayOutCanvasBesidePanel() override { CommandBars_Resize(); }
+    void RedrawPlan() override { Form_Activate(); }
 
     CommandContext Commands();
 
@@ -112,8 +118,16 @@ private:
     std::unique_ptr<QtPlatform> qt_;
     std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
+    bool closeAgreed_ = false;
     CommandBars* bars_ = nullptr;
     std::unique_ptr<Form1Commands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;
-    std::unique_ptr<VertexPanel> vertexPanel_;
+    VertexPanel* vertexPanel_ = nullptr;
+    // Where the frame goes, and the frame margins the client area was last set for: a window
+    // manager frames the window only once it is shown, and the place is taken again then.
+    QRect placedFrame_;
+    QMargins placedMargins_;
+    bool placing_ = false;
+    // The canvas size a late placement gives is drawn in once the window has it.
+    bool redrawOnResize_ = false;
 };

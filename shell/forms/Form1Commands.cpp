@@ -20,31 +20,38 @@ void Form1Commands::SaveCommand() { ::SaveCommand(Document()); }
 void Form1Commands::SaveAsCommand() { ::SaveAsCommand(Document()); }
 void Form1Commands::CaricaRece(int32_t slot) { ::CaricaRece(Document(), slot); }
 
+bool Form1Commands::MayClose() { return ::CloseDocumentFlow(Document()) == CloseDecision::Close; }
+
 void Form1Commands::Exit() {
+    // Bare names and temporary files depend on the current folder: it changes only once the
+    // window goes.
+    if (!MayClose()) return;
     const std::string& exeFolder = form_.session().shell.Folders.ExeFolder;
     std::error_code ignored;
     if (!exeFolder.empty()) std::filesystem::current_path(exeFolder, ignored);
-    form_.close();
+    form_.CloseAsAgreed();
 }
 
 void Form1Commands::ShowSettingsDialog() {
     Form2 settings(form_.session(), form_.platform(), [this] { form_.Form_Activate(); }, &form_);
-    RunModal(form_.Runner(), settings);
+    form_.RunDialog(settings);
 }
 
 void Form1Commands::ShowAbout() {
     Form14 about(form_.session().model, &form_);
-    RunModal(form_.Runner(), about);
+    form_.RunDialog(about);
 }
 
 void Form1Commands::ShowDesignOptionsDialog() {
     Form7 options(form_.session(), form_.platform().messages, [this] { form_.Form_Activate(); }, &form_);
-    RunModal(form_.Runner(), options);
+    form_.RunDialog(options);
 }
 
 void Form1Commands::RunDxfOutput() {
     Session& session = form_.session();
     Platform& platform = form_.platform();
+    // Not RunDialog: the deck the dialog exported last is still loaded when it closes; the command
+    // draws the document once it has put it back.
     ::RunDxfOutput(Document(), [&] {
         Form5 dialog(session, platform, ExportDialogStartFolder(session, platform.registry), form_.Runner(), &form_);
         RunModal(form_.Runner(), dialog);

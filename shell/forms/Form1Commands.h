@@ -27,6 +27,9 @@ public:
     void DrawPlan() override;
     void RefreshRecentMenu() override;
 
+    // The question before the window closes: true when it may close.
+    bool MayClose();
+
 private:
     DocumentContext Document();
 

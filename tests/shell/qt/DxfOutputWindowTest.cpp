@@ -69,6 +69,9 @@ protected:
         EXPECT_TRUE(shown);
     }
 
+    // How many pixels of the canvas are not its black background.
+    static int Drawn(const QImage& canvas) { return canvas.width() * canvas.height() - CountColour(canvas, 0); }
+
     static void Click(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(std::min(10, control->width() / 2), control->height() / 2));
     }
@@ -105,6 +108,8 @@ TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
     const int32_t dimensions = s.model.DimensionCount;
     ASSERT_GT(dimensions, 1);
     const int32_t nodes = s.model.NodeCount;
+    const QImage plan = form->Picture1->Image();
+    form->Picture1->Clear();
     Export(*form, [&](Form5& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "DXF");
         EXPECT_EQ(dialog.Folder(), work_ / "casa");
@@ -125,6 +130,9 @@ TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
     EXPECT_EQ(s.shell.Document.CurrentFile, Document());
     EXPECT_FALSE(fs::exists(work_ / "casa/imp.TMP"));
     EXPECT_TRUE(fs::exists(std::string(DRAVO_DXF_OUT) + "/window-two-decks-2000.dxf"));
+    // The document is drawn again as it was, to the rounding of its copy's coordinates.
+    const int drawn = Drawn(plan);
+    EXPECT_NEAR(Drawn(form->Picture1->Image()), drawn, drawn / 20);
 }
 
 TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Export) {
@@ -133,6 +141,8 @@ TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Expor
     s.shell.Document.CurrentFile = UnnamedDocument;
     s.shell.Languages.UiLanguage = 1;
     const int32_t nodes = s.model.NodeCount;
+    const QImage plan = form->Picture1->Image();
+    form->Picture1->Clear();
     Export(*form, [&](Form5& dialog) {
         EXPECT_EQ(dialog.Command1->text(), "File &DXF");
         EXPECT_EQ(dialog.Label6[1]->text(), "Draw");
@@ -144,6 +154,7 @@ TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Expor
     EXPECT_EQ(s.model.NodeCount, nodes);
     EXPECT_EQ(s.shell.Document.CurrentFile, UnnamedDocument);
     EXPECT_TRUE(fs::exists(std::string(DRAVO_DXF_OUT) + "/window-two-decks-r12.dxf"));
+    EXPECT_EQ(form->Picture1->Image(), plan);
 }
 
 TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {

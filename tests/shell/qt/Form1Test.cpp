@@ -3,7 +3,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
+#include "editing/VertexPanel.h"
+#include "shell/CommandTable.h"
+#include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/Form1Fixture.h"
 
 namespace {
@@ -66,10 +71,11 @@ TEST_F(Form1Test, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
     EXPECT_EQ(boxes_[0].Text,
               "The program has detected a different setting for the language of drawing, do you want to adapt it?");
     EXPECT_EQ(form->session().shell.Languages.DrawingLanguage, 0);  // answered No
-    EXPECT_EQ(form->Label1->text(), "Vertex coordinates:");
-    EXPECT_EQ(form->Command1[2]->text(), "Assign vertex coordinates");
-    EXPECT_EQ(form->Command1[4]->text(), "Cancel");
-    EXPECT_EQ(form->OsnapCheck->text(), "Osnap");
+    const VertexPanel& panel = form->Vertices();
+    EXPECT_EQ(panel.titleLabel()->text(), "Vertex coordinates:");
+    EXPECT_EQ(panel.button(VertexButton::AssignCoordinates)->text(), "Assign vertex coordinates");
+    EXPECT_EQ(panel.button(VertexButton::Cancel)->text(), "Cancel");
+    EXPECT_EQ(panel.osnapCheck()->text(), "Osnap");
 }
 
 TEST_F(Form1Test, BatchLoadStopsAfterTheCommandBars) {
@@ -96,22 +102,60 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     const ViewWindow before = s.drawing.View;
     s.editor.VertexPanel.VertexPanelMode = 1;
     form->CommandBars_Resize();
-    EXPECT_TRUE(form->Frame1->isVisible());
-    EXPECT_EQ(form->Picture1->width(), fullWidth - 173);  // 2595 twips at 15 twips per pixel
-    EXPECT_EQ(form->Frame1->geometry().left(), fullWidth - 173);
+    // The panel takes the width its contents ask for at the right of the client area, as high as
+    // the canvas, which has the rest.
+    const VertexPanel& panel = form->Vertices();
+    ASSERT_TRUE(panel.isVisible());
+    const int panelWidth = panel.width();
+    EXPECT_EQ(panelWidth, panel.sizeHint().width());
+    EXPECT_GT(panelWidth, 100);
+    EXPECT_LT(panelWidth, fullWidth / 2);
+    EXPECT_EQ(form->Picture1->width(), fullWidth - panelWidth);
+    EXPECT_EQ(panel.geometry().left(), fullWidth - panelWidth);
+    EXPECT_EQ(panel.height(), form->Picture1->height());
     EXPECT_EQ(s.drawing.View.ViewXMin, before.ViewXMin);
     EXPECT_EQ(s.drawing.View.ViewYMax, before.ViewYMax);
     // The scale is fitted again to the narrower canvas.
     const float dx = before.ViewXMax - before.ViewXMin, dy = before.ViewYMax - before.ViewYMin;
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale,
-                    std::min((fullWidth - 173) / dx, form->Picture1->height() / dy));
-    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - 173);
+                    std::min((fullWidth - panelWidth) / dx, form->Picture1->height() / dy));
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - panelWidth);
 
     s.editor.VertexPanel.VertexPanelMode = 0;
     form->CommandBars_Resize();
-    EXPECT_FALSE(form->Frame1->isVisible());
+    EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(form->Picture1->width(), fullWidth);
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
+}
+
+TEST_F(Form1Test, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
+    const auto form = Start(DemoDeck());
+    // The offscreen platform frames its windows with 2 pixels on each side.
+    ASSERT_FALSE(form->windowHandle()->frameMargins().isNull());
+    const QRect area = form->screen()->availableGeometry();
+    const int margin = 2;  // 20 twips at 15 twips per pixel, rounded up
+    EXPECT_EQ(form->frameGeometry(), area.marginsRemoved(QMargins(margin, margin, margin, margin)));
+    EXPECT_TRUE(area.contains(form->frameGeometry()));
+    // The canvas fills the smaller client area, fitted and drawn in it.
+    const Session& s = form->session();
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->Picture1->width());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasHeightPx, form->Picture1->height());
+    const QImage plan = form->Picture1->Image();
+    const auto [first, last] = ColumnsOf(plan, StandardColour(14));
+    EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
+}
+
+// No window manager activates the window again after a dialog: the window draws the plan itself.
+TEST_F(Form1Test, TheWindowsDialogsLeaveThePlanDrawn) {
+    const auto form = Start(DemoDeck());
+    const QImage plan = form->Picture1->Image();
+    const std::pair<int32_t, const char*> dialogs[] = {
+        {110, "settings"}, {119, "design options"}, {AboutCommand, "information window"}};
+    for (const auto& [command, name] : dialogs) {
+        form->Picture1->Clear();
+        form->CommandBars_Execute(command);  // each dialog closed unanswered
+        EXPECT_EQ(form->Picture1->Image(), plan) << name;
+    }
 }
 
 TEST_F(Form1Test, ActivationRedrawsThePlan) {

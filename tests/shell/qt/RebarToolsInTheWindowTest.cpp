@@ -94,6 +94,22 @@ TEST_F(RebarToolsInTheWindow, BarEditedWithItsGrips) {
     Save("rebar-tools-4-committed.png");
 }
 
+// The editor closed with Cancel or OK: the picked bar's highlight goes with a redraw of the plan.
+TEST_F(RebarToolsInTheWindow, TheEditorClosedLeavesThePlanDrawn) {
+    const QImage plan = form_->Picture1->Image();
+    for (const bool ok : {false, true}) {
+        answer_ = [ok](QDialog& dialog) {
+            auto* editor = qobject_cast<Form8*>(&dialog);
+            ASSERT_NE(editor, nullptr);
+            QTest::mouseClick(ok ? editor->Command2 : editor->Command1, Qt::LeftButton);
+        };
+        form_->Pulsanti(124);
+        Click(At(60, 265));
+        EXPECT_EQ(session().editor.InteractionState, Mode::Idle) << ok;
+        EXPECT_EQ(form_->Picture1->Image(), plan) << ok;
+    }
+}
+
 // Upper bar 1, from x = 375 to 625 at y = 265, trimmed at the axis of the beam at x = 500.
 TEST_F(RebarToolsInTheWindow, BarExtendedToABeamAxisAndAnotherDeleted) {
     form_->Pulsanti(125);
