@@ -82,8 +82,16 @@ struct EndPlaces {
     bool Square = false;  // the end is closed by a line of its own
 };
 
-EndPlaces PlaceBeamEnd(const Model& model, const MembersAtEveryNode<BeamsAtNodeList>& atNode, int32_t e,
-                       bool atStart, const BeamOffsets& own) {
+// What the beam ends of a pass read of the beams: the beams at every node, and the edge offsets
+// of every element, computed once.
+struct BeamPass {
+    MembersAtEveryNode<BeamsAtNodeList> AtNode;
+    std::vector<BeamOffsets> Offsets;
+};
+
+EndPlaces PlaceBeamEnd(const Model& model, const BeamPass& pass, int32_t e, bool atStart) {
+    const MembersAtEveryNode<BeamsAtNodeList>& atNode = pass.AtNode;
+    const BeamOffsets& own = pass.Offsets[static_cast<size_t>(e)];
     const BeamElement& beam = model.BeamElements[e];
     const int32_t node = atStart ? beam.NodeI : beam.NodeJ;
     const BeamsAtNodeList& list = atNode.At(node);
@@ -113,8 +121,8 @@ EndPlaces PlaceBeamEnd(const Model& model, const MembersAtEveryNode<BeamsAtNodeL
         // extrados and intrados with intrados.
         const int32_t firstNb = atStart ? previous : next;
         const int32_t secondNb = atStart ? next : previous;
-        const BeamOffsets a = OffsetsOf(model, list.BeamsAtNode[firstNb]);
-        const BeamOffsets b = OffsetsOf(model, list.BeamsAtNode[secondNb]);
+        const BeamOffsets& a = pass.Offsets[static_cast<size_t>(list.BeamsAtNode[firstNb])];
+        const BeamOffsets& b = pass.Offsets[static_cast<size_t>(list.BeamsAtNode[secondNb])];
         BeamCornerPair first, second;
         if (atStart) {
             first = ComputeBeamCorner(model, list, pos, firstNb, node, own.E1, a.E2, a.E1, own.I1, a.I2, a.I1);
@@ -176,15 +184,15 @@ void BuildBeamEdges(Model& model, PlanPointIndex& points) {
     model.BeamIntradosEdgeCount = 0;
     const int32_t elementCount = UsableCount(model.BeamElementCount, model.BeamElements);
     const auto joins = [&](int32_t e) { return JoinsAtNodes(model, model.BeamElements[e]); };
-    const MembersAtEveryNode<BeamsAtNodeList> atNode =
-        ListMembersAtEveryNode<BeamsAtNodeList>(model, model.BeamElements, model.BeamElementCount, joins);
+    BeamPass pass{ListMembersAtEveryNode<BeamsAtNodeList>(model, model.BeamElements, model.BeamElementCount, joins), {}};
+    pass.Offsets.reserve(static_cast<size_t>(elementCount));
+    for (int32_t e = 0; e < elementCount; ++e) pass.Offsets.push_back(OffsetsOf(model, e));
     // The corners of each element are placed one element ahead of their storing, which needs
     // nothing of them but where they lie: the plan points they look up are brought in meanwhile.
     ElementPlaces pending;
     for (int32_t e = 0; e < elementCount; ++e) {
         if (!HasDrawableAxis(model, model.BeamElements[e])) continue;
-        const BeamOffsets own = OffsetsOf(model, e);
-        const ElementPlaces next{e, PlaceBeamEnd(model, atNode, e, true, own), PlaceBeamEnd(model, atNode, e, false, own)};
+        const ElementPlaces next{e, PlaceBeamEnd(model, pass, e, true), PlaceBeamEnd(model, pass, e, false)};
         for (const EndPlaces& end : {next.Start, next.End})
             for (const PlanPoint& p : {end.I2, end.I1, end.E2, end.E1}) points.Prefetch(p.X, p.Y);
         if (pending.Element >= 0) StoreElement(model, points, pending);
