@@ -1,5 +1,5 @@
-// Exporting generated decks of about 1,000, 10,000 and 200,000 elements into a DXF file, in both dialects
-// (the second argument: 0 DXF 2000, 1 R12):
+// Exporting generated decks of about 1,000, 10,000 and 200,000 elements into a DXF file, in both
+// dialects (the second argument: 0 DXF 2000, 1 R12):
 // - the whole export as the export dialog runs it: load with the completion, drawing pass into the
 //   spools, the file put together and written whole;
 // - the file put together from the spools and written (what a general-purpose DXF library would

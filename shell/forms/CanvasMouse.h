@@ -11,8 +11,8 @@ class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
-                const ModalRunner& runner = {});
+    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& coordinatesLabel,
+                QLabel& promptLabel, const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;
     void SetPanelText(int32_t panel, const std::string& text) override;
@@ -28,6 +28,6 @@ private:
     Session& session_;
     ModalRunner runner_;
     CanvasEditor editor_;
-    QLabel& panel1_;
-    QLabel& panel2_;
+    QLabel& coordinatesLabel_;
+    QLabel& promptLabel_;
 };

@@ -61,13 +61,14 @@ VertexPanel::VertexPanel(Session& session, MessageBoxes& messages, VertexPanelHo
     for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
         coordinateEdits_[i] = new QLineEdit(this);
         layout->addWidget(coordinateEdits_[i]);
-        connect(coordinateEdits_[i], &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { session_.editor.VertexPanel.Text1[i] = text.toStdString(); });
+        connect(coordinateEdits_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            session_.editor.VertexPanel.TypedCoordinates[i] = text.toStdString();
+        });
     }
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i] = new QPushButton(ItalianButtons[i], this);
         layout->addWidget(buttons_[i]);
-        connect(buttons_[i], &QPushButton::clicked, this, [this, i] { Command1_Click(static_cast<int32_t>(i)); });
+        connect(buttons_[i], &QPushButton::clicked, this, [this, i] { ButtonClicked(static_cast<int32_t>(i)); });
     }
     osnapCheck_ = new QCheckBox("Osnap", this);
     layout->addWidget(osnapCheck_);
@@ -77,13 +78,13 @@ VertexPanel::VertexPanel(Session& session, MessageBoxes& messages, VertexPanelHo
         if (row < 0) return;
         rowJustChanged_ = true;
         QTimer::singleShot(0, vertexList_, [this] { rowJustChanged_ = false; });
-        List1_Click();
+        RowChosen();
     });
     connect(vertexList_, &QListWidget::itemPressed, this, [this](QListWidgetItem*) {
-        if (!rowJustChanged_) List1_Click();
+        if (!rowJustChanged_) RowChosen();
         rowJustChanged_ = false;
     });
-    connect(osnapCheck_, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(osnapCheck_, &QCheckBox::clicked, this, [this] { SnapClicked(); });
 }
 
 void VertexPanel::UseEnglishCaptions() {
@@ -109,27 +110,27 @@ void VertexPanel::Refresh() {
             vertexList_->setCurrentRow(panel.SelectedVertex);
     }
     for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
-        coordinateEdits_[i]->setText(QString::fromStdString(panel.Text1[i]));
+        coordinateEdits_[i]->setText(QString::fromStdString(panel.TypedCoordinates[i]));
         QPalette palette = coordinateEdits_[i]->palette();
-        palette.setColor(QPalette::Text, PaletteColour(panel.Text1Colour));
+        palette.setColor(QPalette::Text, PaletteColour(panel.TypedCoordinatesColour));
         coordinateEdits_[i]->setPalette(palette);
     }
-    vertexLabel_->setText(QString::fromStdString(panel.Label2));
+    vertexLabel_->setText(QString::fromStdString(panel.VertexCaption));
     const QSignalBlocker blocker(osnapCheck_);
     osnapCheck_->setChecked(session_.shell.Options.OsnapEnabled != 0);
 }
 
-void VertexPanel::List1_Click() {
+void VertexPanel::RowChosen() {
     ::List1_Click(session_, vertexList_->currentRow());
     Changed();
 }
 
-void VertexPanel::Command1_Click(int32_t index) {
+void VertexPanel::ButtonClicked(int32_t index) {
     ::Command1_Click(session_, messages_, index);
     Changed();
 }
 
-void VertexPanel::Check1_Click() { ::Check1_Click(session_, osnapCheck_->isChecked() ? 1 : 0); }
+void VertexPanel::SnapClicked() { ::Check1_Click(session_, osnapCheck_->isChecked() ? 1 : 0); }
 
 void VertexPanel::Changed() {
     Refresh();

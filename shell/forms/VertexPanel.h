@@ -48,9 +48,9 @@ public:
     QCheckBox* osnapCheck() const { return osnapCheck_; }
 
 private:
-    void List1_Click();
-    void Command1_Click(int32_t index);
-    void Check1_Click();
+    void RowChosen();
+    void ButtonClicked(int32_t index);
+    void SnapClicked();
     // After a step of the panel: the panel shown as it now stands (or gone), the canvas laid out
     // beside it and the plan drawn again.
     void Changed();

@@ -6,7 +6,7 @@
 #include "model/common/Helpers.h"
 #include "model/files/SaveCrpFile.h"
 #include "shell/forms/CommandBars.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ struct CurrentFolderKept {
     }
 };
 
-class DocumentCommandsTest : public Form1Test {
+class DocumentCommandsTest : public MainWindowTest {
 protected:
     // The next file dialogs choose `path`; other dialogs are closed.
     void Choose(const std::string& path) {
@@ -36,7 +36,7 @@ protected:
             dialog.done(QDialog::Accepted);  // as OK does, without its checks of the disk
         };
     }
-    static QAction* Entry(const Form1& form, int slot) { return form.Bars()->Action(FirstRecentEntry + slot); }
+    static QAction* Entry(const MainWindow& form, int slot) { return form.Bars()->Action(FirstRecentEntry + slot); }
 
     std::vector<std::string> titles_;
 };

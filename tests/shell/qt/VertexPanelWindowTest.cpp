@@ -23,7 +23,7 @@
 #include "model/files/SaveCrpFile.h"
 #include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/CanvasEvents.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void ExpectCaptionsWhole(const VertexPanel& panel) {
     }
 }
 
-class VertexPanelWindowTest : public Form1Test {
+class VertexPanelWindowTest : public MainWindowTest {
 protected:
     VertexPanelWindowTest() : files_("vertex-panel-files") {
         AnswerYes = true;  // every question of the panel
@@ -64,7 +64,7 @@ protected:
     void OpenOnTheFirstFloorSlab() {
         form_->CommandBars_Execute(127);
         const FloorSlab& slab = session().model.FloorSlabs[0];
-        QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
+        QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
     }
 
     Session& session() { return form_->session(); }
@@ -76,30 +76,30 @@ protected:
     void Save(const char* name) { form_->grab().save(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
 
     ScratchFolder files_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     const VertexPanelState& panel = session().editor.VertexPanel;
     VertexPanel& controls = form_->Vertices();
-    const int fullWidth = form_->Picture1->width();
+    const int fullWidth = form_->canvasWidget()->width();
 
     // "Modifica perimetro solai", then a click inside the first floor slab.
     form_->CommandBars_Execute(127);
     EXPECT_EQ(session().editor.InteractionState, Mode::FloorSlabPerimeter);
-    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    EXPECT_EQ(form_->promptText(), "Seleziona il solaio da modificare");
     const FloorSlab& slab = session().model.FloorSlabs[0];
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
     ASSERT_EQ(panel.VertexPanelMode, 1);
     EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
     EXPECT_TRUE(form_->Vertices().isVisible());
-    EXPECT_EQ(form_->Picture1->width(), fullWidth - controls.width());
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth - controls.width());
     EXPECT_EQ(controls.button(VertexButton::AssignCoordinates)->text(), "Assegna coordinate al vertice");
     ExpectCaptionsWhole(controls);
     ASSERT_EQ(controls.vertexList()->count(), 4);
     EXPECT_EQ(controls.vertexList()->currentRow(), 0);
     EXPECT_EQ(controls.vertexLabel()->text(), "Vertice 1:");
-    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    EXPECT_EQ(form_->promptText(), "Seleziona il solaio da modificare");
     Save("vertex-panel-1-open.png");
 
     // The second row chosen, a vertex inserted after it in the middle of its edge.
@@ -117,10 +117,10 @@ TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     const PlanPoint mid = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
     const double dx = slab.CentroidX - mid.X, dy = slab.CentroidY - mid.Y, d = std::hypot(dx, dy);
     const QPoint inside = At(static_cast<float>(mid.X + 60 * dx / d), static_cast<float>(mid.Y + 60 * dy / d));
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_EQ(panel.Text1Colour, FieldsShowClickedPoint);
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(panel.TypedCoordinatesColour, FieldsShowClickedPoint);
     EXPECT_EQ(controls.coordinateEdit(0)->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(controls.coordinateEdit(0)->text().toStdString(), panel.Text1[0]);
+    EXPECT_EQ(controls.coordinateEdit(0)->text().toStdString(), panel.TypedCoordinates[0]);
     Save("vertex-panel-2-point-clicked.png");
     QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
     const PlanPoint moved = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
@@ -135,7 +135,7 @@ TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     QTest::mouseClick(controls.button(VertexButton::AssignPerimeter), Qt::LeftButton);
     EXPECT_EQ(panel.VertexPanelMode, 0);
     EXPECT_FALSE(form_->Vertices().isVisible());
-    EXPECT_EQ(form_->Picture1->width(), fullWidth);
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth);
     EXPECT_NEAR(std::fabs(slab.Area), area, 0.5);
     EXPECT_LT(std::fabs(slab.Area), std::fabs(before) - 1000);
     EXPECT_EQ(m.FloorSlabOutlineCount[0], 5);
@@ -155,13 +155,13 @@ TEST_F(VertexPanelWindowTest, EnglishCaptionsShowWhole) {
     WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
     StartOnTheDemoDeck();
     const VertexPanel& controls = form_->Vertices();
-    const int fullWidth = form_->Picture1->width();
+    const int fullWidth = form_->canvasWidget()->width();
     OpenOnTheFirstFloorSlab();
     ASSERT_TRUE(controls.isVisible());
     EXPECT_EQ(controls.titleLabel()->text(), "Vertex coordinates:");
     EXPECT_EQ(controls.button(VertexButton::AssignPerimeter)->text(), "Assign new perimeter");
     EXPECT_EQ(controls.vertexLabel()->text(), "Vertex 1:");
-    EXPECT_EQ(form_->Picture1->width(), fullWidth - controls.width());
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth - controls.width());
     ExpectCaptionsWhole(controls);
     Save("vertex-panel-en.png");
 }
@@ -169,7 +169,7 @@ TEST_F(VertexPanelWindowTest, EnglishCaptionsShowWhole) {
 TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
     session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
     const PlanPoint& corner = session().model.PlanNodes[static_cast<size_t>(session().model.ConcreteSlabOutline[0][0])];
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
     ASSERT_EQ(session().editor.VertexPanel.VertexPanelMode, 1);
     EXPECT_EQ(session().editor.VertexPanel.EditedSlabIsConcrete, 1);
     EXPECT_TRUE(form_->Vertices().isVisible());
@@ -183,7 +183,7 @@ TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
     EXPECT_FALSE(form_->Vertices().isVisible());
 
     session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
     ASSERT_TRUE(form_->Vertices().isVisible());
     form_->Vuota();
     EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);

@@ -1,7 +1,7 @@
 #pragma once
-// The main window: the canvas Picture1 in the area the command bars leave free, the vertex panel
-// docked at its right while a perimeter is edited, and the two-panel status bar. Its load prepares
-// the whole application; it holds the document's Session with the Qt platform.
+// The main window: the canvas in the area the command bars leave free, the vertex panel docked at
+// its right while a perimeter is edited, and the two-panel status bar. Its load prepares the whole
+// application; it holds the document's Session with the Qt platform.
 #include <QMainWindow>
 #include <QMargins>
 #include <QRect>
@@ -17,17 +17,17 @@
 
 class CanvasMouse;
 class CommandBars;
-class Form1Commands;
+class MainWindowCommands;
 class QLabel;
 class WheelHook;
 
-class Form1 : public QMainWindow, private VertexPanelHost {
+class MainWindow : public QMainWindow, private VertexPanelHost {
     Q_OBJECT
 
 public:
     // `runner` answers the window's message boxes and file dialogs in place of the user (tests).
-    explicit Form1(const ModalRunner& runner = {});
-    ~Form1() override;
+    explicit MainWindow(const ModalRunner& runner = {});
+    ~MainWindow() override;
 
     Session& session() { return session_; }
     Platform& platform() { return qt_->platform; }
@@ -79,10 +79,13 @@ public:
     // manager activates the window again by no event.
     void RunDialog(QDialog& dialog);
     VertexPanel& Vertices() const { return *vertexPanel_; }
+    // The status bar's second panel: what the current tool asks for next.
+    void ShowPrompt(const std::string& prompt);
 
-    QtCanvas* Picture1 = nullptr;
-    QLabel* StatusPanel1 = nullptr;  // cursor coordinates
-    QLabel* StatusPanel2 = nullptr;  // prompts
+    // For tests: the canvas, and the status bar's texts (the cursor coordinates, the prompt).
+    QtCanvas* canvasWidget() const { return canvas_; }
+    QString coordinatesText() const;
+    QString promptText() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -115,12 +118,15 @@ private:
     ModalRunner runner_;
     DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
+    QtCanvas* canvas_ = nullptr;
+    QLabel* coordinatesLabel_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;
     std::unique_ptr<CanvasMouse> canvasMouse_;
     bool unloaded_ = false;
     bool closeAgreed_ = false;
     CommandBars* bars_ = nullptr;
-    std::unique_ptr<Form1Commands> commands_;
+    std::unique_ptr<MainWindowCommands> commands_;
     std::unique_ptr<WheelHook> wheelHook_;
     VertexPanel* vertexPanel_ = nullptr;
     // Where the frame goes, and the frame margins the client area was last set for: a window

@@ -17,7 +17,7 @@
 #include "model/files/WholeFiles.h"
 #include "shell/CommandLine.h"
 #include "shell/StartupLoad.h"
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 #include "tests/support/DeckSession.h"
 
 inline std::string DemoDeck() { return std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP"; }
@@ -30,19 +30,19 @@ struct ShownBox {
 // Each test has a configuration folder of its own (settings, analysis-program values); message
 // boxes are recorded and closed, which answers No to a question (Yes while AnswerYes is set); the
 // other dialogs go to answer_ when a test sets it, and are closed unanswered otherwise.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
-    Form1Test() : config_("form1-config") {
+    MainWindowTest() : config_("main-window-config") {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_ / ""));
         std::filesystem::create_directories(config_ / "Dravo");
     }
-    ~Form1Test() override { qunsetenv("XDG_CONFIG_HOME"); }
+    ~MainWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     void WriteRegistry(const std::string& ini) { ASSERT_TRUE(WriteWholeFile(config_ / "Dravo/registry.ini", ini)); }
 
     // A window started with this command line, loaded and, for an interactive start, shown.
-    std::unique_ptr<Form1> Start(const std::string& commandLine) {
-        auto form = std::make_unique<Form1>([this](QDialog& dialog) {
+    std::unique_ptr<MainWindow> Start(const std::string& commandLine) {
+        auto form = std::make_unique<MainWindow>([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
                 if (QAbstractButton* yes = box->button(QMessageBox::Yes); yes && AnswerYes) yes->click();

@@ -15,12 +15,12 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-class Form_Selettore_Colore;
+class ColourPicker;
 
 // The grid picture: paints the swatches and the frames, and reports the pointer to the picker.
 class AciGridPicture : public QWidget {
 public:
-    explicit AciGridPicture(Form_Selettore_Colore& picker, QWidget* parent = nullptr);
+    explicit AciGridPicture(ColourPicker& picker, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:
@@ -29,17 +29,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Form_Selettore_Colore& picker_;
+    ColourPicker& picker_;
 };
 
-class Form_Selettore_Colore : public QDialog {
+class ColourPicker : public QDialog {
 public:
-    Form_Selettore_Colore(int32_t& pickedAci, QWidget* parent = nullptr);
+    ColourPicker(int32_t& pickedAci, QWidget* parent = nullptr);
 
     void Form_Load();
-    void Picture1_MouseMove(int32_t x, int32_t y);
-    void Picture1_MouseUp(int32_t x, int32_t y);
-    void Command1_Click(int index);  // 0 "Ok", 1 "Annulla"
+    void GridMouseMove(int32_t x, int32_t y);
+    void GridMouseUp(int32_t x, int32_t y);
+    void ButtonClicked(int index);  // 0 "Ok", 1 "Annulla"
 
     int32_t InitialAci() const { return initialAci_; }
     int32_t CurrentAci() const { return currentAci_; }
@@ -48,13 +48,13 @@ public:
     int32_t CurrentSwatch() const { return currentSwatch_; }
     int32_t HoverSwatch() const { return hoverSwatch_; }
 
-    QGroupBox* Frame1 = nullptr;
-    AciGridPicture* Picture1 = nullptr;
-    QLabel* Indice_Colore = nullptr;
-    QLabel* Label1 = nullptr;
-    std::array<QLabel*, 3> Label2{};
-    std::array<QFrame*, 2> Pict_Sel{};
-    std::array<QPushButton*, 2> Command1{};
+    QGroupBox* gridGroup = nullptr;
+    AciGridPicture* grid = nullptr;
+    QLabel* pointedAciLabel = nullptr;
+    QLabel* chosenAciLabel = nullptr;
+    std::array<QLabel*, 3> rgbLabels{};
+    std::array<QFrame*, 2> colourPreviews{};  // the choice, the number it opened on
+    std::array<QPushButton*, 2> okCancelButtons{};
 
 private:
     void ShowChoice();

@@ -4,11 +4,11 @@
 #include "shell/CommandDispatch.h"
 #include "shell/DocumentFlows.h"
 
-class Form1;
+class MainWindow;
 
-class Form1Commands : public CommandActions, public DocumentWindow {
+class MainWindowCommands : public CommandActions, public DocumentWindow {
 public:
-    explicit Form1Commands(Form1& form) : form_(form) {}
+    explicit MainWindowCommands(MainWindow& form) : form_(form) {}
 
     void OpenCommand() override;
     void SaveCommand() override;
@@ -33,5 +33,5 @@ public:
 private:
     DocumentContext Document();
 
-    Form1& form_;
+    MainWindow& form_;
 };

@@ -1,4 +1,4 @@
-#include "dxf/forms/Form_Selettore_Colore.h"
+#include "dxf/forms/ColourPicker.h"
 
 #include <QColor>
 #include <QFrame>
@@ -35,7 +35,7 @@ void DrawFrame(QPainter& painter, const AciSwatch& swatch, const QColor& colour)
 
 }  // namespace
 
-AciGridPicture::AciGridPicture(Form_Selettore_Colore& picker, QWidget* parent) : QWidget(parent), picker_(picker) {
+AciGridPicture::AciGridPicture(ColourPicker& picker, QWidget* parent) : QWidget(parent), picker_(picker) {
     setFixedSize(GridWidth, GridHeight);
     setMouseTracking(true);
 }
@@ -55,54 +55,54 @@ void AciGridPicture::paintEvent(QPaintEvent*) {
 
 void AciGridPicture::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    picker_.Picture1_MouseMove(at.x(), at.y());
+    picker_.GridMouseMove(at.x(), at.y());
 }
 
 void AciGridPicture::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    picker_.Picture1_MouseUp(at.x(), at.y());
+    picker_.GridMouseUp(at.x(), at.y());
 }
 
-Form_Selettore_Colore::Form_Selettore_Colore(int32_t& pickedAci, QWidget* parent)
+ColourPicker::ColourPicker(int32_t& pickedAci, QWidget* parent)
     : QDialog(parent), pickedAci_(pickedAci) {
     setWindowTitle("Selettore colore");
 
-    Frame1 = new QGroupBox(" CAD Color Index: ", this);
-    Picture1 = new AciGridPicture(*this, Frame1);
-    auto* frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(Picture1);
+    gridGroup = new QGroupBox(" CAD Color Index: ", this);
+    grid = new AciGridPicture(*this, gridGroup);
+    auto* frameLayout = new QVBoxLayout(gridGroup);
+    frameLayout->addWidget(grid);
 
-    Label1 = new QLabel(this);
+    chosenAciLabel = new QLabel(this);
     // Wide enough for any number of the palette, so that the dialog keeps its size as they change.
-    Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance("id colore =  888") + 8);
-    Indice_Colore = new QLabel(this);
+    chosenAciLabel->setMinimumWidth(chosenAciLabel->fontMetrics().horizontalAdvance("id colore =  888") + 8);
+    pointedAciLabel = new QLabel(this);
     auto* labels = new QVBoxLayout;
-    labels->addWidget(Label1);
-    labels->addWidget(Indice_Colore);
+    labels->addWidget(chosenAciLabel);
+    labels->addWidget(pointedAciLabel);
     for (int i = 0; i < 3; ++i) {
-        Label2[i] = new QLabel(this);
-        labels->addWidget(Label2[i]);
+        rgbLabels[i] = new QLabel(this);
+        labels->addWidget(rgbLabels[i]);
     }
     labels->addStretch(1);
 
     auto* previews = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        Pict_Sel[i] = new QFrame(this);
-        Pict_Sel[i]->setFixedSize(PreviewSize, PreviewSize);
-        Pict_Sel[i]->setFrameShape(QFrame::Box);
-        Pict_Sel[i]->setAutoFillBackground(true);
-        previews->addWidget(Pict_Sel[i]);
+        colourPreviews[i] = new QFrame(this);
+        colourPreviews[i]->setFixedSize(PreviewSize, PreviewSize);
+        colourPreviews[i]->setFrameShape(QFrame::Box);
+        colourPreviews[i]->setAutoFillBackground(true);
+        previews->addWidget(colourPreviews[i]);
     }
 
     auto* buttons = new QVBoxLayout;
-    Command1[0] = new QPushButton("Ok", this);
-    Command1[1] = new QPushButton("Annulla", this);
-    Command1[0]->setDefault(true);
-    buttons->addWidget(Command1[0]);
-    buttons->addWidget(Command1[1]);
+    okCancelButtons[0] = new QPushButton("Ok", this);
+    okCancelButtons[1] = new QPushButton("Annulla", this);
+    okCancelButtons[0]->setDefault(true);
+    buttons->addWidget(okCancelButtons[0]);
+    buttons->addWidget(okCancelButtons[1]);
     buttons->addStretch(1);
     for (int i = 0; i < 2; ++i)
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(okCancelButtons[i], &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
 
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(labels);
@@ -112,45 +112,45 @@ Form_Selettore_Colore::Form_Selettore_Colore(int32_t& pickedAci, QWidget* parent
     bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(gridGroup);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
 }
 
-void Form_Selettore_Colore::Form_Load() {
+void ColourPicker::Form_Load() {
     initialAci_ = pickedAci_ == 0 ? 7 : pickedAci_;
     currentAci_ = initialAci_;
     currentSwatch_ = AciSwatchOf(AciSwatches(), currentAci_);
     hoverSwatch_ = -1;
     ShowChoice();
-    Fill(Pict_Sel[1], AciToColor(currentAci_));
-    Indice_Colore->setText(QString::number(currentAci_));
-    Picture1->update();
+    Fill(colourPreviews[1], AciToColor(currentAci_));
+    pointedAciLabel->setText(QString::number(currentAci_));
+    grid->update();
 }
 
-void Form_Selettore_Colore::Picture1_MouseMove(int32_t x, int32_t y) {
+void ColourPicker::GridMouseMove(int32_t x, int32_t y) {
     const AciSwatchTable& swatches = AciSwatches();
     const int32_t hit = AciSwatchAt(swatches, x, y);
     if (hit < 0) return;
-    Indice_Colore->setText(QString::number(swatches[hit].Aci));
+    pointedAciLabel->setText(QString::number(swatches[hit].Aci));
     hoverSwatch_ = swatches[hit].Aci == currentAci_ ? -1 : hit;
-    Picture1->update();
+    grid->update();
 }
 
-void Form_Selettore_Colore::Picture1_MouseUp(int32_t x, int32_t y) {
+void ColourPicker::GridMouseUp(int32_t x, int32_t y) {
     const AciSwatchTable& swatches = AciSwatches();
     const int32_t hit = AciSwatchAt(swatches, x, y);
     if (hit < 0) return;
-    Indice_Colore->setText(QString::number(swatches[hit].Aci));
+    pointedAciLabel->setText(QString::number(swatches[hit].Aci));
     currentSwatch_ = hit;
     currentAci_ = swatches[hit].Aci;
     ShowChoice();
-    Picture1->update();
+    grid->update();
 }
 
-void Form_Selettore_Colore::Command1_Click(int index) {
+void ColourPicker::ButtonClicked(int index) {
     if (index == 0) {
         pickedAci_ = currentAci_;
         accept();
@@ -161,12 +161,12 @@ void Form_Selettore_Colore::Command1_Click(int index) {
 }
 
 // The labels and the first preview show the current choice.
-void Form_Selettore_Colore::ShowChoice() {
+void ColourPicker::ShowChoice() {
     AciRgb rgb;
     AciToRgb(currentAci_, rgb);
-    Label1->setText(QString("id colore =  %1").arg(currentAci_));
-    Label2[0]->setText(QString("R = %1").arg(rgb.R));
-    Label2[1]->setText(QString("G = %1").arg(rgb.G));
-    Label2[2]->setText(QString("B = %1").arg(rgb.B));
-    Fill(Pict_Sel[0], AciToColor(currentAci_));
+    chosenAciLabel->setText(QString("id colore =  %1").arg(currentAci_));
+    rgbLabels[0]->setText(QString("R = %1").arg(rgb.R));
+    rgbLabels[1]->setText(QString("G = %1").arg(rgb.G));
+    rgbLabels[2]->setText(QString("B = %1").arg(rgb.B));
+    Fill(colourPreviews[0], AciToColor(currentAci_));
 }

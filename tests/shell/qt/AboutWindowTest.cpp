@@ -1,6 +1,6 @@
 // The splash and information window: its size and label, its timer, a click, and where the main
 // window shows it.
-#include "shell/forms/Form14.h"
+#include "shell/forms/AboutWindow.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
@@ -21,13 +21,13 @@ Model WithBeams() {
     return model;
 }
 
-class Form14Test : public Form1Test {
+class AboutWindowTest : public MainWindowTest {
 protected:
-    // Every Form14 the main window runs is recorded, and saved as a picture under `picture` while
-    // that is not empty.
+    // Every splash or information window the main window runs is recorded, and saved as a picture
+    // under `picture` while that is not empty.
     void Watch() {
         answer_ = [this](QDialog& dialog) {
-            auto* window = qobject_cast<Form14*>(&dialog);
+            auto* window = qobject_cast<AboutWindow*>(&dialog);
             ASSERT_NE(window, nullptr);
             ++shown_;
             if (picture_.empty()) return;
@@ -42,7 +42,7 @@ protected:
     std::string picture_;
 };
 
-TEST_F(Form14Test, SplashAtAnEmptyStartAndInformationOnCommand) {
+TEST_F(AboutWindowTest, SplashAtAnEmptyStartAndInformationOnCommand) {
     Watch();
     picture_ = "splash-it.png";
     auto form = Start("");
@@ -63,16 +63,16 @@ TEST_F(Form14Test, SplashAtAnEmptyStartAndInformationOnCommand) {
     EXPECT_EQ(shown_, 3);
 }
 
-TEST_F(Form14Test, SizeLabelAndPlaceAtEveryActivation) {
+TEST_F(AboutWindowTest, SizeLabelAndPlaceAtEveryActivation) {
     const Model model = WithBeams();
-    Form14 window(model);
+    AboutWindow window(model);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), QSize(455, 265));
-    EXPECT_EQ(window.Label1->pos(), QPoint(20, 16));
-    EXPECT_EQ(window.Label1->text(), "Build 2023.10.0034");
-    EXPECT_TRUE(window.Label1->font().bold());
-    EXPECT_DOUBLE_EQ(window.Label1->font().pointSizeF(), 14.25);
+    EXPECT_EQ(window.buildLabel->pos(), QPoint(20, 16));
+    EXPECT_EQ(window.buildLabel->text(), "Build 2023.10.0034");
+    EXPECT_TRUE(window.buildLabel->font().bold());
+    EXPECT_DOUBLE_EQ(window.buildLabel->font().pointSizeF(), 14.25);
 
     const QRect screen = window.screen()->geometry();
     const QPoint centre(screen.x() + (screen.width() - 455) / 2, screen.y() + (screen.height() - 265) / 2);
@@ -83,10 +83,10 @@ TEST_F(Form14Test, SizeLabelAndPlaceAtEveryActivation) {
     EXPECT_EQ(window.pos(), centre);
 }
 
-TEST_F(Form14Test, TimerClosesItOnlyWhileNoBeamIsLoaded) {
+TEST_F(AboutWindowTest, TimerClosesItOnlyWhileNoBeamIsLoaded) {
     const Model empty;
-    Form14 splash(empty);
-    EXPECT_EQ(splash.Timer1->interval(), 2000);
+    AboutWindow splash(empty);
+    EXPECT_EQ(splash.closeTimer->interval(), 2000);
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(splash.exec(), QDialog::Accepted);
@@ -94,23 +94,23 @@ TEST_F(Form14Test, TimerClosesItOnlyWhileNoBeamIsLoaded) {
     EXPECT_LT(clock.elapsed(), 10000);
 
     const Model model = WithBeams();
-    Form14 about(model);
+    AboutWindow about(model);
     about.show();
-    about.Timer1_Timer();
+    about.CloseTimerTimeout();
     EXPECT_TRUE(about.isVisible());
-    EXPECT_TRUE(about.Timer1->isActive());
+    EXPECT_TRUE(about.closeTimer->isActive());
 }
 
-TEST_F(Form14Test, ClickOnThePictureOrTheLabelClosesIt) {
+TEST_F(AboutWindowTest, ClickOnThePictureOrTheLabelClosesIt) {
     const Model model = WithBeams();
-    Form14 onLabel(model);
+    AboutWindow onLabel(model);
     onLabel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&onLabel));
-    QTest::mouseClick(onLabel.Label1, Qt::LeftButton);
+    QTest::mouseClick(onLabel.buildLabel, Qt::LeftButton);
     EXPECT_FALSE(onLabel.isVisible());
     EXPECT_EQ(onLabel.result(), QDialog::Accepted);
 
-    Form14 onPicture(model);
+    AboutWindow onPicture(model);
     onPicture.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&onPicture));
     QTest::mouseClick(&onPicture, Qt::LeftButton, {}, QPoint(300, 200));

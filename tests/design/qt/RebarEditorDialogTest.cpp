@@ -11,16 +11,16 @@
 #include <gtest/gtest.h>
 
 #include "design/forms/EndShapePictures.h"
-#include "design/forms/Form8.h"
+#include "design/forms/RebarEditorDialog.h"
 #include "tests/support/SlabHandOffDeck.h"
 
 namespace {
 
 // The demo deck copied into a folder of its own, with upper bar 0 of section 0 selected: 1 Ø12
 // from x = -13 to 125 at y = 265, hooked at its start.
-class Form8Test : public ::testing::Test {
+class RebarEditorDialogTest : public ::testing::Test {
 protected:
-    Form8Test() : deck_(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP", "form8") {
+    RebarEditorDialogTest() : deck_(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP", "rebar-editor") {
         deck_.editor.SelectedBarSection = 0, deck_.editor.SelectedBar = 0, deck_.editor.SelectedBarIsLower = 0;
     }
 
@@ -47,31 +47,31 @@ protected:
     SlabHandOffDeck deck_;
 };
 
-TEST_F(Form8Test, ChangesABarAndTheSavedDeckKeepsIt) {
+TEST_F(RebarEditorDialogTest, ChangesABarAndTheSavedDeckKeepsIt) {
     ASSERT_TRUE(deck_.loaded);
-    Form8 form(deck_);
+    RebarEditorDialog form(deck_);
     form.show();
     QApplication::processEvents();
-    Save(form, "form8-upper-bar.png");
+    Save(form, "rebar-editor-upper-bar.png");
 
     EXPECT_EQ(form.windowTitle(), " Posizione superiore");
-    EXPECT_EQ(form.Text1[0]->text(), "1");
-    EXPECT_EQ(form.Text1[1]->text(), "12");
-    EXPECT_EQ(form.Text1[2]->text(), "170");  // 138 + 30, to 5 cm
-    EXPECT_EQ(form.Text2[0]->text(), "0");
-    EXPECT_TRUE(form.Option1[1]->isChecked());
-    EXPECT_TRUE(form.Option2[0]->isChecked());
-    EXPECT_TRUE(form.Command2->isDefault());
+    EXPECT_EQ(form.barValueEdits[0]->text(), "1");
+    EXPECT_EQ(form.barValueEdits[1]->text(), "12");
+    EXPECT_EQ(form.barValueEdits[2]->text(), "170");  // 138 + 30, to 5 cm
+    EXPECT_EQ(form.stretchEdits[0]->text(), "0");
+    EXPECT_TRUE(form.startShapeOptions[1]->isChecked());
+    EXPECT_TRUE(form.endShapeOptions[0]->isChecked());
+    EXPECT_TRUE(form.okButton->isDefault());
 
-    Retype(form.Text1[0], "3");
-    Retype(form.Text1[1], "14");
-    Retype(form.Text2[1], "25");
-    Choose(form.Option1[0]);
-    Choose(form.Option2[1]);
-    EXPECT_TRUE(form.Option1[0]->isChecked());
-    EXPECT_FALSE(form.Option1[1]->isChecked());
-    Save(form, "form8-upper-bar-changed.png");
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    Retype(form.barValueEdits[0], "3");
+    Retype(form.barValueEdits[1], "14");
+    Retype(form.stretchEdits[1], "25");
+    Choose(form.startShapeOptions[0]);
+    Choose(form.endShapeOptions[1]);
+    EXPECT_TRUE(form.startShapeOptions[0]->isChecked());
+    EXPECT_FALSE(form.startShapeOptions[1]->isChecked());
+    Save(form, "rebar-editor-upper-bar-changed.png");
+    QTest::mouseClick(form.okButton, Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);
 
     const UpperRebar changed{.Diameter = 14, .X1 = -13, .X2 = 150, .Y1 = 265, .Y2 = 265, .BarCount = 3, .HookFlags = 2};
@@ -83,34 +83,34 @@ TEST_F(Form8Test, ChangesABarAndTheSavedDeckKeepsIt) {
     EXPECT_EQ(reloaded.model.Reinforcement.UpperRebars[0][0], changed);
 }
 
-TEST_F(Form8Test, LowerBarInEnglish) {
+TEST_F(RebarEditorDialogTest, LowerBarInEnglish) {
     deck_.shell.Languages.UiLanguage = 1;
     Select(1, 1, true);
-    Form8 form(deck_);
+    RebarEditorDialog form(deck_);
     form.show();
     QApplication::processEvents();
-    Save(form, "form8-lower-bar-english.png");
+    Save(form, "rebar-editor-lower-bar-english.png");
     EXPECT_EQ(form.windowTitle(), " Lower rebars");
-    EXPECT_EQ(form.Frame1[0]->title(), "Ends left");
-    EXPECT_EQ(form.Label2[1]->text(), "Stretch of the right side (cm)");
-    EXPECT_EQ(form.Command3->text(), "Stretches graphically");
-    EXPECT_EQ(form.Command1->text(), "Cancel");
-    EXPECT_EQ(form.Text1[2]->text(), "555");  // 526 rounded to 525, and 15 for each hook
-    EXPECT_TRUE(form.Option1[1]->isChecked());
-    EXPECT_TRUE(form.Option2[1]->isChecked());
+    EXPECT_EQ(form.endGroups[0]->title(), "Ends left");
+    EXPECT_EQ(form.stretchLabels[1]->text(), "Stretch of the right side (cm)");
+    EXPECT_EQ(form.graphicEditButton->text(), "Stretches graphically");
+    EXPECT_EQ(form.cancelButton->text(), "Cancel");
+    EXPECT_EQ(form.barValueEdits[2]->text(), "555");  // 526 rounded to 525, and 15 for each hook
+    EXPECT_TRUE(form.startShapeOptions[1]->isChecked());
+    EXPECT_TRUE(form.endShapeOptions[1]->isChecked());
 }
 
 // The graphic-edit button and Cancel store nothing of what was typed.
-TEST_F(Form8Test, GraphicEditAndCancelStoreNothing) {
+TEST_F(RebarEditorDialogTest, GraphicEditAndCancelStoreNothing) {
     const UpperRebar before = Upper(0, 0);
     for (const bool graphic : {true, false}) {
         deck_.editor.InteractionState = 8000;
-        Form8 form(deck_);
+        RebarEditorDialog form(deck_);
         form.show();
-        Retype(form.Text1[0], "7");
-        Retype(form.Text2[0], "40");
-        Choose(form.Option1[0]);
-        QTest::mouseClick(graphic ? form.Command3 : form.Command1, Qt::LeftButton);
+        Retype(form.barValueEdits[0], "7");
+        Retype(form.stretchEdits[0], "40");
+        Choose(form.startShapeOptions[0]);
+        QTest::mouseClick(graphic ? form.graphicEditButton : form.cancelButton, Qt::LeftButton);
         EXPECT_EQ(Upper(0, 0), before);
         EXPECT_EQ(deck_.editor.BarStretchStart, 0);
         EXPECT_EQ(deck_.editor.InteractionState, graphic ? 8001 : 8000);
@@ -118,16 +118,16 @@ TEST_F(Form8Test, GraphicEditAndCancelStoreNothing) {
     }
 }
 
-TEST_F(Form8Test, NumberFieldsSelectTheirWholeTextOnFocus) {
-    Form8 form(deck_);
+TEST_F(RebarEditorDialogTest, NumberFieldsSelectTheirWholeTextOnFocus) {
+    RebarEditorDialog form(deck_);
     form.show();
     QApplication::setActiveWindow(&form);
-    form.Text1[1]->setFocus();
+    form.barValueEdits[1]->setFocus();
     QApplication::processEvents();
     QTest::qWait(10);
-    EXPECT_EQ(form.Text1[1]->selectedText(), "12");
-    QTest::keyClicks(form.Text1[1], "8");
-    EXPECT_EQ(form.Text1[1]->text(), "8");
+    EXPECT_EQ(form.barValueEdits[1]->selectedText(), "12");
+    QTest::keyClicks(form.barValueEdits[1], "8");
+    EXPECT_EQ(form.barValueEdits[1]->text(), "8");
 }
 
 // Each picture: light grey, with red only on the rows and columns its shape reaches.

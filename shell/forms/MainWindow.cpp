@@ -1,4 +1,4 @@
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,10 +20,10 @@
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
 #include "shell/ViewNavigation.h"
+#include "shell/forms/AboutWindow.h"
 #include "shell/forms/CanvasMouse.h"
 #include "shell/forms/CommandBars.h"
-#include "shell/forms/Form1Commands.h"
-#include "shell/forms/Form14.h"
+#include "shell/forms/MainWindowCommands.h"
 #include "shell/forms/VertexPanel.h"
 #include "shell/forms/WheelHook.h"
 
@@ -37,55 +37,56 @@ constexpr double ScreenMarginTwips = 20;
 // command bars' Resize event.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget* parent, Form1& form) : QWidget(parent), form_(form) {}
+    ClientArea(QWidget* parent, MainWindow& form) : QWidget(parent), form_(form) {}
 
 protected:
     void resizeEvent(QResizeEvent*) override { form_.CommandBars_Resize(); }
 
 private:
-    Form1& form_;
+    MainWindow& form_;
 };
 
 }  // namespace
 
-Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_unique<Form1Commands>(*this)) {
+MainWindow::MainWindow(const ModalRunner& runner)
+    : runner_(runner), commands_(std::make_unique<MainWindowCommands>(*this)) {
     clientArea_ = new ClientArea(this, *this);
     setCentralWidget(clientArea_);
-    Picture1 = new QtCanvas(clientArea_);
-    qt_ = std::make_unique<QtPlatform>(*Picture1, this, runner);
+    canvas_ = new QtCanvas(clientArea_);
+    qt_ = std::make_unique<QtPlatform>(*canvas_, this, runner);
 
     // The canvas takes what the vertex panel leaves of the client area's width.
     auto* row = new QHBoxLayout(clientArea_);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    row->addWidget(Picture1, 1);
+    row->addWidget(canvas_, 1);
     auto* panel = new VertexPanel(session_, qt_->messages, *this, clientArea_);
     panel->hide();
     row->addWidget(panel);
     vertexPanel_ = panel;
 
-    StatusPanel1 = new QLabel(this);
-    StatusPanel2 = new QLabel(this);
-    statusBar()->addWidget(StatusPanel1);
-    statusBar()->addWidget(StatusPanel2, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *StatusPanel1, *StatusPanel2, runner);
+    coordinatesLabel_ = new QLabel(this);
+    promptLabel_ = new QLabel(this);
+    statusBar()->addWidget(coordinatesLabel_);
+    statusBar()->addWidget(promptLabel_, 1);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *coordinatesLabel_, *promptLabel_, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
     canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-int32_t Form1::PlatformTwipsPerPixel() const {
+int32_t MainWindow::PlatformTwipsPerPixel() const {
     const int dpi = logicalDpiX();
     return dpi > 0 ? static_cast<int32_t>(std::lround(1440.0 / dpi)) : 15;
 }
 
-int Form1::TwipsToPixels(double twips) const {
+int MainWindow::TwipsToPixels(double twips) const {
     const float perPixel = session_.drawing.View.TwipsPerPixel;
     return static_cast<int>(std::ceil(twips / (perPixel > 0 ? perPixel : 15)));
 }
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
     HookMouseWheel();
     Session& s = session_;
     Platform& p = qt_->platform;
@@ -123,7 +124,7 @@ void Form1::Form_Load() {
     RunTrapped([&] { CommandBars_Update(); });
 }
 
-void Form1::PlaceWindow() {
+void MainWindow::PlaceWindow() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const int margin = TwipsToPixels(ScreenMarginTwips);
@@ -132,7 +133,7 @@ void Form1::PlaceWindow() {
     FitFrameToPlace();
 }
 
-void Form1::FitFrameToPlace() {
+void MainWindow::FitFrameToPlace() {
     placedMargins_ = FrameMargins();
     // A window system that frames windows is done with the placement once it has told the frame.
     if (!placedMargins_.isNull()) placing_ = false;
@@ -140,28 +141,30 @@ void Form1::FitFrameToPlace() {
     LayOutClientArea();
 }
 
-QMargins Form1::FrameMargins() const {
+QMargins MainWindow::FrameMargins() const {
     const QWindow* window = windowHandle();
     return window ? window->frameMargins() : QMargins();
 }
 
-void Form1::LayOutClientArea() {
+void MainWindow::LayOutClientArea() {
     // The client area takes its size now, so that the deck of the command line is fitted to the
     // canvas the window will show.
     if (layout()) layout()->activate();
     CommandBars_Resize();
 }
 
-void Form1::TitoloFR1() { setWindowTitle(QString::fromStdString(MainWindowTitle(session_.shell.Document.CurrentFile))); }
+void MainWindow::TitoloFR1() {
+    setWindowTitle(QString::fromStdString(MainWindowTitle(session_.shell.Document.CurrentFile)));
+}
 
-void Form1::Dimensiona() {
+void MainWindow::Dimensiona() {
     const int minimumWidth = TwipsToPixels(MinimumWidthTwips);
     const int minimumHeight = TwipsToPixels(MinimumHeightTwips);
     if (width() < minimumWidth) resize(minimumWidth, height());
     if (height() < minimumHeight) resize(width(), minimumHeight);
 }
 
-void Form1::CommandBars_Resize() {
+void MainWindow::CommandBars_Resize() {
     if (!vertexPanel_) return;
     vertexPanel_->setVisible(session_.editor.VertexPanel.VertexPanelMode != 0);
     // The canvas takes its new width now, so that the scale is fitted to it.
@@ -170,41 +173,41 @@ void Form1::CommandBars_Resize() {
     row->activate();
 
     ViewWindow& view = session_.drawing.View;
-    view.CanvasWidthPx = static_cast<float>(Picture1->WidthPx());
-    view.CanvasHeightPx = static_cast<float>(Picture1->HeightPx());
+    view.CanvasWidthPx = static_cast<float>(canvas_->WidthPx());
+    view.CanvasHeightPx = static_cast<float>(canvas_->HeightPx());
     view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
 }
 
-void Form1::FollowVertexPanel() {
+void MainWindow::FollowVertexPanel() {
     vertexPanel_->Refresh();
     CommandBars_Resize();
 }
 
-void Form1::SyncVertexPanel() {
+void MainWindow::SyncVertexPanel() {
     if (vertexPanel_->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
 }
 
-void Form1::Form_Activate() {
+void MainWindow::Form_Activate() {
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
-    DrawPlan(session_, *Picture1, writer_, 0);
+    DrawPlan(session_, *canvas_, writer_, 0);
 }
 
-void Form1::Form_Unload() {
+void MainWindow::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveRecentFiles(session_);
     UnhookMouseWheel();
 }
 
-void Form1::Vuota() {
-    EmptyDocument(session_, *Picture1);
+void MainWindow::Vuota() {
+    EmptyDocument(session_, *canvas_);
     FollowVertexPanel();
     TitoloFR1();
     CommandBars_Update();
 }
 
-bool Form1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:
@@ -223,7 +226,7 @@ bool Form1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!(windowState() & Qt::WindowMinimized)) Dimensiona();
     if (redrawOnResize_) {
@@ -232,12 +235,12 @@ void Form1::resizeEvent(QResizeEvent* event) {
     }
 }
 
-void Form1::CloseAsAgreed() {
+void MainWindow::CloseAsAgreed() {
     closeAgreed_ = true;
     close();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Work to save is offered for saving first; the close box asks here, Exit has asked already.
     if (!closeAgreed_ && !commands_->MayClose()) {
         event->ignore();
@@ -247,59 +250,65 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form1::Menu() {
+void MainWindow::Menu() {
     if (bars_) return;
     bars_ = new CommandBars(*this, session_, [this](int32_t id) { CommandBars_Execute(id); });
     CommandBars_Update();
     LayOutClientArea();
 }
 
-CommandContext Form1::Commands() { return {session_, qt_->messages, *commands_}; }
+CommandContext MainWindow::Commands() { return {session_, qt_->messages, *commands_}; }
 
-void Form1::CommandBars_Execute(int32_t id) {
+void MainWindow::CommandBars_Execute(int32_t id) {
     ExecuteCommand(id, Commands());
     CommandBars_Update();
 }
 
-void Form1::CommandBars_Update() {
+void MainWindow::CommandBars_Update() {
     if (bars_) bars_->Update();
 }
 
-void Form1::RefreshRecentMenu() {
+void MainWindow::RefreshRecentMenu() {
     if (bars_) bars_->RefreshRecent();
 }
 
-void Form1::Pulsanti(int32_t id) {
+void MainWindow::Pulsanti(int32_t id) {
     ::Pulsanti(id, Commands());
     CommandBars_Update();
 }
 
-void Form1::RepeatLastCommand() {
+void MainWindow::RepeatLastCommand() {
     if (::RepeatLastCommand(Commands())) CommandBars_Update();
 }
 
-void Form1::MouseWheel(bool awayFromUser, float x, float y) {
+void MainWindow::MouseWheel(bool awayFromUser, float x, float y) {
     ViewWindow& view = session_.drawing.View;
     view.CursorWorldX = ScreenToWorldX(view, x);
     view.CursorWorldY = ScreenToWorldY(view, y);
     if (WheelZoom(view, session_.editor, session_.model.NodeCount, awayFromUser)) Form_Activate();
 }
 
-void Form1::HookMouseWheel() {
+void MainWindow::HookMouseWheel() {
     if (wheelHook_) return;
-    wheelHook_ = std::make_unique<WheelHook>(*Picture1, [this](bool awayFromUser, QPointF at) {
+    wheelHook_ = std::make_unique<WheelHook>(*canvas_, [this](bool awayFromUser, QPointF at) {
         MouseWheel(awayFromUser, static_cast<float>(at.x()), static_cast<float>(at.y()));
     });
 }
 
-void Form1::UnhookMouseWheel() { wheelHook_.reset(); }
+void MainWindow::UnhookMouseWheel() { wheelHook_.reset(); }
 
-void Form1::RunDialog(QDialog& dialog) {
+void MainWindow::ShowPrompt(const std::string& prompt) { promptLabel_->setText(QString::fromStdString(prompt)); }
+
+QString MainWindow::coordinatesText() const { return coordinatesLabel_->text(); }
+
+QString MainWindow::promptText() const { return promptLabel_->text(); }
+
+void MainWindow::RunDialog(QDialog& dialog) {
     RunModal(runner_, dialog);
     Form_Activate();
 }
 
-void Form1::ShowSplash() {
-    Form14 splash(session_.model, this);
+void MainWindow::ShowSplash() {
+    AboutWindow splash(session_.model, this);
     RunDialog(splash);
 }

@@ -10,7 +10,7 @@
 class QLabel;
 class QTimer;
 
-class Form14 : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -18,17 +18,17 @@ public:
     static constexpr int HeightPx = 265;
     static constexpr int TimerIntervalMs = 2000;
 
-    explicit Form14(const Model& model, QWidget* parent = nullptr);
+    explicit AboutWindow(const Model& model, QWidget* parent = nullptr);
 
     // The window's size, the label's place and the window centred on the screen, at every
     // activation.
     void Form_Activate();
     void Form_Click();
-    void Label1_Click();
-    void Timer1_Timer();
+    void BuildLabelClicked();
+    void CloseTimerTimeout();
 
-    QLabel* Label1 = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* buildLabel = nullptr;
+    QTimer* closeTimer = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -43,4 +43,4 @@ private:
 };
 
 // The picture the window shows, WidthPx × HeightPx.
-QImage Form14Picture();
+QImage AboutWindowPicture();

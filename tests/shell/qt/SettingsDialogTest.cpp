@@ -1,6 +1,6 @@
 // The settings dialog opened from the main window on the demo deck and worked with the mouse and
 // the keyboard.
-#include "shell/forms/Form2.h"
+#include "shell/forms/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -12,18 +12,18 @@
 #include <QTest>
 
 #include "shell/SettingsFile.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
 constexpr int SettingsCommand = 110;
 constexpr int BeamExtradosLayer = 7;
 
-class Form2Test : public Form1Test {
+class SettingsDialogTest : public MainWindowTest {
 protected:
     // Opens the settings dialog with the command and lets `work` use it while it is shown. The
     // colour dialog answers with pick_, or is cancelled while pick_ is not valid.
-    void Settings(Form1& form, const std::function<void(Form2&)>& work) {
+    void Settings(MainWindow& form, const std::function<void(SettingsDialog&)>& work) {
         answer_ = [this, &work](QDialog& dialog) {
             if (auto* colours = qobject_cast<QColorDialog*>(&dialog)) {
                 pickedFrom_ = colours->currentColor();
@@ -32,7 +32,7 @@ protected:
                 colours->accept();
                 return;
             }
-            auto* settings = qobject_cast<Form2*>(&dialog);
+            auto* settings = qobject_cast<SettingsDialog*>(&dialog);
             ASSERT_NE(settings, nullptr);
             settings->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(settings));
@@ -59,40 +59,40 @@ protected:
     QColor pickedFrom_;
 };
 
-TEST_F(Form2Test, WhiteBackgroundAndOkRepaintsTheCanvasWhite) {
+TEST_F(SettingsDialogTest, WhiteBackgroundAndOkRepaintsTheCanvasWhite) {
     const auto form = Start(DemoDeck());
-    Settings(*form, [](Form2& settings) {
+    Settings(*form, [](SettingsDialog& settings) {
         EXPECT_EQ(settings.windowTitle(), "Impostazioni");
-        EXPECT_TRUE(settings.Option5[0]->isChecked());
-        EXPECT_EQ(settings.Text1->text(), "2");
-        EXPECT_EQ(settings.Text2[BeamExtradosLayer]->text(), "TRAVI_ESTRADOSSO");
-        Save(settings, "form2-it.png");
-        Click(settings.Option5[1]);
-        Click(settings.Command1);
+        EXPECT_TRUE(settings.backgroundOptions[0]->isChecked());
+        EXPECT_EQ(settings.coverEdit->text(), "2");
+        EXPECT_EQ(settings.layerNameEdits[BeamExtradosLayer]->text(), "TRAVI_ESTRADOSSO");
+        Save(settings, "settings-dialog-it.png");
+        Click(settings.backgroundOptions[1]);
+        Click(settings.okButton);
     });
     EXPECT_EQ(form->session().drawing.WhiteBackground, 1);
-    const QImage plan = form->Picture1->Image();
+    const QImage plan = form->canvasWidget()->Image();
     EXPECT_GT(CountColour(plan, StandardColour(15)), plan.width() * plan.height() / 2);
     // The plan is drawn again over it; the palette stays the one of the black background.
     EXPECT_GT(CountColour(plan, StandardColour(14)), 1000);
 }
 
-TEST_F(Form2Test, CancelChangesNothing) {
+TEST_F(SettingsDialogTest, CancelChangesNothing) {
     const auto form = Start(DemoDeck());
     const Session& s = form->session();
     const DrawingState before = s.drawing;
-    const QImage plan = form->Picture1->Image();
+    const QImage plan = form->canvasWidget()->Image();
     pick_ = QColor(255, 0, 0);
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Label8[BeamExtradosLayer]);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.colourSwatches[BeamExtradosLayer]);
         EXPECT_EQ(settings.DialogColours[BeamExtradosLayer], PackRgb(255, 0, 0));
-        Click(settings.Check4[3]);
-        Click(settings.Check1[2]);
-        Click(settings.Option2[2]);
-        Click(settings.Option5[1]);
-        Click(settings.Option6[1]);
-        Type(settings.Text1, "5");
-        Click(settings.Command2);
+        Click(settings.layerShownChecks[3]);
+        Click(settings.dimOsnapChecks[2]);
+        Click(settings.floorSlabFillOptions[2]);
+        Click(settings.backgroundOptions[1]);
+        Click(settings.drawingLanguageOptions[1]);
+        Type(settings.coverEdit, "5");
+        Click(settings.cancelButton);
     });
     EXPECT_EQ(s.drawing.LayerScreenColours, before.LayerScreenColours);
     EXPECT_EQ(s.drawing.LayerScreenOn, before.LayerScreenOn);
@@ -101,43 +101,43 @@ TEST_F(Form2Test, CancelChangesNothing) {
     EXPECT_EQ(s.drawing.WhiteBackground, 0);
     EXPECT_EQ(s.shell.Languages.DrawingLanguage, 0);
     EXPECT_EQ(s.shell.Options.LateralCover, 2);
-    EXPECT_EQ(form->Picture1->Image(), plan);
+    EXPECT_EQ(form->canvasWidget()->Image(), plan);
 }
 
-TEST_F(Form2Test, ColourPickAndOkRedrawsInTheNewColour) {
+TEST_F(SettingsDialogTest, ColourPickAndOkRedrawsInTheNewColour) {
     const auto form = Start(DemoDeck());
     pick_ = QColor(255, 0, 0);
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Label8[BeamExtradosLayer]);
-        Click(settings.Command1);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.colourSwatches[BeamExtradosLayer]);
+        Click(settings.okButton);
     });
     EXPECT_EQ(pickedFrom_, QColor(255, 255, 0));  // the picker starts on the layer's colour
     EXPECT_EQ(form->session().drawing.LayerScreenColours[BeamExtradosLayer], PackRgb(255, 0, 0));
-    EXPECT_GT(CountColour(form->Picture1->Image(), PackRgb(255, 0, 0)), 500);
+    EXPECT_GT(CountColour(form->canvasWidget()->Image(), PackRgb(255, 0, 0)), 500);
 
     // A cancelled pick keeps the colour.
     pick_ = QColor();
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Label8[BeamExtradosLayer]);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.colourSwatches[BeamExtradosLayer]);
         EXPECT_EQ(settings.DialogColours[BeamExtradosLayer], PackRgb(255, 0, 0));
-        Click(settings.Command1);
+        Click(settings.okButton);
     });
     EXPECT_EQ(form->session().drawing.LayerScreenColours[BeamExtradosLayer], PackRgb(255, 0, 0));
 }
 
-TEST_F(Form2Test, DefaultColoursStayAfterCancel) {
+TEST_F(SettingsDialogTest, DefaultColoursStayAfterCancel) {
     const auto form = Start(DemoDeck());
     Session& s = form->session();
     s.drawing.LayerScreenColours[BeamExtradosLayer] = PackRgb(1, 2, 3);
     s.drawing.LayerScreenOn[4] = 0;
     s.drawing.DimOsnapOn[2] = 0;
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Option5[1]);
-        Click(settings.Command5);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.backgroundOptions[1]);
+        Click(settings.defaultColoursButton);
         // The dialog shows the defaults for white at once.
         EXPECT_EQ(settings.DialogColours[BeamExtradosLayer], StandardColour(6));
-        EXPECT_TRUE(settings.Check4[4]->isChecked());
-        Click(settings.Command2);
+        EXPECT_TRUE(settings.layerShownChecks[4]->isChecked());
+        Click(settings.cancelButton);
     });
     DrawingState white;
     white.WhiteBackground = 1;
@@ -148,45 +148,45 @@ TEST_F(Form2Test, DefaultColoursStayAfterCancel) {
     EXPECT_EQ(s.drawing.DimOsnapOn[2], 1);
     // The canvas went white with the defaults; once the dialog has closed the plan is drawn on it
     // in the colours for white.
-    const QImage canvas = form->Picture1->Image();
+    const QImage canvas = form->canvasWidget()->Image();
     EXPECT_GT(CountColour(canvas, StandardColour(15)), canvas.width() * canvas.height() / 2);
     EXPECT_GT(CountColour(canvas, StandardColour(6)), 1000);
 }
 
-TEST_F(Form2Test, AllDefaultsStayAfterCancelAndTheCoverBoxKeepsItsText) {
+TEST_F(SettingsDialogTest, AllDefaultsStayAfterCancelAndTheCoverBoxKeepsItsText) {
     const auto form = Start(DemoDeck());
     Session& s = form->session();
     s.drawing.LayerNames[0] = "MIEI_ASSI";
     s.shell.Options.LateralCover = 4;
     s.design.MaxUpperBarLength = 600;
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Command4);
-        EXPECT_EQ(settings.Text2[0]->text(), "ASSI");
-        EXPECT_EQ(settings.Text1->text(), "4");
-        Click(settings.Command2);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.defaultsButton);
+        EXPECT_EQ(settings.layerNameEdits[0]->text(), "ASSI");
+        EXPECT_EQ(settings.coverEdit->text(), "4");
+        Click(settings.cancelButton);
     });
     EXPECT_EQ(s.drawing.LayerNames[0], "ASSI");
     EXPECT_EQ(s.design.MaxUpperBarLength, 1200);
     EXPECT_EQ(s.shell.Options.LateralCover, 2);  // a default option; the box would have given 4 back
 }
 
-TEST_F(Form2Test, CoverAsTyped) {
+TEST_F(SettingsDialogTest, CoverAsTyped) {
     const auto form = Start(DemoDeck());
     const std::pair<const char*, int32_t> typed[] = {{"2,6", 3}, {"2.5", 2}, {"7", 7}};
     for (const auto& [text, cover] : typed) {
-        Settings(*form, [text](Form2& settings) {
-            Type(settings.Text1, text);
-            Click(settings.Command1);
+        Settings(*form, [text](SettingsDialog& settings) {
+            Type(settings.coverEdit, text);
+            Click(settings.okButton);
         });
         EXPECT_EQ(form->session().shell.Options.LateralCover, cover) << text;
     }
     EXPECT_TRUE(boxes_.empty());
 
     // A text that is no number keeps the cover in force and says so; the rest is taken over.
-    Settings(*form, [](Form2& settings) {
-        Type(settings.Text1, "due");
-        Click(settings.Option3[2]);
-        Click(settings.Command1);
+    Settings(*form, [](SettingsDialog& settings) {
+        Type(settings.coverEdit, "due");
+        Click(settings.wallFillOptions[2]);
+        Click(settings.okButton);
     });
     EXPECT_EQ(form->session().shell.Options.LateralCover, 7);
     EXPECT_EQ(form->session().drawing.Display.WallDisplayMode, 2);
@@ -194,13 +194,13 @@ TEST_F(Form2Test, CoverAsTyped) {
     EXPECT_EQ(boxes_[0].Text, "Il copriferro laterale \"due\" non è un numero: resta di 7 cm.");
 }
 
-TEST_F(Form2Test, SaveOptionsWritesTheSettingsAndKeepsTheDialogOpen) {
+TEST_F(SettingsDialogTest, SaveOptionsWritesTheSettingsAndKeepsTheDialogOpen) {
     const auto form = Start(DemoDeck());
-    Settings(*form, [](Form2& settings) {
-        Click(settings.Option4[1]);
-        Click(settings.Command3);
+    Settings(*form, [](SettingsDialog& settings) {
+        Click(settings.pillarFillOptions[1]);
+        Click(settings.saveButton);
         EXPECT_TRUE(settings.isVisible());
-        Click(settings.Command2);
+        Click(settings.cancelButton);
     });
     std::string written;
     ASSERT_TRUE(ReadWholeFile(config_ / "Dravo/Dravo_Imp.ini", written));
@@ -208,24 +208,24 @@ TEST_F(Form2Test, SaveOptionsWritesTheSettingsAndKeepsTheDialogOpen) {
     EXPECT_EQ(form->session().drawing.Display.PillarDisplayMode, 1);
 }
 
-TEST_F(Form2Test, EnglishCaptionsAndNamesThatAreNotTaken) {
+TEST_F(SettingsDialogTest, EnglishCaptionsAndNamesThatAreNotTaken) {
     WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
     const auto form = Start(DemoDeck());
-    Settings(*form, [](Form2& settings) {
+    Settings(*form, [](SettingsDialog& settings) {
         EXPECT_EQ(settings.windowTitle(), "Impostazioni");
-        EXPECT_EQ(settings.Command1->text(), "&Ok");
-        EXPECT_EQ(settings.Command2->text(), "&Exit");
-        EXPECT_EQ(settings.Command3->text(), "&Save setting");
-        EXPECT_EQ(settings.Command4->text(), "Default file");
-        EXPECT_EQ(settings.Command5->text(), "Default colors");
-        EXPECT_EQ(settings.Option2[2]->text(), "Only outline");
-        EXPECT_EQ(settings.Frame1->title(), "Drawing of the slabs");
-        EXPECT_EQ(settings.Label6[1]->text(), "Show");
-        EXPECT_EQ(settings.Label3->text(), "Dim Osnap");
-        EXPECT_EQ(settings.Option6[1]->text(), "English");
-        Save(settings, "form2-en.png");
-        Type(settings.Text2[0], "ALTRO");
-        Click(settings.Command1);
+        EXPECT_EQ(settings.okButton->text(), "&Ok");
+        EXPECT_EQ(settings.cancelButton->text(), "&Exit");
+        EXPECT_EQ(settings.saveButton->text(), "&Save setting");
+        EXPECT_EQ(settings.defaultsButton->text(), "Default file");
+        EXPECT_EQ(settings.defaultColoursButton->text(), "Default colors");
+        EXPECT_EQ(settings.floorSlabFillOptions[2]->text(), "Only outline");
+        EXPECT_EQ(settings.concreteSlabFillGroup->title(), "Drawing of the slabs");
+        EXPECT_EQ(settings.shownHeaders[1]->text(), "Show");
+        EXPECT_EQ(settings.dimOsnapHeader->text(), "Dim Osnap");
+        EXPECT_EQ(settings.drawingLanguageOptions[1]->text(), "English");
+        Save(settings, "settings-dialog-en.png");
+        Type(settings.layerNameEdits[0], "ALTRO");
+        Click(settings.okButton);
     });
     EXPECT_EQ(form->session().drawing.LayerNames[0], "ASSI");
 }

@@ -1,4 +1,4 @@
-#include "shell/forms/Form14.h"
+#include "shell/forms/AboutWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -43,11 +43,11 @@ void DrawPlanMotif(QPainter& painter) {
 
 }  // namespace
 
-QImage Form14Picture() {
-    QImage picture(Form14::WidthPx, Form14::HeightPx, QImage::Format_RGB32);
+QImage AboutWindowPicture() {
+    QImage picture(AboutWindow::WidthPx, AboutWindow::HeightPx, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, Form14::HeightPx);
+    QLinearGradient sky(0, 0, 0, AboutWindow::HeightPx);
     sky.setColorAt(0, QColor(14, 36, 64));
     sky.setColorAt(1, QColor(30, 78, 122));
     painter.fillRect(picture.rect(), sky);
@@ -66,61 +66,61 @@ QImage Form14Picture() {
     return picture;
 }
 
-Form14::Form14(const Model& model, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model), picture_(Form14Picture()) {
-    Label1 = new QLabel(QStringLiteral("Build 2023.10.0034"), this);
+AboutWindow::AboutWindow(const Model& model, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), model_(model), picture_(AboutWindowPicture()) {
+    buildLabel = new QLabel(QStringLiteral("Build 2023.10.0034"), this);
     QFont font(QStringLiteral("Calibri"), 1, QFont::Bold);
     font.setPointSizeF(14.25);
-    Label1->setFont(font);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(250, 250, 250); background: transparent;"));
-    Label1->adjustSize();
-    Label1->installEventFilter(this);
+    buildLabel->setFont(font);
+    buildLabel->setStyleSheet(QStringLiteral("color: rgb(250, 250, 250); background: transparent;"));
+    buildLabel->adjustSize();
+    buildLabel->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(TimerIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer1->start();
+    closeTimer = new QTimer(this);
+    closeTimer->setInterval(TimerIntervalMs);
+    connect(closeTimer, &QTimer::timeout, this, [this] { CloseTimerTimeout(); });
+    closeTimer->start();
     Form_Activate();
 }
 
-void Form14::Form_Activate() {
+void AboutWindow::Form_Activate() {
     setFixedSize(WidthPx, HeightPx);
-    Label1->move(LabelLeftPx, LabelTopPx);
+    buildLabel->move(LabelLeftPx, LabelTopPx);
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!shown) return;
     const QRect area = shown->geometry();
     move(area.x() + (area.width() - WidthPx) / 2, area.y() + (area.height() - HeightPx) / 2);
 }
 
-void Form14::Form_Click() { accept(); }
+void AboutWindow::Form_Click() { accept(); }
 
-void Form14::Label1_Click() { accept(); }
+void AboutWindow::BuildLabelClicked() { accept(); }
 
-void Form14::Timer1_Timer() {
+void AboutWindow::CloseTimerTimeout() {
     if (model_.BeamElementCount == 0) accept();
 }
 
-bool Form14::event(QEvent* event) {
+bool AboutWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) Form_Activate();
     return QDialog::event(event);
 }
 
-bool Form14::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
-        Label1_Click();
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == buildLabel && event->type() == QEvent::MouseButtonRelease) {
+        BuildLabelClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void Form14::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Form_Activate();
 }
 
-void Form14::paintEvent(QPaintEvent*) {
+void AboutWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
 }
 
-void Form14::mouseReleaseEvent(QMouseEvent*) { Form_Click(); }
+void AboutWindow::mouseReleaseEvent(QMouseEvent*) { Form_Click(); }

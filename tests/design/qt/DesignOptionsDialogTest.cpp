@@ -10,14 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "design/forms/Form7.h"
+#include "design/forms/DesignOptionsDialog.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 
 namespace {
 
-class Form7Test : public ::testing::Test {
+class DesignOptionsDialogTest : public ::testing::Test {
 protected:
-    Form7Test() {
+    DesignOptionsDialogTest() {
         session_.design.LowerAssemblyBarDiameter = 8;
         session_.design.GroupLowerBars = 0;
         session_.design.MaxUpperBarLength = 900;
@@ -42,29 +42,29 @@ protected:
     int drawings_ = 0;
 };
 
-TEST_F(Form7Test, ShowsTheOptionsAndOkStoresWhatWasChanged) {
-    Form7 dialog(session_, messages_, [this] { ++drawings_; });
+TEST_F(DesignOptionsDialogTest, ShowsTheOptionsAndOkStoresWhatWasChanged) {
+    DesignOptionsDialog dialog(session_, messages_, [this] { ++drawings_; });
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.windowTitle(), "Progetto Solai");
-    EXPECT_EQ(dialog.Combo1->count(), 9);
-    EXPECT_EQ(dialog.Combo1->currentText(), "2 Ø 8");
-    EXPECT_EQ(dialog.Text1->text(), "900");
-    EXPECT_EQ(dialog.Text2->text(), "25.0");
-    EXPECT_EQ(dialog.Text3->text(), "450.0");
+    EXPECT_EQ(dialog.assemblyBarCombo->count(), 9);
+    EXPECT_EQ(dialog.assemblyBarCombo->currentText(), "2 Ø 8");
+    EXPECT_EQ(dialog.maxUpperBarEdit->text(), "900");
+    EXPECT_EQ(dialog.curbWidthEdit->text(), "25.0");
+    EXPECT_EQ(dialog.curbSpanEdit->text(), "450.0");
     EXPECT_FLOAT_EQ(session_.design.CurbWidth, 25);
-    EXPECT_TRUE(dialog.Check4->isChecked());
-    EXPECT_TRUE(dialog.Text2->isEnabled());
-    Save(dialog, "form7-it.png");
+    EXPECT_TRUE(dialog.curbCheck->isChecked());
+    EXPECT_TRUE(dialog.curbWidthEdit->isEnabled());
+    Save(dialog, "design-options-dialog-it.png");
 
-    Click(dialog.Check4);
-    EXPECT_FALSE(dialog.Text2->isEnabled());
-    EXPECT_FALSE(dialog.Text3->isEnabled());
-    dialog.Combo1->setCurrentIndex(0);
-    emit dialog.Combo1->activated(0);
-    Click(dialog.Check1);
-    Retype(dialog.Text1, "1200,4");
-    Click(dialog.Command1);
+    Click(dialog.curbCheck);
+    EXPECT_FALSE(dialog.curbWidthEdit->isEnabled());
+    EXPECT_FALSE(dialog.curbSpanEdit->isEnabled());
+    dialog.assemblyBarCombo->setCurrentIndex(0);
+    emit dialog.assemblyBarCombo->activated(0);
+    Click(dialog.groupLowerBarsCheck);
+    Retype(dialog.maxUpperBarEdit, "1200,4");
+    Click(dialog.okButton);
     EXPECT_TRUE(messages_.Shown().empty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(drawings_, 1);
@@ -75,13 +75,13 @@ TEST_F(Form7Test, ShowsTheOptionsAndOkStoresWhatWasChanged) {
     EXPECT_FLOAT_EQ(session_.design.CurbSpanThreshold, 450);  // greyed, still stored
 }
 
-TEST_F(Form7Test, ARefusedLengthKeepsTheDialogOpenAndStoresNothing) {
-    Form7 dialog(session_, messages_, [this] { ++drawings_; });
+TEST_F(DesignOptionsDialogTest, ARefusedLengthKeepsTheDialogOpenAndStoresNothing) {
+    DesignOptionsDialog dialog(session_, messages_, [this] { ++drawings_; });
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    Click(dialog.Check1);
-    Retype(dialog.Text1, "1200,6");
-    Click(dialog.Command1);
+    Click(dialog.groupLowerBarsCheck);
+    Retype(dialog.maxUpperBarEdit, "1200,6");
+    Click(dialog.okButton);
     ASSERT_EQ(messages_.Shown().size(), 1u);
     EXPECT_EQ(messages_.Shown()[0].Text, "Lunghezza max non corretta. (500 min, 1200 max)");
     EXPECT_TRUE(dialog.isVisible());
@@ -89,7 +89,7 @@ TEST_F(Form7Test, ARefusedLengthKeepsTheDialogOpenAndStoresNothing) {
     EXPECT_EQ(session_.design.GroupLowerBars, 0);
     EXPECT_EQ(session_.design.MaxUpperBarLength, 900);
 
-    Click(dialog.Command2);
+    Click(dialog.cancelButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(session_.design.GroupLowerBars, 0);
     EXPECT_EQ(session_.design.LowerAssemblyBarDiameter, 8);
@@ -98,18 +98,18 @@ TEST_F(Form7Test, ARefusedLengthKeepsTheDialogOpenAndStoresNothing) {
     EXPECT_FLOAT_EQ(session_.design.CurbSpanThreshold, 450);
 }
 
-TEST_F(Form7Test, EnglishCaptions) {
+TEST_F(DesignOptionsDialogTest, EnglishCaptions) {
     session_.shell.Languages.UiLanguage = 1;
-    Form7 dialog(session_, messages_, {});
+    DesignOptionsDialog dialog(session_, messages_, {});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.windowTitle(), "Floor slabs design");
-    EXPECT_EQ(dialog.Combo1->itemText(0), "None");
-    EXPECT_EQ(dialog.Command1->text(), "&Ok");
-    EXPECT_EQ(dialog.Command2->text(), "Cancel");
-    Save(dialog, "form7-en.png");
-    Retype(dialog.Text1, "abc");
-    Click(dialog.Command1);
+    EXPECT_EQ(dialog.assemblyBarCombo->itemText(0), "None");
+    EXPECT_EQ(dialog.okButton->text(), "&Ok");
+    EXPECT_EQ(dialog.cancelButton->text(), "Cancel");
+    Save(dialog, "design-options-dialog-en.png");
+    Retype(dialog.maxUpperBarEdit, "abc");
+    Click(dialog.okButton);
     ASSERT_EQ(messages_.Shown().size(), 1u);
     EXPECT_EQ(messages_.Shown()[0].Text, "Length wrong. (500 min, 1200 max)");
 }

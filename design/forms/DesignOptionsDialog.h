@@ -16,34 +16,35 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Form7 : public QDialog {
+class DesignOptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `drawPlan` draws the whole plan on the canvas; OK calls it.
-    Form7(Session& session, MessageBoxes& messages, std::function<void()> drawPlan, QWidget* parent = nullptr);
+    DesignOptionsDialog(Session& session, MessageBoxes& messages, std::function<void()> drawPlan,
+                        QWidget* parent = nullptr);
 
     void Form_Load();
     // The curb's two fields follow its switch.
     void VedDatiCordolo();
-    void Combo1_Click();
-    void Check4_Click();
-    void Command1_Click();  // OK
-    void Command2_Click();  // Cancel
+    void AssemblyBarChosen();
+    void CurbClicked();
+    void OkClicked();
+    void CancelClicked();
 
     int32_t AssemblyBarItem = 0;
 
-    QLabel* Label1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check4 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLabel* assemblyBarLabel = nullptr;
+    QComboBox* assemblyBarCombo = nullptr;
+    QLabel* maxUpperBarLabel = nullptr;
+    QLineEdit* maxUpperBarEdit = nullptr;
+    QCheckBox* groupLowerBarsCheck = nullptr;
+    QCheckBox* curbCheck = nullptr;
+    QLineEdit* curbSpanEdit = nullptr;  // the span above which a floor slab gets the curb
+    QLabel* curbWidthLabel = nullptr;
+    QLineEdit* curbWidthEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,11 +9,11 @@
 #include "editing/VertexPanel.h"
 #include "shell/CommandTable.h"
 #include "shell/forms/VertexPanel.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
-TEST_F(Form1Test, OpensOnTheDemoDeckAndShowsThePlan) {
+TEST_F(MainWindowTest, OpensOnTheDemoDeckAndShowsThePlan) {
     const auto form = Start(DemoDeck());
     EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ DEMO.CRP ]");
     EXPECT_TRUE(boxes_.empty());
@@ -23,21 +23,21 @@ TEST_F(Form1Test, OpensOnTheDemoDeckAndShowsThePlan) {
     EXPECT_EQ(s.shell.Document.DataFolder, std::string(DRAVO_EXAMPLES) + "/frame");
 
     form->grab().save(QString(DRAVO_TEST_OUTPUT) + "/main-window-demo.png");
-    const QImage plan = form->Picture1->Image();
-    ASSERT_TRUE(form->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/main-window-demo-canvas.png"));
+    const QImage plan = form->canvasWidget()->Image();
+    ASSERT_TRUE(form->canvasWidget()->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/main-window-demo-canvas.png"));
     // The canvas takes the whole client area; on its black background the beams' faces are
     // yellow and the labels green.
-    EXPECT_EQ(form->Picture1->size(), form->centralWidget()->size());
+    EXPECT_EQ(form->canvasWidget()->size(), form->centralWidget()->size());
     EXPECT_EQ(CountColour(plan, 0) > plan.width() * plan.height() / 2, true);
     EXPECT_GT(CountColour(plan, StandardColour(14)), 1000);
     EXPECT_GT(CountColour(plan, StandardColour(10)), 50);
     // The square deck fills the height and sits in the middle of the wider canvas.
     const auto [first, last] = ColumnsOf(plan, StandardColour(14));
     EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
-    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->Picture1->width());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->canvasWidget()->width());
 }
 
-TEST_F(Form1Test, EmptyStartIsTheUnnamedDocument) {
+TEST_F(MainWindowTest, EmptyStartIsTheUnnamedDocument) {
     const auto project = config_ / "Casa.SVQ";
     std::filesystem::create_directories(config_ / "Casa_data/disegni");
     WriteRegistry("[Software\\Orvane\\Struvia\\Recent File List]\nFile1=\"" + project + "\"\n");
@@ -49,7 +49,7 @@ TEST_F(Form1Test, EmptyStartIsTheUnnamedDocument) {
     EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(Form1Test, DeckThatIsGoneOrFailsToLoad) {
+TEST_F(MainWindowTest, DeckThatIsGoneOrFailsToLoad) {
     auto form = Start("/nowhere/Piano.crp");
     EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ Piano.crp ]");
     EXPECT_EQ(form->session().model.NodeCount, 0);
@@ -62,7 +62,7 @@ TEST_F(Form1Test, DeckThatIsGoneOrFailsToLoad) {
     EXPECT_EQ(form->session().shell.Document.SlabDesignState, 0);
 }
 
-TEST_F(Form1Test, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
+TEST_F(MainWindowTest, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
     WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
     const auto form = Start(DemoDeck());
     EXPECT_EQ(form->session().shell.Languages.UiLanguage, 1);
@@ -78,7 +78,7 @@ TEST_F(Form1Test, EnglishInterfaceAsksToAlignTheDrawingLanguage) {
     EXPECT_EQ(panel.osnapCheck()->text(), "Osnap");
 }
 
-TEST_F(Form1Test, BatchLoadStopsAfterTheCommandBars) {
+TEST_F(MainWindowTest, BatchLoadStopsAfterTheCommandBars) {
     WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
     const auto form = Start(DemoDeck() + " 20");
     EXPECT_EQ(form->session().shell.Languages.UiLanguage, 1);
@@ -88,7 +88,7 @@ TEST_F(Form1Test, BatchLoadStopsAfterTheCommandBars) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
+TEST_F(MainWindowTest, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     const auto form = Start(DemoDeck());
     form->resize(100, 100);
     QApplication::processEvents();
@@ -98,7 +98,7 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     form->resize(900, 700);
     QApplication::processEvents();
     Session& s = form->session();
-    const int fullWidth = form->Picture1->width();
+    const int fullWidth = form->canvasWidget()->width();
     const ViewWindow before = s.drawing.View;
     s.editor.VertexPanel.VertexPanelMode = 1;
     form->CommandBars_Resize();
@@ -110,25 +110,25 @@ TEST_F(Form1Test, LayoutKeepsTheMinimumSizeAndDocksTheVertexPanel) {
     EXPECT_EQ(panelWidth, panel.sizeHint().width());
     EXPECT_GT(panelWidth, 100);
     EXPECT_LT(panelWidth, fullWidth / 2);
-    EXPECT_EQ(form->Picture1->width(), fullWidth - panelWidth);
+    EXPECT_EQ(form->canvasWidget()->width(), fullWidth - panelWidth);
     EXPECT_EQ(panel.geometry().left(), fullWidth - panelWidth);
-    EXPECT_EQ(panel.height(), form->Picture1->height());
+    EXPECT_EQ(panel.height(), form->canvasWidget()->height());
     EXPECT_EQ(s.drawing.View.ViewXMin, before.ViewXMin);
     EXPECT_EQ(s.drawing.View.ViewYMax, before.ViewYMax);
     // The scale is fitted again to the narrower canvas.
     const float dx = before.ViewXMax - before.ViewXMin, dy = before.ViewYMax - before.ViewYMin;
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale,
-                    std::min((fullWidth - panelWidth) / dx, form->Picture1->height() / dy));
+                    std::min((fullWidth - panelWidth) / dx, form->canvasWidget()->height() / dy));
     EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, fullWidth - panelWidth);
 
     s.editor.VertexPanel.VertexPanelMode = 0;
     form->CommandBars_Resize();
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_EQ(form->Picture1->width(), fullWidth);
+    EXPECT_EQ(form->canvasWidget()->width(), fullWidth);
     EXPECT_FLOAT_EQ(s.drawing.View.ViewScale, before.ViewScale);
 }
 
-TEST_F(Form1Test, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
+TEST_F(MainWindowTest, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
     const auto form = Start(DemoDeck());
     // The offscreen platform frames its windows with 2 pixels on each side.
     ASSERT_FALSE(form->windowHandle()->frameMargins().isNull());
@@ -138,33 +138,33 @@ TEST_F(Form1Test, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
     EXPECT_TRUE(area.contains(form->frameGeometry()));
     // The canvas fills the smaller client area, fitted and drawn in it.
     const Session& s = form->session();
-    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->Picture1->width());
-    EXPECT_FLOAT_EQ(s.drawing.View.CanvasHeightPx, form->Picture1->height());
-    const QImage plan = form->Picture1->Image();
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, form->canvasWidget()->width());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasHeightPx, form->canvasWidget()->height());
+    const QImage plan = form->canvasWidget()->Image();
     const auto [first, last] = ColumnsOf(plan, StandardColour(14));
     EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
 }
 
 // No window manager activates the window again after a dialog: the window draws the plan itself.
-TEST_F(Form1Test, TheWindowsDialogsLeaveThePlanDrawn) {
+TEST_F(MainWindowTest, TheWindowsDialogsLeaveThePlanDrawn) {
     const auto form = Start(DemoDeck());
-    const QImage plan = form->Picture1->Image();
+    const QImage plan = form->canvasWidget()->Image();
     const std::pair<int32_t, const char*> dialogs[] = {
         {110, "settings"}, {119, "design options"}, {AboutCommand, "information window"}};
     for (const auto& [command, name] : dialogs) {
-        form->Picture1->Clear();
+        form->canvasWidget()->Clear();
         form->CommandBars_Execute(command);  // each dialog closed unanswered
-        EXPECT_EQ(form->Picture1->Image(), plan) << name;
+        EXPECT_EQ(form->canvasWidget()->Image(), plan) << name;
     }
 }
 
-TEST_F(Form1Test, ActivationRedrawsThePlan) {
+TEST_F(MainWindowTest, ActivationRedrawsThePlan) {
     const auto form = Start(DemoDeck());
-    form->Picture1->Clear();
-    EXPECT_EQ(CountColour(form->Picture1->Image(), StandardColour(14)), 0);
+    form->canvasWidget()->Clear();
+    EXPECT_EQ(CountColour(form->canvasWidget()->Image(), StandardColour(14)), 0);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(form.get(), &activate);
-    EXPECT_GT(CountColour(form->Picture1->Image(), StandardColour(14)), 1000);
+    EXPECT_GT(CountColour(form->canvasWidget()->Image(), StandardColour(14)), 1000);
 }
 
 }  // namespace
