@@ -4,6 +4,8 @@
 // 1:50 flag in force, the row step of the plan's titles and tables, and the per-pass section lists.
 #include <cstdint>
 
+#include "drawing/CanvasPlanOutput.h"
+#include "drawing/DxfPlanOutput.h"
 #include "dxf/writers/DxfWriterState.h"
 #include "platform/Canvas.h"
 #include "state/DrawingState.h"
@@ -15,6 +17,12 @@ struct DrawTarget {
     DrawingState& drawing;
     const DxfOptions& dxf;
     DxfWriterState& writer;
+    mutable CanvasPlanOutput canvasOutput{canvas, drawing};
+    mutable DxfPlanOutput dxfOutput{writer, dxf, drawing};
+
+    PlanOutput& Output(int32_t toDxf) const {
+        return toDxf == 0 ? static_cast<PlanOutput&>(canvasOutput) : dxfOutput;
+    }
 };
 
 struct PassConstants {

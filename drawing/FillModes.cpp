@@ -1,24 +1,15 @@
 #include "drawing/FillModes.h"
 
-#include <vector>
-
-#include "drawing/PixelRange.h"
-#include "model/geometry/ViewTransforms.h"
-
 namespace {
 
-// The screen display options: 0 solid, 2 and above outline only, anything else a hatch.
 int32_t FillModeOf(const PlanPass& pass, int32_t fillLayer, int32_t displayMode) {
     if (!pass.On(fillLayer)) return FillOutlineOnly;
-    if (pass.toDxf != 0) return FillHatch;  // a DXF file receives hatches, never solid fills
-    if (displayMode == 0) return FillSolid;
-    if (displayMode >= 2) return FillOutlineOnly;
-    return FillHatch;
+    return pass.target.Output(pass.toDxf).FillModeFor(displayMode);
 }
 
-// Only the screen shows the edited perimeter: an export drawn meanwhile keeps its slab hatches.
 bool IsEditingPerimeter(const PlanPass& pass) {
-    return pass.toDxf == 0 && pass.session.editor.VertexPanel.VertexPanelMode != 0;
+    return pass.target.Output(pass.toDxf).ShowsEditedPerimeter() &&
+           pass.session.editor.VertexPanel.VertexPanelMode != 0;
 }
 
 }  // namespace
@@ -43,18 +34,7 @@ int32_t GetPillarFillMode(const PlanPass& pass) {
 
 void FillPolygonSolid(DrawTarget& target, std::span<const PlanPoint> points, ColourRef fillColour,
                       ColourRef penColour) {
-    Canvas& canvas = target.canvas;
-    canvas.SetFillStyle(FillStyle::Solid);
-    canvas.SetDrawStyle(DrawStyle::Solid);
-    canvas.SetForeColour(penColour);
-    canvas.SetFillColour(fillColour);
-    if (points.size() < 3) return;
-    const ViewWindow& view = target.drawing.View;
-    std::vector<PixelPosition> screen;
-    screen.reserve(points.size());
-    for (const PlanPoint& p : points) screen.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
-    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen);
-    if (polygon.size() >= 3) canvas.Polygon(polygon);
+    target.canvasOutput.FillPolygonSolid(points, fillColour, penColour);
 }
 
 ColourRef BackgroundColour(const DrawingState& drawing) {

@@ -10,10 +10,6 @@
 #include "drawing/PlanPass.h"
 #include "model/tables/ModelTables.h"
 
-constexpr int32_t FillOutlineOnly = 0;
-constexpr int32_t FillHatch = 1;
-constexpr int32_t FillSolid = 2;
-
 // The hatch layer of each element kind; its switch gates the fill, its screen colour paints it.
 constexpr int32_t FloorSlabFillLayer = 20;
 constexpr int32_t PillarFillLayer = 21;

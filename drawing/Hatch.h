@@ -13,16 +13,13 @@
 #include <vector>
 
 #include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 #include "model/tables/ModelTables.h"
 
 constexpr int32_t CrossHatch = -1;
 
 // An outline's vertices in order, the last joined back to the first (not repeated).
 using HatchOutline = std::vector<PlanPoint>;
-
-struct HatchSegment {
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-};
 
 // The segments of the hatch in drawing order: sweep line by sweep line from the bottom of the
 // turned outline 0, each line's pieces from left to right, then the second set of a cross hatch.

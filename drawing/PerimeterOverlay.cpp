@@ -88,7 +88,7 @@ void DrawEditedPolygonOutline(PlanPass& pass) {
         const ColourRef colour = hasSelected && i == selected ? Yellow : LightRed;
         canvas.SetForeColour(colour);
         Mark(canvas, p, colour);
-        DrawRotatedText(pass.target, p.X, p.Y, 24, 10, 0, " " + std::to_string(i + 1));
+        DrawRotatedText(pass.target.canvas, p.X, p.Y, 24, 10, 0, " " + std::to_string(i + 1));
         DottedLine(canvas, p, vertices[(i + 1) % count], LightGrey);
     }
 

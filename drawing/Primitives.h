@@ -14,13 +14,8 @@
 #include "drawing/DrawingPass.h"
 #include "model/tables/ModelTables.h"
 
-constexpr int32_t HighlightCyanLayer = -1;
-constexpr int32_t HighlightYellowLayer = -2;
 constexpr int32_t DimensionLineLayer = 9;
 constexpr int32_t DimensionTextLayer = 18;
-
-// The closed flag of a polyline: only this value closes it.
-constexpr int16_t PolylineClosed = -1;
 
 void DrawLine(DrawTarget& target, float x1, float y1, float x2, float y2, int32_t layer, int32_t style,
               int32_t toDxf);

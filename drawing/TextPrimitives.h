@@ -6,17 +6,15 @@
 #include <cstdint>
 #include <string>
 
+#include "drawing/CanvasText.h"
 #include "drawing/DrawingPass.h"
 
 // The height of a kind for the output: DxfUnitFactor × factor for DXF; on the canvas the base is
 // 1 at 1:50 and 2 at 1:100.
-float GetTextHeight(const DrawTarget& target, int32_t kind, int32_t toDxf);
+float GetTextHeight(DrawTarget& target, int32_t kind, int32_t toDxf);
 
 void DrawText(DrawTarget& target, float x, float y, const std::string& text, int32_t kind, int32_t layer,
               int32_t hAlign, int32_t vAlign, float angleDeg, int32_t toDxf);
-// Paints the text with its cell's top-left corner at the pixel (x, y), in the canvas fore colour.
-void DrawRotatedText(DrawTarget& target, int32_t x, int32_t y, float height, float width, int32_t angleDeg,
-                     const std::string& text);
 // The text centred on the segment's midpoint, along the segment, reading left to right or upwards.
 void DrawTextAlongSegment(DrawTarget& target, float x1, float y1, float x2, float y2, const std::string& text,
                           int32_t layer, int32_t kind, int32_t toDxf);
@@ -24,6 +22,3 @@ void DrawTextAlongSegment(DrawTarget& target, float x1, float y1, float x2, floa
 // nothing for a segment that rounds to 0 cm.
 void DrawRebarText(DrawTarget& target, const std::string& text, float x1, float y1, float x2, float y2,
                    int32_t above, int32_t lineLayer, int32_t textLayer, int32_t toDxf);
-
-// The width of a text in characters as the canvas estimates it for centring and right alignment.
-float EstimatedCharacterCount(const std::string& text);
