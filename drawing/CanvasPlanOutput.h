@@ -1,16 +1,19 @@
 #pragma once
 // The plan on the canvas: primitives turned into pixels of the view window in the layers' screen
 // colours, clipped so that what lies millions of pixels away neither wraps nor reaches the canvas
-// unclipped; texts by the screen's rules (sized by the view, skipped when too small to read).
+// unclipped; texts by the screen's rules (sized by the view, skipped when too small to read). The
+// screen's layer switches gate it, and its texts are sized for 1:50 or 1:100 by the user's option.
 // Solid fills and the paint state are the canvas's own.
 #include "drawing/PlanOutput.h"
+#include "state/ShellState.h"
 
 class CanvasPlanOutput : public PlanOutput {
 public:
-    CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing) : canvas_(canvas), drawing_(drawing) {}
+    CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, const ShellOptions& options)
+        : canvas_(canvas), drawing_(drawing), options_(options) {}
 
     const std::array<int32_t, LayerCount>& LayerSwitches() const override { return drawing_.LayerScreenOn; }
-    bool ScaleIs50() const override { return drawing_.ScaleIs50; }
+    bool ScaleIs50() const override { return options_.OptimalTextSize != 0; }
 
     void Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) override;
     void Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) override;
@@ -41,4 +44,5 @@ private:
 
     Canvas& canvas_;
     const DrawingState& drawing_;
+    const ShellOptions& options_;
 };

@@ -32,8 +32,3 @@ void DrawExplodedDimension(PlanOutput& out, float x1, float y1, float x2, float 
     out.Text((x1 + x2) / 2 - offset * s, (y1 + y2) / 2 + offset * c, label, 0, textLayer, HAlign::Centre,
              VAlign::Bottom, angle.Angle);
 }
-
-void DrawExplodedDimension(DrawTarget& t, float x1, float y1, float x2, float y2, int32_t lineLayer,
-                           int32_t textLayer, int32_t toDxf) {
-    DrawExplodedDimension(t.Output(toDxf), x1, y1, x2, y2, lineLayer, textLayer);
-}

@@ -1,40 +1,36 @@
 #include "drawing/FillModes.h"
 
+#include "state/LayerRows.h"
+
 namespace {
 
-int32_t FillModeOf(const PlanPass& pass, int32_t fillLayer, int32_t displayMode) {
-    if (!pass.On(fillLayer)) return FillOutlineOnly;
-    return pass.target.Output(pass.toDxf).FillModeFor(displayMode);
+int32_t FillModeOf(const PlanPass& pass, int32_t hatchRow, int32_t displayMode) {
+    if (!pass.On(hatchRow)) return FillOutlineOnly;
+    return pass.out.FillModeFor(displayMode);
 }
 
 bool IsEditingPerimeter(const PlanPass& pass) {
-    return pass.target.Output(pass.toDxf).ShowsEditedPerimeter() &&
-           pass.session.editor.VertexPanel.VertexPanelMode != 0;
+    return pass.out.ShowsEditedPerimeter() && pass.session.editor.VertexPanel.VertexPanelMode != 0;
 }
 
 }  // namespace
 
 int32_t GetConcreteSlabFillMode(const PlanPass& pass) {
     if (IsEditingPerimeter(pass)) return FillOutlineOnly;
-    return FillModeOf(pass, ConcreteSlabFillLayer, pass.drawing().Display.ConcreteSlabDisplayMode);
+    return FillModeOf(pass, LayerRow::ConcreteSlabHatch, pass.drawing().Display.ConcreteSlabDisplayMode);
 }
 
 int32_t GetFloorSlabFillMode(const PlanPass& pass) {
     if (IsEditingPerimeter(pass)) return FillOutlineOnly;
-    return FillModeOf(pass, FloorSlabFillLayer, pass.drawing().Display.FloorSlabDisplayMode);
+    return FillModeOf(pass, LayerRow::FloorSlabHatch, pass.drawing().Display.FloorSlabDisplayMode);
 }
 
 int32_t GetWallFillMode(const PlanPass& pass) {
-    return FillModeOf(pass, WallFillLayer, pass.drawing().Display.WallDisplayMode);
+    return FillModeOf(pass, LayerRow::WallHatch, pass.drawing().Display.WallDisplayMode);
 }
 
 int32_t GetPillarFillMode(const PlanPass& pass) {
-    return FillModeOf(pass, PillarFillLayer, pass.drawing().Display.PillarDisplayMode);
-}
-
-void FillPolygonSolid(DrawTarget& target, std::span<const PlanPoint> points, ColourRef fillColour,
-                      ColourRef penColour) {
-    target.canvasOutput.FillPolygonSolid(points, fillColour, penColour);
+    return FillModeOf(pass, LayerRow::PillarHatch, pass.drawing().Display.PillarDisplayMode);
 }
 
 ColourRef BackgroundColour(const DrawingState& drawing) {

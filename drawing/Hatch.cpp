@@ -113,11 +113,6 @@ void SweepOneSet(const std::vector<HatchOutline>& outlines, float angleRad, floa
     } while (y < b.MaxY);
 }
 
-void DrawSegments(DrawTarget& target, const std::vector<HatchSegment>& segments, const HatchOutline& outer,
-                  int32_t layer, int32_t style, int32_t toDxf) {
-    target.Output(toDxf).Hatch(segments, outer, layer, static_cast<LineStyle>(style));
-}
-
 }  // namespace
 
 std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> outlines, float spacing,
@@ -134,18 +129,16 @@ std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> out
     return segments;
 }
 
-void DrawHatch(DrawTarget& target, std::span<const PlanPoint> points, float spacing, float angleDeg,
-               int32_t pattern, int32_t layer, int32_t style, int32_t toDxf) {
+void DrawHatch(PlanOutput& out, std::span<const PlanPoint> points, float spacing, float angleDeg, int32_t pattern,
+               int32_t layer, LineStyle style) {
     const HatchOutline outline(points.begin(), points.end());
-    DrawSegments(target, ComputeHatchSegments({&outline, 1}, spacing, angleDeg, pattern), outline, layer, style,
-                 toDxf);
+    out.Hatch(ComputeHatchSegments({&outline, 1}, spacing, angleDeg, pattern), outline, layer, style);
 }
 
-void DrawHatchMulti(DrawTarget& target, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
-                    int32_t pattern, int32_t layer, int32_t style, int32_t toDxf) {
+void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
+                    int32_t pattern, int32_t layer, LineStyle style) {
     if (outlines.empty()) return;
-    DrawSegments(target, ComputeHatchSegments(outlines, spacing, angleDeg, pattern), outlines[0], layer, style,
-                 toDxf);
+    out.Hatch(ComputeHatchSegments(outlines, spacing, angleDeg, pattern), outlines[0], layer, style);
 }
 
 bool FindHatchLineCrossings(std::span<const PlanPoint> points, float x, float y, float farX, float yLow,

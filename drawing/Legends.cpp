@@ -3,14 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/sections/SectionTexts.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
-
-constexpr int32_t ListLayer = 14;
 
 const Bilingual LegendLines[] = {
     {"Significato delle sigle:", "Symbols caption:"},
@@ -27,8 +25,9 @@ constexpr Bilingual SlabTableTitle{"Solai:", "Floor slabs:"};
 constexpr Bilingual SlabTypeHeading{"tipo solaio", "type"};
 constexpr Bilingual SlabAreaHeading{"superficie", "area"};
 
-void Line(PlanPass& pass, float x, float y, const std::string& text, int32_t hAlign = 0) {
-    DrawText(pass.target, x, y, text, 1, ListLayer, hAlign, 2, 0, pass.toDxf);
+// The lists stand on the pillar texts' row, whose switch gates them.
+void Line(PlanPass& pass, float x, float y, const std::string& text, HAlign hAlign = HAlign::Left) {
+    pass.out.Text(x, y, text, 1, LayerRow::PillarTexts, hAlign, VAlign::Top, 0);
 }
 
 std::string Text(PlanPass& pass, const Bilingual& text) { return PickText(text, pass.english()); }
@@ -83,7 +82,7 @@ float SlabTable(PlanPass& pass, float y) {
         Line(pass, typeX, y,
              GetFloorSlabTypeText(m.Catalogue, slab.SectionNumber - 1, slab.Thickness, pass.languages(),
                                   pass.session.shell.Options));
-        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq", 2);
+        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq", HAlign::Right);
     }
     return y;
 }
@@ -100,7 +99,7 @@ float DrawLegendOfAbbreviations(PlanPass& pass) {
 }
 
 void DrawSectionListsAndSlabTable(PlanPass& pass, float runningY) {
-    if (!pass.On(ListLayer)) return;
+    if (!pass.On(LayerRow::PillarTexts)) return;
     const Model& m = pass.model();
     float y = runningY;
     if (UsableCount(m.PillarCount, m.Pillars) > 0) y = PillarList(pass, y);

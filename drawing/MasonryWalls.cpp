@@ -3,19 +3,13 @@
 #include <string>
 
 #include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t WallLayer = 4;
-constexpr int32_t BeamFaceLayer = 7;
-constexpr int32_t LeaderLayer = 9;
-constexpr int32_t WallTextLayer = 15;
-constexpr int32_t BeamTextLayer = 17;
-constexpr int32_t BarTextLayer = 19;
 constexpr float BlockSystemBarSpacing = 25;  // cm, the holes of the blocks
 const std::string Phi = "\xD8";              // "Ø"
 
@@ -40,7 +34,7 @@ bool PointsOf(const Model& m, const MasonryElement& e, ElementPoints& p) {
 }
 
 void Line(PlanPass& pass, PlanPoint a, PlanPoint b, int32_t layer) {
-    DrawLine(pass.target, a.X, a.Y, b.X, b.Y, layer, 0, pass.toDxf);
+    pass.out.Line(a.X, a.Y, b.X, b.Y, layer, LineStyle::ByLayer);
 }
 
 // A text centred both ways on the middle of the segment moved by d to its left (negative: right).
@@ -48,7 +42,7 @@ void TextBeside(PlanPass& pass, PlanPoint a, PlanPoint b, float d, const std::st
                 float angleDeg) {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     OffsetSegmentLeft(a.X, a.Y, b.X, b.Y, d, x1, y1, x2, y2);
-    DrawText(pass.target, (x1 + x2) / 2, (y1 + y2) / 2, text, 1, layer, 1, 1, angleDeg, pass.toDxf);
+    pass.out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, 1, layer, HAlign::Centre, VAlign::Middle, angleDeg);
 }
 
 PlanPoint PointAlong(PlanPoint from, PlanPoint to, float d) {
@@ -78,16 +72,16 @@ int32_t FittingBarCount(PlanPoint p1, PlanPoint p2, float length, float s, int32
 
 void DrawWall(PlanPass& pass, MasonryElement& w, const ElementPoints& p, bool isotex) {
     const float t = w.Thickness;
-    Line(pass, p.a1, p.b1, WallLayer);
-    Line(pass, p.a2, p.b2, WallLayer);
-    if (w.BorderBFlag != 0) Line(pass, p.b1, p.b2, WallLayer);
-    if (w.BorderAFlag != 0) Line(pass, p.a1, p.a2, WallLayer);
+    Line(pass, p.a1, p.b1, LayerRow::WallOutlines);
+    Line(pass, p.a2, p.b2, LayerRow::WallOutlines);
+    if (w.BorderBFlag != 0) Line(pass, p.b1, p.b2, LayerRow::WallOutlines);
+    if (w.BorderAFlag != 0) Line(pass, p.a1, p.a2, LayerRow::WallOutlines);
 
     // The bars stand half a thickness inside a closed end and on the node at a joined one.
     const PlanPoint p1 = w.BorderAFlag != 0 ? PointAlong(p.i, p.j, t / 2) : p.i;
     const PlanPoint p2 = w.BorderBFlag != 0 ? PointAlong(p.j, p.i, t / 2) : p.j;
     const float angle = GetLineAngleDeg(p1.X, p1.Y, p2.X, p2.Y);
-    TextBeside(pass, p1, p2, -(t + 2), "Par. " + std::to_string(w.Number), WallTextLayer, angle);
+    TextBeside(pass, p1, p2, -(t + 2), "Par. " + std::to_string(w.Number), LayerRow::WallTexts, angle);
     if (isotex) {
         DrawMasonryRebarSymbol(pass, p1.X, p1.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
         DrawMasonryRebarSymbol(pass, p2.X, p2.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
@@ -97,7 +91,7 @@ void DrawWall(PlanPass& pass, MasonryElement& w, const ElementPoints& p, bool is
     const int32_t wanted = w.VerticalBarCount;
     const std::string diameterA = std::to_string(w.VerticalBarDiameterA);
     if (wanted <= 0) {
-        if (!isotex) TextBeside(pass, p1, p2, -46, "2 " + Phi + diameterA + "  vert.", WallTextLayer, angle);
+        if (!isotex) TextBeside(pass, p1, p2, -46, "2 " + Phi + diameterA + "  vert.", LayerRow::WallTexts, angle);
         return;
     }
     // Block-system bars are packed from P1 at the holes' spacing; reinforced-masonry bars spread evenly.
@@ -110,21 +104,21 @@ void DrawWall(PlanPass& pass, MasonryElement& w, const ElementPoints& p, bool is
         }
     }
     w.VerticalBarCount = placed;
-    if (isotex) TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, WallTextLayer, angle);
+    if (isotex) TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, LayerRow::WallTexts, angle);
     else
         TextBeside(pass, p1, p2, -46, WithSignRoom(int64_t{placed} + 2) + " " + Phi + diameterA + "  vert.",
-                   WallTextLayer, angle);
+                   LayerRow::WallTexts, angle);
 }
 
 }  // namespace
 
 void DrawMasonryRebarSymbol(PlanPass& pass, float x, float y, int32_t count, int32_t diameter, bool noLabel) {
     const float r = static_cast<float>(diameter * 0.05);  // the bar's own radius, cm
-    DrawPointMarker(pass.target, x, y, r, pass.toDxf);
+    DrawPointMarker(pass.out, x, y, r);
     if (noLabel) return;
-    DrawLine(pass.target, x, y, x + 35, y + 35, LeaderLayer, 0, pass.toDxf);
+    pass.out.Line(x, y, x + 35, y + 35, LayerRow::Dimensions, LineStyle::ByLayer);  // the leader
     const std::string label = (count > 1 ? std::to_string(count) : "") + Phi + std::to_string(diameter);
-    DrawText(pass.target, x + 30, y + 35, label, 1, BarTextLayer, 0, 0, 0, pass.toDxf);
+    pass.out.Text(x + 30, y + 35, label, 1, LayerRow::RebarTexts, HAlign::Left, VAlign::Bottom, 0);
 }
 
 void DrawMasonryWalls(PlanPass& pass) {
@@ -143,9 +137,9 @@ void DrawMasonryBeams(PlanPass& pass) {
         const MasonryElement& b = m.MasonryBeams[static_cast<size_t>(i)];
         ElementPoints p;
         if (!PointsOf(m, b, p)) continue;
-        Line(pass, p.a1, p.b1, BeamFaceLayer);
-        Line(pass, p.a2, p.b2, BeamFaceLayer);
+        Line(pass, p.a1, p.b1, LayerRow::BeamExtrados);
+        Line(pass, p.a2, p.b2, LayerRow::BeamExtrados);
         const float angle = GetLineAngleDeg(p.i.X, p.i.Y, p.j.X, p.j.Y);
-        TextBeside(pass, p.i, p.j, -(b.Thickness + 2), std::to_string(b.Number), BeamTextLayer, angle);
+        TextBeside(pass, p.i, p.j, -(b.Thickness + 2), std::to_string(b.Number), LayerRow::BeamTexts, angle);
     }
 }

@@ -71,8 +71,9 @@ public:
     // paint nothing. Only the canvas paints solid fills.
     virtual void FillPolygonSolid(std::span<const PlanPoint> points, ColourRef fillColour, ColourRef penColour) = 0;
 
-    // The paint state a canvas keeps from one call to the next: a solid fill, a text and a circle
-    // drawn while the fill style is solid take it. Nothing restores it. A DXF file has none.
+    // The paint state a canvas keeps from one call to the next (pen, fill colour, fill style, draw
+    // style): nothing restores it, and what is painted later takes it, so that a circle drawn while
+    // the fill style is solid comes out filled. A DXF file has none; there these do nothing.
     virtual void SetPenColour(ColourRef colour) = 0;
     virtual void SetFillColour(ColourRef colour) = 0;
     virtual void SetFillStyle(FillStyle style) = 0;

@@ -1,16 +1,16 @@
 #pragma once
-// One pass of the plan driver as its steps and element drawers see it: where it draws, the
-// document it draws, the scale factor and row step fixed at its start, and the output selector.
+// One pass of the plan driver as its steps and element drawers see it: the output it draws into,
+// the document it draws, and the scale factor and row step fixed at its start.
 #include <cstdint>
 
 #include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 #include "model/Session.h"
 
 struct PlanPass {
-    DrawTarget target;
+    PlanOutput& out;
     Session& session;
     PassConstants k;
-    int32_t toDxf = 0;
 
     Model& model() const { return session.model; }
     const DrawingState& drawing() const { return session.drawing; }

@@ -62,7 +62,6 @@ struct DrawingState {
     ViewWindow View;
     // The drawing pass in force: its layer switches (entries 0 to 23 set by each pass), its scale.
     std::array<int32_t, LayerCount> LayerOn{};
-    int32_t toDxf = 0;      // 0 draws on the canvas, 1 writes DXF
     bool ScaleIs50 = false;
     LegendBookkeeping Legend;
 };

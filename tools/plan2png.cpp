@@ -67,8 +67,7 @@ bool DrawingExtents(HeadlessDeck& deck, float& x0, float& y0, float& x1, float& 
     known.CanvasHeightPx = 20000;
     view = known;
     RecordingCanvas recorder(20000, 20000);
-    DxfWriterState writer;
-    DrawPlan(deck, recorder, writer, 0);
+    DrawPlanOnCanvas(deck, recorder);
     view = kept;
 
     float left = std::numeric_limits<float>::max(), top = left, right = -left, bottom = -left;
@@ -164,8 +163,7 @@ int main(int argc, char** argv) {
     else
         ZoomToModelExtents(view, deck.model.Header);
 
-    DxfWriterState writer;
-    DrawPlan(deck, canvas, writer, 0);
+    DrawPlanOnCanvas(deck, canvas);
     if (!canvas.SaveImage(QString::fromStdString(o.png))) {
         std::cerr << "plan2png: could not write " << o.png << "\n";
         return 1;

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "drawing/PlanDriver.h"
 #include "dxf/export/DxfExportMessages.h"
 #include "dxf/file/DxfFile.h"
+#include "dxf/output/DxfPlanPass.h"
 #include "dxf/writers/DxfWriterState.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
@@ -63,7 +63,7 @@ void NewFileDXF(Session& session, Platform& platform, const std::vector<std::str
             result.SkippedDataFiles.push_back(path);
             continue;
         }
-        DrawPlan(session, platform.canvas, writer, 1);
+        DrawPlanIntoDxf(session, writer);
         ++result.DecksDrawn;
         const PlanHeader& h = session.model.Header;
         session.dxf.DxfOffsetX = session.dxf.DxfOffsetX + h.ModelMaxX + DeckGap - h.ModelMinX;

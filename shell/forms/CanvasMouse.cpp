@@ -4,9 +4,9 @@
 
 #include "design/forms/Form8.h"
 
-CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
+CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, QLabel& panel1, QLabel& panel2,
                          const ModalRunner& runner)
-    : session_(session), runner_(runner), editor_(session, qt.platform, writer, *this), panel1_(panel1),
+    : session_(session), runner_(runner), editor_(session, qt.platform, *this), panel1_(panel1),
       panel2_(panel2) {
     qt.canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },

@@ -11,7 +11,7 @@ class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& panel1, QLabel& panel2,
+    CanvasMouse(Session& session, QtPlatform& qt, QLabel& panel1, QLabel& panel2,
                 const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;

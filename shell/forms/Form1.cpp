@@ -78,7 +78,7 @@ Form1::Form1(const ModalRunner& runner) : runner_(runner), commands_(std::make_u
     StatusPanel2 = new QLabel(this);
     statusBar()->addWidget(StatusPanel1);
     statusBar()->addWidget(StatusPanel2, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *StatusPanel1, *StatusPanel2, runner);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, *StatusPanel1, *StatusPanel2, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
     canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
 }
@@ -190,7 +190,7 @@ void Form1::SyncVertexPanel() {
 void Form1::Form_Activate() {
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
-    DrawPlan(session_, *Picture1, writer_, 0);
+    DrawPlanOnCanvas(session_, *Picture1);
 }
 
 void Form1::Form_Unload() {

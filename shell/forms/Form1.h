@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 
-#include "dxf/writers/DxfWriterState.h"
 #include "model/Session.h"
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
@@ -107,7 +106,6 @@ private:
 
     Session session_;
     ModalRunner runner_;
-    DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     std::unique_ptr<QtPlatform> qt_;
     std::unique_ptr<CanvasMouse> canvasMouse_;

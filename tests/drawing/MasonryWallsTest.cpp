@@ -154,10 +154,9 @@ TEST(DrawMasonryWalls, TheFittedCountIsWhatTheDataFileSaves) {
     // Wall 1 runs from node 1 (joined) to 300 cm on (closed): 285 cm of bar line, room for 11 holes.
     deck.model.MasonryIsIsotex = 1;
     deck.model.MasonryWalls[0].VerticalBarCount = 40;
-    RecordingCanvas canvas;
     DxfWriterState writer;
     deck.drawing.LayerDxfOn[4] = 1;
-    DrawPlan(deck, canvas, writer, 1);
+    DrawPlanIntoDxf(deck, writer);
     EXPECT_EQ(deck.model.MasonryWalls[0].VerticalBarCount, 11);
 
     DeckSession reloaded;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drawing/FillModes.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 #include "tests/support/DxfEntities.h"
 
@@ -35,8 +36,8 @@ struct PillarPass : DrawerPass {
         m.Pillars.push_back(p);
         ++m.PillarCount;
     }
-    void Draw(int32_t toDxf = 0) {
-        PlanPass pass = Begin(toDxf);
+    void Draw(bool intoDxf = false) {
+        PlanPass pass = Begin(intoDxf);
         DrawPillars(pass);
     }
 };
@@ -52,7 +53,7 @@ TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
     const auto repeated = p.LinesIn(p.Colour(PillarTopLayer));
     ASSERT_EQ(repeated.size(), 4u);
     for (const CanvasRecord& r : repeated) EXPECT_NEAR(r.X1, 200, 15.01);
-    const auto hatch = p.LinesIn(p.Colour(PillarFillLayer));
+    const auto hatch = p.LinesIn(p.Colour(LayerRow::PillarHatch));
     ASSERT_FALSE(hatch.empty());
     for (const CanvasRecord& r : hatch) EXPECT_GT(std::abs((r.X1 + r.X2) / 2 - 200), 100) << "no hatch on it";
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"P.5", "30x30", "P.6", "30x30"}));
@@ -98,12 +99,12 @@ TEST(Pillars, CirclesSetTheirOwnFillAndLeaveTheStyleTransparent) {
         p.Draw();
         const auto circles = p.canvas.RecordsOf(CanvasCall::Circle);
         ASSERT_EQ(circles.size(), 3u);
-        EXPECT_EQ(circles[0].State.Fill, p.Colour(PillarFillLayer));
+        EXPECT_EQ(circles[0].State.Fill, p.Colour(LayerRow::PillarHatch));
         EXPECT_EQ(circles[0].State.Filling, displayMode == 0 ? FillStyle::Solid : FillStyle::Transparent);
         EXPECT_EQ(circles[1].State.Filling, FillStyle::Transparent) << "the hollow one keeps what is in force";
         EXPECT_FLOAT_EQ(circles[2].Radius, 15);
         EXPECT_EQ(p.canvas.State().Filling, FillStyle::Transparent);
-        const auto hatch = p.LinesIn(p.Colour(PillarFillLayer));
+        const auto hatch = p.LinesIn(p.Colour(LayerRow::PillarHatch));
         EXPECT_EQ(hatch.empty(), displayMode == 0);
         for (const CanvasRecord& r : hatch) {
             EXPECT_LE(std::hypot(r.X1 - 100, ModelY(r.Y1) - 100), 20.01) << "inside the full circle";

@@ -1,4 +1,4 @@
-#include "drawing/DxfPlanOutput.h"
+#include "dxf/output/DxfPlanOutput.h"
 
 #include <cmath>
 #include <vector>
