@@ -34,7 +34,7 @@ std::string Text(PlanPass& pass, const Bilingual& text) { return PickText(text, 
 
 float PillarList(PlanPass& pass, float y) {
     const Model& m = pass.model();
-    const auto& lists = pass.drawing().Legend.PillarListBySection;
+    const auto& lists = pass.Legend.PillarListBySection;
     Line(pass, 0, y, Text(pass, PillarListTitle));
     for (int32_t s = 0; s < UsableCount(m.Catalogue.ArchiveSectionCount, lists); ++s) {
         const std::string& entry = lists[static_cast<size_t>(s)];
@@ -51,7 +51,7 @@ float PillarList(PlanPass& pass, float y) {
 
 float BeamList(PlanPass& pass, float y) {
     const Model& m = pass.model();
-    const auto& used = pass.drawing().Legend.BeamSectionUsed;
+    const auto& used = pass.Legend.BeamSectionUsed;
     y -= 40 * pass.k.f;
     Line(pass, 0, y, Text(pass, BeamListTitle));
     for (int32_t s = 0; s < UsableCount(m.Catalogue.ArchiveSectionCount, used); ++s) {

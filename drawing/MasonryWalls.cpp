@@ -1,5 +1,6 @@
 #include "drawing/MasonryWalls.h"
 
+#include <optional>
 #include <string>
 
 #include "drawing/Primitives.h"
@@ -70,44 +71,60 @@ int32_t FittingBarCount(PlanPoint p1, PlanPoint p2, float length, float s, int32
     return low;
 }
 
-void DrawWall(PlanPass& pass, MasonryElement& w, const ElementPoints& p, bool isotex) {
+// Where a wall's vertical bars stand: the end bars P1 and P2, half a thickness inside a closed end
+// and on the node at a joined one; the intermediate ones from P1 on, `spacing` apart, as many of
+// those the wall asks for as fit before P2 (none when it asks for none).
+struct BarLine {
+    PlanPoint p1, p2;
+    float spacing = 0;
+    int32_t placed = 0;
+};
+
+BarLine BarLineOf(const MasonryElement& w, const ElementPoints& p, bool isotex) {
+    BarLine bars;
     const float t = w.Thickness;
+    bars.p1 = w.BorderAFlag != 0 ? PointAlong(p.i, p.j, t / 2) : p.i;
+    bars.p2 = w.BorderBFlag != 0 ? PointAlong(p.j, p.i, t / 2) : p.j;
+    const int32_t wanted = w.VerticalBarCount;
+    if (wanted <= 0) return bars;
+    const float length = GetDistance(bars.p1.X, bars.p1.Y, bars.p2.X, bars.p2.Y);
+    // Block-system bars are packed from P1 at the holes' spacing; reinforced-masonry bars spread evenly.
+    bars.spacing =
+        isotex ? BlockSystemBarSpacing : static_cast<float>(static_cast<double>(length) / (wanted + 1.0));
+    bars.placed = FittingBarCount(bars.p1, bars.p2, length, bars.spacing, wanted);
+    return bars;
+}
+
+void DrawWall(PlanPass& pass, const MasonryElement& w, const ElementPoints& p, bool isotex) {
     Line(pass, p.a1, p.b1, LayerRow::WallOutlines);
     Line(pass, p.a2, p.b2, LayerRow::WallOutlines);
     if (w.BorderBFlag != 0) Line(pass, p.b1, p.b2, LayerRow::WallOutlines);
     if (w.BorderAFlag != 0) Line(pass, p.a1, p.a2, LayerRow::WallOutlines);
 
-    // The bars stand half a thickness inside a closed end and on the node at a joined one.
-    const PlanPoint p1 = w.BorderAFlag != 0 ? PointAlong(p.i, p.j, t / 2) : p.i;
-    const PlanPoint p2 = w.BorderBFlag != 0 ? PointAlong(p.j, p.i, t / 2) : p.j;
+    const BarLine bars = BarLineOf(w, p, isotex);
+    const PlanPoint p1 = bars.p1, p2 = bars.p2;
     const float angle = GetLineAngleDeg(p1.X, p1.Y, p2.X, p2.Y);
-    TextBeside(pass, p1, p2, -(t + 2), "Par. " + std::to_string(w.Number), LayerRow::WallTexts, angle);
+    TextBeside(pass, p1, p2, -(w.Thickness + 2), "Par. " + std::to_string(w.Number), LayerRow::WallTexts, angle);
     if (isotex) {
         DrawMasonryRebarSymbol(pass, p1.X, p1.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
         DrawMasonryRebarSymbol(pass, p2.X, p2.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
     }
 
-    const float length = GetDistance(p1.X, p1.Y, p2.X, p2.Y);
-    const int32_t wanted = w.VerticalBarCount;
     const std::string diameterA = std::to_string(w.VerticalBarDiameterA);
-    if (wanted <= 0) {
+    if (w.VerticalBarCount <= 0) {
         if (!isotex) TextBeside(pass, p1, p2, -46, "2 " + Phi + diameterA + "  vert.", LayerRow::WallTexts, angle);
         return;
     }
-    // Block-system bars are packed from P1 at the holes' spacing; reinforced-masonry bars spread evenly.
-    const float s = isotex ? BlockSystemBarSpacing : static_cast<float>(static_cast<double>(length) / (wanted + 1.0));
-    const int32_t placed = FittingBarCount(p1, p2, length, s, wanted);
-    if (isotex) {
-        for (int32_t k = 1; k <= placed; ++k) {
-            const PlanPoint q = PointAlong(p1, p2, s * static_cast<float>(k));
-            DrawMasonryRebarSymbol(pass, q.X, q.Y, w.VerticalGroupCount, w.VerticalBarDiameterA, true);
-        }
-    }
-    w.VerticalBarCount = placed;
-    if (isotex) TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, LayerRow::WallTexts, angle);
-    else
-        TextBeside(pass, p1, p2, -46, WithSignRoom(int64_t{placed} + 2) + " " + Phi + diameterA + "  vert.",
+    if (!isotex) {
+        TextBeside(pass, p1, p2, -46, WithSignRoom(int64_t{bars.placed} + 2) + " " + Phi + diameterA + "  vert.",
                    LayerRow::WallTexts, angle);
+        return;
+    }
+    for (int32_t k = 1; k <= bars.placed; ++k) {
+        const PlanPoint q = PointAlong(p1, p2, bars.spacing * static_cast<float>(k));
+        DrawMasonryRebarSymbol(pass, q.X, q.Y, w.VerticalGroupCount, w.VerticalBarDiameterA, true);
+    }
+    TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, LayerRow::WallTexts, angle);
 }
 
 }  // namespace
@@ -122,13 +139,19 @@ void DrawMasonryRebarSymbol(PlanPass& pass, float x, float y, int32_t count, int
 }
 
 void DrawMasonryWalls(PlanPass& pass) {
-    Model& m = pass.model();
+    const Model& m = pass.model();
     const bool isotex = m.MasonryIsIsotex != 0;
     for (int32_t i = 0; i < UsableCount(m.MasonryWallCount, m.MasonryWalls); ++i) {
-        MasonryElement& w = m.MasonryWalls[static_cast<size_t>(i)];
+        const MasonryElement& w = m.MasonryWalls[static_cast<size_t>(i)];
         ElementPoints p;
         if (PointsOf(m, w, p)) DrawWall(pass, w, p, isotex);
     }
+}
+
+std::optional<int32_t> VerticalBarsThatFit(const Model& model, const MasonryElement& wall) {
+    ElementPoints p;
+    if (wall.VerticalBarCount <= 0 || !PointsOf(model, wall, p)) return std::nullopt;
+    return BarLineOf(wall, p, model.MasonryIsIsotex != 0).placed;
 }
 
 void DrawMasonryBeams(PlanPass& pass) {

@@ -44,7 +44,7 @@ int32_t BeamCount(const Model& m) { return UsableCount(m.BeamElementCount, m.Bea
 int32_t WallCount(const Model& m) { return UsableCount(m.WallSegmentCount, m.WallSegments); }
 
 void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) {
-    Model& m = pass.model();
+    const Model& m = pass.model();
     const int32_t sec = e.SectionNumber - 1;
     const SectionEdgeOffsets faces = ComputeSectionEdgeOffsets(m.Catalogue, sec, e.SectionAngle);
     const LineAngleSinCos axis = ComputeLineAngleRadSinCos(p.x1, p.y1, p.x2, p.y2);
@@ -63,7 +63,7 @@ void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) 
     pass.out.Text(o1x, o1y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
     pass.out.Text(o2x, o2y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
 
-    auto& used = pass.session.drawing.Legend.BeamSectionUsed;
+    auto& used = pass.Legend.BeamSectionUsed;
     if (sec >= 0 && static_cast<size_t>(sec) < used.size()) used[static_cast<size_t>(sec)] = 1;
 }
 

@@ -115,7 +115,7 @@ void DrawPillars(PlanPass& pass) {
     for (int32_t i = 0; i < count; ++i)
         if (IsConcretePillar(c, m.Pillars[static_cast<size_t>(i)]))
             ++concretePillarsByNumber[m.Pillars[static_cast<size_t>(i)].PillarNumber];
-    std::vector<std::string>& lists = pass.session.drawing.Legend.PillarListBySection;
+    std::vector<std::string>& lists = pass.Legend.PillarListBySection;
 
     for (int32_t i = 0; i < count; ++i) {
         const Pillar& p = m.Pillars[static_cast<size_t>(i)];

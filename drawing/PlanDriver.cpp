@@ -1,6 +1,7 @@
 #include "drawing/PlanDriver.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "drawing/CanvasPlanOutput.h"
@@ -114,6 +115,15 @@ void DrawDimensions(PlanPass& pass) {
         pass.out.LinearDimension(m.Dimensions[static_cast<size_t>(i)]);
 }
 
+// Each masonry wall that asks for more intermediate vertical bars than fit on it keeps the ones
+// the plan drew: the wall table below the plan and the data file saved then show that count.
+void LowerMasonryBarCountsToWhatFits(Model& m) {
+    for (int32_t i = 0; i < UsableCount(m.MasonryWallCount, m.MasonryWalls); ++i) {
+        MasonryElement& wall = m.MasonryWalls[static_cast<size_t>(i)];
+        if (const std::optional<int32_t> fitting = VerticalBarsThatFit(m, wall)) wall.VerticalBarCount = *fitting;
+    }
+}
+
 void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
     const EditorState& editor = session.editor;
     if (editor.VertexPanel.VertexPanelMode != 0) DrawEditedPolygonOutline(session, canvas);
@@ -135,17 +145,20 @@ void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
 
 void DrawPlan(Session& session, PlanOutput& out) {
     Model& m = session.model;
-    const PassConstants k = BeginDrawingPass(out, session.drawing, m.Catalogue.ArchiveSectionCount);
-    PlanPass pass{out, session, k};
+    PlanPass pass = BeginPlanPass(out, session);
+    const PassConstants& k = pass.k;
 
     DrawTitle(pass);
-    if (pass.Set(LayerRow::ConcreteSlabOutlines)) DrawConcreteSlabs(pass, session.drawing.LayerOn[LayerRow::SlabTexts]);
+    if (pass.Set(LayerRow::ConcreteSlabOutlines)) DrawConcreteSlabs(pass, pass.LayerOn[LayerRow::SlabTexts]);
     if (pass.Set(LayerRow::FloorSlabHatch))
-        DrawFloorSlabs(pass, session.drawing.LayerOn[LayerRow::FloorSlabOutlines], session.drawing.LayerOn[LayerRow::FloorSlabTexts]);
+        DrawFloorSlabs(pass, pass.LayerOn[LayerRow::FloorSlabOutlines], pass.LayerOn[LayerRow::FloorSlabTexts]);
     if (pass.On(LayerRow::FloorSlabRebars)) DrawFloorSlabRebars(pass);
     if (pass.On(LayerRow::WallOutlines)) {
         DrawWalls(pass);
-        if (m.MasonryWallCount > 0) DrawMasonryWalls(pass);
+        if (m.MasonryWallCount > 0) {
+            DrawMasonryWalls(pass);
+            LowerMasonryBarCountsToWhatFits(m);
+        }
         if (m.MasonryBeamCount > 0) DrawMasonryBeams(pass);
     }
     if (pass.On(LayerRow::BeamExtrados)) DrawFaceLines(pass, m.BeamExtradosEdges, m.BeamExtradosEdgeCount, LayerRow::BeamExtrados);

@@ -30,12 +30,16 @@ struct DrawerPass {
     Model& model() { return session.model; }
     ColourRef Colour(int32_t layer) const { return session.drawing.LayerScreenColours[static_cast<size_t>(layer)]; }
 
-    // The pass set-up of the driver into the canvas, or into the DXF spools; no canvas records.
+    // The pass set-up of the driver into the canvas (the persistent image on and cleared), or into
+    // the DXF spools; no canvas records.
     PlanPass Begin(bool intoDxf = false) {
-        PlanOutput& out = intoDxf ? static_cast<PlanOutput&>(dxfOut) : canvasOut;
-        const PassConstants k = BeginDrawingPass(out, session.drawing, session.model.Catalogue.ArchiveSectionCount);
+        if (!intoDxf) {
+            canvas.SetAutoRedraw(true);
+            canvas.SetBackColour(session.drawing.CanvasBackColour);
+            canvas.Clear();
+        }
         canvas.ClearRecords();
-        return PlanPass{out, session, k};
+        return BeginPlanPass(intoDxf ? static_cast<PlanOutput&>(dxfOut) : canvasOut, session);
     }
 
     int32_t AddPlanPoint(float x, float y) {

@@ -33,10 +33,10 @@ TEST(FillModes, SwitchOutputOptionAndVertexPanelDecideInThisOrder) {
         DisplayOptions& d = p.session.drawing.Display;
         d.ConcreteSlabDisplayMode = d.FloorSlabDisplayMode = d.WallDisplayMode = d.PillarDisplayMode = c.displayMode;
         p.session.editor.VertexPanel.VertexPanelMode = c.vertexPanel;
-        const PlanPass pass = p.Begin(c.intoDxf != 0);
+        PlanPass pass = p.Begin(c.intoDxf != 0);
         for (int32_t layer :
              {LayerRow::FloorSlabHatch, LayerRow::PillarHatch, LayerRow::WallHatch, LayerRow::ConcreteSlabHatch})
-            p.session.drawing.LayerOn[static_cast<size_t>(layer)] = c.hatchSwitch;
+            pass.LayerOn[static_cast<size_t>(layer)] = c.hatchSwitch;
         const std::string what = "panel " + std::to_string(c.vertexPanel) + ", switch " +
                                  std::to_string(c.hatchSwitch) + ", DXF " + std::to_string(c.intoDxf) +
                                  ", option " + std::to_string(c.displayMode);
@@ -49,8 +49,8 @@ TEST(FillModes, SwitchOutputOptionAndVertexPanelDecideInThisOrder) {
 
 TEST(FillModes, EachKindAnswersToItsOwnHatchSwitch) {
     DrawerPass p;
-    const PlanPass pass = p.Begin();
-    p.session.drawing.LayerOn[LayerRow::PillarHatch] = 0;
+    PlanPass pass = p.Begin();
+    pass.LayerOn[LayerRow::PillarHatch] = 0;
     EXPECT_EQ(GetPillarFillMode(pass), FillOutlineOnly);
     EXPECT_EQ(GetWallFillMode(pass), FillSolid);
 }

@@ -55,10 +55,10 @@ struct ListDeck : PlanFixture {
         writer = DxfWriterState{};
         dxf.DxfScaleIs50 = scaleIs50;
         DxfPlanOutput out = DxfOutput();
-        PlanPass pass{out, *this, BeginDrawingPass(out, drawing, model.Catalogue.ArchiveSectionCount)};
-        drawing.Legend.PillarListBySection[1] = ", 3, 5";
-        drawing.Legend.PillarListBySection[2] = ", 4";
-        drawing.Legend.BeamSectionUsed[3] = 1;
+        PlanPass pass = BeginPlanPass(out, *this);
+        pass.Legend.PillarListBySection[1] = ", 3, 5";
+        pass.Legend.PillarListBySection[2] = ", 4";
+        pass.Legend.BeamSectionUsed[3] = 1;
         DrawSectionListsAndSlabTable(pass, runningY);
         return RowsOn14(ReadEntities(writer.EntitySpool), *this);
     }

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t OutlineLayer = 2;
 constexpr int32_t MarkLayer = 9;
 
 struct PillarPass : DrawerPass {
@@ -39,7 +38,9 @@ struct PillarPass : DrawerPass {
     void Draw(bool intoDxf = false) {
         PlanPass pass = Begin(intoDxf);
         DrawPillars(pass);
+        legend = pass.Legend;
     }
+    LegendBookkeeping legend;  // what the last pass collected
 };
 
 TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
@@ -49,7 +50,7 @@ TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
     p.AddPillar(200, 0, p.Square, 5, 0);  // the other side, same number: repeated
     p.AddPillar(400, 0, p.Square, 6, 0);  // the other side, a number of its own: drawn in full
     p.Draw();
-    EXPECT_EQ(p.LinesIn(p.Colour(OutlineLayer)).size(), 8u);
+    EXPECT_EQ(p.LinesIn(p.Colour(LayerRow::PillarOutlines)).size(), 8u);
     const auto repeated = p.LinesIn(p.Colour(PillarTopLayer));
     ASSERT_EQ(repeated.size(), 4u);
     for (const CanvasRecord& r : repeated) EXPECT_NEAR(r.X1, 200, 15.01);
@@ -57,7 +58,7 @@ TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
     ASSERT_FALSE(hatch.empty());
     for (const CanvasRecord& r : hatch) EXPECT_GT(std::abs((r.X1 + r.X2) / 2 - 200), 100) << "no hatch on it";
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"P.5", "30x30", "P.6", "30x30"}));
-    EXPECT_EQ(p.session.drawing.Legend.PillarListBySection[0], ", 5, 6");
+    EXPECT_EQ(p.legend.PillarListBySection[0], ", 5, 6");
 
     p.Draw(1);
     const auto entities = ReadEntities(p.writer.EntitySpool);
@@ -93,7 +94,7 @@ TEST(Pillars, TheLabelClearsThePillarAndScalesWithThePlan) {
 TEST(Pillars, CirclesSetTheirOwnFillAndLeaveTheStyleTransparent) {
     for (int32_t displayMode : {0, 1}) {
         PillarPass p(displayMode);
-        p.session.drawing.LayerScreenOn[OutlineLayer] = 0;  // circles are drawn all the same
+        p.session.drawing.LayerScreenOn[LayerRow::PillarOutlines] = 0;  // circles are drawn all the same
         p.AddPillar(100, 100, p.Round, 1);
         p.AddPillar(300, 100, p.Hollow, 2);
         p.Draw();
@@ -115,11 +116,11 @@ TEST(Pillars, CirclesSetTheirOwnFillAndLeaveTheStyleTransparent) {
 
 TEST(Pillars, WithTheOutlineSwitchOffPolygonsKeepOnlyTheirFill) {
     PillarPass p(0);
-    p.session.drawing.LayerScreenOn[OutlineLayer] = 0;
+    p.session.drawing.LayerScreenOn[LayerRow::PillarOutlines] = 0;
     p.AddPillar(100, 100, p.Square, 1);
     p.Draw();
     EXPECT_EQ(p.canvas.RecordsOf(CanvasCall::Polygon).size(), 1u);
-    EXPECT_TRUE(p.LinesIn(p.Colour(OutlineLayer)).empty());
+    EXPECT_TRUE(p.LinesIn(p.Colour(LayerRow::PillarOutlines)).empty());
 }
 
 TEST(Pillars, TheAlignmentMarkStandsAtTheNodeAndOnlyConcretePillarsAreDrawn) {
@@ -138,7 +139,7 @@ TEST(Pillars, TheAlignmentMarkStandsAtTheNodeAndOnlyConcretePillarsAreDrawn) {
     EXPECT_FLOAT_EQ(mark[0].X2, 92);
     ASSERT_EQ(p.canvas.RecordsOf(CanvasCall::Circle).size(), 1u);
     EXPECT_FLOAT_EQ(p.canvas.RecordsOf(CanvasCall::Circle)[0].X1, 100);
-    const auto outline = p.LinesIn(p.Colour(OutlineLayer));
+    const auto outline = p.LinesIn(p.Colour(LayerRow::PillarOutlines));
     ASSERT_EQ(outline.size(), 4u);
     for (const CanvasRecord& r : outline) EXPECT_NEAR(r.X1, 140, 15.01) << "the pillar itself is offset";
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"P.1", "30x30"}));
