@@ -25,7 +25,6 @@
 #include "model/common/Helpers.h"
 #include "platform/TextEncoding.h"
 #include "platform/qt/ClickableSwatch.h"
-#include "shell/SettingsFile.h"
 
 namespace {
 
@@ -70,8 +69,14 @@ bool IsReadableFolder(const std::string& folder) {
 
 }  // namespace
 
-Form5::Form5(Session& session, Platform& platform, const std::string& startFolder, ModalRunner runner, QWidget* parent)
-    : QDialog(parent), session_(session), platform_(platform), runner_(std::move(runner)), startFolder_(startFolder) {
+Form5::Form5(Session& session, Platform& platform, const std::string& startFolder,
+             std::function<void()> storeSettings, ModalRunner runner, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      platform_(platform),
+      storeSettings_(std::move(storeSettings)),
+      runner_(std::move(runner)),
+      startFolder_(startFolder) {
     setWindowTitle(QStringLiteral("DXF"));
     auto* top = new QHBoxLayout;
     top->addWidget(BuildFileLists(), 0);
@@ -449,7 +454,7 @@ void Form5::Command1_Click() {
 void Form5::Command2_Click() { reject(); }
 
 void Form5::Command7_Click() {
-    if (Leggi()) SaveSettings(session_, platform_.messages);
+    if (Leggi() && storeSettings_) storeSettings_();
 }
 
 void Form5::Command8_Click() {

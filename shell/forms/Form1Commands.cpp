@@ -9,6 +9,7 @@
 #include "design/forms/Form7.h"
 #include "dxf/forms/Form5.h"
 #include "shell/DxfOutputCommand.h"
+#include "shell/SettingsFile.h"
 #include "shell/forms/Form1.h"
 #include "shell/forms/Form14.h"
 #include "shell/forms/Form2.h"
@@ -46,7 +47,8 @@ void Form1Commands::RunDxfOutput() {
     Session& session = form_.session();
     Platform& platform = form_.platform();
     ::RunDxfOutput(Document(), [&] {
-        Form5 dialog(session, platform, ExportDialogStartFolder(session, platform.registry), form_.Runner(), &form_);
+        Form5 dialog(session, platform, ExportDialogStartFolder(session, platform.registry),
+                     [&] { SaveSettings(session, platform.messages); }, form_.Runner(), &form_);
         RunModal(form_.Runner(), dialog);
     });
 }
