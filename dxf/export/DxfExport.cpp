@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExportMessages.h"
 #include "dxf/file/DxfFile.h"
 #include "dxf/output/DxfPlanPass.h"
@@ -28,13 +29,6 @@ constexpr size_t EntitySpoolRoom = size_t{64} << 20;
 struct ExportFailure {
     std::string Message;
 };
-
-// The pillar outlines' upper layer is named, coloured and switched after the pillar layer.
-void CompletePillarTopLayer(DrawingState& drawing) {
-    drawing.LayerNames[PillarTopLayer] = drawing.LayerNames[2] + "_SUP";
-    drawing.LayerAci[PillarTopLayer] = drawing.LayerAci[2];
-    drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
-}
 
 // Replaces `path` by the pieces; a failure says why in the user's terms.
 void WriteExportFile(const std::string& path, std::span<const std::string_view> pieces,
@@ -99,7 +93,7 @@ std::string TakeoffTextPathOf(const std::string& dxfPath) {
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
                             const std::string& dxfPath, const DxfOptions& options) {
     session.dxf = options;
-    CompletePillarTopLayer(session.drawing);
+    DerivePillarTopLayer(session.drawing);
     const LanguageFlags& languages = session.shell.Languages;
     DxfExportResult result;
     if (dataFiles.empty()) {
