@@ -144,7 +144,7 @@ void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
 }  // namespace
 
 void DrawPlan(Session& session, PlanOutput& out) {
-    Model& m = session.model;
+    const Model& m = session.model;
     PlanPass pass = BeginPlanPass(out, session);
     const PassConstants& k = pass.k;
 
@@ -157,7 +157,7 @@ void DrawPlan(Session& session, PlanOutput& out) {
         DrawWalls(pass);
         if (m.MasonryWallCount > 0) {
             DrawMasonryWalls(pass);
-            LowerMasonryBarCountsToWhatFits(m);
+            LowerMasonryBarCountsToWhatFits(session.model);
         }
         if (m.MasonryBeamCount > 0) DrawMasonryBeams(pass);
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The whole plan of one deck in its fixed order, into one output. Every change on screen ends with
-// a canvas pass; the DXF export (dxf/) makes one pass per deck into its DXF output.
+// a canvas pass; the DXF export (dxf/) makes one pass per deck into its DXF output. The drawers only
+// read the deck: the one change a pass makes to it is the vertical bar count of each masonry wall
+// too short for its bars, lowered to the bars that fit, as the wall table and the saved file show.
 #include "drawing/PlanOutput.h"
 #include "model/Session.h"
 #include "platform/Canvas.h"
