@@ -16,7 +16,7 @@
 #include "shell/CommandLine.h"
 #include "shell/ShellMessages.h"
 #include "shell/StartupLoad.h"
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ std::string CommandLineText(int argc, char** argv) {
 }
 
 int RunWindow(const CommandLineStart& start) {
-    Form1 form;
+    MainWindow form;
     ApplyCommandLineStart(start, form.session(), form.platform().folders);
     form.Form_Load();
     form.show();
@@ -53,7 +53,7 @@ int RunWindow(const CommandLineStart& start) {
 // The main window is loaded but never shown: its load reads the language, the settings and the
 // recent files as at any start, and stops there.
 int RunBatchWithWindow(const CommandLineStart& start) {
-    Form1 form;
+    MainWindow form;
     ApplyCommandLineStart(start, form.session(), form.platform().folders);
     form.Form_Load();
     return RunBatchHandOff(form.session(), form.platform(), start.SlabNumber);

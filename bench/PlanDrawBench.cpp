@@ -2,6 +2,7 @@
 // onto the recording canvas (the cost of the drawing code alone) and onto the window's Qt canvas
 // (what a user waits for after every zoom, pan or edit). Targets: the 10,000-element deck redraws on
 // the Qt canvas in under 50 ms, and the time grows at most 12 times from 1,000 to 10,000 elements.
+// The hatch sweep of every floor slab alone is timed too, as it makes much of a redraw.
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -12,8 +13,10 @@
 #include <unistd.h>
 
 #include "bench/DeckGenerator.h"
+#include "drawing/Hatch.h"
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
+#include "drawing/PlanOutlines.h"
 #include "platform/headless/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
 #include "shell/HeadlessDeck.h"
@@ -67,8 +70,28 @@ void BM_DrawPlanQtCanvas(benchmark::State& state) {
     }
 }
 
+// The generated joists are too wide to pair, so each slab gets single lines its thickness apart.
+void BM_FloorSlabHatchSweep(benchmark::State& state) {
+    DrawnDeck deck(state);
+    const Model& m = deck.model;
+    std::vector<HatchOutline> outlines;
+    for (int32_t i = 0; i < m.FloorSlabCount; ++i)
+        outlines.push_back(OutlineOfRecord(m, m.FloorSlabOutline, m.FloorSlabOutlineCount, i));
+    size_t segments = 0;
+    for (auto _ : state) {
+        segments = 0;
+        for (size_t i = 0; i < outlines.size(); ++i) {
+            const FloorSlab& s = m.FloorSlabs[i];
+            segments += ComputeHatchSegments({&outlines[i], 1}, s.Thickness, s.SpanAngle, 0).size();
+        }
+        benchmark::DoNotOptimize(segments);
+    }
+    state.counters["segments"] = static_cast<double>(segments);
+}
+
 }  // namespace
 
+BENCHMARK(BM_FloorSlabHatchSweep)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawPlanRecorded)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawPlanQtCanvas)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
 

@@ -151,7 +151,7 @@ private:
         const SectionCatalogue& c = m_.Catalogue;
         for (int32_t i = 0; i < UsableCount(m_.PillarCount, m_.Pillars); ++i) {
             const Pillar& p = m_.Pillars[static_cast<size_t>(i)];
-            const int32_t sec = p.SectionNumber - 1;
+            const int32_t sec = c.SectionIndexOf(p.SectionNumber);
             if (!IsNodeIndex(m_, p.Node) || !c.HasSection(sec)) continue;
             const Node& node = m_.Nodes[static_cast<size_t>(p.Node)];
             const float x = node.X + p.OffsetX, y = node.Y + p.OffsetY;
@@ -190,15 +190,12 @@ private:
     }
 
     void CircularFootings() {
-        const SectionCatalogue& c = m_.Catalogue;
-        const int32_t types = UsableCount(c.FootingTypeCount, c.FootingTypes);
         for (int32_t i = 0; i < UsableCount(m_.NodeCount, m_.Nodes); ++i) {
             const Node& node = m_.Nodes[static_cast<size_t>(i)];
-            if (node.FootingType < 1 || node.FootingType > types) continue;
-            const FootingType& type = c.FootingTypes[static_cast<size_t>(node.FootingType - 1)];
-            if (type.Shape != CircularFootingShape || !Inside(node.X, node.Y, true)) continue;
+            const FootingType* type = m_.Catalogue.FootingTypeOf(node.FootingType);
+            if (type == nullptr || type->Shape != CircularFootingShape || !Inside(node.X, node.Y, true)) continue;
             w_.Int(FootingRecord).EndLine();
-            w_.Real(node.X + shiftX_, 2).Real(node.Y + shiftY_, 2).Real(type.Dims[1] / 2, 2).EndLine();
+            w_.Real(node.X + shiftX_, 2).Real(node.Y + shiftY_, 2).Real(type->Dims[1] / 2, 2).EndLine();
         }
     }
 

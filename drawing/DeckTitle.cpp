@@ -35,7 +35,8 @@ void WriteFloorSlabTakeoff(const Model& model, const DxfOptions& dxf, const Lang
     for (int32_t i = 0; i < count; ++i) {
         const FloorSlab& slab = model.FloorSlabs[static_cast<size_t>(i)];
         out.Raw("S." + std::to_string(slab.Number));
-        out.Raw(GetFloorSlabTypeText(model.Catalogue, slab.SectionNumber - 1, slab.Thickness, languages, options));
+        const int32_t sec = model.Catalogue.SectionIndexOf(slab.SectionNumber);
+        out.Raw(GetFloorSlabTypeText(model.Catalogue, sec, slab.Thickness, languages, options));
         out.Raw(FormatFixedForReading(std::fabs(slab.Area) / 10000.0f, 1) + " mq");
         out.EndLine();
     }

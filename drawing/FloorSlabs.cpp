@@ -25,7 +25,7 @@ constexpr float CurbOverhang = 5000;
 
 // Pairs of hatch lines as wide apart as the section's joist pair, when that fits in the slab.
 int32_t PairWidth(const SectionCatalogue& catalogue, const FloorSlab& slab) {
-    const int32_t sec = slab.SectionNumber - 1;
+    const int32_t sec = catalogue.SectionIndexOf(slab.SectionNumber);
     if (!catalogue.HasSection(sec)) return 0;
     const double w = RoundHalfEven(catalogue.SectionParams[static_cast<size_t>(sec)][0], 0);
     if (!(std::fabs(w) < 1.0e9)) return 0;

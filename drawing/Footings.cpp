@@ -150,11 +150,6 @@ void PileCap(FootingFigure& figure, const FootingType& t, int code, float x, flo
     figure.radius = Dim(t, 1) / 2;
 }
 
-const FootingType* FootingTypeOf(const SectionCatalogue& c, int32_t number) {
-    if (number < 1 || number > UsableCount(c.FootingTypeCount, c.FootingTypes)) return nullptr;
-    return &c.FootingTypes[static_cast<size_t>(number - 1)];
-}
-
 }  // namespace
 
 FootingFigure BuildFootingFigure(const FootingType& type, float x, float y) {
@@ -173,7 +168,7 @@ void DrawFooting(PlanPass& pass, int32_t node) {
     const Model& m = pass.model();
     if (!IsNodeIndex(m, node)) return;
     const Node& n = m.Nodes[static_cast<size_t>(node)];
-    const FootingType* type = FootingTypeOf(m.Catalogue, n.FootingType);
+    const FootingType* type = m.Catalogue.FootingTypeOf(n.FootingType);
     if (type == nullptr) return;
     const FootingFigure figure = BuildFootingFigure(*type, n.X, n.Y);
     for (const FootingLine& l : figure.lines)

@@ -41,49 +41,28 @@ bool IsFinite(const HatchOutline& points) {
                        [](const PlanPoint& p) { return std::isfinite(p.X) && std::isfinite(p.Y); });
 }
 
-// Edges of the closed outline that the segment from (x, y) to (fx, fy) properly crosses.
-int32_t ProperCrossings(std::span<const PlanPoint> points, float x, float y, float fx, float fy) {
-    int32_t count = 0;
-    const size_t n = points.size();
-    for (size_t k = 0; k < n; ++k) {
-        const PlanPoint& a = points[k];
-        const PlanPoint& b = points[(k + 1) % n];
-        float ix = 0, iy = 0;
-        if (IntersectSegments(x, y, fx, fy, a.X, a.Y, b.X, b.Y, ix, iy) == IntersectionCode::SegmentsCross) ++count;
-    }
-    return count;
-}
-
 PlanPoint FarPoint(float farX, float yLow, float yHigh) {
     return {static_cast<float>(farX - FarPointShift), (yLow + yHigh) / 2};
-}
-
-// Where the sweep line (minX, y) - (maxX, y) meets the edges of one turned outline.
-void CollectCrossings(const HatchOutline& turned, float minX, float maxX, float y, std::vector<float>& xs) {
-    const size_t n = turned.size();
-    for (size_t k = 0; k < n; ++k) {
-        const PlanPoint& a = turned[k];
-        const PlanPoint& b = turned[(k + 1) % n];
-        float ix = 0, iy = 0;
-        if (IntersectSegments(minX, y, maxX, y, a.X, a.Y, b.X, b.Y, ix, iy) > IntersectionCode::LinesMeetOutside)
-            xs.push_back(ix);
-    }
 }
 
 // One set of parallel lines: the outlines are turned by angleRad so that the lines run along x,
 // swept from the bottom of outline 0 upwards, and the inside pieces turned back.
 void SweepOneSet(const std::vector<HatchOutline>& outlines, float angleRad, float spacing, int32_t pattern,
                  std::vector<HatchSegment>& out) {
+    const PointTurn turn = ClockwiseTurn(angleRad), back = CounterClockwiseTurn(angleRad);
     std::vector<HatchOutline> turned(outlines.size());
     for (size_t p = 0; p < outlines.size(); ++p) {
         turned[p].resize(outlines[p].size());
         for (size_t k = 0; k < outlines[p].size(); ++k)
-            RotatePoint(outlines[p][k].X, outlines[p][k].Y, angleRad, turned[p][k].X, turned[p][k].Y);
+            TurnPoint(turn, outlines[p][k].X, outlines[p][k].Y, turned[p][k].X, turned[p][k].Y);
     }
     Bounds b = BoundsOf(turned[0]);
     const float minX = b.MinX - SweepOverhang, maxX = b.MaxX + SweepOverhang;
     const double smallestStep = pattern > 0 ? std::min<double>(spacing, pattern) : spacing;
     if ((static_cast<double>(b.MaxY) - b.MinY) / smallestStep > MostSweepLines) return;
+
+    std::vector<HorizontalSweep> sweeps;
+    for (const HatchOutline& o : turned) sweeps.push_back(PrepareHorizontalSweep(o, minX, maxX, b.MinY, b.MaxY));
 
     std::vector<float> xs;
     float y = b.MinY;
@@ -91,7 +70,7 @@ void SweepOneSet(const std::vector<HatchOutline>& outlines, float angleRad, floa
     do {
         ++lineNo;
         xs.clear();
-        for (const HatchOutline& o : turned) CollectCrossings(o, minX, maxX, y, xs);
+        for (const HorizontalSweep& sweep : sweeps) AppendSweepMeetings(sweep, y, xs);
         if (xs.size() > 1) {
             std::sort(xs.begin(), xs.end());
             // Every neighbouring pair is tried: the inside test, not the pair's place in the list,
@@ -101,8 +80,8 @@ void SweepOneSet(const std::vector<HatchOutline>& outlines, float angleRad, floa
                 const float mid = (xs[m] + xs[m + 1]) / 2;
                 if (!IsPointInPolygonWithHoles(turned, mid, y, minX, b.MinY, b.MaxY)) continue;
                 HatchSegment s;
-                RotatePointInverse(xs[m], y, angleRad, s.X1, s.Y1);
-                RotatePointInverse(xs[m + 1], y, angleRad, s.X2, s.Y2);
+                TurnPoint(back, xs[m], y, s.X1, s.Y1);
+                TurnPoint(back, xs[m + 1], y, s.X2, s.Y2);
                 out.push_back(s);
             }
         }
@@ -144,15 +123,15 @@ void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, flo
 bool FindHatchLineCrossings(std::span<const PlanPoint> points, float x, float y, float farX, float yLow,
                             float yHigh) {
     const PlanPoint far = FarPoint(farX, yLow, yHigh);
-    return ProperCrossings(points, x, y, far.X, far.Y) % 2 == 1;
+    return CountSegmentsCrossing(x, y, far.X, far.Y, points) % 2 == 1;
 }
 
 bool IsPointInPolygonWithHoles(std::span<const HatchOutline> outlines, float x, float y, float farX, float yLow,
                                float yHigh) {
     if (outlines.empty()) return false;
     const PlanPoint far = FarPoint(farX, yLow, yHigh);
-    if (ProperCrossings(outlines[0], x, y, far.X, far.Y) % 2 == 0) return false;
+    if (CountSegmentsCrossing(x, y, far.X, far.Y, outlines[0]) % 2 == 0) return false;
     for (size_t p = 1; p < outlines.size(); ++p)
-        if (ProperCrossings(outlines[p], x, y, far.X, far.Y) % 2 == 1) return false;
+        if (CountSegmentsCrossing(x, y, far.X, far.Y, outlines[p]) % 2 == 1) return false;
     return true;
 }

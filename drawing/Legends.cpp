@@ -80,9 +80,10 @@ float SlabTable(PlanPass& pass, float y) {
         y -= pass.k.L;
         Line(pass, 0, y, "S." + std::to_string(slab.Number));
         Line(pass, typeX, y,
-             GetFloorSlabTypeText(m.Catalogue, slab.SectionNumber - 1, slab.Thickness, pass.languages(),
-                                  pass.session.shell.Options));
-        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq", HAlign::Right);
+             GetFloorSlabTypeText(m.Catalogue, m.Catalogue.SectionIndexOf(slab.SectionNumber), slab.Thickness,
+                                  pass.languages(), pass.session.shell.Options));
+        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq",
+             HAlign::Right);
     }
     return y;
 }

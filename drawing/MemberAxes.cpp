@@ -45,7 +45,7 @@ int32_t WallCount(const Model& m) { return UsableCount(m.WallSegmentCount, m.Wal
 
 void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) {
     const Model& m = pass.model();
-    const int32_t sec = e.SectionNumber - 1;
+    const int32_t sec = m.Catalogue.SectionIndexOf(e.SectionNumber);
     const SectionEdgeOffsets faces = ComputeSectionEdgeOffsets(m.Catalogue, sec, e.SectionAngle);
     const LineAngleSinCos axis = ComputeLineAngleRadSinCos(p.x1, p.y1, p.x2, p.y2);
     const float mx = ((p.x1 + p.x2) * 0.5f + p.x1) * 0.5f;
@@ -125,7 +125,7 @@ void DrawBeamLabels(PlanPass& pass) {
             const auto ends = EndsOf(m, middle);
             if (!ends) return;
             std::string text = (pass.english() ? "B." : "Tr.") + std::to_string(middle.BeamNumber);
-            if (withSizes) text += RectangularSizes(m.Catalogue, middle.SectionNumber - 1);
+            if (withSizes) text += RectangularSizes(m.Catalogue, m.Catalogue.SectionIndexOf(middle.SectionNumber));
             DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts, 1);
         });
 }

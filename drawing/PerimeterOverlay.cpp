@@ -91,8 +91,8 @@ void DrawEditedPolygonOutline(const Session& session, Canvas& canvas) {
     }
 
     // The point typed into the panel, and the edges the selected vertex would get if moved there.
-    const PixelPoint typed =
-        PixelOf(session.drawing.View, TextToSingle(panel.Text1[0]), TextToSingle(panel.Text1[1]));
+    const PixelPoint typed = PixelOf(session.drawing.View, TextToSingle(panel.TypedCoordinates[0]),
+                                     TextToSingle(panel.TypedCoordinates[1]));
     Mark(canvas, typed, Yellow);
     if (!hasSelected || !vertices[selected]) return;
     const PixelPoint at = *vertices[selected];

@@ -22,7 +22,7 @@ constexpr float HatchAngle = 45;
 constexpr int CircleHatchSides = 15;
 
 bool IsConcretePillar(const SectionCatalogue& c, const Pillar& p) {
-    const int32_t sec = p.SectionNumber - 1;
+    const int32_t sec = c.SectionIndexOf(p.SectionNumber);
     return c.HasSection(sec) && c.SectionClass[static_cast<size_t>(sec)] == ParametricSection;
 }
 
@@ -120,7 +120,7 @@ void DrawPillars(PlanPass& pass) {
     for (int32_t i = 0; i < count; ++i) {
         const Pillar& p = m.Pillars[static_cast<size_t>(i)];
         if (!IsConcretePillar(c, p) || !IsNodeIndex(m, p.Node)) continue;
-        const int32_t sec = p.SectionNumber - 1;
+        const int32_t sec = c.SectionIndexOf(p.SectionNumber);
         const Node& node = m.Nodes[static_cast<size_t>(p.Node)];
         if (pass.session.dxf.PillarAlignment == 1) DrawAlignmentMark(pass, node);
         const bool repeated =

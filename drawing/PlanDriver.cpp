@@ -73,7 +73,7 @@ void DrawSteelPillars(PlanPass& pass) {
     const SectionCatalogue& c = m.Catalogue;
     for (int32_t i = 0; i < UsableCount(m.PillarCount, m.Pillars); ++i) {
         const Pillar& p = m.Pillars[static_cast<size_t>(i)];
-        const int32_t sec = p.SectionNumber - 1;
+        const int32_t sec = c.SectionIndexOf(p.SectionNumber);
         const Node* node = NodeAt(m, p.Node);
         if (!c.HasSection(sec) || c.SectionClass[static_cast<size_t>(sec)] <= 0 || node == nullptr) continue;
         const float x = node->X + p.OffsetX, y = node->Y + p.OffsetY;

@@ -72,7 +72,7 @@ private:
         const SectionCatalogue& c = m_.Catalogue;
         for (int32_t i = 0; i < UsableCount(m_.PillarCount, m_.Pillars); ++i) {
             const Pillar& p = m_.Pillars[static_cast<size_t>(i)];
-            const int32_t sec = p.SectionNumber - 1;
+            const int32_t sec = c.SectionIndexOf(p.SectionNumber);
             const Node* node = NodeAt(p.Node);
             if (!c.HasSection(sec) || node == nullptr) continue;
             const int32_t cls = c.SectionClass[static_cast<size_t>(sec)];
@@ -126,12 +126,11 @@ private:
     }
 
     bool Footings() {
-        const SectionCatalogue& c = m_.Catalogue;
         for (int32_t i = 0; i < UsableCount(m_.NodeCount, m_.Nodes); ++i) {
             const Node& node = m_.Nodes[static_cast<size_t>(i)];
-            const int32_t type = node.FootingType - 1;
-            if (type < 0 || type >= UsableCount(c.FootingTypeCount, c.FootingTypes)) continue;
-            const FootingSnapPoints points = FootingSnapPointsOf(c.FootingTypes[static_cast<size_t>(type)], node.X, node.Y);
+            const FootingType* type = m_.Catalogue.FootingTypeOf(node.FootingType);
+            if (type == nullptr) continue;
+            const FootingSnapPoints points = FootingSnapPointsOf(*type, node.X, node.Y);
             for (int32_t k = 0; k < points.Count; ++k)
                 if (Try(points.X[static_cast<size_t>(k)], points.Y[static_cast<size_t>(k)],
                         points.Marker[static_cast<size_t>(k)]))

@@ -40,9 +40,9 @@ PlanPoint VertexPoint(const Session& session, int32_t position) {
 }
 
 void ShowInFields(VertexPanelState& panel, float x, float y, int32_t colour) {
-    panel.Text1[0] = FormatNum(x, 1);
-    panel.Text1[1] = FormatNum(y, 1);
-    panel.Text1Colour = colour;
+    panel.TypedCoordinates[0] = FormatNum(x, 1);
+    panel.TypedCoordinates[1] = FormatNum(y, 1);
+    panel.TypedCoordinatesColour = colour;
 }
 
 bool Asked(Session& session, MessageBoxes& messages, const Bilingual& question) {
@@ -110,7 +110,7 @@ void List1_Click(Session& session, int32_t row) {
     if (row < 0 || row >= VertexCount(panel)) return;
     const PlanPoint p = VertexPoint(session, row);
     ShowInFields(panel, p.X, p.Y, FieldsShowVertex);
-    panel.Label2 = UiText(VertexLabel, session.shell.Languages, {std::to_string(row + 1)});
+    panel.VertexCaption = UiText(VertexLabel, session.shell.Languages, {std::to_string(row + 1)});
     panel.SelectedVertex = row;
 }
 
@@ -157,8 +157,8 @@ void AssignVertexCoordinates(Session& session) {
     VertexPanelState& panel = PanelOf(session);
     KeepListConsistent(panel);
     if (panel.EditedVertices.empty()) return;
-    const float x = TextToSingle(panel.Text1[0]);
-    const float y = TextToSingle(panel.Text1[1]);
+    const float x = TextToSingle(panel.TypedCoordinates[0]);
+    const float y = TextToSingle(panel.TypedCoordinates[1]);
     panel.EditedVertices[static_cast<size_t>(panel.SelectedVertex)] = FindOrAddPlanNode(session.model, x, y);
     List1_Click(session, panel.SelectedVertex);
 }

@@ -10,7 +10,7 @@
 #include "model/Session.h"
 #include "platform/MessageBox.h"
 
-// Command1's buttons.
+// The panel's buttons.
 namespace VertexButton {
 constexpr int32_t Delete = 0;
 constexpr int32_t Insert = 1;
@@ -28,7 +28,7 @@ constexpr int32_t FieldsShowClickedPoint = 12;  // light red: a point clicked on
 // False, with nothing changed, for a slab that is not in its table or has no outline.
 bool OpenVertexPanel(Session& session, int32_t slab, bool concrete);
 
-// The rows of List1, one per edited vertex: " 3 - X = 120.0    Y = 45.5" (rows from 10 on
+// The rows of the vertex list, one per edited vertex: " 3 - X = 120.0    Y = 45.5" (rows from 10 on
 // without the leading blank).
 std::vector<std::string> VertexListRows(const Session& session);
 

@@ -51,15 +51,15 @@ float Finite(float v) { return std::isfinite(v) ? v : 0.0f; }
 
 BeamOffsets OffsetsOf(const Model& model, int32_t e) {
     const BeamElement& beam = model.BeamElements[e];
-    const SectionEdgeOffsets o =
-        ComputeSectionEdgeOffsets(model.Catalogue, beam.SectionNumber - 1, beam.SectionAngle);
+    const int32_t sec = model.Catalogue.SectionIndexOf(beam.SectionNumber);
+    const SectionEdgeOffsets o = ComputeSectionEdgeOffsets(model.Catalogue, sec, beam.SectionAngle);
     return {Finite(o.A1), Finite(o.A2), Finite(o.B1), Finite(o.B2)};
 }
 
 // Profiles computed by the section-properties server are never joined; neither is a section the
 // catalogue does not define.
 bool HasSquareEnds(const Model& model, int32_t e) {
-    const int32_t sec = model.BeamElements[e].SectionNumber - 1;
+    const int32_t sec = model.Catalogue.SectionIndexOf(model.BeamElements[e].SectionNumber);
     return !model.Catalogue.HasSection(sec) || model.Catalogue.SectionClass[sec] != ParametricSection;
 }
 

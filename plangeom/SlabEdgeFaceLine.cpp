@@ -86,8 +86,8 @@ std::optional<SlabEdgeFace> BeamFace(const Model& model, const SlabFaceRules& ru
         part->R2 = Shifted(part->R2, beam.OffsetXJ, beam.OffsetYJ);
         if (rules.BeamOffsetsBeforeDirection) against = RunsAgainst(s, e, part->R1, part->R2);
         if (against) std::swap(part->R1, part->R2);
-        const SectionEdgeOffsets o =
-            ComputeSectionEdgeOffsets(model.Catalogue, beam.SectionNumber - 1, beam.SectionAngle);
+        const int32_t sec = model.Catalogue.SectionIndexOf(beam.SectionNumber);
+        const SectionEdgeOffsets o = ComputeSectionEdgeOffsets(model.Catalogue, sec, beam.SectionAngle);
         SlabEdgeFace face = MovedLeft(*part, rules.OuterFaces ? -Finite(o.A1) : Finite(o.B1));
         face.Beam = b;
         return face;

@@ -15,12 +15,12 @@ public:
     virtual void OpenCommand() = 0;
     virtual void SaveCommand() = 0;
     virtual void SaveAsCommand() = 0;
-    // The recent list is written already; the current folder becomes the program's and the main
-    // window unloads, asking nothing.
+    // The recent list is written already; once the save question for work to save lets the window
+    // close, the current folder becomes the program's and the main window unloads.
     virtual void Exit() = 0;
-    virtual void ShowSettingsDialog() = 0;       // Form2
-    virtual void ShowAbout() = 0;                // Form14
-    virtual void ShowDesignOptionsDialog() = 0;  // Form7
+    virtual void ShowSettingsDialog() = 0;
+    virtual void ShowAbout() = 0;  // the information window
+    virtual void ShowDesignOptionsDialog() = 0;
     // Designs every designable floor slab and redraws.
     virtual void DesignAllFloorSlabs() = 0;
     virtual void RunDxfOutput() = 0;

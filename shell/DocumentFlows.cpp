@@ -1,6 +1,7 @@
 #include "shell/DocumentFlows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
@@ -21,6 +22,20 @@ void AddToRecentFiles(DocumentContext c) {
     if (AddRecentFile(c.session, c.session.shell.Document.CurrentFile)) c.window.RefreshRecentMenu();
 }
 
+MsgAnswer AskSaveQuestion(DocumentContext c, MsgButtons buttons) {
+    const LanguageFlags& languages = c.session.shell.Languages;
+    return c.platform.messages.Show(GetWarningTitle(languages), UiText(ShellMessages::SaveQuestion, languages),
+                                    buttons);
+}
+
+// The save after Yes to the save question: a named document where it is, an unnamed one through
+// Salva under `unnamedSaveTitle`.
+SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveTitle) {
+    Session& s = c.session;
+    return IsNamed(s.shell.Document) ? WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform)
+                                     : Salva(c, unnamedSaveTitle);
+}
+
 }  // namespace
 
 bool HoldsWorkToSave(const Model& model) {
@@ -28,16 +43,9 @@ bool HoldsWorkToSave(const Model& model) {
 }
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
-    Session& s = c.session;
-    if (!HoldsWorkToSave(s.model)) return true;
-    const LanguageFlags& languages = s.shell.Languages;
-    const MsgAnswer answer = c.platform.messages.Show(
-        GetWarningTitle(languages), UiText(ShellMessages::SaveQuestion, languages), MsgButtons::YesNo);
-    if (answer != MsgAnswer::Yes) return true;
-    const SaveOutcome saved = IsNamed(s.shell.Document)
-                                  ? WriteCrpFile(s.shell.Document.CurrentFile, s, c.platform)
-                                  : Salva(c, unnamedSaveTitle);
-    return saved != SaveOutcome::Failed;
+    if (!HoldsWorkToSave(c.session.model)) return true;
+    if (AskSaveQuestion(c, MsgButtons::YesNo) != MsgAnswer::Yes) return true;
+    return SaveAfterQuestion(c, unnamedSaveTitle) != SaveOutcome::Failed;
 }
 
 void OpenCommand(DocumentContext c) {
@@ -69,24 +77,29 @@ void Carica(DocumentContext c, const std::string& ext, const std::string& title)
         return;
     }
     // The path keeps its case: the file system tells cases apart.
-    document.CurrentFile = chosen;
-    LoadDocument(c);
+    LoadDocument(c, chosen);
 }
 
-void LoadDocument(DocumentContext c) {
+void LoadDocument(DocumentContext c, const std::string& path) {
     Session& s = c.session;
     Canvas& canvas = c.platform.canvas;
-    // The panel's vertices belong to the deck that goes.
-    CloseVertexPanelAsCancel(s);
-    s.model.ClearBeforeLoad();
-    LoadSettings(s, canvas);
     SetCanvasPointer(s, canvas, PointerHourglass);
+    // The deck is read beside the document, which it replaces only once it is whole: a file that
+    // fails to load takes nothing from the deck shown, its unsaved work included.
+    Session loaded = SessionForLoad(s, path);
+    const ColourRef background = canvas.BackColour();
+    LoadSettings(loaded, canvas);
     int32_t slabDesign = -1;
-    LoadCrpFile(s.shell.Document.CurrentFile, slabDesign, s, c.platform, SessionCompletion(s));
-    if (s.shell.Document.LoadStatus == -1) {
-        Vuota(c);
+    LoadCrpFile(path, slabDesign, loaded, c.platform, SessionCompletion(loaded));
+    if (loaded.shell.Document.LoadStatus == -1) {
+        canvas.SetBackColour(background);
+        s.shell.Document.LoadStatus = -1;
+        SetCanvasPointer(s, canvas, PointerCrosshair);
         return;
     }
+    // The panel's vertices belong to the deck that goes.
+    CloseVertexPanelAsCancel(s);
+    TakeLoadedDeck(s, std::move(loaded));
     PlaceLoadedDeck(s, canvas);
     c.window.TitoloFR1();
     c.window.DrawPlan();
@@ -138,9 +151,18 @@ void CaricaRece(DocumentContext c, int32_t slot) {
         if (DropRecentFile(s, slot)) c.window.RefreshRecentMenu();
         return;
     }
-    SetCanvasPointer(s, c.platform.canvas, PointerHourglass);
-    s.shell.Document.CurrentFile = path;
-    LoadDocument(c);
+    LoadDocument(c, path);
+}
+
+CloseDecision CloseDocumentFlow(DocumentContext c) {
+    if (!HoldsWorkToSave(c.session.model)) return CloseDecision::Close;
+    const MsgAnswer answer = AskSaveQuestion(c, MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::No) return CloseDecision::Close;
+    if (answer != MsgAnswer::Yes) return CloseDecision::Keep;
+    // The work would go with the window: anything short of a written file keeps it open.
+    const SaveOutcome saved =
+        SaveAfterQuestion(c, UiText(ShellMessages::SaveBeforeOpenTitle, c.session.shell.Languages));
+    return saved == SaveOutcome::Written ? CloseDecision::Close : CloseDecision::Keep;
 }
 
 void Vuota(DocumentContext c) {

@@ -1,8 +1,8 @@
 #pragma once
 // The flows that replace, write and empty the one document: the save question, Open with its file
-// dialog, the loading steps, Save, Save As, the recent-file entries and the empty document after a
-// failed load. They run on the Session and the Platform; what only the window can do (its caption,
-// the plan on its canvas, its File menu) they ask of a DocumentWindow.
+// dialog, the loading steps, Save, Save As, the recent-file entries, the empty document and the
+// question before the window closes. They run on the Session and the Platform; what only the
+// window can do (its caption, the plan on its canvas, its File menu) they ask of a DocumentWindow.
 #include <cstdint>
 #include <string>
 
@@ -42,13 +42,16 @@ bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle);
 // the caption, the file dialogs' folder and the document at the head of the recent files.
 void OpenCommand(DocumentContext c);
 // The open dialog for data files with the extension `ext`, titled `title`. A cancel sets
-// LoadStatus to -1 and changes nothing else; a chosen file becomes CurrentFile, with the case it
-// has on disk, and is loaded by LoadDocument.
+// LoadStatus to -1 and changes nothing else; a chosen file is loaded by LoadDocument, with the case
+// it has on disk.
 void Carica(DocumentContext c, const std::string& ext, const std::string& title);
-// The loading steps of CurrentFile: the tables a load refills emptied, the settings read again,
-// the load under the hourglass; after a failure Vuota; after a good load the deck placed, titled
-// and drawn, then its reinforcement state with its warning, and the recent list.
-void LoadDocument(DocumentContext c);
+// The loading steps of the data file `path`, under the hourglass: the deck and the settings read
+// again into a session of their own. A load that fails, after the reader's message, leaves
+// everything as a cancelled Open does: LoadStatus -1, the crosshair, and the document, its view,
+// its settings in force and an open vertex panel as they were. A good load closes the vertex
+// panel, replaces the document and names it after `path`; the deck is placed, titled and drawn,
+// then its reinforcement state with its warning, and the recent list.
+void LoadDocument(DocumentContext c, const std::string& path);
 
 // The Save command: a named document is written where it is, an unnamed one goes through Salva.
 void SaveCommand(DocumentContext c);
@@ -62,5 +65,14 @@ SaveOutcome Salva(DocumentContext c, const std::string& title);
 // dropped and nothing is loaded; otherwise its file is loaded as by Open.
 void CaricaRece(DocumentContext c, int32_t slot);
 
-// The empty document after a failed load, with its caption.
+enum class CloseDecision { Close, Keep };
+
+// Asked before the window closes, when the document holds work to save (as HoldsWorkToSave
+// says): the save question with Yes, No and Cancel. Yes writes a named document where it is and
+// sends an unnamed one through Salva; the window closes only once the deck was written. No
+// closes without a save; Cancel, or the question closed, keeps the window.
+CloseDecision CloseDocumentFlow(DocumentContext c);
+
+// The empty document, with its caption: what the DXF export leaves when its copy of the document
+// does not load again.
 void Vuota(DocumentContext c);

@@ -1,5 +1,7 @@
 #include "shell/DocumentSteps.h"
 
+#include <utility>
+
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "shell/DocumentTitle.h"
@@ -27,6 +29,26 @@ void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slab
     case 1: document.SlabDesignState = 2; break;
     default: break;
     }
+}
+
+Session SessionForLoad(const Session& document, const std::string& path) {
+    Session loaded;
+    loaded.shell = document.shell;
+    loaded.shell.Document.CurrentFile = path;
+    loaded.drawing = document.drawing;
+    loaded.design = document.design;
+    loaded.dxf = document.dxf;
+    loaded.measured = document.measured;
+    return loaded;
+}
+
+void TakeLoadedDeck(Session& document, Session&& loaded) {
+    document.model = std::move(loaded.model);
+    document.shell = std::move(loaded.shell);
+    document.drawing = std::move(loaded.drawing);
+    document.design = std::move(loaded.design);
+    document.dxf = std::move(loaded.dxf);
+    document.measured = loaded.measured;
 }
 
 void PlaceLoadedDeck(Session& session, const Canvas& canvas) {

@@ -1,8 +1,9 @@
 #pragma once
-// Steps the document flows and the start-up share: the canvas pointer, the deck placed after a
-// good load, the commands a loaded deck's reinforcement state enables, and emptying the document
-// after a failed load.
+// Steps the document flows and the start-up share: the canvas pointer, the session a deck is
+// opened into and its taking over, the deck placed after a good load, the commands a loaded deck's
+// reinforcement state enables, and emptying the document after a failed load.
 #include <cstdint>
+#include <string>
 
 #include "model/Session.h"
 #include "platform/Platform.h"
@@ -14,6 +15,14 @@ void SetCanvasPointer(Session& session, Canvas& canvas, CanvasPointerShape shape
 // (floor slabs without design, after a warning) give 1, 1 (design present) gives 2; any other
 // value leaves it as it is.
 void ApplySlabDesignState(Session& session, MessageBoxes& messages, int32_t slabDesign);
+
+// A session for the deck of `path` to be read into beside the document: an empty model, the
+// document's state that a load reads or fills (languages, folders, recent files, options, layers,
+// view, measured points) copied, and `path` as its file. The document's model is not copied.
+Session SessionForLoad(const Session& document, const std::string& path);
+// The deck read whole into `loaded` becomes the document, with the state its load brought; the
+// models are moved, not copied. The editor's state stays the document's.
+void TakeLoadedDeck(Session& document, Session&& loaded);
 
 // After a good load: the data folder and the file dialogs' folder become the deck's, and the view
 // takes in the whole model on the canvas as it is now. Draws nothing.

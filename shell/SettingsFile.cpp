@@ -146,11 +146,19 @@ SettingsRead ReadSettingsText(const std::string& text, Session& s) {
 
 void LoadSettings(Session& s, Canvas& canvas) {
     DefaultsFirst(s);
+    s.shell.SettingsFileNotReadWhole = false;
     const std::string path = SettingsFilePath(s.shell.Folders);
     std::string text;
     // A missing file, or one that cannot be read, leaves the defaults.
-    if (FileExists(path) && ReadWholeFile(path, text) && ReadSettingsText(text, s) == SettingsRead::OtherVersion)
-        return;
+    if (FileExists(path)) {
+        if (!ReadWholeFile(path, text)) {
+            s.shell.SettingsFileNotReadWhole = true;
+        } else {
+            const SettingsRead read = ReadSettingsText(text, s);
+            s.shell.SettingsFileNotReadWhole = read != SettingsRead::Whole;
+            if (read == SettingsRead::OtherVersion) return;
+        }
+    }
     ApplyBackground(s.drawing, canvas);
 }
 

@@ -30,7 +30,8 @@ enum class SettingsRead {
 SettingsRead ReadSettingsText(const std::string& text, Session& session);
 
 // The defaults, then the settings file when it is there and of a version that is read; then the
-// palette and the canvas background of the background flag in force. Nothing is redrawn.
+// palette and the canvas background of the background flag in force. Nothing is redrawn. Notes in
+// the shell state whether a file is there that was not read whole.
 void LoadSettings(Session& session, Canvas& canvas);
 
 // Writes the whole file at the current version. False, after a message that says why, when the

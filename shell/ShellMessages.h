@@ -18,6 +18,11 @@ inline constexpr Bilingual DrawingLanguageQuestion{
 inline constexpr Bilingual FloorSlabsNotDesigned{"Il programma non ha rilevato il progetto delle armature dei solai.",
                                                  "Floor slabs reinforcing bars not designed."};
 
+inline constexpr Bilingual SettingsFileKept{
+    "Il file delle impostazioni %1 non è stato letto per intero ed è rimasto com'era: la lingua del disegno "
+    "cambia solo fino alla chiusura del programma.",
+    "The settings file %1 was not read whole and has been left as it was: the language of drawing changes only "
+    "until the program is closed."};
 inline constexpr Bilingual SettingsNotSaved{
     "Impossibile salvare le impostazioni nel file %1 (%2).",
     "The settings could not be saved to the file %1 (%2)."};
@@ -27,7 +32,7 @@ inline constexpr Bilingual SaveQuestion{"Vuoi salvare l'attuale impalcato?", "Do
 inline constexpr Bilingual OpenTitle{"Apri", "Open"};
 inline constexpr Bilingual SaveAsTitle{"Salva con nome", "Save as"};
 // The Save of an unnamed document and the save question of a recent-file entry, in both
-// languages; the save question of Open speaks the interface language.
+// languages; the save questions of Open and of closing the window speak the interface language.
 inline constexpr const char* SaveTitle = "Salva";
 inline constexpr Bilingual SaveBeforeOpenTitle{"Salva", "Save"};
 inline constexpr const char* SaveFilter = "File Dati (*.CRP)|*.CRP";

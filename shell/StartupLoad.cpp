@@ -52,7 +52,16 @@ void AlignDrawingLanguage(Session& session, Platform& platform) {
         GetWarningTitle(languages), UiText(ShellMessages::DrawingLanguageQuestion, languages), MsgButtons::YesNo);
     if (answer != MsgAnswer::Yes) return;
     languages.DrawingLanguage = languages.UiLanguage;
-    SaveSettings(session, platform.messages);
+    if (!session.shell.SettingsFileNotReadWhole) {
+        SaveSettings(session, platform.messages);
+        return;
+    }
+    // The settings in force are defaults where the file was not read: written over it, they would
+    // take the user's layers, colours and options away.
+    platform.messages.Show(GetWarningTitle(languages),
+                           UiText(ShellMessages::SettingsFileKept, languages,
+                                  {SettingsFilePath(session.shell.Folders)}),
+                           MsgButtons::Ok, MsgIcon::Information);
 }
 
 StartDocument OpenStartDocument(Session& session, Platform& platform) {

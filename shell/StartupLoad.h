@@ -21,7 +21,8 @@ void ApplyCommandLineStart(const CommandLineStart& start, Session& session, Fold
 void LoadApplicationState(Session& session, Platform& platform);
 
 // When the drawing language differs from the interface language, asks whether to align it; Yes
-// aligns it and writes the settings.
+// aligns it and writes the settings, unless a settings file is there that was not read whole: that
+// file is left as it was, the language changes for this run only, and a message says so.
 void AlignDrawingLanguage(Session& session, Platform& platform);
 
 enum class StartDocument {

@@ -19,9 +19,10 @@ struct VertexPanelState {
     std::vector<int32_t> EditedVertices;  // PlanNodes indexes of the edited outline, 0 .. EditedVertexLast
     int32_t EditedVertexLast = -1;
     int32_t SelectedVertex = 0;
-    std::array<std::string, 2> Text1;  // the panel's x and y boxes as typed, "," or "." for decimals
-    int32_t Text1Colour = 0;  // the boxes' text, a palette number: 0 black, 12 light red for a clicked point
-    std::string Label2;       // names the vertex whose coordinates the boxes show
+    std::array<std::string, 2> TypedCoordinates;  // the panel's x and y boxes as typed, "," or "." for decimals
+    // The boxes' text, a palette number: 0 black, 12 light red for a clicked point.
+    int32_t TypedCoordinatesColour = 0;
+    std::string VertexCaption;  // names the vertex whose coordinates the boxes show
     // The plan points there were when the panel opened: those it adds go again when it is cancelled.
     int32_t PlanNodeCountAtOpen = -1;
 };

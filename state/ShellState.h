@@ -58,5 +58,9 @@ struct ShellState {
     FolderSet Folders;
     int32_t CanvasPointer = PointerCrosshair;
     RecentFileList Recent;
+    // A settings file is there that the last read did not take whole (another version, cut short,
+    // unreadable): written over with the settings in force, it would lose what it holds, so only a
+    // save the user asks for replaces it.
+    bool SettingsFileNotReadWhole = false;
     int32_t LastCommandId = 0;  // the command run last from the bars, 0 before the first
 };

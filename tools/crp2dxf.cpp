@@ -13,10 +13,13 @@
 //   --beam-section-labels 0|1, --joist-type-labels 0|1
 //                            the export switches of the dialog
 // Every message is written to standard error. Exit status 0 when the file was written (decks that
-// did not load are left out, after their message), 1 when the export failed, 2 for a wrong
-// command line.
+// did not load are left out, after their message), 1 when the export failed or no deck loaded (no
+// file is then written or changed), 2 for a wrong command line. The DXF file and its take-off list
+// are replaced together, once both are whole. Texts for people (the deck titles, the take-off
+// list) follow the user's numeric locale, as in the window; the DXF numbers never do.
+#include <charconv>
+#include <clocale>
 #include <cstdint>
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -60,10 +63,14 @@ struct CommandLine {
     std::vector<std::string> files;  // OUT.DXF, then the decks
 };
 
+// The ratio is written with "." whatever the user's locale, as the usage shows it.
 bool ParsePrint(const std::string& text, std::optional<std::pair<float, float>>& print) {
     float mm = 0, units = 0;
-    char colon = 0, rest = 0;
-    if (std::sscanf(text.c_str(), "%f%c%f%c", &mm, &colon, &units, &rest) != 3 || colon != ':') return false;
+    const char* end = text.data() + text.size();
+    const auto [colon, mmError] = std::from_chars(text.data(), end, mm);
+    if (mmError != std::errc() || colon == end || *colon != ':') return false;
+    const auto [rest, unitsError] = std::from_chars(colon + 1, end, units);
+    if (unitsError != std::errc() || rest != end) return false;
     if (!(mm > 0) || !(units > 0) || mm > 1e6f || units > 1e6f) return false;
     print = {mm, units};
     return true;
@@ -142,6 +149,8 @@ bool TakeOptions(const CommandLine& line, HeadlessDeck& deck, DxfOptions& option
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The user's locale from the environment, as the window takes it when it starts.
+    std::setlocale(LC_ALL, "");
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--help") {
             std::cout << UsageText;
@@ -153,9 +162,16 @@ int main(int argc, char** argv) {
     DxfOptions options;
     if (!TakeOptions(line, deck, options)) return 1;
     const std::vector<std::string> decks(line.files.begin() + 1, line.files.end());
-    const DxfExportResult result = NewSalvaDXF(deck, deck.platform, decks, line.files.front(), options);
+    const DxfExportResult result =
+        NewSalvaDXF(deck, deck.platform, decks, line.files.front(), options, WhenNoDeckLoads::WriteNothing);
     for (const std::string& skipped : result.SkippedDataFiles) std::cerr << "crp2dxf: left out " << skipped << "\n";
-    if (result.Outcome != DxfExportOutcome::Written) return 1;
+    if (result.Outcome != DxfExportOutcome::Written) {
+        if (result.Outcome == DxfExportOutcome::NoDeckLoaded) std::cerr << "crp2dxf: no deck loaded\n";
+        std::cerr << "crp2dxf: " << line.files.front();
+        if (options.TakeoffTextFile != 0) std::cerr << " and " << result.TakeoffTextPath;
+        std::cerr << " not written\n";
+        return 1;
+    }
     std::cout << line.files.front() << ": " << result.DecksDrawn << " deck(s)";
     if (options.TakeoffTextFile != 0) std::cout << ", take-off list " << result.TakeoffTextPath;
     std::cout << "\n";

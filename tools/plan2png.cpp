@@ -5,19 +5,27 @@
 //   --white        white background (default black)
 //   --all          fit the whole drawing, titles, legends and tables included (default: the
 //                  model's extents with a tenth around them, as the window opens a deck)
+//   --zoom-in N    N steps of the window's zoom-in command applied to the fitted view
+//   --time N       draws the plan N times and prints the median redraw as its last line
 // Exit status 0 when the picture was written, 1 when the deck did not load or the picture could
-// not be written, 2 for a wrong command line.
+// not be written (a file already there then stays as it was), 2 for a wrong command line.
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <iostream>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
+#include "model/files/WholeFiles.h"
 #include "model/geometry/ViewTransforms.h"
 #include "platform/headless/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
@@ -29,20 +37,46 @@ namespace {
 struct Options {
     int width = 1600, height = 1000;
     bool english = false, white = false, all = false;
+    int zoomInSteps = 0, timedDraws = 0;
     std::string deck, png;
 };
 
 constexpr const char* UsageText =
-    "usage: plan2png [--size WxH] [--english] [--white] [--all] DECK.CRP OUT.PNG\n"
+    "usage: plan2png [--size WxH] [--english] [--white] [--all] [--zoom-in N] [--time N] DECK.CRP OUT.PNG\n"
     "  --size WxH  the picture's size in pixels (default 1600x1000)\n"
     "  --english   texts of the drawing in English (default Italian)\n"
     "  --white     white background (default black)\n"
     "  --all       the whole drawing, titles, legends and tables included (default: the model\n"
-    "              with a tenth around it, as the window opens a deck)\n";
+    "              with a tenth around it, as the window opens a deck)\n"
+    "  --zoom-in N N steps of the window's zoom-in command applied to the fitted view\n"
+    "  --time N    draw the plan N times after the load and print the median redraw in\n"
+    "              milliseconds as the last line (\"redraw median 12.3 ms\")\n";
 
 int Usage() {
     std::cerr << UsageText;
     return 2;
+}
+
+// A count of 0 to `most`.
+bool ParseCount(const std::string& text, int most, int& count) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < 0 || value > most) return false;
+    count = static_cast<int>(value);
+    return true;
+}
+
+// Draws the plan `draws` times and gives the median time of one draw in milliseconds.
+double MedianRedrawMs(HeadlessDeck& deck, QtCanvas& canvas, int draws) {
+    std::vector<double> times;
+    for (int i = 0; i < draws; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        DrawPlanOnCanvas(deck, canvas);
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    return n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
 }
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -127,6 +161,10 @@ int main(int argc, char** argv) {
             o.white = true;
         } else if (arg == "--all") {
             o.all = true;
+        } else if (arg == "--zoom-in" && i + 1 < argc) {
+            if (!ParseCount(argv[++i], 200, o.zoomInSteps)) return Usage();
+        } else if (arg == "--time" && i + 1 < argc) {
+            if (!ParseCount(argv[++i], 100000, o.timedDraws) || o.timedDraws == 0) return Usage();
         } else if (!arg.empty() && arg[0] == '-') {
             return Usage();
         } else if (o.deck.empty()) {
@@ -162,10 +200,20 @@ int main(int argc, char** argv) {
         FitBox(view, x0, y0, x1, y1);
     else
         ZoomToModelExtents(view, deck.model.Header);
+    for (int i = 0; i < o.zoomInSteps; ++i) ZoomIn(view, deck.editor);
 
     DrawPlanOnCanvas(deck, canvas);
-    if (!canvas.SaveImage(QString::fromStdString(o.png))) {
-        std::cerr << "plan2png: could not write " << o.png << "\n";
+    if (o.timedDraws > 0) {
+        const double median = MedianRedrawMs(deck, canvas, o.timedDraws);
+        std::printf("redraw median %.1f ms\n", median);
+    }
+    // Encoded in memory first, so that a failed write leaves no partial picture behind.
+    QByteArray png;
+    QBuffer buffer(&png);
+    std::string reason = "the picture could not be encoded";
+    if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG") ||
+        !ReplaceWholeFile(o.png, png.toStdString(), reason)) {
+        std::cerr << "plan2png: could not write " << o.png << " (" << reason << ")\n";
         return 1;
     }
     return 0;

@@ -30,17 +30,17 @@ struct ExportFailure {
     std::string Message;
 };
 
-// Replaces `path` by the pieces; a failure says why in the user's terms.
-void WriteExportFile(const std::string& path, std::span<const std::string_view> pieces,
-                     const LanguageFlags& languages) {
+// Replaces the files together; a failure says why in the user's terms.
+void WriteExportFiles(std::span<const WholeFileText> files, const LanguageFlags& languages) {
     std::error_code error;
-    if (ReplaceWholeFile(path, pieces, error)) return;
+    size_t failed = 0;
+    if (ReplaceWholeFiles(files, error, failed)) return;
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)
         throw ExportFailure{UiText(DxfExportMessages::FolderNotPermitted, languages)};
     if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
         throw ExportFailure{UiText(DxfExportMessages::FileAlreadyOpen, languages)};
-    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
+    throw ExportFailure{UiText(DxfExportMessages::FileNotWritten, languages, {files[failed].Path, error.message()})};
 }
 
 // Loads and draws each deck in turn, each one to the right of the one before.
@@ -91,7 +91,7 @@ std::string TakeoffTextPathOf(const std::string& dxfPath) {
 }
 
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
-                            const std::string& dxfPath, const DxfOptions& options) {
+                            const std::string& dxfPath, const DxfOptions& options, WhenNoDeckLoads whenNoDeckLoads) {
     session.dxf = options;
     DerivePillarTopLayer(session.drawing);
     const LanguageFlags& languages = session.shell.Languages;
@@ -113,11 +113,17 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
         writer.EntitySpool.reserve(EntitySpoolRoom);
         AdviseLargePages(writer.EntitySpool.data(), writer.EntitySpool.capacity());
         NewFileDXF(session, platform, dataFiles, writer, result);
-        WriteExportFile(dxfPath, DxfFileFor(writer, session.drawing, session.dxf).Views(), languages);
-        if (session.dxf.TakeoffTextFile != 0) {
-            const std::string_view takeoff[] = {writer.TakeoffSpool};
-            WriteExportFile(result.TakeoffTextPath, takeoff, languages);
+        if (result.DecksDrawn == 0 && whenNoDeckLoads == WhenNoDeckLoads::WriteNothing) {
+            result.Outcome = DxfExportOutcome::NoDeckLoaded;
+            return result;
         }
+        const DxfFileParts dxf = DxfFileFor(writer, session.drawing, session.dxf);
+        const std::vector<std::string_view> drawing = dxf.Views();
+        const std::string_view takeoff[] = {writer.TakeoffSpool};
+        // The drawing and its take-off list change together or not at all.
+        std::vector<WholeFileText> files = {{dxfPath, drawing}};
+        if (session.dxf.TakeoffTextFile != 0) files.push_back({result.TakeoffTextPath, takeoff});
+        WriteExportFiles(files, languages);
     } catch (const ExportFailure& failure) {
         return Fail(session, platform, std::move(result), failure.Message);
     } catch (const std::exception& error) {

@@ -5,7 +5,8 @@
 //
 // A failure anywhere (a data file missing, a drawing or writing failure) ends the export with a
 // message that says why: the session's LoadStatus becomes -1 and no file is written or changed.
-// The spools live in memory, and the file takes its name only once it is whole.
+// The spools live in memory, and the DXF file and its take-off list take their names only once
+// both are whole.
 //
 // The model keeps the last deck that loaded; putting the user's document back is the caller's.
 #include <cstdint>
@@ -20,6 +21,7 @@ enum class DxfExportOutcome {
     Written,          // the DXF file and, when asked for, the take-off file
     NothingSelected,  // no data file given: a message, nothing else
     Cancelled,        // no destination given: nothing at all
+    NoDeckLoaded,     // asked to write nothing then: each load told why, no file written or changed
     Failed,           // a message with the cause; nothing written
 };
 
@@ -39,8 +41,13 @@ void SetDxfScaleFactors(DxfOptions& options);
 // the folders' names are left alone, whatever dots they hold.
 std::string TakeoffTextPathOf(const std::string& dxfPath);
 
+// What an export whose decks all failed to load writes: the dialog's export an empty drawing, a
+// script nothing.
+enum class WhenNoDeckLoads { WriteEmptyDrawing, WriteNothing };
+
 // Exports `dataFiles` (paths of data files, in drawing order) to `dxfPath` with `options`, which
 // become the session's DXF options; the layer table is the session's, with row 24 made to follow
 // row 2 first. Messages go to `platform`'s message boxes.
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
-                            const std::string& dxfPath, const DxfOptions& options);
+                            const std::string& dxfPath, const DxfOptions& options,
+                            WhenNoDeckLoads whenNoDeckLoads = WhenNoDeckLoads::WriteEmptyDrawing);

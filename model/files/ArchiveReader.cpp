@@ -278,9 +278,6 @@ void ShowUnknownProfiles(const std::vector<UnknownProfileSection>& sections, con
 
 bool IsDesignableFloorSlab(const Model& model, int32_t slab) {
     if (slab < 0 || slab >= static_cast<int64_t>(model.FloorSlabs.size())) return false;
-    const int64_t type = static_cast<int64_t>(model.FloorSlabs[slab].SlabTypeNumber) - 1;
-    const auto& types = model.Catalogue.SlabTypes;
-    if (type < 0 || type >= model.Catalogue.SlabTypeCount || type >= static_cast<int64_t>(types.size()))
-        return false;
-    return types[type].Kind == DesignableSlabKind;
+    const SlabType* type = model.Catalogue.SlabTypeOf(model.FloorSlabs[slab].SlabTypeNumber);
+    return type != nullptr && type->Kind == DesignableSlabKind;
 }

@@ -12,13 +12,12 @@ constexpr float SteepestFallingAngle = -1.04f;
 constexpr float UprightAngle = 1.5707964f;
 constexpr double FullTurn = 6.28318530717959;
 
-void RotateSnapped(float x, float y, double angleRad, float& outX, float& outY) {
+PointTurn SnappedTurn(double angleRad) {
     float c = static_cast<float>(std::cos(angleRad));
     float s = static_cast<float>(std::sin(angleRad));
     if (std::fabs(c) < 1e-6f) c = 0;
     if (std::fabs(s) < 1e-6f) s = 0;
-    outX = c * x + s * y;
-    outY = c * y - s * x;
+    return {c, s};
 }
 
 }  // namespace
@@ -65,12 +64,21 @@ float WithinOneTurn(double degrees) {
     return result > 0 && result < 360.0f ? result : 0.0f;
 }
 
+PointTurn ClockwiseTurn(float angleRad) { return SnappedTurn(angleRad); }
+
+PointTurn CounterClockwiseTurn(float angleRad) { return SnappedTurn(FullTurn - angleRad); }
+
+void TurnPoint(const PointTurn& turn, float x, float y, float& outX, float& outY) {
+    outX = turn.Cos * x + turn.Sin * y;
+    outY = turn.Cos * y - turn.Sin * x;
+}
+
 void RotatePoint(float x, float y, float angleRad, float& outX, float& outY) {
-    RotateSnapped(x, y, angleRad, outX, outY);
+    TurnPoint(ClockwiseTurn(angleRad), x, y, outX, outY);
 }
 
 void RotatePointInverse(float x, float y, float angleRad, float& outX, float& outY) {
-    RotateSnapped(x, y, FullTurn - angleRad, outX, outY);
+    TurnPoint(CounterClockwiseTurn(angleRad), x, y, outX, outY);
 }
 
 void RotatePoints(std::span<float> xs, std::span<float> ys, float cx, float cy, int32_t first,

@@ -28,6 +28,14 @@ void RotatePoint(float x, float y, float angleRad, float& outX, float& outY);
 // The point rotated counter-clockwise by angleRad, with the same snapping.
 void RotatePointInverse(float x, float y, float angleRad, float& outX, float& outY);
 
+// The snapped cosine and sine of one of those rotations, found once to turn many points alike.
+struct PointTurn {
+    float Cos = 1, Sin = 0;
+};
+PointTurn ClockwiseTurn(float angleRad);         // RotatePoint's
+PointTurn CounterClockwiseTurn(float angleRad);  // RotatePointInverse's
+void TurnPoint(const PointTurn& turn, float x, float y, float& outX, float& outY);
+
 // Points first .. last of xs, ys turned counter-clockwise by angleDeg about (cx, cy), in place.
 // Indexes outside the lists are left out.
 void RotatePoints(std::span<float> xs, std::span<float> ys, float cx, float cy, int32_t first,

@@ -88,19 +88,6 @@ void OffsetSegmentLeft(float x1, float y1, float x2, float y2, float d, float& o
     oy2 = static_cast<float>(y2 + moveY);
 }
 
-int32_t Ccw(float x0, float y0, float x1, float y1, float x2, float y2) {
-    const double dx1 = static_cast<double>(x1) - x0;
-    const double dy1 = static_cast<double>(y1) - y0;
-    const double dx2 = static_cast<double>(x2) - x0;
-    const double dy2 = static_cast<double>(y2) - y0;
-    const double a = dx1 * dy2;
-    const double b = dy1 * dx2;
-    if (std::fabs(a - b) > 0.0001) return a > b ? 1 : -1;
-    if (dx1 * dx2 < 0 || dy1 * dy2 < 0) return -1;
-    if (dx2 * dx2 + dy2 * dy2 > dx1 * dx1 + dy1 * dy1) return 1;
-    return 0;
-}
-
 bool IsPointOnSegmentTol(float ax, float ay, float bx, float by, float px, float py, int32_t tol) {
     const double ab = GetDistance(ax, ay, bx, by);
     const double ap = GetDistance(ax, ay, px, py);

@@ -4,6 +4,7 @@
 // double precision from the float inputs and returned as floats; the tolerances are absolute cm
 // values and belong to the behaviour, because the plan builders depend on them.
 // Intersections, point-in-polygon and overlaps are in model/SegmentIntersection.h.
+#include <cmath>
 #include <cstdint>
 
 // Angle conversions: degrees in the model and in the files, radians only inside trigonometry.
@@ -29,8 +30,19 @@ void OffsetSegmentLeft(float x1, float y1, float x2, float y2, float d, float& o
 
 // Orientation of P0, P1, P2: +1 counter-clockwise, -1 clockwise. Within 0.0001 of collinear:
 // -1 when P0 lies between P1 and P2, +1 when P2 lies beyond P1 as seen from P0, 0 when P2 lies
-// between P0 and P1 (ends included).
-int32_t Ccw(float x0, float y0, float x1, float y1, float x2, float y2);
+// between P0 and P1 (ends included). Inline, as the intersection tests ask it four times an edge.
+inline int32_t Ccw(float x0, float y0, float x1, float y1, float x2, float y2) {
+    const double dx1 = static_cast<double>(x1) - x0;
+    const double dy1 = static_cast<double>(y1) - y0;
+    const double dx2 = static_cast<double>(x2) - x0;
+    const double dy2 = static_cast<double>(y2) - y0;
+    const double a = dx1 * dy2;
+    const double b = dy1 * dx2;
+    if (std::fabs(a - b) > 0.0001) return a > b ? 1 : -1;
+    if (dx1 * dx2 < 0 || dy1 * dy2 < 0) return -1;
+    if (dx2 * dx2 + dy2 * dy2 > dx1 * dx1 + dy1 * dy1) return 1;
+    return 0;
+}
 
 // True when |AB - (AP + PB)| < tol.
 bool IsPointOnSegmentTol(float ax, float ay, float bx, float by, float px, float py, int32_t tol);

@@ -20,13 +20,51 @@ double SquaredDistance(float x1, float y1, float x2, float y2) {
     return dx * dx + dy * dy;
 }
 
-bool DirectionsDifferByHalfDegree(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                                  float y4) {
+bool RoundedDirectionsDifferByHalfDegree(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
+                                         float y4) {
     const float a1 = GetSegmentDirectionDeg(x1, y1, x2, y2);
     const float a2 = GetSegmentDirectionDeg(x3, y3, x4, y4);
     float delta = std::fabs(a2 - a1);
     if (delta > 180) delta -= 180;
     return delta >= 0.5f && std::fabs(180 - delta) >= 0.5f;
+}
+
+// The direction GetSegmentDirectionDeg measures from P to Q: along an axis when a difference is
+// within 0.0001 of none.
+struct Direction {
+    double x, y;
+};
+
+Direction MeasuredDirection(float px, float py, float qx, float qy) {
+    const float dx = qx - px;
+    const float dy = qy - py;
+    if (std::fabs(dx) <= 0.0001) return {0, dy >= 0 ? 1.0 : -1.0};
+    if (std::fabs(dy) <= 0.0001) return {dx >= 0 ? 1.0 : -1.0, 0};
+    return {dx, dy};
+}
+
+// sin² of 0.52 and of 0.48 degrees, rounded outwards. The rounded angles of the two directions
+// are each within 0.0051 degree of the true ones, so lines more than 0.52 degrees from parallel
+// always differ by half a degree in those terms and lines less than 0.48 degrees never do.
+constexpr double SinSquaredSurelyApart = 8.2367e-5;
+constexpr double SinSquaredSurelyParallel = 7.0182e-5;
+
+// Whether the lines are at least half a degree from parallel by the directions rounded to 0.01
+// degree. Those take two arc tangents; the sine of the angle between the lines (from the cross
+// product, whose float factors multiply exactly) gives the same answer everywhere but in a narrow
+// band around half a degree, and for differences too large for a double.
+bool DirectionsDifferByHalfDegree(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
+                                  float y4) {
+    const Direction u = MeasuredDirection(x1, y1, x2, y2);
+    const Direction v = MeasuredDirection(x3, y3, x4, y4);
+    const double cross = u.x * v.y - u.y * v.x;
+    const double sinSquaredTimesNorms = cross * cross;
+    const double norms = (u.x * u.x + u.y * u.y) * (v.x * v.x + v.y * v.y);
+    if (std::isfinite(sinSquaredTimesNorms) && std::isfinite(norms)) {
+        if (sinSquaredTimesNorms > SinSquaredSurelyApart * norms) return true;
+        if (sinSquaredTimesNorms < SinSquaredSurelyParallel * norms) return false;
+    }
+    return RoundedDirectionsDifferByHalfDegree(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 // Code 7: the closest pair of ends, one of each segment, in a fixed order of pairs.
@@ -117,7 +155,117 @@ bool IsOn(PlanPoint p, PlanPoint a, PlanPoint b) { return IsPointOnSegment(p.X, 
 
 bool Coincide(PlanPoint q, PlanPoint r) { return std::fabs(q.X - r.X) <= 0.001 && std::fabs(q.Y - r.Y) <= 0.001; }
 
+// One end of an edge against a segment P1P2 that many edges are tried against.
+struct EndPlace {
+    int32_t side;  // Ccw(P1, P2, end)
+    bool atAnEnd;  // the same point as P1 or P2 by the end tolerance
+};
+
+EndPlace PlaceEnd(float x1, float y1, float x2, float y2, PlanPoint p) {
+    return {Ccw(x1, y1, x2, y2, p.X, p.Y), SameEnd(x1, y1, p.X, p.Y) || SameEnd(x2, y2, p.X, p.Y)};
+}
+
+// IntersectSegments answers SegmentsCross only when the edge has an end at P1 or P2 or when
+// AreSegmentsCrossing holds, whose first half is the product of the two ends' sides.
+bool MayCross(float x1, float y1, float x2, float y2, PlanPoint c, PlanPoint d, EndPlace atC, EndPlace atD) {
+    if (atC.atAnEnd || atD.atAnEnd) return true;
+    return atC.side * atD.side <= 0 && Ccw(c.X, c.Y, d.X, d.Y, x1, y1) * Ccw(c.X, c.Y, d.X, d.Y, x2, y2) <= 0;
+}
+
+// Past this size the rounding in IntersectSegments is no longer small against the clearance
+// below, and a sweep intersects every edge on every line.
+constexpr float LargestSweptCoordinate = 4194304.0f;  // 2^22
+// An edge rising at least 1 in 16 against the sweep is more than 3.5 degrees from level.
+constexpr float SteepestRun = 16;
+// How far the line of such an edge must stay from the ends of the sweep segments.
+constexpr double SweepEndClearance = 2;
+
+bool IsModest(float v) { return std::fabs(v) <= LargestSweptCoordinate; }
+
+// Against a sweep segment (minX, y) - (maxX, y), with maxX - minX >= 1 and every value modest, an
+// edge whose two ends both lie at least 0.1 above y, or both at least 0.1 below:
+// - shares no end with it, and lies strictly on one side of it by Ccw, so it does not cross it;
+// - meets its line at a height that rounds to exactly y (in double, y times a factor divided by
+//   the same factor, a few roundings off), so not at one of the edge's own ends either.
+// IntersectSegments can then answer above LinesMeetOutside only when the lines meet within 0.01
+// of minX or maxX (codes 3 and 4), or for an edge within half a degree of level (code 7).
+SweepReach ReachOfEdge(PlanPoint a, PlanPoint b, float minX, float maxX, float yLow, float yHigh) {
+    // A level edge: the determinant is exactly 0, so the lines are parallel for every y.
+    if (a.Y == b.Y) return SweepReach::Nowhere;
+    // Steep enough that the directions as GetSegmentDirectionDeg measures them, the sweep's at 0
+    // degrees, are more than 3.5 degrees apart: never code 7.
+    const float run = b.X - a.X, rise = b.Y - a.Y;
+    if (!(std::fabs(rise) > 0.0001 && std::fabs(run) <= SteepestRun * std::fabs(rise))) return SweepReach::Everywhere;
+    // Where the edge's line crosses the lowest and the highest sweep line; for every y swept it
+    // crosses between those. At these sizes and slopes the meeting point IntersectSegments works
+    // out lies within 1e-6 of the true one before it is rounded to a float, and within 0.25 after.
+    const double slope = (static_cast<double>(b.X) - a.X) / (static_cast<double>(b.Y) - a.Y);
+    const double atLow = a.X + (yLow - static_cast<double>(a.Y)) * slope;
+    const double atHigh = a.X + (yHigh - static_cast<double>(a.Y)) * slope;
+    const double from = std::min(atLow, atHigh) - SweepEndClearance;
+    const double to = std::max(atLow, atHigh) + SweepEndClearance;
+    if ((from <= minX && minX <= to) || (from <= maxX && maxX <= to)) return SweepReach::Everywhere;
+    return SweepReach::OwnHeight;
+}
+
+// Both ends at least 0.1 above y, or both at least 0.1 below, measured as IntersectSegments does.
+bool IsClearOfLine(float y1, float y2, float y) {
+    const double d1 = static_cast<double>(y1) - y;
+    const double d2 = static_cast<double>(y2) - y;
+    return (d1 >= 0.1 && d2 >= 0.1) || (d1 <= -0.1 && d2 <= -0.1);
+}
+
 }  // namespace
+
+int32_t CountSegmentsCrossing(float x1, float y1, float x2, float y2, std::span<const PlanPoint> outline) {
+    const size_t n = outline.size();
+    if (n == 0) return 0;
+    int32_t count = 0;
+    const EndPlace first = PlaceEnd(x1, y1, x2, y2, outline[0]);
+    EndPlace from = first;
+    for (size_t k = 0; k < n; ++k) {
+        const PlanPoint& c = outline[k];
+        const PlanPoint& d = outline[(k + 1) % n];
+        const EndPlace to = k + 1 < n ? PlaceEnd(x1, y1, x2, y2, d) : first;
+        float ix = 0, iy = 0;
+        if (MayCross(x1, y1, x2, y2, c, d, from, to) &&
+            IntersectSegments(x1, y1, x2, y2, c.X, c.Y, d.X, d.Y, ix, iy) == IntersectionCode::SegmentsCross)
+            ++count;
+        from = to;
+    }
+    return count;
+}
+
+HorizontalSweep PrepareHorizontalSweep(std::span<const PlanPoint> outline, float minX, float maxX, float yLow,
+                                       float yHigh) {
+    HorizontalSweep sweep{outline, minX, maxX, yLow, yHigh, {}};
+    const size_t n = outline.size();
+    sweep.Reach.assign(n, SweepReach::Everywhere);
+    const bool modest = IsModest(minX) && IsModest(maxX) && IsModest(yLow) && IsModest(yHigh) &&
+                        std::all_of(outline.begin(), outline.end(),
+                                    [](const PlanPoint& p) { return IsModest(p.X) && IsModest(p.Y); });
+    if (!modest || !(static_cast<double>(maxX) - minX >= 1) || !(yLow <= yHigh)) return sweep;
+    for (size_t k = 0; k < n; ++k)
+        sweep.Reach[k] = ReachOfEdge(outline[k], outline[(k + 1) % n], minX, maxX, yLow, yHigh);
+    return sweep;
+}
+
+void AppendSweepMeetings(const HorizontalSweep& sweep, float y, std::vector<float>& xs) {
+    const std::span<const PlanPoint> outline = sweep.Outline;
+    const size_t n = outline.size();
+    const bool swept = y >= sweep.YLow && y <= sweep.YHigh;
+    for (size_t k = 0; k < n; ++k) {
+        const PlanPoint& a = outline[k];
+        const PlanPoint& b = outline[(k + 1) % n];
+        const SweepReach reach = swept ? sweep.Reach[k] : SweepReach::Everywhere;
+        if (reach == SweepReach::Nowhere) continue;
+        if (reach == SweepReach::OwnHeight && IsClearOfLine(a.Y, b.Y, y)) continue;
+        float ix = 0, iy = 0;
+        if (IntersectSegments(sweep.MinX, y, sweep.MaxX, y, a.X, a.Y, b.X, b.Y, ix, iy) >
+            IntersectionCode::LinesMeetOutside)
+            xs.push_back(ix);
+    }
+}
 
 bool AreSegmentsCrossing(float ax, float ay, float bx, float by, float cx, float cy, float dx, float dy) {
     return Ccw(ax, ay, bx, by, cx, cy) * Ccw(ax, ay, bx, by, dx, dy) <= 0 &&

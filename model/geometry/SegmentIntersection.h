@@ -2,6 +2,7 @@
 // Segment crossing and intersection with a result code, point-in-polygon and the common part of
 // two collinear segments, on 32-bit float coordinates (cm, y up).
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "model/tables/ModelTables.h"
@@ -34,6 +35,31 @@ int32_t IntersectSegments(float x1, float y1, float x2, float y2, float x3, floa
 // The same without the second point of code 7.
 int32_t IntersectSegments(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                           float& ix, float& iy);
+
+// How many edges of the closed outline (the last vertex joined back to the first) IntersectSegments
+// finds crossing P1P2 with code SegmentsCross, P1P2 given as its first segment. Each vertex is
+// placed against P1P2 once, and only the edges that this leaves in doubt are intersected.
+int32_t CountSegmentsCrossing(float x1, float y1, float x2, float y2, std::span<const PlanPoint> outline);
+
+// Level segments (minX, y) - (maxX, y) for many y from yLow up to yHigh, tried as IntersectSegments'
+// first segment against every edge of one closed outline (the last vertex joined back to the
+// first): what each edge can give is worked out once, so that a line intersects only the edges
+// that can meet it.
+enum class SweepReach : uint8_t {
+    Nowhere,     // a level edge: parallel to every line
+    OwnHeight,   // only lines less than 0.1 from its height range
+    Everywhere,  // any line: nearly level, or its line passes near an end of the sweep segments
+};
+struct HorizontalSweep {
+    std::span<const PlanPoint> Outline;  // not owned: it must outlive the sweep
+    float MinX = 0, MaxX = 0, YLow = 0, YHigh = 0;
+    std::vector<SweepReach> Reach;  // edge k runs from vertex k to the next
+};
+HorizontalSweep PrepareHorizontalSweep(std::span<const PlanPoint> outline, float minX, float maxX, float yLow,
+                                       float yHigh);
+// The ix of every edge, in edge order, for which IntersectSegments answers above LinesMeetOutside
+// against the segment at height y: exactly those that intersecting every edge would give.
+void AppendSweepMeetings(const HorizontalSweep& sweep, float y, std::vector<float>& xs);
 
 // Whether P lies inside the polygon pts(0) .. pts(n - 1), by the parity of the crossings of a
 // segment from P to a far point left of the polygon's box. Writes pts(n) := pts(0), growing pts

@@ -3,6 +3,7 @@
 // data of the section-properties server. Every table is sized one element beyond its count
 // (indexes 0 .. count) and every record starts zeroed. Members and slabs refer to a section, slab
 // type or footing type by a 1-based number: number k is element k - 1.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -45,6 +46,13 @@ struct SlabType {
     bool operator==(const SlabType&) const = default;
 };
 
+// Index of the entry that 1-based `number` designates in a table of `count` entries; -1 when it
+// designates none. The number is compared before one is taken from it, so that a number read
+// from a file at the integer limits cannot overflow.
+constexpr int32_t OneBasedIndex(int32_t number, int64_t count) {
+    return number >= 1 && number <= count ? number - 1 : -1;
+}
+
 struct SectionCatalogue {
     int32_t ArchiveSectionCount = 0;
     // Negative: undefined; 0: parametric; 1: catalogue profile; 2: two coupled profiles.
@@ -78,6 +86,18 @@ struct SectionCatalogue {
                sec < static_cast<int64_t>(SectionParams.size());
     }
 
+    // The section that 1-based `number` designates: its index, or -1 when the catalogue holds no
+    // such section.
+    int32_t SectionIndexOf(int32_t number) const {
+        const int32_t sec = OneBasedIndex(number, ArchiveSectionCount);
+        return HasSection(sec) ? sec : -1;
+    }
+
+    // The footing type or slab type that 1-based `number` designates; none when the table holds
+    // no such type.
+    const FootingType* FootingTypeOf(int32_t number) const { return EntryOf(FootingTypes, FootingTypeCount, number); }
+    const SlabType* SlabTypeOf(int32_t number) const { return EntryOf(SlabTypes, SlabTypeCount, number); }
+
     // The server record of a class 1 or class 2 section (parameter 2, rounded); none when sec
     // or the index designates nothing.
     const ServerSection* ServerSectionOf(int32_t sec) const {
@@ -89,4 +109,11 @@ struct SectionCatalogue {
     }
 
     bool operator==(const SectionCatalogue&) const = default;
+
+private:
+    template <class T>
+    static const T* EntryOf(const std::vector<T>& table, int32_t count, int32_t number) {
+        const int32_t k = OneBasedIndex(number, std::min<int64_t>(count, static_cast<int64_t>(table.size())));
+        return k < 0 ? nullptr : &table[static_cast<size_t>(k)];
+    }
 };

@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "design/forms/Form8.h"
+#include "design/forms/RebarEditorDialog.h"
 
-CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, QLabel& panel1, QLabel& panel2,
+CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, QLabel& coordinatesLabel, QLabel& promptLabel,
                          const ModalRunner& runner)
-    : session_(session), runner_(runner), editor_(session, qt.platform, *this), panel1_(panel1),
-      panel2_(panel2) {
+    : session_(session), runner_(runner), editor_(session, qt.platform, *this),
+      coordinatesLabel_(coordinatesLabel), promptLabel_(promptLabel) {
     qt.canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },
         [this](int16_t buttons, int16_t shift, float x, float y) { editor_.MouseMove(buttons, shift, x, y); },
@@ -24,10 +24,12 @@ void CanvasMouse::VertexPanelChanged() {
 }
 
 void CanvasMouse::SetPanelText(int32_t panel, const std::string& text) {
-    (panel == CursorPanel ? panel1_ : panel2_).setText(QString::fromStdString(text));
+    (panel == CursorPanel ? coordinatesLabel_ : promptLabel_).setText(QString::fromStdString(text));
 }
 
 void CanvasMouse::ShowRebarEditor() {
-    Form8 form(session_, panel1_.window());
+    // The pick that opened the editor draws the plan once it has closed, or keeps the picked bar's
+    // highlight under the grips: a redraw here would lose it.
+    RebarEditorDialog form(session_, coordinatesLabel_.window());
     RunModal(runner_, form);
 }

@@ -11,7 +11,7 @@ class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtPlatform& qt, QLabel& panel1, QLabel& panel2,
+    CanvasMouse(Session& session, QtPlatform& qt, QLabel& coordinatesLabel, QLabel& promptLabel,
                 const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;
@@ -28,6 +28,6 @@ private:
     Session& session_;
     ModalRunner runner_;
     CanvasEditor editor_;
-    QLabel& panel1_;
-    QLabel& panel2_;
+    QLabel& coordinatesLabel_;
+    QLabel& promptLabel_;
 };

@@ -1,23 +1,32 @@
 #include "shell/forms/VertexPanel.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "drawing/LayerDefaults.h"
 #include "editing/VertexPanel.h"
-#include "shell/forms/Form1.h"
+#include "platform/Canvas.h"
 
 namespace {
 
 constexpr int PanelPointSize = 8;
 constexpr int PanelMargin = 4;
+// A row as wide as the rows of a deck some tens of metres across get: the list is kept that wide.
+constexpr const char* WideRow = "99 - X = 8888.8    Y = 8888.8";
+
+// The buttons by their VertexButton index, in Italian and in English.
+constexpr std::array<const char*, 5> ItalianButtons = {"Elimina vertice", "Inserisci vertice",
+                                                       "Assegna coordinate al vertice", "Assegna perimetro",
+                                                       "Annulla"};
+constexpr std::array<const char*, 5> EnglishButtons = {"Delete vertex", "Insert vertex", "Assign vertex coordinates",
+                                                       "Assign new perimeter", "Cancel"};
 
 QColor PaletteColour(int32_t n) {
     const ColourRef c = StandardColour(n);
@@ -26,84 +35,105 @@ QColor PaletteColour(int32_t n) {
 
 }  // namespace
 
-VertexPanel::VertexPanel(Form1& form) : form_(form) {
-    QFrame* frame = form.Frame1;
-    auto* layout = qobject_cast<QVBoxLayout*>(frame->layout());
-    // The docked panel is narrow: a small type lets a row show both coordinates.
-    QFont font = frame->font();
-    font.setPointSize(PanelPointSize);
-    frame->setFont(font);
+VertexPanel::VertexPanel(Session& session, MessageBoxes& messages, VertexPanelHost& host, QWidget* parent)
+    : QFrame(parent), session_(session), messages_(messages), host_(host) {
+    setFrameShape(QFrame::StyledPanel);
+    // The panel takes the width its widest caption needs; the canvas has the rest.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // A small type keeps the docked panel narrow.
+    QFont small = font();
+    small.setPointSize(PanelPointSize);
+    setFont(small);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(PanelMargin, PanelMargin, PanelMargin, PanelMargin);
-    List1 = new QListWidget(frame);
-    Label2 = new QLabel(frame);
-    int at = layout->indexOf(form.Label1) + 1;
-    layout->insertWidget(at++, List1, 1);
-    layout->insertWidget(at++, Label2);
-    for (size_t i = 0; i < Text1.size(); ++i) {
-        Text1[i] = new QLineEdit(frame);
-        layout->insertWidget(at++, Text1[i]);
-        QObject::connect(Text1[i], &QLineEdit::textEdited, frame, [this, i](const QString& text) {
-            form_.session().editor.VertexPanel.Text1[i] = text.toStdString();
+
+    titleLabel_ = new QLabel("Coordinate dei vertici", this);
+    layout->addWidget(titleLabel_);
+    vertexList_ = new QListWidget(this);
+    // The list is as wide as a common row, whatever rows it holds now; a longer row scrolls.
+    vertexList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    const int rowMargins = 2 * (vertexList_->frameWidth() + vertexList_->spacing()) + 8;
+    vertexList_->setMinimumWidth(vertexList_->fontMetrics().horizontalAdvance(WideRow) + rowMargins +
+                                 vertexList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    layout->addWidget(vertexList_, 1);
+    vertexLabel_ = new QLabel(this);
+    layout->addWidget(vertexLabel_);
+    for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
+        coordinateEdits_[i] = new QLineEdit(this);
+        layout->addWidget(coordinateEdits_[i]);
+        connect(coordinateEdits_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            session_.editor.VertexPanel.TypedCoordinates[i] = text.toStdString();
         });
     }
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i] = new QPushButton(ItalianButtons[i], this);
+        layout->addWidget(buttons_[i]);
+        connect(buttons_[i], &QPushButton::clicked, this, [this, i] { ButtonClicked(static_cast<int32_t>(i)); });
+    }
+    osnapCheck_ = new QCheckBox("Osnap", this);
+    layout->addWidget(osnapCheck_);
+    layout->addStretch();
 
-    QObject::connect(List1, &QListWidget::currentRowChanged, frame, [this](int row) {
+    connect(vertexList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
         rowJustChanged_ = true;
-        QTimer::singleShot(0, List1, [this] { rowJustChanged_ = false; });
-        List1_Click();
+        QTimer::singleShot(0, vertexList_, [this] { rowJustChanged_ = false; });
+        RowChosen();
     });
-    QObject::connect(List1, &QListWidget::itemPressed, frame, [this](QListWidgetItem*) {
-        if (!rowJustChanged_) List1_Click();
+    connect(vertexList_, &QListWidget::itemPressed, this, [this](QListWidgetItem*) {
+        if (!rowJustChanged_) RowChosen();
         rowJustChanged_ = false;
     });
-    for (size_t i = 0; i < form.Command1.size(); ++i)
-        QObject::connect(form.Command1[i], &QPushButton::clicked, frame,
-                         [this, i] { Command1_Click(static_cast<int>(i)); });
-    QObject::connect(form.OsnapCheck, &QCheckBox::clicked, frame, [this] { Check1_Click(); });
+    connect(osnapCheck_, &QCheckBox::clicked, this, [this] { SnapClicked(); });
+}
+
+void VertexPanel::UseEnglishCaptions() {
+    titleLabel_->setText("Vertex coordinates:");
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setText(EnglishButtons[i]);
 }
 
 void VertexPanel::Refresh() {
-    const Session& s = form_.session();
-    const VertexPanelState& panel = s.editor.VertexPanel;
+    const VertexPanelState& panel = session_.editor.VertexPanel;
     {
-        const QSignalBlocker blocker(List1);
+        const QSignalBlocker blocker(vertexList_);
         // Rows are rewritten in place while their number stays, so that a row's own click never
         // deletes the row it came from.
-        const std::vector<std::string> rows = VertexListRows(s);
-        if (static_cast<size_t>(List1->count()) != rows.size()) {
-            List1->clear();
-            for (const std::string& row : rows) List1->addItem(QString::fromStdString(row));
+        const std::vector<std::string> rows = VertexListRows(session_);
+        if (static_cast<size_t>(vertexList_->count()) != rows.size()) {
+            vertexList_->clear();
+            for (const std::string& row : rows) vertexList_->addItem(QString::fromStdString(row));
         } else {
-            for (size_t i = 0; i < rows.size(); ++i) List1->item(static_cast<int>(i))->setText(QString::fromStdString(rows[i]));
+            for (size_t i = 0; i < rows.size(); ++i)
+                vertexList_->item(static_cast<int>(i))->setText(QString::fromStdString(rows[i]));
         }
-        if (panel.SelectedVertex >= 0 && panel.SelectedVertex < List1->count()) List1->setCurrentRow(panel.SelectedVertex);
+        if (panel.SelectedVertex >= 0 && panel.SelectedVertex < vertexList_->count())
+            vertexList_->setCurrentRow(panel.SelectedVertex);
     }
-    for (size_t i = 0; i < Text1.size(); ++i) {
-        Text1[i]->setText(QString::fromStdString(panel.Text1[i]));
-        QPalette palette = Text1[i]->palette();
-        palette.setColor(QPalette::Text, PaletteColour(panel.Text1Colour));
-        Text1[i]->setPalette(palette);
+    for (size_t i = 0; i < coordinateEdits_.size(); ++i) {
+        coordinateEdits_[i]->setText(QString::fromStdString(panel.TypedCoordinates[i]));
+        QPalette palette = coordinateEdits_[i]->palette();
+        palette.setColor(QPalette::Text, PaletteColour(panel.TypedCoordinatesColour));
+        coordinateEdits_[i]->setPalette(palette);
     }
-    Label2->setText(QString::fromStdString(panel.Label2));
-    const QSignalBlocker blocker(form_.OsnapCheck);
-    form_.OsnapCheck->setChecked(s.shell.Options.OsnapEnabled != 0);
+    vertexLabel_->setText(QString::fromStdString(panel.VertexCaption));
+    const QSignalBlocker blocker(osnapCheck_);
+    osnapCheck_->setChecked(session_.shell.Options.OsnapEnabled != 0);
 }
 
-void VertexPanel::List1_Click() {
-    ::List1_Click(form_.session(), List1->currentRow());
+void VertexPanel::RowChosen() {
+    ::List1_Click(session_, vertexList_->currentRow());
     Changed();
 }
 
-void VertexPanel::Command1_Click(int index) {
-    ::Command1_Click(form_.session(), form_.platform().messages, index);
+void VertexPanel::ButtonClicked(int32_t index) {
+    ::Command1_Click(session_, messages_, index);
     Changed();
 }
 
-void VertexPanel::Check1_Click() { ::Check1_Click(form_.session(), form_.OsnapCheck->isChecked() ? 1 : 0); }
+void VertexPanel::SnapClicked() { ::Check1_Click(session_, osnapCheck_->isChecked() ? 1 : 0); }
 
 void VertexPanel::Changed() {
     Refresh();
-    form_.CommandBars_Resize();
-    form_.Form_Activate();
+    host_.LayOutCanvasBesidePanel();
+    host_.RedrawPlan();
 }

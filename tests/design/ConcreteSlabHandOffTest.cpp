@@ -8,6 +8,7 @@
 #include "design/ConcreteSlabHandOff.h"
 #include "design/DesignMessages.h"
 #include "design/SlabInputFile.h"
+#include "tests/support/Golden.h"
 #include "tests/support/SlabHandOffDeck.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST(SlabHandOff, OneSlabIsWrittenAndTheProgramStartedOnIt) {
     const std::vector<int32_t> outline = OutlineOf(deck.model, Slab7);
 
     EXPECT_EQ(ExportConcreteSlabDesign(deck, deck.platform, Slab7, 1), SlabHandOffResult::Started);
-    EXPECT_EQ(deck.Written("Soletta7.LSX"), FileText(SlabHandOffFixture("Soletta7.LSX")));
+    EXPECT_TRUE(MatchesGolden(deck.Written("Soletta7.LSX"), "slab-handoff/Soletta7.LSX"));
     EXPECT_EQ(OutlineOf(deck.model, Slab7), outline);  // it already turns counter-clockwise
     EXPECT_EQ(deck.Messages(), "");
     ASSERT_EQ(deck.programs.Started().size(), 1u);
@@ -79,7 +80,7 @@ TEST(SlabHandOff, ClockwiseOutlineIsWrittenCounterClockwiseAndStaysSo) {
     MakeClockwise(deck.model, Slab7);
 
     EXPECT_EQ(ExportConcreteSlabDesign(deck, deck.platform, Slab7, 1), SlabHandOffResult::Written);
-    EXPECT_EQ(deck.Written("Soletta7.LSX"), FileText(SlabHandOffFixture("Soletta7.LSX")));
+    EXPECT_TRUE(MatchesGolden(deck.Written("Soletta7.LSX"), "slab-handoff/Soletta7.LSX"));
     EXPECT_EQ(OutlineOf(deck.model, Slab7), counterClockwise);
     EXPECT_NE(deck.SavedText().find("NODI_SOLETTE\r\n 4 \r\n 3 \r\n 5 \r\n 7 \r\n 1 \r\n"), std::string::npos)
         << "the reversed order goes out with the next save";
@@ -174,7 +175,7 @@ TEST(SlabHandOff, SeveralSlabsAreWrittenAndListedWithoutAStart) {
     HandOffPickedConcreteSlabs(deck, deck.platform, {Slab7, Slab8, 0}, 2);
 
     EXPECT_FALSE(deck.shell.Document.SlabFileOnly);
-    EXPECT_EQ(deck.Written("Soletta7.LSX"), FileText(SlabHandOffFixture("Soletta7.LSX")));
+    EXPECT_TRUE(MatchesGolden(deck.Written("Soletta7.LSX"), "slab-handoff/Soletta7.LSX"));
     EXPECT_TRUE(deck.Exists("Soletta8.LSX"));
     EXPECT_TRUE(deck.programs.Started().empty());
     ASSERT_EQ(deck.messages.Shown().size(), 1u);

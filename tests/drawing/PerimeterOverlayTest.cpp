@@ -57,7 +57,7 @@ TEST(FillEditedPolygon, TheEditedOutlineIsFilledBeforeAnythingElseOfThePass) {
 TEST(DrawEditedPolygonOutline, VerticesNumberedFromOneWithTheSelectedOneInYellowAndDottedEdges) {
     EditedTriangle deck;
     deck.editor.VertexPanel.SelectedVertex = 1;
-    deck.editor.VertexPanel.Text1 = {"201", "100"};  // the selected vertex's place: no preview
+    deck.editor.VertexPanel.TypedCoordinates = {"201", "100"};  // the selected vertex's place: no preview
     deck.Overlay();
     const auto boxes = deck.Only(CanvasCall::Box);
     std::vector<CanvasRecord> texts;  // the vertex numbers, after the plan's title and legend
@@ -129,7 +129,7 @@ TEST(DrawEditedPolygonOutline, TheTypedPointPreviewsTheSelectedVertexsNewEdges) 
     for (const auto& c : cases) {
         EditedTriangle deck;
         deck.editor.VertexPanel.SelectedVertex = c.selected;
-        deck.editor.VertexPanel.Text1 = c.typed;
+        deck.editor.VertexPanel.TypedCoordinates = c.typed;
         deck.Overlay();
         const auto boxes = deck.Only(CanvasCall::Box);
         ASSERT_EQ(boxes.size(), 4u);

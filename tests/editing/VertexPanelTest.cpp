@@ -92,8 +92,8 @@ TEST(VertexPanel, OpensOnTheSlabClickedInItsTool) {
     EXPECT_EQ(d.panel().EditedVertices, (std::vector<int32_t>{4, 5, 6, 7}));
     EXPECT_EQ(d.panel().EditedVertexLast, 3);
     EXPECT_EQ(d.panel().SelectedVertex, 0);
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"600.0", "100.0"}));
-    EXPECT_EQ(d.panel().Label2, "Vertice 1:");
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"600.0", "100.0"}));
+    EXPECT_EQ(d.panel().VertexCaption, "Vertice 1:");
     EXPECT_EQ(VertexListRows(d), (std::vector<std::string>{" 1 - X = 600.0    Y = 100.0", " 2 - X = 700.0    Y = 100.0",
                                                            " 3 - X = 700.0    Y = 200.0", " 4 - X = 600.0    Y = 200.0"}));
     EXPECT_EQ(d.panelHost.Shown, 1);
@@ -101,7 +101,7 @@ TEST(VertexPanel, OpensOnTheSlabClickedInItsTool) {
 
     d.shell.Languages.UiLanguage = 1;
     List1_Click(d, 1);
-    EXPECT_EQ(d.panel().Label2, "Vertex 2:");
+    EXPECT_EQ(d.panel().VertexCaption, "Vertex 2:");
     d.Press(VertexButton::Delete, {MsgAnswer::No});
     EXPECT_EQ(d.messages.Shown().back().Text, "Do you want to erase the vertex 2?");
     EXPECT_EQ(d.messages.Shown().back().Title, "Warning!");
@@ -115,24 +115,24 @@ TEST(VertexPanel, CanvasClicksSelectAVertexOrFillTheFields) {
 
     d.PanelClick(503, 497);  // within 4 pixels of vertex 3
     EXPECT_EQ(d.panel().SelectedVertex, 2);
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"500.0", "500.0"}));
-    EXPECT_EQ(d.panel().Text1Colour, FieldsShowVertex);
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"500.0", "500.0"}));
+    EXPECT_EQ(d.panel().TypedCoordinatesColour, FieldsShowVertex);
     d.PanelClick(504, 500);  // 4 pixels off: no vertex, the point goes into the fields
     EXPECT_EQ(d.panel().SelectedVertex, 2);
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"504.0", "500.0"}));
-    EXPECT_EQ(d.panel().Text1Colour, FieldsShowClickedPoint);
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"504.0", "500.0"}));
+    EXPECT_EQ(d.panel().TypedCoordinatesColour, FieldsShowClickedPoint);
     EXPECT_EQ(d.panelHost.Shown, 2);
 
     // With snap on, a click where nothing snaps changes nothing; a vertex still wins over the snap.
     d.shell.Options.OsnapEnabled = 1;
     d.canvas.ClearRecords();
     d.PanelClick(300, 300);
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"504.0", "500.0"}));
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"504.0", "500.0"}));
     EXPECT_EQ(d.Redraws(), 0u);
     d.PanelClick(102, 102);
     EXPECT_EQ(d.panel().SelectedVertex, 0);
     d.PanelClick(602, 198);  // the other slab's corner snaps
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"600.0", "200.0"}));
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"600.0", "200.0"}));
     EXPECT_EQ(d.panel().SelectedVertex, 0);
 
     // Without the panel a click in idle does nothing.
@@ -159,7 +159,7 @@ TEST(VertexPanel, InsertPutsTheEdgeMidpointAfterTheSelectedVertex) {
     EXPECT_EQ(d.panel().SelectedVertex, 4);
     EXPECT_EQ(d.PointOf(4), (std::pair<float, float>{100, 300}));
     EXPECT_EQ(d.PointOf(0), (std::pair<float, float>{100, 100}));
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"100.0", "300.0"}));
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"100.0", "300.0"}));
 
     List1_Click(d, 0);  // in the middle of the list
     d.Press(VertexButton::Insert, {MsgAnswer::Yes});
@@ -202,16 +202,16 @@ TEST(VertexPanel, TypedCoordinatesReuseAPlanPointOrAddOne) {
     d.FloorSlabOf({1, d.Point(700, 100), d.Point(700, 500), 2});  // shares the square's right side
     ASSERT_TRUE(OpenVertexPanel(d, 0, false));
     List1_Click(d, 1);
-    d.editor.VertexPanel.Text1 = {"700,00005", "100"};  // within 0.0001 of the other slab's corner
+    d.editor.VertexPanel.TypedCoordinates = {"700,00005", "100"};  // within 0.0001 of the other slab's corner
     d.Press(VertexButton::AssignCoordinates);
     EXPECT_EQ(d.panel().EditedVertices[1], d.model.FloorSlabOutline[1][1]);
     EXPECT_EQ(d.model.PlanNodeCount, 6);
 
-    d.editor.VertexPanel.Text1 = {"abc", "250.5"};  // no number reads as 0
+    d.editor.VertexPanel.TypedCoordinates = {"abc", "250.5"};  // no number reads as 0
     d.Press(VertexButton::AssignCoordinates);
     EXPECT_EQ(d.panel().EditedVertices[1], 6);
     EXPECT_EQ(d.PointOf(1), (std::pair<float, float>{0, 250.5f}));
-    EXPECT_EQ(d.panel().Text1, (std::array<std::string, 2>{"0.0", "250.5"}));
+    EXPECT_EQ(d.panel().TypedCoordinates, (std::array<std::string, 2>{"0.0", "250.5"}));
     // The outlines that share the old point keep it.
     EXPECT_EQ(d.model.FloorSlabOutline[1][0], 1);
     EXPECT_EQ(d.model.FloorSlabOutline[0][1], 1);
@@ -237,7 +237,7 @@ TEST(SlabPerimeter, LongerFloorSlabPerimeterGrowsTheRowAndClosesIt) {
     ASSERT_TRUE(OpenVertexPanel(d, 0, false));
     for (int32_t i = 0; i < 3; ++i) d.Press(VertexButton::Insert, {MsgAnswer::Yes});
     List1_Click(d, 1);  // the midpoint (300, 100) pushed in to make a notch
-    d.editor.VertexPanel.Text1 = {"300", "200"};
+    d.editor.VertexPanel.TypedCoordinates = {"300", "200"};
     d.Press(VertexButton::AssignCoordinates);
     const std::vector<int32_t> edited = d.panel().EditedVertices;
     ASSERT_EQ(edited.size(), 7u);
@@ -290,7 +290,7 @@ TEST(VertexPanel, CancelLeavesTheDeckAsItWasSaved) {
         ASSERT_TRUE(OpenVertexPanel(deck, 0, concrete));
         deck.messages.Script({MsgAnswer::Yes, MsgAnswer::Yes});
         InsertVertexAfterSelected(deck, deck.messages);
-        deck.editor.VertexPanel.Text1 = {"123.4", "56.7"};
+        deck.editor.VertexPanel.TypedCoordinates = {"123.4", "56.7"};
         AssignVertexCoordinates(deck);
         DeleteSelectedVertex(deck, deck.messages);
         ASSERT_GT(deck.model.PlanNodeCount, deck.editor.VertexPanel.PlanNodeCountAtOpen);
@@ -301,7 +301,7 @@ TEST(VertexPanel, CancelLeavesTheDeckAsItWasSaved) {
 
     // A new opening drops the edit in progress the same way.
     ASSERT_TRUE(OpenVertexPanel(deck, 0, false));
-    deck.editor.VertexPanel.Text1 = {"1", "2"};
+    deck.editor.VertexPanel.TypedCoordinates = {"1", "2"};
     AssignVertexCoordinates(deck);
     ASSERT_TRUE(OpenVertexPanel(deck, 1, false));
     EXPECT_EQ(deck.SavedText(), saved);
@@ -311,7 +311,7 @@ TEST(VertexPanel, ClosedAsCancelTheModelIsLeftAlone) {
     PanelDeck d;
     d.FloorSlabOf(Square);
     ASSERT_TRUE(OpenVertexPanel(d, 0, false));
-    d.editor.VertexPanel.Text1 = {"1", "2"};
+    d.editor.VertexPanel.TypedCoordinates = {"1", "2"};
     d.Press(VertexButton::AssignCoordinates);
     const Model edited = d.model;
     CloseVertexPanelAsCancel(d);

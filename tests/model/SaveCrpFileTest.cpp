@@ -77,7 +77,7 @@ TEST(SaveCrpFile, SavingChangesNothingInMemoryAndSetsTheCrosshair) {
     EXPECT_EQ(s.Dump(), before);
     EXPECT_EQ(s.shell.CanvasPointer, PointerCrosshair);
     EXPECT_EQ(FileText(scratch / "A.CRP"), FileText(scratch / "B.CRP"));
-    EXPECT_FALSE(fs::exists(scratch / "A.CRP.~tmp"));
+    EXPECT_EQ(scratch.Names(), (std::vector<std::string>{"A.CRP", "B.CRP"})) << "nothing else beside them";
 }
 
 TEST(SaveCrpFile, AReadOnlyFileIsOverwrittenOnlyAfterYes) {
@@ -116,14 +116,14 @@ TEST(SaveCrpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
     ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
     s.messages.ClearShown();
 
-    // The temporary file cannot be created (even by root): the old file stays as it was.
-    const std::string path = scratch / "P.CRP";
+    // The temporary file cannot be created (even by root): a name as long as a name may be leaves
+    // no room for the temporary file's longer one. The old file stays as it was.
+    const std::string path = scratch / (std::string(250, 'P') + ".CRP");
     const std::string old = "VERSIONE 9\r\nold\r\n";
     ASSERT_TRUE(WriteWholeFile(path, old));
-    fs::create_directory(path + ".~tmp");
     EXPECT_FALSE(s.Save(path));
     EXPECT_EQ(FileText(path), old);
-    EXPECT_TRUE(fs::is_directory(path + ".~tmp"));
+    EXPECT_EQ(scratch.Names().size(), 1u);
     ASSERT_EQ(s.messages.Shown().size(), 1u);
     EXPECT_EQ(s.messages.Shown()[0].Title, "Attenzione!");
     EXPECT_NE(s.messages.Shown()[0].Text.find("Impossibile salvare il file " + path), std::string::npos);
@@ -135,4 +135,52 @@ TEST(SaveCrpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
     EXPECT_FALSE(s.Save(notAFolder + "/P.CRP"));
     EXPECT_EQ(FileText(notAFolder), "x");
     EXPECT_EQ(s.messages.Shown().size(), 2u);
+}
+
+// Whatever stands under the name the temporary file once had is left alone, and the deck is saved.
+TEST(SaveCrpFile, ANamePlantedBesideTheDeckIsNeitherFollowedNorAnObstacle) {
+    ScratchFolder scratch("save-planted");
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    s.messages.ClearShown();
+    const std::string path = scratch / "P.CRP";
+    const std::string elsewhere = scratch / "OTHER.TXT";
+    ASSERT_TRUE(WriteWholeFile(elsewhere, "not a deck"));
+    ASSERT_TRUE(WriteWholeFile(path, "VERSIONE 9\r\nold\r\n"));
+    fs::create_symlink(elsewhere, path + ".~tmp");
+    ASSERT_TRUE(s.Save(path)) << s.Messages();
+    EXPECT_EQ(FileText(elsewhere), "not a deck");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+    EXPECT_EQ(FileText(path), s.SavedText());
+
+    fs::remove(path + ".~tmp");
+    fs::create_directory(path + ".~tmp");
+    ASSERT_TRUE(s.Save(path)) << s.Messages();
+    EXPECT_TRUE(fs::is_directory(path + ".~tmp"));
+    EXPECT_EQ(scratch.Names(), (std::vector<std::string>{"OTHER.TXT", "P.CRP", "P.CRP.~tmp"}));
+}
+
+// A deck opened through a link is saved into the file the link points to; the link stays.
+TEST(SaveCrpFile, ADeckSavedThroughALinkReplacesTheFileItPointsTo) {
+    ScratchFolder scratch("save-linked");
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    fs::create_directory(scratch / "real");
+    const std::string real = scratch / "real/P.CRP";
+    ASSERT_TRUE(WriteWholeFile(real, "VERSIONE 9\r\nold\r\n"));
+    fs::permissions(real, fs::perms(0640));
+    fs::create_symlink(real, scratch / "P.CRP");
+    ASSERT_TRUE(s.Save(scratch / "P.CRP")) << s.Messages();
+    EXPECT_EQ(fs::read_symlink(scratch / "P.CRP"), real);
+    EXPECT_EQ(FileText(real), s.SavedText());
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
+    EXPECT_EQ(scratch.Names("real"), std::vector<std::string>{"P.CRP"});
+
+    // A read-only file behind the link is asked about like any other.
+    MakeReadOnly(real);
+    s.messages.ClearShown();
+    s.messages.Script({MsgAnswer::No});
+    EXPECT_FALSE(s.Save(scratch / "P.CRP"));
+    EXPECT_EQ(s.messages.Shown().size(), 1u);
+    EXPECT_TRUE(IsReadOnlyFile(real));
 }

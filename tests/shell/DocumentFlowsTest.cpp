@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "model/common/Helpers.h"
+#include "drawing/LayerDefaults.h"
 #include "shell/DocumentTitle.h"
 #include "shell/RecentFiles.h"
+#include "shell/SettingsFile.h"
+#include "shell/ViewNavigation.h"
 #include "tests/support/DeckSession.h"
 
 namespace {
@@ -140,26 +143,83 @@ TEST_F(DocumentFlowsTest, UnnamedDocumentStaysUnnamedAfterACancelledOpen) {
     EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
 }
 
-TEST_F(DocumentFlowsTest, FailedLoadLeavesTheUnnamedEmptyDocument) {
-    for (const char* failing : {"fail-unknown-node/NODO99.CRP", "fail-truncated/TRONCATO.CRP"}) {
-        OpenThrough(Demo());
-        deck_.messages.Script({MsgAnswer::No});
-        deck_.dialogs.ScriptPaths({DeckFixture(failing)});
-        OpenCommand(Context());
+// A file that fails to load, chosen in the open dialog or in the recent list, leaves everything as
+// a cancelled Open does: the deck shown with its unsaved work, its view, its name, the settings in
+// force (not those of the file), the vertex panel and the recent list.
+TEST_F(DocumentFlowsTest, FailedOpenKeepsTheDocumentAsItWas) {
+    Session onDisk;
+    onDisk.drawing.LayerNames[0] = "ASSI DAL FILE";
+    onDisk.drawing.WhiteBackground = 1;
+    ASSERT_TRUE(WriteWholeFile(folder_ / SettingsFileName, FormatSettingsText(onDisk)));
+    const std::string demoText = FileText(Demo());
+    for (const bool fromRecentList : {false, true}) {
+        for (const char* fixture : {"fail-unknown-node/NODO99.CRP", "fail-truncated/TRONCATO.CRP"}) {
+            SCOPED_TRACE(std::string(fixture) + (fromRecentList ? " from the recent list" : " from Open"));
+            const std::string failing = DeckFixture(fixture);
+            deck_.model = Model{};  // the last round's work goes unsaved, with no question
+            OpenThrough(Demo());
+            deck_.model.Dimensions[0].Text = "123";
+            deck_.drawing.LayerNames[0] = "ASSI IN USO";
+            deck_.shell.Options.LateralCover = 5;
+            deck_.canvas.SetBackColour(PackRgb(1, 2, 3));
+            ASSERT_TRUE(ZoomIn(deck_.drawing.View, deck_.editor));
+            VertexPanelState& panel = deck_.editor.VertexPanel;
+            panel.VertexPanelMode = 1;
+            panel.EditedVertices = {0, 1, 2, 0};
+            panel.EditedVertexLast = 3;
+            deck_.shell.Recent.RecentFiles = {Demo(), failing, "", ""};
+            deck_.shell.Recent.RecentFileCount = 2;
+            const Model model = deck_.model;
+            const DocumentState document = deck_.shell.Document;
+            const std::string settings = FormatSettingsText(deck_);
+            const ViewWindow view = deck_.drawing.View;
 
-        const DocumentState& d = deck_.shell.Document;
-        EXPECT_EQ(d.CurrentFile, "Anonimo") << failing;
-        EXPECT_EQ(d.SlabDesignState, 0);
-        EXPECT_EQ(d.LoadStatus, -1);
-        // Nothing of the demo deck, nor what the reader got through before it stopped.
-        EXPECT_EQ(deck_.model, Model{}) << failing;
-        ASSERT_EQ(deck_.messages.Shown().size(), 2u);  // the save question, the reader's message
-        EXPECT_EQ(deck_.canvas.RecordsOf(CanvasCall::Clear).size(), 1u);
-        EXPECT_EQ(deck_.canvas.Pointer(), CanvasPointer::Crosshair);
-        EXPECT_EQ(window_.Log, (std::vector<std::string>{"title Anonimo", "title Anonimo"}));
-        EXPECT_EQ(Recent(), std::vector<std::string>{Demo()});
-        EXPECT_EQ(d.DialogStartFolder, Folder());
+            deck_.messages.Script({MsgAnswer::No});
+            if (fromRecentList) {
+                CaricaRece(Context(), 1);
+            } else {
+                deck_.dialogs.ScriptPaths({failing});
+                OpenCommand(Context());
+            }
+
+            ASSERT_EQ(deck_.messages.Shown().size(), 2u);  // the save question, the reader's message
+            EXPECT_EQ(deck_.model, model);
+            const DocumentState& d = deck_.shell.Document;
+            EXPECT_EQ(d.CurrentFile, Demo());
+            EXPECT_EQ(d.DataFolder, document.DataFolder);
+            EXPECT_EQ(d.DialogStartFolder, document.DialogStartFolder);
+            EXPECT_EQ(d.SlabDesignState, document.SlabDesignState);
+            EXPECT_EQ(d.LoadStatus, -1);
+            EXPECT_EQ(FormatSettingsText(deck_), settings);
+            EXPECT_EQ(deck_.shell.Options.LateralCover, 5);
+            EXPECT_EQ(deck_.canvas.BackColour(), PackRgb(1, 2, 3));
+            EXPECT_EQ(deck_.drawing.View.ViewScale, view.ViewScale);
+            EXPECT_EQ(deck_.drawing.View.ViewXMin, view.ViewXMin);
+            EXPECT_EQ(deck_.drawing.View.ViewYMax, view.ViewYMax);
+            EXPECT_EQ(panel.VertexPanelMode, 1);
+            EXPECT_EQ(panel.EditedVertices, (std::vector<int32_t>{0, 1, 2, 0}));
+            EXPECT_EQ(Recent(), (std::vector<std::string>{Demo(), failing}));
+            EXPECT_TRUE(deck_.canvas.RecordsOf(CanvasCall::Clear).empty());
+            EXPECT_EQ(deck_.canvas.Pointer(), CanvasPointer::Crosshair);
+            EXPECT_EQ(window_.Log, fromRecentList ? std::vector<std::string>{}
+                                                  : std::vector<std::string>{"title DEMO.CRP"});
+            EXPECT_TRUE(FileText(Demo()) == demoText);  // nothing saved
+        }
     }
+
+    // A deck that loads still replaces the document, with the settings of the file.
+    deck_.messages.Script({MsgAnswer::No, MsgAnswer::Ok});
+    deck_.dialogs.ScriptPaths({Telaio()});
+    OpenCommand(Context());
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, Telaio());
+    EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
+    DeckSession telaio;
+    ASSERT_TRUE(telaio.Load(Telaio()));
+    EXPECT_EQ(deck_.model, telaio.model);
+    EXPECT_EQ(deck_.drawing.LayerNames[0], "ASSI DAL FILE");
+    EXPECT_EQ(deck_.canvas.BackColour(), StandardColour(15));
+    EXPECT_EQ(deck_.editor.VertexPanel.VertexPanelMode, 0);
+    EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), Demo(), DeckFixture("fail-truncated/TRONCATO.CRP")}));
 }
 
 TEST_F(DocumentFlowsTest, SaveQuestionOnlyForMoreThanOneDimensionOrAnySection) {
@@ -284,6 +344,64 @@ TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
     EXPECT_TRUE(deck_.messages.Shown().empty());
 }
 
+// Closing the window with work to save asks the save question with a Cancel; the window closes
+// only once a Yes has written the deck.
+TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
+    enum class Name { Demo, Blocked, Unnamed };
+    const struct {
+        const char* Case;
+        bool Work;
+        Name Named;
+        MsgAnswer Answer;
+        const char* SaveAsChoice;  // the save dialog's answer, for the unnamed document
+        CloseDecision Decision;
+        size_t Messages;
+        bool Written;
+    } cases[] = {
+        {"no work", false, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 0, false},
+        {"yes", true, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 1, true},
+        {"yes, the save fails", true, Name::Blocked, MsgAnswer::Yes, nullptr, CloseDecision::Keep, 2, false},
+        {"yes, save as cancelled", true, Name::Unnamed, MsgAnswer::Yes, "", CloseDecision::Keep, 1, false},
+        {"yes, save as", true, Name::Unnamed, MsgAnswer::Yes, "nuovo.crp", CloseDecision::Close, 1, true},
+        {"no", true, Name::Demo, MsgAnswer::No, nullptr, CloseDecision::Close, 1, false},
+        {"cancel", true, Name::Demo, MsgAnswer::Cancel, nullptr, CloseDecision::Keep, 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        deck_.model = Model{};  // the last round's work goes unsaved, with no question
+        OpenThrough(Demo());
+        const std::string before = FileText(Demo());
+        deck_.model.Dimensions[0].Text = "123";
+        if (!c.Work) deck_.model = Model{};
+        if (c.Named == Name::Blocked) deck_.shell.Document.CurrentFile = folder_ / "blocker/DEMO.CRP";
+        if (c.Named == Name::Unnamed) deck_.shell.Document.CurrentFile = UnnamedDocument;
+        const std::string name = deck_.shell.Document.CurrentFile;
+        const std::string file = c.Named == Name::Unnamed ? folder_ / "nuovo.crp" : Demo();
+        if (c.SaveAsChoice) deck_.dialogs.ScriptPaths({*c.SaveAsChoice ? file : ""});
+        deck_.messages.Script({c.Answer});
+
+        EXPECT_EQ(CloseDocumentFlow(Context()), c.Decision);
+        ASSERT_EQ(deck_.messages.Shown().size(), c.Messages);
+        if (c.Messages > 0) {
+            EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+            EXPECT_EQ(deck_.messages.Shown()[0].Buttons, MsgButtons::YesNoCancel);
+        }
+        ASSERT_EQ(Asked().size(), c.SaveAsChoice ? 1u : 0u);
+        if (c.SaveAsChoice) {
+            EXPECT_EQ(Asked()[0].Request.Title, "Salva");
+        }
+        if (c.Written) {
+            EXPECT_TRUE(FileText(file) == deck_.SavedText());
+        } else if (c.Named == Name::Demo) {
+            EXPECT_TRUE(FileText(Demo()) == before);
+        } else if (c.Named == Name::Unnamed) {
+            EXPECT_FALSE(FileExists(file));
+        }
+        // Only a Save As names the document anew.
+        EXPECT_EQ(deck_.shell.Document.CurrentFile, c.Named == Name::Unnamed && c.Written ? file : name);
+    }
+}
+
 TEST_F(DocumentFlowsTest, RecentEntries) {
     const std::string gone = folder_ / "GONE.CRP";
     deck_.shell.Recent.RecentFiles = {Demo(), gone, Telaio(), ""};
@@ -301,12 +419,13 @@ TEST_F(DocumentFlowsTest, RecentEntries) {
     EXPECT_EQ(deck_.shell.Document.SlabDesignState, 1);
     EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), Demo()}));
 
-    // A file that fails to load empties the document and keeps its entry where it was. An
-    // unnamed document with work in it is saved under "Salva" in either language.
+    // A file that fails to load keeps the document and leaves its entry where it was. An unnamed
+    // document with work in it is saved under "Salva" in either language.
     deck_.shell.Recent.RecentFiles[1] = DeckFixture("fail-truncated/TRONCATO.CRP");
     CaricaRece(Context(), 1);
-    EXPECT_EQ(deck_.shell.Document.CurrentFile, "Anonimo");
+    EXPECT_EQ(deck_.shell.Document.CurrentFile, Telaio());
     EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), DeckFixture("fail-truncated/TRONCATO.CRP")}));
+    deck_.shell.Document.CurrentFile = UnnamedDocument;
     deck_.shell.Languages.UiLanguage = 1;
     deck_.model.DimensionCount = 2;
     deck_.model.Dimensions.resize(3);
@@ -318,7 +437,8 @@ TEST_F(DocumentFlowsTest, RecentEntries) {
     EXPECT_EQ(deck_.model.DimensionCount, 2);
 }
 
-// The vertex panel edits outlines of the deck shown: another deck, or a failed load, closes it.
+// The vertex panel edits outlines of the deck shown: another deck closes it, a failed load keeps
+// the deck and the panel.
 TEST_F(DocumentFlowsTest, LoadingAnotherDeckClosesTheVertexPanel) {
     OpenThrough(Demo());
     VertexPanelState& panel = deck_.editor.VertexPanel;
@@ -329,7 +449,7 @@ TEST_F(DocumentFlowsTest, LoadingAnotherDeckClosesTheVertexPanel) {
         deck_.messages.Script({MsgAnswer::Ok});
         deck_.dialogs.ScriptPaths({next});
         OpenCommand(Context());
-        EXPECT_EQ(panel.VertexPanelMode, 0) << next;
+        EXPECT_EQ(panel.VertexPanelMode, next == Telaio() ? 0 : 1) << next;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "model/files/WholeFiles.h"
 #include "platform/headless/HeadlessMessageBoxes.h"
 #include "platform/headless/RecordingCanvas.h"
+#include "tests/support/Golden.h"
 #include "tests/support/DeckSession.h"
 
 namespace {
@@ -81,9 +82,11 @@ protected:
 
 TEST_F(SettingsFileTest, DefaultsAreWrittenAsTheGoldenFile) {
     Session s = Fresh();
+    s.shell.SettingsFileNotReadWhole = true;
     LoadSettings(s, canvas_);  // no file yet: the defaults alone
+    EXPECT_FALSE(s.shell.SettingsFileNotReadWhole);  // nothing there to lose
     ASSERT_TRUE(SaveSettings(s, messages_));
-    EXPECT_EQ(FileText(folder_ / SettingsFileName), Golden());
+    EXPECT_TRUE(MatchesGolden(FileText(folder_ / SettingsFileName), "settings/Dravo_Imp.ini"));
     EXPECT_TRUE(messages_.Shown().empty());
 }
 
@@ -161,6 +164,7 @@ TEST_F(SettingsFileTest, EachVersionFromTwelveToEighteenReadsItsOwnLines) {
         EXPECT_EQ(s.dxf.BeamSectionLabels, version >= 16 ? 1 : 0);
         EXPECT_EQ(s.dxf.DxfR12, version >= 17 ? 1 : 0);
         EXPECT_EQ(s.shell.Options.JoistTypeLabels, version >= 18 ? 1 : 0);
+        EXPECT_FALSE(s.shell.SettingsFileNotReadWhole);
         EXPECT_EQ(ReadSettingsText(TextOf(file, count), s), SettingsRead::Whole);
     }
 }
@@ -182,6 +186,7 @@ TEST_F(SettingsFileTest, AnotherVersionIsIgnored) {
         EXPECT_EQ(s.drawing.WhiteBackground, 1);
         EXPECT_EQ(s.shell.Languages.DrawingLanguage, 0);
         EXPECT_EQ(s.drawing.CanvasBackColour, StandardColour(15));
+        EXPECT_TRUE(s.shell.SettingsFileNotReadWhole);
         EXPECT_EQ(ReadSettingsText(TextOf(file, file.size()), s), SettingsRead::OtherVersion);
     }
 }
@@ -200,6 +205,7 @@ TEST_F(SettingsFileTest, TruncatedFileKeepsTheValuesReadSoFar) {
         for (size_t line = 1; line < read.size(); ++line)
             EXPECT_EQ(read[line], line < kept ? custom[line] : defaults[line])
                 << "file cut after line " << kept << ", line " << line + 1;
+        EXPECT_TRUE(s.shell.SettingsFileNotReadWhole) << kept;
         EXPECT_EQ(ReadSettingsText(TextOf(custom, kept), s), SettingsRead::Truncated) << kept;
     }
 }

@@ -10,6 +10,7 @@
 #include "shell/SettingsFile.h"
 #include "shell/StartupLoad.h"
 #include "shell/StruviaRegistry.h"
+#include "tests/support/Golden.h"
 #include "tests/support/DeckSession.h"
 #include "tests/support/SlabHandOffDeck.h"
 
@@ -93,6 +94,51 @@ TEST_F(StartupTest, DrawingLanguageQuestionAlignsAndWritesOnlyOnYes) {
 
     AlignDrawingLanguage(deck_, deck_.platform);  // the same language: nothing asked
     EXPECT_EQ(deck_.messages.Shown().size(), 2u);
+}
+
+// Yes aligns the drawing language either way; only a settings file read whole is written again,
+// since the settings in force hold defaults where a file was not read.
+TEST_F(StartupTest, DrawingLanguageQuestionWritesOnlyASettingsFileReadWhole) {
+    Session user;
+    user.drawing.LayerNames[0] = "ASSI UTENTE";
+    user.drawing.WhiteBackground = 1;
+    const std::string whole = FormatSettingsText(user);  // version 18, drawings in Italian
+    std::string otherVersion = whole;
+    otherVersion.replace(0, whole.find("\r\n"), " 19 ");
+    size_t tenthLine = 0;
+    for (int line = 0; line < 10; ++line) tenthLine = whole.find("\r\n", tenthLine) + 2;
+    const struct {
+        const char* Name;
+        std::string Text;
+        bool Rewritten;
+    } cases[] = {
+        {"another version", otherVersion, false},
+        {"cut short", whole.substr(0, tenthLine), false},
+        {"version 18 read whole", whole, true},
+    };
+    deck_.registry.Set(StruviaSettingsKey, "Language", 2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ASSERT_TRUE(WriteWholeFile(profile_ / SettingsFileName, c.Text));
+        deck_.shell.Languages.DrawingLanguage = 0;
+        deck_.messages.ClearShown();
+        Start("");
+        deck_.messages.Script({MsgAnswer::Yes});
+        AlignDrawingLanguage(deck_, deck_.platform);
+        EXPECT_EQ(deck_.shell.Languages.DrawingLanguage, 1);
+        if (c.Rewritten) {
+            EXPECT_EQ(deck_.drawing.LayerNames[0], "ASSI UTENTE");
+            EXPECT_EQ(FileText(profile_ / SettingsFileName), FormatSettingsText(deck_));
+            EXPECT_EQ(deck_.messages.Shown().size(), 1u);
+            continue;
+        }
+        EXPECT_EQ(FileText(profile_ / SettingsFileName), c.Text);
+        ASSERT_EQ(deck_.messages.Shown().size(), 2u);
+        EXPECT_EQ(LastMessage().Title, "Warning!");
+        EXPECT_EQ(LastMessage().Text, "The settings file " + SettingsFilePath(deck_.shell.Folders) +
+                                          " was not read whole and has been left as it was: the language of "
+                                          "drawing changes only until the program is closed.");
+    }
 }
 
 TEST_F(StartupTest, DeckOfTheCommandLineIsOpenedAndFitted) {
@@ -225,7 +271,7 @@ TEST(BatchHandOff, SlabFileIsWrittenAndTheProgramStartedAsTheNumberSays) {
         ASSERT_TRUE(start.IsBatch());
 
         EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded) << c.Number;
-        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_TRUE(MatchesGolden(deck.Written("Soletta20.LSX"), "slab-handoff/Soletta20.LSX"));
         EXPECT_EQ(deck.programs.Started().size(), c.Starts) << c.Number;
         if (*c.Box == '\0') EXPECT_EQ(deck.Messages(), "");
         else EXPECT_TRUE(deck.Messages().starts_with(c.Box)) << deck.Messages();
@@ -255,7 +301,7 @@ TEST(BatchHandOff, ADeckNamedWithoutAFolderIsHandedOffInTheCurrentFolder) {
         EXPECT_EQ(RunBatchHandOff(deck, deck.platform, start.SlabNumber), ExitSucceeded);
 
         EXPECT_EQ(deck.Messages(), "");
-        EXPECT_EQ(deck.Written("Soletta20.LSX"), FileText(SlabHandOffFixture("Soletta20.LSX")));
+        EXPECT_TRUE(MatchesGolden(deck.Written("Soletta20.LSX"), "slab-handoff/Soletta20.LSX"));
         EXPECT_FALSE(deck.Exists("c:\\Soletta20.LSX"));
         ASSERT_EQ(deck.programs.Started().size(), c.Starts);
         if (c.Starts > 0) {

@@ -1,7 +1,11 @@
 #pragma once
 // A headless deck for the load and save tests, with a dump and the messages as text.
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/files/WholeFiles.h"
@@ -44,6 +48,14 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // The names in the folder, or in one of its subfolders, sorted.
+    std::vector<std::string> Names(const std::string& subfolder = "") const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_ / subfolder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     // Puts a copy of a fixture folder's archive here.
     void CopyArchiveFrom(const std::string& fixtureFolder) const {
         std::filesystem::copy_file(DeckFixture(fixtureFolder + "/ARCHIMPA.AI0"), path_ / "ARCHIMPA.AI0",
@@ -72,3 +84,16 @@ public:
 private:
     std::filesystem::path previous_;
 };
+
+// A folder in which no file can be made, even by root (sysfs refuses new files to everybody); none
+// when this machine has no such folder.
+inline std::optional<std::string> UnwritableFolder(const ScratchFolder& scratch) {
+    if (::geteuid() != 0) {
+        const std::string locked = scratch / "locked";
+        std::filesystem::create_directory(locked);
+        ::chmod(locked.c_str(), 0555);
+        return locked;
+    }
+    if (std::filesystem::is_directory("/sys/kernel")) return std::string("/sys/kernel");
+    return std::nullopt;
+}

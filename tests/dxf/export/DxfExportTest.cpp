@@ -167,18 +167,6 @@ TEST(NewSalvaDXF, TheTakeoffFileIsNamedAfterTheDxfFileAndWrittenOnlyWhenAskedFor
 
 namespace {
 
-// A folder in which no file can be made, even by root (sysfs refuses new files to everybody).
-std::optional<std::string> UnwritableFolder(const ScratchFolder& scratch) {
-    if (::geteuid() != 0) {
-        const std::string locked = scratch / "locked";
-        fs::create_directory(locked);
-        ::chmod(locked.c_str(), 0555);
-        return locked;
-    }
-    if (fs::is_directory("/sys/kernel")) return std::string("/sys/kernel");
-    return std::nullopt;
-}
-
 // What an export is asked to do.
 struct Request {
     std::vector<std::string> Decks;
@@ -215,6 +203,24 @@ const FailureCase Failures[] = {
          return Request{{Frame}, *folder + "/P.DXF"};
      },
      [](const Request&, const LanguageFlags& l) { return UiText(DxfExportMessages::FolderNotPermitted, l); }},
+    {"a take-off list that is a folder", 0,
+     [](ScratchFolder& f, ExportSession&) {
+         fs::create_directory(f / "P.TXT");
+         return std::optional<Request>({{Frame}, f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::FileNotWritten, l,
+                       {TakeoffTextPathOf(r.Destination), std::make_error_code(std::errc::is_a_directory).message()});
+     }},
+    {"a read-only take-off list", 1,
+     [](ScratchFolder& f, ExportSession&) {
+         std::ofstream(f / "P.TXT", std::ios::binary) << "an earlier list";
+         ::chmod((f / "P.TXT").c_str(), 0444);
+         return std::optional<Request>({{Frame}, f / "P.DXF"});
+     },
+     [](const Request& r, const LanguageFlags& l) {
+         return UiText(DxfExportMessages::FileNotWritten, l, {TakeoffTextPathOf(r.Destination), "the file is read-only"});
+     }},
     {"a drawing that overflows the numbers", 0,
      [](ScratchFolder& f, ExportSession& s) {
          s.options.DxfScaleFactor = 3e38f;
@@ -242,6 +248,7 @@ TEST(NewSalvaDXF, AFailureLeavesNoFileBehindAndSaysWhy) {
         if (destinationInScratch && !fs::exists(destination))
             std::ofstream(destination, std::ios::binary) << "the drawing that stood here";
         const std::vector<std::string> before = FilesIn(folder / "");
+        const std::string earlierList = fs::is_regular_file(folder / "P.TXT") ? ReadBytes(folder / "P.TXT") : "";
 
         const DxfExportResult result = s.Export(prepared->Decks, destination);
         EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed) << c.name;
@@ -257,7 +264,12 @@ TEST(NewSalvaDXF, AFailureLeavesNoFileBehindAndSaysWhy) {
         if (destinationInScratch && fs::is_regular_file(destination)) {
             EXPECT_EQ(ReadBytes(destination), "the drawing that stood here") << c.name;
         }
-        EXPECT_FALSE(fs::exists(destination + ".~tmp")) << c.name;
+        if (fs::is_regular_file(folder / "P.TXT")) {
+            EXPECT_EQ(ReadBytes(folder / "P.TXT"), earlierList) << c.name;
+        }
+        for (const auto& entry : fs::directory_iterator(fs::path(destination).parent_path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(fs::path(destination).filename().string() + "."))
+                << c.name << ": " << entry.path() << " left beside the destination";
     }
 }
 
@@ -278,6 +290,26 @@ TEST(NewSalvaDXF, NoDataFileIsToldInTheInterfaceLanguageOnceRow24FollowsRow2) {
         EXPECT_EQ(s.drawing.LayerAci[PillarTopLayer], 6);
         EXPECT_EQ(s.drawing.LayerDxfOn[PillarTopLayer], 0);
     }
+}
+
+// The dialog's export writes an empty drawing when no deck loads; a script may ask for nothing.
+TEST(NewSalvaDXF, WhenNoDeckLoadsTheDrawingIsEmptyOrNotWrittenAsAsked) {
+    ScratchFolder folder("dxf-export-none-loads");
+    ExportSession dialog;
+    const DxfExportResult empty = dialog.Export({Unloadable}, folder / "EMPTY.DXF");
+    EXPECT_EQ(empty.Outcome, DxfExportOutcome::Written);
+    EXPECT_EQ(empty.DecksDrawn, 0);
+    EXPECT_TRUE(fs::is_regular_file(folder / "EMPTY.DXF"));
+
+    ExportSession script;
+    std::ofstream(folder / "KEPT.DXF", std::ios::binary) << "the drawing that stood here";
+    const DxfExportResult none = NewSalvaDXF(script, script.platform, {Unloadable, Unloadable}, folder / "KEPT.DXF",
+                                             script.options, WhenNoDeckLoads::WriteNothing);
+    EXPECT_EQ(none.Outcome, DxfExportOutcome::NoDeckLoaded);
+    EXPECT_EQ(none.SkippedDataFiles.size(), 2u);
+    EXPECT_THAT(script.Messages(), ::testing::HasSubstr("Nodo 99")) << "each load says why";
+    EXPECT_EQ(ReadBytes(folder / "KEPT.DXF"), "the drawing that stood here");
+    EXPECT_THAT(FilesIn(folder / ""), ElementsAre("EMPTY.DXF", "EMPTY.TXT", "KEPT.DXF"));
 }
 
 TEST(NewSalvaDXF, NoDestinationEndsSilently) {

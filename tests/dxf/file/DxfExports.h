@@ -12,6 +12,7 @@
 #include "state/DesignOptions.h"
 #include "state/ShellState.h"
 #include "tests/dxf/file/DxfFileRecords.h"
+#include "tests/support/Golden.h"
 
 struct DxfExport {
     DrawingState drawing;
@@ -48,14 +49,10 @@ inline void DrawSmallPlan(DxfExport& e) {
 
 // Compares with tests/fixtures/dxf/<name>; a differing text is kept in the build tree to compare.
 inline void ExpectGolden(const std::string& text, const std::string& name) {
-    const std::filesystem::path golden = std::filesystem::path(DRAVO_FIXTURES) / "dxf" / name;
-    const std::string expected = ReadBytes(golden);
-    if (text == expected) return;
+    const ::testing::AssertionResult same = MatchesGolden(text, "dxf/" + name);
+    if (same) return;
     const std::filesystem::path actual = std::filesystem::path(DRAVO_DXF_ACTUAL) / name;
     std::filesystem::create_directories(actual.parent_path());
     std::ofstream(actual, std::ios::binary) << text;
-    size_t line = 1;
-    for (size_t i = 0; i < std::min(text.size(), expected.size()) && text[i] == expected[i]; ++i)
-        if (text[i] == '\n') ++line;
-    ADD_FAILURE() << golden << " differs from line " << line << " on; the text written is " << actual;
+    ADD_FAILURE() << same.message() << "; the text written is " << actual;
 }

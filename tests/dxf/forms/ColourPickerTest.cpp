@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "dxf/export/AciPalette.h"
-#include "dxf/forms/Form_Selettore_Colore.h"
+#include "dxf/forms/ColourPicker.h"
 
 namespace {
 
@@ -52,42 +52,42 @@ void Save(QWidget& widget, const char* name) {
     widget.grab().save(QString(DRAVO_TEST_OUTPUT) + "/" + name);
 }
 
-void ExpectChoice(const Form_Selettore_Colore& picker, const char* label, const char* r, const char* g,
+void ExpectChoice(const ColourPicker& picker, const char* label, const char* r, const char* g,
                   const char* b) {
-    EXPECT_EQ(picker.Label1->text(), label);
-    EXPECT_EQ(picker.Label2[0]->text(), r);
-    EXPECT_EQ(picker.Label2[1]->text(), g);
-    EXPECT_EQ(picker.Label2[2]->text(), b);
+    EXPECT_EQ(picker.chosenAciLabel->text(), label);
+    EXPECT_EQ(picker.rgbLabels[0]->text(), r);
+    EXPECT_EQ(picker.rgbLabels[1]->text(), g);
+    EXPECT_EQ(picker.rgbLabels[2]->text(), b);
 }
 
 TEST(ColourPickerTest, OpensOnWhiteForNoColourAndAnnullaReturnsIt) {
     int32_t picked = 0;
-    Form_Selettore_Colore picker(picked);
+    ColourPicker picker(picked);
     Show(picker);
     EXPECT_EQ(picker.windowTitle(), "Selettore colore");
-    EXPECT_EQ(picker.Frame1->title(), " CAD Color Index: ");
+    EXPECT_EQ(picker.gridGroup->title(), " CAD Color Index: ");
     EXPECT_EQ(picker.InitialAci(), 7);
     EXPECT_EQ(picker.CurrentAci(), 7);
     EXPECT_EQ(picker.CurrentSwatch(), AciSwatchOf(AciSwatches(), 7));
     EXPECT_EQ(picker.HoverSwatch(), -1);
-    EXPECT_EQ(picker.Indice_Colore->text(), "7");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "7");
     ExpectChoice(picker, "id colore =  7", "R = 255", "G = 255", "B = 255");
-    EXPECT_EQ(PreviewColour(picker.Pict_Sel[0]), QColor(255, 255, 255));
-    EXPECT_EQ(PreviewColour(picker.Pict_Sel[1]), QColor(255, 255, 255));
-    EXPECT_EQ(GridPixels(picker.Picture1).FrameOf(7), QColor(255, 0, 0));
+    EXPECT_EQ(PreviewColour(picker.colourPreviews[0]), QColor(255, 255, 255));
+    EXPECT_EQ(PreviewColour(picker.colourPreviews[1]), QColor(255, 255, 255));
+    EXPECT_EQ(GridPixels(picker.grid).FrameOf(7), QColor(255, 0, 0));
 
-    QTest::mouseClick(picker.Command1[1], Qt::LeftButton);
+    QTest::mouseClick(picker.okCancelButtons[1], Qt::LeftButton);
     EXPECT_EQ(picker.result(), QDialog::Rejected);
     EXPECT_EQ(picked, 7);
 }
 
 TEST(ColourPickerTest, AnnullaAfterAChoiceReturnsTheNumberItOpenedOn) {
     int32_t picked = 30;
-    Form_Selettore_Colore picker(picked);
+    ColourPicker picker(picked);
     Show(picker);
-    QTest::mouseClick(picker.Picture1, Qt::LeftButton, Qt::NoModifier, Centre(171));
+    QTest::mouseClick(picker.grid, Qt::LeftButton, Qt::NoModifier, Centre(171));
     EXPECT_EQ(picker.CurrentAci(), 171);
-    picker.Command1_Click(1);
+    picker.ButtonClicked(1);
     EXPECT_EQ(picker.result(), QDialog::Rejected);
     EXPECT_EQ(picked, 30);
 }
@@ -96,9 +96,9 @@ TEST(ColourPickerTest, ClosingWithoutButtonsLeavesTheCallersNumber) {
     for (const bool escape : {false, true}) {
         SCOPED_TRACE(escape ? "Esc" : "close box");
         int32_t picked = 0;
-        Form_Selettore_Colore picker(picked);
+        ColourPicker picker(picked);
         Show(picker);
-        QTest::mouseClick(picker.Picture1, Qt::LeftButton, Qt::NoModifier, Centre(171));
+        QTest::mouseClick(picker.grid, Qt::LeftButton, Qt::NoModifier, Centre(171));
         if (escape)
             QTest::keyClick(&picker, Qt::Key_Escape);
         else
@@ -111,32 +111,32 @@ TEST(ColourPickerTest, ClosingWithoutButtonsLeavesTheCallersNumber) {
 
 TEST(ColourPickerTest, AClickedSwatchBecomesTheChoiceAndOkReturnsIt) {
     int32_t picked = 1;
-    Form_Selettore_Colore picker(picked);
+    ColourPicker picker(picked);
     Show(picker);
-    QTest::mouseMove(picker.Picture1, Centre(171));
-    QTest::mouseClick(picker.Picture1, Qt::LeftButton, Qt::NoModifier, Centre(171));
+    QTest::mouseMove(picker.grid, Centre(171));
+    QTest::mouseClick(picker.grid, Qt::LeftButton, Qt::NoModifier, Centre(171));
     EXPECT_EQ(picker.CurrentAci(), 171);
     EXPECT_EQ(picker.CurrentSwatch(), AciSwatchOf(AciSwatches(), 171));
-    EXPECT_EQ(picker.Indice_Colore->text(), "171");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "171");
     ExpectChoice(picker, "id colore =  171", "R = 127", "G = 127", "B = 255");
-    EXPECT_EQ(PreviewColour(picker.Pict_Sel[0]), QColor(127, 127, 255));
-    EXPECT_EQ(PreviewColour(picker.Pict_Sel[1]), QColor(255, 0, 0));
-    const GridPixels grid(picker.Picture1);
+    EXPECT_EQ(PreviewColour(picker.colourPreviews[0]), QColor(127, 127, 255));
+    EXPECT_EQ(PreviewColour(picker.colourPreviews[1]), QColor(255, 0, 0));
+    const GridPixels grid(picker.grid);
     EXPECT_EQ(grid.FrameOf(171), QColor(255, 0, 0));
     EXPECT_EQ(grid.FrameOf(1), grid.At(0, 0));  // the red frame left the swatch it opened on
     EXPECT_EQ(grid.At(Centre(171).x(), Centre(171).y()), Rgb(171));
     Save(picker, "colour-picker.png");
 
     // Any button chooses; a release between swatches changes nothing.
-    QTest::mouseClick(picker.Picture1, Qt::RightButton, Qt::NoModifier, Centre(250));
+    QTest::mouseClick(picker.grid, Qt::RightButton, Qt::NoModifier, Centre(250));
     EXPECT_EQ(picker.CurrentAci(), 250);
     const AciSwatch& s = SwatchOf(250);
-    picker.Picture1_MouseUp(s.Right + 2, s.Top);
+    picker.GridMouseUp(s.Right + 2, s.Top);
     EXPECT_EQ(picker.CurrentAci(), 250);
-    EXPECT_EQ(picker.Indice_Colore->text(), "250");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "250");
     ExpectChoice(picker, "id colore =  250", "R = 0", "G = 0", "B = 0");
 
-    QTest::mouseClick(picker.Command1[0], Qt::LeftButton);
+    QTest::mouseClick(picker.okCancelButtons[0], Qt::LeftButton);
     EXPECT_EQ(picker.result(), QDialog::Accepted);
     EXPECT_EQ(picked, 250);
 }
@@ -145,56 +145,56 @@ TEST(ColourPickerTest, HoveringFramesAnotherSwatchInBlueButNotTheChoice) {
     // Swatches near the grid's left side: the offscreen screen ends at 400 pixels at twice the scale,
     // and the pointer does not move beyond it.
     int32_t picked = 5;
-    Form_Selettore_Colore picker(picked);
+    ColourPicker picker(picked);
     Show(picker);
-    QTest::mouseMove(picker.Picture1, Centre(5));
+    QTest::mouseMove(picker.grid, Centre(5));
     EXPECT_EQ(picker.HoverSwatch(), -1);
-    EXPECT_EQ(picker.Indice_Colore->text(), "5");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "5");
 
-    QTest::mouseMove(picker.Picture1, Centre(71));
+    QTest::mouseMove(picker.grid, Centre(71));
     EXPECT_EQ(picker.HoverSwatch(), AciSwatchOf(AciSwatches(), 71));
-    EXPECT_EQ(picker.Indice_Colore->text(), "71");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "71");
     EXPECT_EQ(picker.CurrentAci(), 5);
-    EXPECT_EQ(picker.Label1->text(), "id colore =  5");
-    GridPixels grid(picker.Picture1);
+    EXPECT_EQ(picker.chosenAciLabel->text(), "id colore =  5");
+    GridPixels grid(picker.grid);
     EXPECT_EQ(grid.FrameOf(71), QColor(0, 0, 255));
     EXPECT_EQ(grid.FrameOf(5), QColor(255, 0, 0));
     Save(picker, "colour-picker-hover.png");
 
     // Between swatches the pointer leaves everything as it was.
     const AciSwatch& s = SwatchOf(71);
-    picker.Picture1_MouseMove(s.Right + 2, s.Top);
+    picker.GridMouseMove(s.Right + 2, s.Top);
     EXPECT_EQ(picker.HoverSwatch(), AciSwatchOf(AciSwatches(), 71));
-    EXPECT_EQ(picker.Indice_Colore->text(), "71");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "71");
 
-    QTest::mouseMove(picker.Picture1, Centre(18));
+    QTest::mouseMove(picker.grid, Centre(18));
     EXPECT_EQ(picker.HoverSwatch(), AciSwatchOf(AciSwatches(), 18));
-    grid = GridPixels(picker.Picture1);
+    grid = GridPixels(picker.grid);
     EXPECT_EQ(grid.FrameOf(71), grid.At(0, 0));
     EXPECT_EQ(grid.FrameOf(18), QColor(0, 0, 255));
 
-    QTest::mouseMove(picker.Picture1, Centre(5));
+    QTest::mouseMove(picker.grid, Centre(5));
     EXPECT_EQ(picker.HoverSwatch(), -1);
-    EXPECT_EQ(picker.Indice_Colore->text(), "5");
-    grid = GridPixels(picker.Picture1);
+    EXPECT_EQ(picker.pointedAciLabel->text(), "5");
+    grid = GridPixels(picker.grid);
     EXPECT_EQ(grid.FrameOf(18), grid.At(0, 0));
     EXPECT_EQ(grid.FrameOf(5), QColor(255, 0, 0));
 }
 
 TEST(ColourPickerTest, ANumberAboveThePaletteStaysTheChoiceUntilAClick) {
     int32_t picked = 300;
-    Form_Selettore_Colore picker(picked);
+    ColourPicker picker(picked);
     Show(picker);
     EXPECT_EQ(picker.CurrentAci(), 300);
     EXPECT_EQ(picker.CurrentSwatch(), -1);
-    EXPECT_EQ(picker.Indice_Colore->text(), "300");
+    EXPECT_EQ(picker.pointedAciLabel->text(), "300");
     ExpectChoice(picker, "id colore =  300", "R = 0", "G = 0", "B = 0");
-    EXPECT_EQ(PreviewColour(picker.Pict_Sel[0]), QColor(0, 0, 0));
+    EXPECT_EQ(PreviewColour(picker.colourPreviews[0]), QColor(0, 0, 0));
 
-    QTest::mouseMove(picker.Picture1, Centre(7));
+    QTest::mouseMove(picker.grid, Centre(7));
     EXPECT_EQ(picker.HoverSwatch(), AciSwatchOf(AciSwatches(), 7));
     EXPECT_EQ(picker.CurrentAci(), 300);
-    QTest::mouseClick(picker.Command1[0], Qt::LeftButton);
+    QTest::mouseClick(picker.okCancelButtons[0], Qt::LeftButton);
     EXPECT_EQ(picker.result(), QDialog::Accepted);
     EXPECT_EQ(picked, 300);
 }

@@ -17,7 +17,7 @@
 #include "model/geometry/ViewTransforms.h"
 #include "shell/CommandLine.h"
 #include "shell/StartupLoad.h"
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 #include "tests/shell/qt/CanvasEvents.h"
 #include "tests/support/DeckSession.h"
 
@@ -28,7 +28,7 @@ protected:
     CanvasMouseTest() : config_("canvas-mouse-config") {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_ / ""));
         std::filesystem::create_directories(config_ / "Dravo");
-        form_ = std::make_unique<Form1>([](QDialog&) {});
+        form_ = std::make_unique<MainWindow>([](QDialog&) {});
         ApplyCommandLineStart(ParseCommandLine(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP"), form_->session(),
                               form_->platform().folders);
         form_->Form_Load();
@@ -41,15 +41,15 @@ protected:
     Session& session() { return form_->session(); }
     QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     // A move with the buttons held, as the platform delivers it.
-    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) { SendMouseMove(*form_->Picture1, at, held); }
-    void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
+    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) { SendMouseMove(*form_->canvasWidget(), at, held); }
+    void Save(const char* name) { form_->canvasWidget()->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
 
     ScratchFolder config_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(CanvasMouseTest, ZoomWindowPanAndDimensionMove) {
-    QtCanvas* canvas = form_->Picture1;
+    QtCanvas* canvas = form_->canvasWidget();
     Save("canvas-mouse-0-start.png");
     const ViewWindow& view = session().drawing.View;
 
@@ -73,7 +73,7 @@ TEST_F(CanvasMouseTest, ZoomWindowPanAndDimensionMove) {
     // The cursor readout follows the mouse while no tool is active.
     MoveTo(At(250, 850));
     EXPECT_NEAR(view.CursorWorldX, 250, 1 / view.ViewScale);
-    EXPECT_EQ(form_->StatusPanel1->text().toStdString(), CursorReadout(view.CursorWorldX, view.CursorWorldY));
+    EXPECT_EQ(form_->coordinatesText().toStdString(), CursorReadout(view.CursorWorldX, view.CursorWorldY));
 
     // A pan with the middle button from the middle of the canvas, 120 pixels right and 100 down: the
     // overall dimension above the deck comes into view.

@@ -10,11 +10,11 @@
 #include "editing/InteractionModes.h"
 #include "model/files/SaveCrpFile.h"
 #include "tests/shell/qt/CanvasEvents.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
-class CanvasToolsTest : public Form1Test {
+class CanvasToolsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         form_ = Start(DemoDeck());
@@ -28,16 +28,16 @@ protected:
     Session& session() { return form_->session(); }
     int32_t mode() { return session().editor.InteractionState; }
     QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
-    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) { SendMouseMove(*form_->Picture1, at, held); }
+    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton) { SendMouseMove(*form_->canvasWidget(), at, held); }
     // The cursor brought over the point, then a click there, as the user does it.
     void ClickAt(float modelX, float modelY) {
         MoveTo(At(modelX, modelY));
-        QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(modelX, modelY));
+        QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(modelX, modelY));
     }
-    void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
-    std::string Prompt() const { return form_->StatusPanel2->text().toStdString(); }
+    void Save(const char* name) { form_->canvasWidget()->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
+    std::string Prompt() const { return form_->promptText().toStdString(); }
 
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 // The line ends and measured points of a dimension, to a hundredth of a centimetre, and its text.
@@ -58,7 +58,7 @@ void ExpectSameBars(const Bar& a, const Bar& b) {
 }
 
 TEST_F(CanvasToolsTest, DimensionChainAndSectionSavedAndLoadedAgain) {
-    QtCanvas* canvas = form_->Picture1;
+    QtCanvas* canvas = form_->canvasWidget();
     const int32_t dimensionsBefore = session().model.DimensionCount;
     Save("canvas-tools-0-start.png");
 

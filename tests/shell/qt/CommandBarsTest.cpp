@@ -12,21 +12,21 @@
 #include "model/geometry/ViewTransforms.h"
 #include "shell/CommandTable.h"
 #include "shell/forms/CommandBars.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
-class CommandBarsTest : public Form1Test {
+class CommandBarsTest : public MainWindowTest {
 protected:
-    static QToolBar* Standard(Form1& form) { return form.findChild<QToolBar*>("Standard"); }
-    static QMenu* FileMenu(Form1& form) {
+    static QToolBar* Standard(MainWindow& form) { return form.findChild<QToolBar*>("Standard"); }
+    static QMenu* FileMenu(MainWindow& form) {
         for (QAction* item : form.menuBar()->actions())
             if (item->menu() && item->text() == "&File") return item->menu();
         return nullptr;
     }
 
     // Every control the user can reach, by command id: the menu bar's items and popups, the toolbar.
-    static std::multimap<int32_t, QAction*> Reachable(Form1& form) {
+    static std::multimap<int32_t, QAction*> Reachable(MainWindow& form) {
         std::multimap<int32_t, QAction*> found;
         auto add = [&](QAction* a) {
             if (!a->isSeparator() && !a->menu()) found.emplace(a->data().toInt(), a);
@@ -41,7 +41,7 @@ protected:
     }
 
     // Opens the File menu as the user would, which brings the bars up to date, and closes it.
-    static void OpenAndCloseFileMenu(Form1& form) {
+    static void OpenAndCloseFileMenu(MainWindow& form) {
         QMenu* menu = FileMenu(form);
         menu->popup(form.mapToGlobal(QPoint(0, 0)));
         QApplication::processEvents();
@@ -49,7 +49,7 @@ protected:
     }
 
     // The window with its File menu dropped down, as one picture.
-    static QImage WindowWithFileMenuOpen(Form1& form) {
+    static QImage WindowWithFileMenuOpen(MainWindow& form) {
         form.menuBar()->setActiveAction(FileMenu(form)->menuAction());
         QApplication::processEvents();
         QMenu* menu = FileMenu(form);
@@ -138,18 +138,18 @@ TEST_F(CommandBarsTest, ChosenCommandsRunAndTheRightClickRepeatsThemWhileEnabled
     Session& s = form->session();
     const CommandBars& bars = *form->Bars();
     const float width = s.drawing.View.ViewXMax - s.drawing.View.ViewXMin;
-    form->Picture1->Clear();
+    form->canvasWidget()->Clear();
     bars.Action(106)->trigger();
     EXPECT_EQ(s.shell.LastCommandId, 106);
     EXPECT_NEAR(s.drawing.View.ViewXMax - s.drawing.View.ViewXMin, 0.9f * width, 0.01f * width);
-    EXPECT_GT(CountColour(form->Picture1->Image(), StandardColour(14)), 1000) << "redrawn";
+    EXPECT_GT(CountColour(form->canvasWidget()->Image(), StandardColour(14)), 1000) << "redrawn";
     form->RepeatLastCommand();
     EXPECT_NEAR(s.drawing.View.ViewXMax - s.drawing.View.ViewXMin, 0.81f * width, 0.01f * width);
 
     // The prompt of a tool goes to the second panel of the status bar.
     bars.Action(131)->trigger();
     EXPECT_EQ(s.editor.InteractionState, 9550);
-    EXPECT_EQ(form->StatusPanel2->text(), "Seleziona la soletta da progettare");
+    EXPECT_EQ(form->promptText(), "Seleziona la soletta da progettare");
 
     // The text size for 1:50 is switched and shown checked.
     const int32_t optimal = s.shell.Options.OptimalTextSize;
@@ -182,9 +182,9 @@ TEST_F(CommandBarsTest, TheWheelZoomsAboutTheModelPointUnderTheCursor) {
     const float wx = ScreenToWorldX(v, cursor.x()), wy = ScreenToWorldY(v, cursor.y());
     const float scale = v.ViewScale;
     auto turn = [&](int delta) {
-        QWheelEvent wheel(cursor, form->Picture1->mapToGlobal(cursor), QPoint(), QPoint(0, delta), Qt::NoButton,
+        QWheelEvent wheel(cursor, form->canvasWidget()->mapToGlobal(cursor), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(form->Picture1, &wheel);
+        QApplication::sendEvent(form->canvasWidget(), &wheel);
     };
     turn(120);
     EXPECT_NEAR(v.ViewScale, scale / 0.9f, scale * 1e-3);

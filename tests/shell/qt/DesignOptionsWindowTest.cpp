@@ -3,25 +3,25 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "design/forms/Form7.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "design/forms/DesignOptionsDialog.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
 constexpr int DesignOptionsCommand = 119;
 
-TEST_F(Form1Test, DesignOptionsFromTheMenuAreStoredForTheNextDesign) {
+TEST_F(MainWindowTest, DesignOptionsFromTheMenuAreStoredForTheNextDesign) {
     const auto form = Start(DemoDeck());
     bool shown = false;
     answer_ = [&](QDialog& dialog) {
-        auto* options = qobject_cast<Form7*>(&dialog);
+        auto* options = qobject_cast<DesignOptionsDialog*>(&dialog);
         ASSERT_NE(options, nullptr);
         shown = true;
         options->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
-        options->Text1->selectAll();
-        QTest::keyClicks(options->Text1, "800");
-        QTest::mouseClick(options->Command1, Qt::LeftButton);
+        options->maxUpperBarEdit->selectAll();
+        QTest::keyClicks(options->maxUpperBarEdit, "800");
+        QTest::mouseClick(options->okButton, Qt::LeftButton);
     };
     form->CommandBars_Execute(DesignOptionsCommand);
     answer_ = nullptr;

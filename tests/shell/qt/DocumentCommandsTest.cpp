@@ -4,16 +4,27 @@
 #include <QFileDialog>
 
 #include "model/common/Helpers.h"
+#include "model/files/SaveCrpFile.h"
 #include "shell/forms/CommandBars.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
 constexpr int OpenCommandId = 100;
 constexpr int SaveAsCommandId = 102;
+constexpr int ExitCommandId = 103;
 constexpr int FirstRecentEntry = 2031;
 
-class DocumentCommandsTest : public Form1Test {
+// Puts the process's current folder back however the test ends.
+struct CurrentFolderKept {
+    std::filesystem::path Folder = std::filesystem::current_path();
+    ~CurrentFolderKept() {
+        std::error_code ignored;
+        std::filesystem::current_path(Folder, ignored);
+    }
+};
+
+class DocumentCommandsTest : public MainWindowTest {
 protected:
     // The next file dialogs choose `path`; other dialogs are closed.
     void Choose(const std::string& path) {
@@ -25,7 +36,7 @@ protected:
             dialog.done(QDialog::Accepted);  // as OK does, without its checks of the disk
         };
     }
-    static QAction* Entry(const Form1& form, int slot) { return form.Bars()->Action(FirstRecentEntry + slot); }
+    static QAction* Entry(const MainWindow& form, int slot) { return form.Bars()->Action(FirstRecentEntry + slot); }
 
     std::vector<std::string> titles_;
 };
@@ -55,9 +66,14 @@ TEST_F(DocumentCommandsTest, OpenSaveAsAndTheRecentEntriesAcrossTwoRuns) {
     EXPECT_EQ(Entry(*form, 0)->text(), "DEMO.CRP");  // Save As leaves the list alone
     EXPECT_FALSE(Entry(*form, 1)->isVisible());
 
-    // The window's unload writes the list; the next run offers it in the File menu.
-    form->close();
+    // The window's unload writes the list; the next run offers it in the File menu. The deck's
+    // dimensions are work to save: Yes writes them before the window closes.
+    AnswerYes = true;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(boxes_.back().Text, "Vuoi salvare l'attuale impalcato?");
     EXPECT_EQ(FileText(config_ / "Dravo/Tessal.MEM"), "1\r\n\"" + DemoDeck() + "\"\r\n");
+    boxes_.clear();
+    AnswerYes = false;
     answer_ = nullptr;
     form = Start("");
     ASSERT_TRUE(Entry(*form, 0)->isVisible());
@@ -65,6 +81,44 @@ TEST_F(DocumentCommandsTest, OpenSaveAsAndTheRecentEntriesAcrossTwoRuns) {
     EXPECT_EQ(form->session().shell.Document.CurrentFile, DemoDeck());
     EXPECT_EQ(form->windowTitle().toStdString(), "Dravo  Carpenterie di piano  -  [ DEMO.CRP ]");
     EXPECT_TRUE(boxes_.empty());
+}
+
+// The close box and Exit with work to save: the question closed (as Cancel) keeps the window and
+// the current folder; Yes saves, and Exit then makes the program folder current.
+TEST_F(DocumentCommandsTest, CloseWithWorkToSaveAsksFirst) {
+    ScratchFolder decks("close-asks");
+    const std::string deck = decks / "DEMO.CRP";
+    std::filesystem::copy_file(DemoDeck(), deck);
+    std::filesystem::copy_file(std::filesystem::path(DemoDeck()).parent_path() / "ARCHIMPA.AI0",
+                               decks / "ARCHIMPA.AI0");
+    auto form = Start(deck);
+    ASSERT_GT(form->session().model.DimensionCount, 1);
+    form->session().model.Dimensions[0].Text = "123";
+    const std::string saved = FormatCrpText(form->session().model, ConstDeckOptions{form->session().shell.Options,
+                                                                                    form->session().drawing,
+                                                                                    form->session().design});
+    const CurrentFolderKept kept;
+    std::filesystem::current_path(decks / "");
+    const std::filesystem::path working = std::filesystem::current_path();
+
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].Text, "Vuoi salvare l'attuale impalcato?");
+    EXPECT_FALSE(FileExists(config_ / "Dravo/Tessal.MEM"));  // not unloaded
+
+    form->CommandBars_Execute(ExitCommandId);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(std::filesystem::current_path(), working);
+    EXPECT_TRUE(FileText(deck) != saved);
+
+    AnswerYes = true;
+    form->CommandBars_Execute(ExitCommandId);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(boxes_.size(), 3u);
+    EXPECT_TRUE(FileText(deck) == saved);
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(form->session().shell.Folders.ExeFolder));
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 #include <QTest>
 
 #include "dxf/export/AciPalette.h"
-#include "dxf/forms/Form5.h"
-#include "dxf/forms/Form_Selettore_Colore.h"
+#include "dxf/forms/ExportDialog.h"
+#include "dxf/forms/ColourPicker.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentTitle.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr int AutoDimensionsCommand = 117;
 
-class DxfOutputWindowTest : public Form1Test {
+class DxfOutputWindowTest : public MainWindowTest {
 protected:
     DxfOutputWindowTest() : work_("dxf-output-window") {
         // The document: the masonry example in a folder of its own.
@@ -43,7 +43,7 @@ protected:
 
     // The export dialog shown by the command is handed to `work`; the save dialog chooses
     // `dxfPath_`, the colour picker is answered by `pick_`.
-    void Export(Form1& form, const std::function<void(Form5&)>& work) {
+    void Export(MainWindow& form, const std::function<void(ExportDialog&)>& work) {
         bool shown = false;
         answer_ = [&](QDialog& dialog) {
             if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
@@ -52,11 +52,11 @@ protected:
                 dialog.done(QDialog::Accepted);
                 return;
             }
-            if (auto* picker = dynamic_cast<Form_Selettore_Colore*>(&dialog)) {
+            if (auto* picker = dynamic_cast<ColourPicker*>(&dialog)) {
                 if (pick_) pick_(*picker);
                 return;
             }
-            auto* export_ = qobject_cast<Form5*>(&dialog);
+            auto* export_ = qobject_cast<ExportDialog*>(&dialog);
             ASSERT_NE(export_, nullptr);
             shown = true;
             export_->show();
@@ -68,6 +68,9 @@ protected:
         answer_ = nullptr;
         EXPECT_TRUE(shown);
     }
+
+    // How many pixels of the canvas are not its black background.
+    static int Drawn(const QImage& canvas) { return canvas.width() * canvas.height() - CountColour(canvas, 0); }
 
     static void Click(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(std::min(10, control->width() / 2), control->height() / 2));
@@ -81,13 +84,13 @@ protected:
         window.grab().save(QString(DRAVO_TEST_OUTPUT) + "/" + QString::fromStdString(name));
     }
     // Both decks of the folder chosen and exported.
-    void ExportBothDecks(Form5& dialog, const std::string& name) {
+    void ExportBothDecks(ExportDialog& dialog, const std::string& name) {
         dialog.ShowFolder(work_ / "decks");
-        dialog.File1->selectAll();
-        Click(dialog.Command3);
-        ASSERT_EQ(dialog.List1->count(), 2);
+        dialog.fileList->selectAll();
+        Click(dialog.addButton);
+        ASSERT_EQ(dialog.selectedList->count(), 2);
         dxfPath_ = std::string(DRAVO_DXF_OUT) + "/" + name;
-        Click(dialog.Command1);
+        Click(dialog.generateButton);
         EXPECT_EQ(dialog.LastExport().Outcome, DxfExportOutcome::Written);
         EXPECT_EQ(dialog.LastExport().DecksDrawn, 2);
     }
@@ -95,7 +98,7 @@ protected:
     ScratchFolder work_;
     std::string dxfPath_;
     int saveDialogs_ = 0;
-    std::function<void(Form_Selettore_Colore&)> pick_;
+    std::function<void(ColourPicker&)> pick_;
 };
 
 TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
@@ -105,16 +108,18 @@ TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
     const int32_t dimensions = s.model.DimensionCount;
     ASSERT_GT(dimensions, 1);
     const int32_t nodes = s.model.NodeCount;
-    Export(*form, [&](Form5& dialog) {
+    const QImage plan = form->canvasWidget()->Image();
+    form->canvasWidget()->Clear();
+    Export(*form, [&](ExportDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "DXF");
         EXPECT_EQ(dialog.Folder(), work_ / "casa");
-        EXPECT_EQ(dialog.File1->count(), 1);
-        EXPECT_EQ(dialog.label3->text(), " 1 file dati disponibili");
+        EXPECT_EQ(dialog.fileList->count(), 1);
+        EXPECT_EQ(dialog.availableCountLabel->text(), " 1 file dati disponibili");
         EXPECT_TRUE(fs::exists(work_ / "casa/imp.TMP"));
         ExportBothDecks(dialog, "window-two-decks-2000.dxf");
-        EXPECT_EQ(dialog.Label4->text(), " 2 file dati per generazione DXF");
+        EXPECT_EQ(dialog.selectedCountLabel->text(), " 2 file dati per generazione DXF");
         EXPECT_EQ(s.model.NodeCount != nodes, true);  // the model holds the last deck exported
-        Save(dialog, "form5-it.png");
+        Save(dialog, "export-dialog-it.png");
     });
     // The save offer came before the dialog and was answered No.
     EXPECT_TRUE(std::any_of(boxes_.begin(), boxes_.end(),
@@ -125,6 +130,9 @@ TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
     EXPECT_EQ(s.shell.Document.CurrentFile, Document());
     EXPECT_FALSE(fs::exists(work_ / "casa/imp.TMP"));
     EXPECT_TRUE(fs::exists(std::string(DRAVO_DXF_OUT) + "/window-two-decks-2000.dxf"));
+    // The document is drawn again as it was, to the rounding of its copy's coordinates.
+    const int drawn = Drawn(plan);
+    EXPECT_NEAR(Drawn(form->canvasWidget()->Image()), drawn, drawn / 20);
 }
 
 TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Export) {
@@ -133,23 +141,26 @@ TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Expor
     s.shell.Document.CurrentFile = UnnamedDocument;
     s.shell.Languages.UiLanguage = 1;
     const int32_t nodes = s.model.NodeCount;
-    Export(*form, [&](Form5& dialog) {
-        EXPECT_EQ(dialog.Command1->text(), "File &DXF");
-        EXPECT_EQ(dialog.Label6[1]->text(), "Draw");
-        Click(dialog.Check4);
+    const QImage plan = form->canvasWidget()->Image();
+    form->canvasWidget()->Clear();
+    Export(*form, [&](ExportDialog& dialog) {
+        EXPECT_EQ(dialog.generateButton->text(), "File &DXF");
+        EXPECT_EQ(dialog.drawnHeaders[1]->text(), "Draw");
+        Click(dialog.r12Check);
         ExportBothDecks(dialog, "window-two-decks-r12.dxf");
-        EXPECT_EQ(dialog.Label4->text(), " 2 selected files to dxf");
-        Save(dialog, "form5-en.png");
+        EXPECT_EQ(dialog.selectedCountLabel->text(), " 2 selected files to dxf");
+        Save(dialog, "export-dialog-en.png");
     });
     EXPECT_EQ(s.model.NodeCount, nodes);
     EXPECT_EQ(s.shell.Document.CurrentFile, UnnamedDocument);
     EXPECT_TRUE(fs::exists(std::string(DRAVO_DXF_OUT) + "/window-two-decks-r12.dxf"));
+    EXPECT_EQ(form->canvasWidget()->Image(), plan);
 }
 
 TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {
     const auto form = Start(Document());
-    Export(*form, [&](Form5& dialog) {
-        const QString first = dialog.Text1[0]->text();
+    Export(*form, [&](ExportDialog& dialog) {
+        const QString first = dialog.layerNameEdits[0]->text();
         struct Case {
             QString typed;
             const char* says;
@@ -158,21 +169,21 @@ TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {
                      {first.toLower(), "è già usato da un altro layer"}};
         for (const Case& c : cases) {
             boxes_.clear();
-            Type(dialog.Text1[3], c.typed);
-            Click(dialog.Command1);
+            Type(dialog.layerNameEdits[3], c.typed);
+            Click(dialog.generateButton);
             ASSERT_EQ(boxes_.size(), 1u);
             EXPECT_NE(boxes_[0].Text.find(c.says), std::string::npos) << boxes_[0].Text;
-            EXPECT_TRUE(dialog.Text1[3]->hasFocus());
+            EXPECT_TRUE(dialog.layerNameEdits[3]->hasFocus());
         }
         EXPECT_EQ(saveDialogs_, 0);
         EXPECT_EQ(form->session().drawing.LayerNames[3], "PILASTRI_ACCIAIO");
         // A print ratio of 0 is refused and shown again as it was.
-        Type(dialog.Text1[3], "ACCIAIO");
-        Type(dialog.Text2[0], "0");
+        Type(dialog.layerNameEdits[3], "ACCIAIO");
+        Type(dialog.printRatioEdits[0], "0");
         boxes_.clear();
-        Click(dialog.Command1);
+        Click(dialog.generateButton);
         ASSERT_EQ(boxes_.size(), 1u);
-        EXPECT_EQ(dialog.Text2[0]->text(), "1");
+        EXPECT_EQ(dialog.printRatioEdits[0]->text(), "1");
         EXPECT_EQ(saveDialogs_, 0);
         EXPECT_EQ(form->session().drawing.LayerNames[3], "PILASTRI_ACCIAIO");
     });
@@ -182,9 +193,9 @@ TEST_F(DxfOutputWindowTest, AccentedLayerNamesComeBackAsTheyWere) {
     const auto form = Start(Document());
     Session& s = form->session();
     s.drawing.LayerNames[0] = "ASS\xCC";  // "ASSÌ" as the settings and data files hold it
-    Export(*form, [&](Form5& dialog) {
-        EXPECT_EQ(dialog.Text1[0]->text(), QString::fromUtf8("ASSÌ"));
-        Click(dialog.Command7);  // stored with the settings
+    Export(*form, [&](ExportDialog& dialog) {
+        EXPECT_EQ(dialog.layerNameEdits[0]->text(), QString::fromUtf8("ASSÌ"));
+        Click(dialog.saveSettingsButton);  // stored with the settings
         EXPECT_EQ(s.drawing.LayerNames[0], "ASS\xCC");
     });
     EXPECT_EQ(s.drawing.LayerNames[0], "ASS\xCC");
@@ -192,22 +203,22 @@ TEST_F(DxfOutputWindowTest, AccentedLayerNamesComeBackAsTheyWere) {
 
 TEST_F(DxfOutputWindowTest, FoldersAreOpenedFromTheFolderListAndTheDataFolderFollows) {
     const auto form = Start(Document());
-    Export(*form, [&](Form5& dialog) {
+    Export(*form, [&](ExportDialog& dialog) {
         // The folder above the document's, then the decks' folder among its subfolders.
         for (const std::string& wanted : {fs::path(work_ / "").parent_path().string(), work_ / "decks"}) {
             QListWidgetItem* item = nullptr;
-            for (int row = 0; row < dialog.Dir1->count(); ++row)
-                if (dialog.Dir1->item(row)->data(Qt::UserRole).toString().toStdString() == wanted)
-                    item = dialog.Dir1->item(row);
+            for (int row = 0; row < dialog.folderList->count(); ++row)
+                if (dialog.folderList->item(row)->data(Qt::UserRole).toString().toStdString() == wanted)
+                    item = dialog.folderList->item(row);
             ASSERT_NE(item, nullptr) << wanted;
-            dialog.Dir1->setCurrentItem(item);
-            QTest::keyClick(dialog.Dir1, Qt::Key_Return);
+            dialog.folderList->setCurrentItem(item);
+            QTest::keyClick(dialog.folderList, Qt::Key_Return);
             QApplication::processEvents();
         }
         EXPECT_EQ(dialog.Folder(), work_ / "decks");
         EXPECT_EQ(form->session().shell.Document.DataFolder, work_ / "decks");
-        EXPECT_EQ(dialog.File1->count(), 2);
-        EXPECT_EQ(dialog.label3->text(), " 2 file dati disponibili");
+        EXPECT_EQ(dialog.fileList->count(), 2);
+        EXPECT_EQ(dialog.availableCountLabel->text(), " 2 file dati disponibili");
     });
 }
 
@@ -216,27 +227,27 @@ TEST_F(DxfOutputWindowTest, TheColourPickerChangesTheRowAndExitDropsIt) {
     Session& s = form->session();
     const int32_t before = s.drawing.LayerAci[5];
     int32_t openedOn = -1;
-    Export(*form, [&](Form5& dialog) {
+    Export(*form, [&](ExportDialog& dialog) {
         // A swatch clicked and Ok: the row shows the colour chosen.
-        pick_ = [&](Form_Selettore_Colore& picker) {
+        pick_ = [&](ColourPicker& picker) {
             openedOn = picker.InitialAci();
             picker.show();
-            Save(picker, "colour-picker-from-form5.png");
+            Save(picker, "colour-picker-from-export-dialog.png");
             const AciSwatch& swatch = AciSwatches()[static_cast<size_t>(AciSwatchOf(AciSwatches(), 171))];
             const QPoint centre((swatch.Left + swatch.Right) / 2, (swatch.Top + swatch.Bottom) / 2);
-            QTest::mouseMove(picker.Picture1, centre);
-            QTest::mouseClick(picker.Picture1, Qt::LeftButton, {}, centre);
-            Click(picker.Command1[0]);
+            QTest::mouseMove(picker.grid, centre);
+            QTest::mouseClick(picker.grid, Qt::LeftButton, {}, centre);
+            Click(picker.okCancelButtons[0]);
         };
-        dialog.Label5_Click(5);
+        dialog.SwatchClicked(5);
         EXPECT_EQ(openedOn, before);
         EXPECT_EQ(dialog.DialogLayerAci[5], 171);
-        EXPECT_EQ(dialog.Label5[5]->text(), "171");
+        EXPECT_EQ(dialog.colourSwatches[5]->text(), "171");
         // Cancelled: the row keeps what it showed.
-        pick_ = [&](Form_Selettore_Colore& picker) { Click(picker.Command1[1]); };
-        dialog.Label5_Click(5);
+        pick_ = [&](ColourPicker& picker) { Click(picker.okCancelButtons[1]); };
+        dialog.SwatchClicked(5);
         EXPECT_EQ(dialog.DialogLayerAci[5], 171);
-        Click(dialog.Command2);
+        Click(dialog.exitButton);
         EXPECT_EQ(s.drawing.LayerAci[5], before);
     });
     EXPECT_EQ(s.drawing.LayerAci[5], before);

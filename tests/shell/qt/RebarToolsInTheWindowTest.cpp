@@ -13,11 +13,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "design/forms/Form8.h"
+#include "design/forms/RebarEditorDialog.h"
 #include "editing/InteractionModes.h"
 #include "shell/CommandLine.h"
 #include "shell/StartupLoad.h"
-#include "shell/forms/Form1.h"
+#include "shell/forms/MainWindow.h"
 #include "tests/shell/qt/CanvasEvents.h"
 #include "tests/support/DeckSession.h"
 
@@ -28,7 +28,7 @@ protected:
     RebarToolsInTheWindow() : config_("rebar-tools-config") {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_ / ""));
         std::filesystem::create_directories(config_ / "Dravo");
-        form_ = std::make_unique<Form1>([this](QDialog& dialog) {
+        form_ = std::make_unique<MainWindow>([this](QDialog& dialog) {
             if (answer_) answer_(dialog);
         });
         ApplyCommandLineStart(ParseCommandLine(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP"), form_->session(),
@@ -44,35 +44,35 @@ protected:
     UpperRebar& Upper(int bar) { return session().model.Reinforcement.UpperRebars[0][static_cast<size_t>(bar)]; }
     QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form_->Picture1, button, Qt::NoModifier, at);
+        QTest::mouseClick(form_->canvasWidget(), button, Qt::NoModifier, at);
     }
-    void MoveTo(QPoint at) { SendMouseMove(*form_->Picture1, at); }
-    void Save(const char* name) { form_->Picture1->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
+    void MoveTo(QPoint at) { SendMouseMove(*form_->canvasWidget(), at); }
+    void Save(const char* name) { form_->canvasWidget()->SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
     // The canvas around the model rectangle, three times enlarged, to look at the feedback closely.
     void SaveDetail(const char* name, float x0, float y0, float x1, float y1) {
         const QString path = QString(DRAVO_TEST_OUTPUT) + "/" + name;
-        form_->Picture1->SaveImage(path);
+        form_->canvasWidget()->SaveImage(path);
         const QImage detail = QImage(path).copy(QRect(At(x0, y1), At(x1, y0)));
         detail.scaled(detail.size() * 3).save(path);
     }
 
     ScratchFolder config_;
     std::function<void(QDialog&)> answer_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 // Upper bar 0 of the first section, from x = -13 to x = 125 at y = 265: its end dragged to x = 200.
 TEST_F(RebarToolsInTheWindow, BarEditedWithItsGrips) {
     int editors = 0;
     answer_ = [&](QDialog& dialog) {
-        auto* editor = qobject_cast<Form8*>(&dialog);
+        auto* editor = qobject_cast<RebarEditorDialog*>(&dialog);
         ASSERT_NE(editor, nullptr);
         ++editors;
         editor->grab().save(QString(DRAVO_TEST_OUTPUT) + "/rebar-tools-0-editor.png");
-        QTest::mouseClick(editor->Command3, Qt::LeftButton);
+        QTest::mouseClick(editor->graphicEditButton, Qt::LeftButton);
     };
     form_->Pulsanti(124);
-    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il ferro da editare");
+    EXPECT_EQ(form_->promptText(), "Seleziona il ferro da editare");
     Click(At(60, 265));
     EXPECT_EQ(editors, 1);
     ASSERT_EQ(session().editor.InteractionState, Mode::RebarGrips);
@@ -92,6 +92,22 @@ TEST_F(RebarToolsInTheWindow, BarEditedWithItsGrips) {
     EXPECT_NEAR(Upper(0).Y2, 265, 1e-3);
     EXPECT_EQ(Upper(0).X1, -13);
     Save("rebar-tools-4-committed.png");
+}
+
+// The editor closed with Cancel or OK: the picked bar's highlight goes with a redraw of the plan.
+TEST_F(RebarToolsInTheWindow, TheEditorClosedLeavesThePlanDrawn) {
+    const QImage plan = form_->canvasWidget()->Image();
+    for (const bool ok : {false, true}) {
+        answer_ = [ok](QDialog& dialog) {
+            auto* editor = qobject_cast<RebarEditorDialog*>(&dialog);
+            ASSERT_NE(editor, nullptr);
+            QTest::mouseClick(ok ? editor->okButton : editor->cancelButton, Qt::LeftButton);
+        };
+        form_->Pulsanti(124);
+        Click(At(60, 265));
+        EXPECT_EQ(session().editor.InteractionState, Mode::Idle) << ok;
+        EXPECT_EQ(form_->canvasWidget()->Image(), plan) << ok;
+    }
 }
 
 // Upper bar 1, from x = 375 to 625 at y = 265, trimmed at the axis of the beam at x = 500.

@@ -23,7 +23,7 @@
 #include "model/files/SaveCrpFile.h"
 #include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/CanvasEvents.h"
-#include "tests/shell/qt/Form1Fixture.h"
+#include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
 
@@ -38,56 +38,78 @@ double DoubleArea(const Model& m, const std::vector<int32_t>& points) {
     return sum;
 }
 
-class VertexPanelWindowTest : public Form1Test {
+// Every caption of the panel shows whole: each captioned control is as wide as its text asks.
+void ExpectCaptionsWhole(const VertexPanel& panel) {
+    std::vector<QWidget*> captioned = {panel.titleLabel(), panel.osnapCheck()};
+    for (int32_t i = VertexButton::Delete; i <= VertexButton::Cancel; ++i) captioned.push_back(panel.button(i));
+    for (const QWidget* control : captioned) {
+        EXPECT_GE(control->width(), control->sizeHint().width()) << control->property("text").toString().toStdString();
+        EXPECT_LE(control->geometry().right(), panel.contentsRect().right());
+    }
+}
+
+class VertexPanelWindowTest : public MainWindowTest {
 protected:
     VertexPanelWindowTest() : files_("vertex-panel-files") {
         AnswerYes = true;  // every question of the panel
+        StartOnTheDemoDeck();
+    }
+
+    void StartOnTheDemoDeck() {
         form_ = Start(DemoDeck());
         form_->resize(1000, 760);
         QApplication::processEvents();
+    }
+    // The panel opened on the first floor slab by "Modifica perimetro solai" and a click inside.
+    void OpenOnTheFirstFloorSlab() {
+        form_->CommandBars_Execute(127);
+        const FloorSlab& slab = session().model.FloorSlabs[0];
+        QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
     }
 
     Session& session() { return form_->session(); }
     QPoint At(float modelX, float modelY) { return CanvasPointOf(session(), modelX, modelY); }
     void ClickRow(int row) {
-        QListWidget* list = form_->Vertices().List1;
+        QListWidget* list = form_->Vertices().vertexList();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
     }
     void Save(const char* name) { form_->grab().save(QString(DRAVO_TEST_OUTPUT) + "/" + name); }
 
     ScratchFolder files_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     const VertexPanelState& panel = session().editor.VertexPanel;
     VertexPanel& controls = form_->Vertices();
-    const int fullWidth = form_->Picture1->width();
+    const int fullWidth = form_->canvasWidget()->width();
 
     // "Modifica perimetro solai", then a click inside the first floor slab.
     form_->CommandBars_Execute(127);
     EXPECT_EQ(session().editor.InteractionState, Mode::FloorSlabPerimeter);
-    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    EXPECT_EQ(form_->promptText(), "Seleziona il solaio da modificare");
     const FloorSlab& slab = session().model.FloorSlabs[0];
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
     ASSERT_EQ(panel.VertexPanelMode, 1);
     EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
-    EXPECT_TRUE(form_->Frame1->isVisible());
-    EXPECT_LT(form_->Picture1->width(), fullWidth);
-    ASSERT_EQ(controls.List1->count(), 4);
-    EXPECT_EQ(controls.List1->currentRow(), 0);
-    EXPECT_EQ(controls.Label2->text(), "Vertice 1:");
-    EXPECT_EQ(form_->StatusPanel2->text(), "Seleziona il solaio da modificare");
+    EXPECT_TRUE(form_->Vertices().isVisible());
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth - controls.width());
+    EXPECT_EQ(controls.button(VertexButton::AssignCoordinates)->text(), "Assegna coordinate al vertice");
+    ExpectCaptionsWhole(controls);
+    ASSERT_EQ(controls.vertexList()->count(), 4);
+    EXPECT_EQ(controls.vertexList()->currentRow(), 0);
+    EXPECT_EQ(controls.vertexLabel()->text(), "Vertice 1:");
+    EXPECT_EQ(form_->promptText(), "Seleziona il solaio da modificare");
     Save("vertex-panel-1-open.png");
 
     // The second row chosen, a vertex inserted after it in the middle of its edge.
     ClickRow(1);
     EXPECT_EQ(panel.SelectedVertex, 1);
-    EXPECT_EQ(controls.Label2->text(), "Vertice 2:");
-    QTest::mouseClick(form_->Command1[1], Qt::LeftButton);
-    ASSERT_EQ(controls.List1->count(), 5);
+    EXPECT_EQ(controls.vertexLabel()->text(), "Vertice 2:");
+    QTest::mouseClick(controls.button(VertexButton::Insert), Qt::LeftButton);
+    ASSERT_EQ(controls.vertexList()->count(), 5);
     EXPECT_EQ(panel.SelectedVertex, 2);
-    EXPECT_EQ(controls.List1->currentRow(), 2);
+    EXPECT_EQ(controls.vertexList()->currentRow(), 2);
 
     // A point clicked inside the slab, 60 cm in from the new vertex towards the slab's centre,
     // fills the fields in red; the button moves the new vertex there.
@@ -95,25 +117,25 @@ TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     const PlanPoint mid = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
     const double dx = slab.CentroidX - mid.X, dy = slab.CentroidY - mid.Y, d = std::hypot(dx, dy);
     const QPoint inside = At(static_cast<float>(mid.X + 60 * dx / d), static_cast<float>(mid.Y + 60 * dy / d));
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_EQ(panel.Text1Colour, FieldsShowClickedPoint);
-    EXPECT_EQ(controls.Text1[0]->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(controls.Text1[0]->text().toStdString(), panel.Text1[0]);
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(panel.TypedCoordinatesColour, FieldsShowClickedPoint);
+    EXPECT_EQ(controls.coordinateEdit(0)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(controls.coordinateEdit(0)->text().toStdString(), panel.TypedCoordinates[0]);
     Save("vertex-panel-2-point-clicked.png");
-    QTest::mouseClick(form_->Command1[2], Qt::LeftButton);
+    QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
     const PlanPoint moved = m.PlanNodes[static_cast<size_t>(panel.EditedVertices[2])];
     EXPECT_NEAR(std::hypot(moved.X - mid.X, moved.Y - mid.Y), 60, 2);
-    EXPECT_EQ(controls.List1->item(2)->text().toStdString(),
+    EXPECT_EQ(controls.vertexList()->item(2)->text().toStdString(),
               " 3 - X = " + FormatNum(moved.X, 1) + "    Y = " + FormatNum(moved.Y, 1));
     Save("vertex-panel-3-vertex-moved.png");
 
     // Assigned: the panel goes, the canvas takes the whole width, the slab has its new area.
     const double area = std::fabs(DoubleArea(m, panel.EditedVertices)) / 2;
     const float before = slab.Area;
-    QTest::mouseClick(form_->Command1[3], Qt::LeftButton);
+    QTest::mouseClick(controls.button(VertexButton::AssignPerimeter), Qt::LeftButton);
     EXPECT_EQ(panel.VertexPanelMode, 0);
-    EXPECT_FALSE(form_->Frame1->isVisible());
-    EXPECT_EQ(form_->Picture1->width(), fullWidth);
+    EXPECT_FALSE(form_->Vertices().isVisible());
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth);
     EXPECT_NEAR(std::fabs(slab.Area), area, 0.5);
     EXPECT_LT(std::fabs(slab.Area), std::fabs(before) - 1000);
     EXPECT_EQ(m.FloorSlabOutlineCount[0], 5);
@@ -129,28 +151,43 @@ TEST_F(VertexPanelWindowTest, FloorSlabPerimeterEditedSavedAndReadBack) {
     EXPECT_NEAR(std::fabs(reloaded.model.FloorSlabs[0].Area), area, 0.5);
 }
 
+TEST_F(VertexPanelWindowTest, EnglishCaptionsShowWhole) {
+    WriteRegistry("[Software\\Orvane\\Struvia\\Settings]\nLanguage=2\n");
+    StartOnTheDemoDeck();
+    const VertexPanel& controls = form_->Vertices();
+    const int fullWidth = form_->canvasWidget()->width();
+    OpenOnTheFirstFloorSlab();
+    ASSERT_TRUE(controls.isVisible());
+    EXPECT_EQ(controls.titleLabel()->text(), "Vertex coordinates:");
+    EXPECT_EQ(controls.button(VertexButton::AssignPerimeter)->text(), "Assign new perimeter");
+    EXPECT_EQ(controls.vertexLabel()->text(), "Vertex 1:");
+    EXPECT_EQ(form_->canvasWidget()->width(), fullWidth - controls.width());
+    ExpectCaptionsWhole(controls);
+    Save("vertex-panel-en.png");
+}
+
 TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
     session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
     const PlanPoint& corner = session().model.PlanNodes[static_cast<size_t>(session().model.ConcreteSlabOutline[0][0])];
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
     ASSERT_EQ(session().editor.VertexPanel.VertexPanelMode, 1);
     EXPECT_EQ(session().editor.VertexPanel.EditedSlabIsConcrete, 1);
-    EXPECT_TRUE(form_->Frame1->isVisible());
+    EXPECT_TRUE(form_->Vertices().isVisible());
     // The snap box follows the option and sets it.
-    EXPECT_FALSE(form_->OsnapCheck->isChecked());
-    form_->OsnapCheck->click();
+    EXPECT_FALSE(form_->Vertices().osnapCheck()->isChecked());
+    form_->Vertices().osnapCheck()->click();
     EXPECT_EQ(session().shell.Options.OsnapEnabled, 1);
 
-    QTest::mouseClick(form_->Command1[4], Qt::LeftButton);
+    QTest::mouseClick(form_->Vertices().button(VertexButton::Cancel), Qt::LeftButton);
     EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);
-    EXPECT_FALSE(form_->Frame1->isVisible());
+    EXPECT_FALSE(form_->Vertices().isVisible());
 
     session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
-    QTest::mouseClick(form_->Picture1, Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
-    ASSERT_TRUE(form_->Frame1->isVisible());
+    QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(corner.X + 30, corner.Y + 30));
+    ASSERT_TRUE(form_->Vertices().isVisible());
     form_->Vuota();
     EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);
-    EXPECT_FALSE(form_->Frame1->isVisible());
+    EXPECT_FALSE(form_->Vertices().isVisible());
 }
 
 }  // namespace

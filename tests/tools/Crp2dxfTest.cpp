@@ -1,0 +1,104 @@
+// crp2dxf as a script runs it: a failure ends it with a non-zero status and leaves the files at the
+// destination as they were; its texts for people follow the user's locale.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "tests/support/DeckSession.h"
+#include "tests/support/DxfRecordLines.h"
+#include "tests/support/ItalianNumericLocale.h"
+#include "tests/tools/ToolRun.h"
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+const std::string Frame = DeckFixture("fresh-frame/TELAIO.CRP");
+const std::string Unloadable = DeckFixture("fail-unknown-node/NODO99.CRP");
+
+ToolRun Crp2dxf(const std::string& arguments, const std::string& setup = "") {
+    return RunTool(Quoted(DRAVO_CRP2DXF) + " " + arguments, setup);
+}
+
+// DXF group codes whose values are reals.
+bool IsRealGroup(int code) {
+    return (code >= 10 && code <= 59) || (code >= 110 && code <= 149) || (code >= 210 && code <= 239) ||
+           (code >= 1010 && code <= 1059);
+}
+
+}  // namespace
+
+TEST(Crp2dxf, WhenNoDeckLoadsItFailsAndTheDestinationStaysAsItWas) {
+    ScratchFolder folder("crp2dxf-none-loads");
+    const std::string out = folder / "OUT.DXF";
+    WriteWholeFile(out, "the drawing that stood here");
+    const ToolRun run = Crp2dxf("--takeoff-file 1 " + Quoted(out) + " " + Quoted(Unloadable));
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_THAT(run.Errors, HasSubstr("Nodo 99"));
+    EXPECT_THAT(run.Errors, HasSubstr("crp2dxf: no deck loaded\n"));
+    EXPECT_TRUE(FileText(out) == "the drawing that stood here") << "the drawing was replaced";
+    EXPECT_THAT(folder.Names(), ElementsAre("OUT.DXF"));
+}
+
+TEST(Crp2dxf, ATakeoffListThatCannotBeWrittenFailsTheExportAndChangesNeitherFile) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> plant;  // what stands where the list goes
+    };
+    const Case cases[] = {
+        {"a read-only list",
+         [](const std::string& p) {
+             WriteWholeFile(p, "an earlier list");
+             ::chmod(p.c_str(), 0444);
+         }},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); }},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder("crp2dxf-takeoff");
+        const std::string out = folder / "OUT.DXF", list = folder / "OUT.TXT";
+        WriteWholeFile(out, "the drawing that stood here");
+        c.plant(list);
+        const ToolRun run = Crp2dxf("--takeoff-file 1 " + Quoted(out) + " " + Quoted(Frame));
+        EXPECT_EQ(run.ExitCode, 1) << c.name;
+        EXPECT_THAT(run.Errors, HasSubstr("Impossibile scrivere il file " + list)) << c.name;
+        EXPECT_THAT(run.Errors, HasSubstr("crp2dxf: " + out + " and " + list + " not written\n")) << c.name;
+        EXPECT_TRUE(FileText(out) == "the drawing that stood here") << c.name << ": the drawing was replaced";
+        if (fs::is_regular_file(list)) {
+            EXPECT_EQ(FileText(list), "an earlier list") << c.name;
+        }
+        EXPECT_THAT(folder.Names(), ElementsAre("OUT.DXF", "OUT.TXT")) << c.name;
+    }
+}
+
+TEST(Crp2dxf, TextsForPeopleFollowTheUsersLocaleAndTheDrawingsNumbersDoNot) {
+    {
+        ItalianNumericLocale probe;
+        if (!probe.WritesDecimalComma()) GTEST_SKIP() << "no Italian locale on this machine";
+    }
+    ScratchFolder folder("crp2dxf-locale");
+    const std::string out = folder / "OUT.DXF";
+    const ToolRun run = Crp2dxf("--takeoff-file 1 --print 2.5:10 " + Quoted(out) + " " + Quoted(Frame),
+                                "export LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8");
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    EXPECT_EQ(FileText(folder / "OUT.TXT"),
+              "Impalcato da quota +300,0 a quota +600,0\r\n\r\n"
+              "S.1           Travetti ret. 30x50  i=24   23,1 mq\r\n\r\n");
+
+    bool titleFound = false;
+    int reals = 0;
+    for (const auto& [code, value] : SplitGroups(FileText(out))) {
+        titleFound = titleFound || value == "Impalcato da quota +300,0 a quota +600,0";
+        if (!IsRealGroup(std::stoi(code))) continue;
+        ++reals;
+        EXPECT_EQ(value.find(','), std::string::npos) << "group " << code << ": " << value;
+    }
+    EXPECT_TRUE(titleFound) << "the deck's title in the drawing reads as the user writes numbers";
+    EXPECT_GT(reals, 100);
+}
