@@ -83,7 +83,7 @@ public:
     // The height of a text of kind 0 is 20 times this base.
     virtual float TextBase() const = 0;
     // The fill of an element kind whose hatch row is on, by the screen's display mode of it (0
-    // solid, 1 hatch, 2 and above outline only).
+    // solid, 2 and above outline only, any other value a hatch).
     virtual int32_t FillModeFor(int32_t displayMode) const = 0;
     // Whether the floor slabs' span symbols and labels are drawn.
     virtual bool DrawsSpanSymbols() const = 0;
