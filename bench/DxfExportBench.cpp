@@ -16,9 +16,9 @@
 
 #include "bench/DeckGenerator.h"
 #include "drawing/LayerDefaults.h"
-#include "drawing/PlanDriver.h"
 #include "dxf/export/DxfExport.h"
 #include "dxf/file/DxfFile.h"
+#include "dxf/output/DxfPlanPass.h"
 #include "model/files/WholeFiles.h"
 #include "shell/HeadlessDeck.h"
 
@@ -69,7 +69,7 @@ struct ExportedDeck : HeadlessDeck {
         InitDxfHandles(writer);
         dxf = options;
         if (!Load(generated.DataFile)) state.SkipWithError("the generated deck did not load");
-        DrawPlan(*this, platform.canvas, writer, 1);
+        DrawPlanIntoDxf(*this, writer);
         return writer;
     }
 };

@@ -52,23 +52,21 @@ struct DrawnDeck : HeadlessDeck {
 
 void BM_DrawPlanRecorded(benchmark::State& state) {
     DrawnDeck deck(state);
-    DxfWriterState writer;
     for (auto _ : state) {
         state.PauseTiming();
         RecordingCanvas canvas(CanvasWidth, CanvasHeight);
         state.ResumeTiming();
-        DrawPlan(deck, canvas, writer, 0);
+        DrawPlanOnCanvas(deck, canvas);
         benchmark::DoNotOptimize(canvas.Records().data());
     }
 }
 
 void BM_DrawPlanQtCanvas(benchmark::State& state) {
     DrawnDeck deck(state);
-    DxfWriterState writer;
     QtCanvas canvas;
     canvas.resize(CanvasWidth, CanvasHeight);
     for (auto _ : state) {
-        DrawPlan(deck, canvas, writer, 0);
+        DrawPlanOnCanvas(deck, canvas);
         benchmark::ClobberMemory();
     }
 }
