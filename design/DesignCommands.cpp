@@ -5,7 +5,6 @@
 #include "design/SectionPlacement.h"
 #include "design/SectionSlot.h"
 #include "drawing/PlanDriver.h"
-#include "dxf/writers/DxfWriterState.h"
 #include "model/files/ArchiveReader.h"
 #include "model/tables/TableAccess.h"
 #include "plangeom/FloorSlabMeasures.h"
@@ -82,7 +81,4 @@ bool RemoveReinforcementSection(ReinforcementSections& r, int32_t k) {
     return true;
 }
 
-void RedrawPlanOnCanvas(Session& session, Platform& platform) {
-    DxfWriterState unused;
-    DrawPlan(session, platform.canvas, unused, 0);
-}
+void RedrawPlanOnCanvas(Session& session, Platform& platform) { DrawPlanOnCanvas(session, platform.canvas); }

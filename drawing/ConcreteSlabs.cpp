@@ -7,16 +7,13 @@
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
 #include "drawing/PlanOutlines.h"
-#include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/PolygonMeasures.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t OutlineLayer = 5;
-constexpr int32_t LabelLayer = 16;
 constexpr float HatchSpacing = 10;
 constexpr float HatchAngle = 45;
 
@@ -45,20 +42,20 @@ void DrawSlab(PlanPass& pass, int32_t first, int32_t last, int32_t fillMode, boo
 
     if (fillMode == FillHatch) {
         if (outlines.size() == 1)
-            DrawHatch(pass.target, outlines[0], HatchSpacing, HatchAngle, CrossHatch, ConcreteSlabFillLayer, 0,
-                      pass.toDxf);
+            DrawHatch(pass.out, outlines[0], HatchSpacing, HatchAngle, CrossHatch, LayerRow::ConcreteSlabHatch,
+                      LineStyle::ByLayer);
         else
-            DrawHatchMulti(pass.target, outlines, HatchSpacing, HatchAngle, CrossHatch, ConcreteSlabFillLayer, 0,
-                           pass.toDxf);
+            DrawHatchMulti(pass.out, outlines, HatchSpacing, HatchAngle, CrossHatch, LayerRow::ConcreteSlabHatch,
+                           LineStyle::ByLayer);
     } else if (fillMode == FillSolid) {
         // The openings are painted over the slab in the background colour.
-        const ColourRef slabColour = pass.drawing().LayerScreenColours[ConcreteSlabFillLayer];
+        const ColourRef slabColour = pass.drawing().LayerScreenColours[LayerRow::ConcreteSlabHatch];
         const ColourRef openingColour = BackgroundColour(pass.drawing());
         for (size_t j = 0; j < outlines.size(); ++j)
-            FillPolygonSolid(pass.target, outlines[j], j == 0 ? slabColour : openingColour, slabColour);
+            pass.out.FillPolygonSolid(outlines[j], j == 0 ? slabColour : openingColour, slabColour);
     }
     for (size_t j = 0; j < outlines.size(); ++j) {
-        DrawClosedOutline(pass.target, outlines[j], OutlineLayer, pass.toDxf);
+        DrawClosedOutline(pass.out, outlines[j], LayerRow::ConcreteSlabOutlines);
         if (j == 0 && labels) {
             const CentroidSums s = SumsOf(outlines[0]);
             DrawConcreteSlabLabel(pass, last, s.momentY, s.momentX, s.area);
@@ -72,12 +69,9 @@ void DrawConcreteSlabs(PlanPass& pass, int32_t textSwitch) {
     const Model& m = pass.model();
     const int32_t count = UsableCount(m.ConcreteSlabCount, m.ConcreteSlabs);
     if (count < 1) return;
-    if (pass.toDxf == 0) {
-        Canvas& canvas = pass.target.canvas;
-        canvas.SetForeColour(pass.drawing().LayerScreenColours[ConcreteSlabFillLayer]);
-        canvas.SetFillStyle(FillStyle::Solid);
-        canvas.SetDrawStyle(DrawStyle::Solid);
-    }
+    pass.out.SetPenColour(pass.drawing().LayerScreenColours[LayerRow::ConcreteSlabHatch]);
+    pass.out.SetFillStyle(FillStyle::Solid);
+    pass.out.SetDrawStyle(DrawStyle::Solid);
     const int32_t fillMode = GetConcreteSlabFillMode(pass);
     int32_t first = 0;
     for (int32_t i = 0; i < count; ++i) {
@@ -99,7 +93,7 @@ void DrawConcreteSlabLabel(PlanPass& pass, int32_t slab, float momentY, float mo
         y = momentY / area;
     }
     // Concrete-slab labels are Italian in every drawing language.
-    DrawText(pass.target, x, y, "Soletta " + WithSignRoom(s.Id), 1, LabelLayer, 1, 2, 0, pass.toDxf);
-    DrawText(pass.target, x, y - 25, "Sp = " + FormatNum(s.Thickness, 1) + " cm", 0, LabelLayer, 1, 2, 0,
-             pass.toDxf);
+    pass.out.Text(x, y, "Soletta " + WithSignRoom(s.Id), 1, LayerRow::SlabTexts, HAlign::Centre, VAlign::Top, 0);
+    pass.out.Text(x, y - 25, "Sp = " + FormatNum(s.Thickness, 1) + " cm", 0, LayerRow::SlabTexts, HAlign::Centre,
+                  VAlign::Top, 0);
 }

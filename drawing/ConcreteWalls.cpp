@@ -3,12 +3,11 @@
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
 #include "drawing/PlanOutlines.h"
-#include "drawing/Primitives.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t WallLayer = 4;
 constexpr float HatchSpacing = 5;
 constexpr float HatchAngle = 45;
 
@@ -67,21 +66,21 @@ void DrawWalls(PlanPass& pass) {
         if (!IsPlanPointIndex(m, edge.PlanNodeA) || !IsPlanPointIndex(m, edge.PlanNodeB)) continue;
         const PlanPoint& a = m.PlanNodes[static_cast<size_t>(edge.PlanNodeA)];
         const PlanPoint& b = m.PlanNodes[static_cast<size_t>(edge.PlanNodeB)];
-        DrawLine(pass.target, a.X, a.Y, b.X, b.Y, WallLayer, 0, pass.toDxf);
+        pass.out.Line(a.X, a.Y, b.X, b.Y, LayerRow::WallOutlines, LineStyle::ByLayer);
     }
     if (fillMode == FillOutlineOnly) return;
     const std::vector<std::vector<PlanPoint>> areas = WallFillAreas(m);
     if (fillMode == FillHatch) {
         for (const std::vector<PlanPoint>& area : areas)
-            DrawHatch(pass.target, area, HatchSpacing, HatchAngle, 0, WallFillLayer, 0, pass.toDxf);
+            DrawHatch(pass.out, area, HatchSpacing, HatchAngle, 0, LayerRow::WallHatch, LineStyle::ByLayer);
         return;
     }
     // The fill is drawn over the edge lines and its border covers them in the fill colour.
-    const ColourRef colour = pass.drawing().LayerScreenColours[WallFillLayer];
-    Canvas& canvas = pass.target.canvas;
-    canvas.SetForeColour(colour);
-    canvas.SetFillColour(colour);
-    canvas.SetFillStyle(FillStyle::Solid);
-    canvas.SetDrawStyle(DrawStyle::Solid);
-    for (const std::vector<PlanPoint>& area : areas) FillPolygonSolid(pass.target, area, colour, colour);
+    const ColourRef colour = pass.drawing().LayerScreenColours[LayerRow::WallHatch];
+    PlanOutput& out = pass.out;
+    out.SetPenColour(colour);
+    out.SetFillColour(colour);
+    out.SetFillStyle(FillStyle::Solid);
+    out.SetDrawStyle(DrawStyle::Solid);
+    for (const std::vector<PlanPoint>& area : areas) out.FillPolygonSolid(area, colour, colour);
 }

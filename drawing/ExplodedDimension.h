@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 
 // The label of a dimension of length L: one decimal when the fraction lies in 0.1 … 0.9, else none.
 std::string DimensionLabel(float length);
 
-void DrawExplodedDimension(DrawTarget& target, float x1, float y1, float x2, float y2, int32_t lineLayer,
-                           int32_t textLayer, int32_t toDxf);
+void DrawExplodedDimension(PlanOutput& out, float x1, float y1, float x2, float y2, int32_t lineLayer,
+                           int32_t textLayer);

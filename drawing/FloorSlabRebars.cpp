@@ -5,15 +5,13 @@
 #include <string>
 
 #include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/Geometry.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t RebarLayer = 10;
-constexpr int32_t RebarTextLayer = 19;
 constexpr float HookLength = 15;
 constexpr float EndMarkStep = 10.6f;  // along the span and across it: a mark about 15 cm long
 constexpr float UpperBarAllowance = 30;
@@ -50,7 +48,7 @@ bool SpanFrameOf(const Model& m, int32_t s, SpanFrame& frame) {
 }
 
 void DrawTick(PlanPass& pass, float x, float y, Vec v, float k) {
-    DrawLine(pass.target, x, y, x + k * v.x, y + k * v.y, RebarLayer, 0, pass.toDxf);
+    pass.out.Line(x, y, x + k * v.x, y + k * v.y, LayerRow::FloorSlabRebars, LineStyle::ByLayer);
 }
 
 std::string LengthText(float length) { return " L=" + FormatNum(length, 0); }
@@ -62,16 +60,16 @@ void DrawLowerBar(PlanPass& pass, const LowerRebar& bar, const SpanFrame& f, con
     const int32_t assembly = pass.session.design.LowerAssemblyBarDiameter;
     std::string label = std::to_string(bar.BarCount) + Diameter + std::to_string(bar.Diameter);
     if (bar.Kind == 3 && assembly > 0) label = "2" + Diameter + std::to_string(assembly) + "+" + label;
-    DrawRebarText(pass.target, label + LengthText(length) + mark, bar.X1, bar.Y1, bar.X2, bar.Y2, 1, RebarLayer,
-                  RebarTextLayer, pass.toDxf);
+    DrawRebarText(pass.out, label + LengthText(length) + mark, bar.X1, bar.Y1, bar.X2, bar.Y2, true,
+                  LayerRow::FloorSlabRebars, LayerRow::RebarTexts);
 }
 
 // An upper bar is cut 30 cm longer for its bends; an end without a hook gets an oblique mark.
 void DrawUpperBar(PlanPass& pass, const UpperRebar& bar, const SpanFrame& f, const std::string& mark) {
     const float length = RebarCutLength(bar.X1, bar.Y1, bar.X2, bar.Y2, bar.HookFlags, false);
     const std::string label = std::to_string(bar.BarCount) + Diameter + std::to_string(bar.Diameter);
-    DrawRebarText(pass.target, label + LengthText(length) + mark, bar.X1, bar.Y1, bar.X2, bar.Y2, 1, RebarLayer,
-                  RebarTextLayer, pass.toDxf);
+    DrawRebarText(pass.out, label + LengthText(length) + mark, bar.X1, bar.Y1, bar.X2, bar.Y2, true,
+                  LayerRow::FloorSlabRebars, LayerRow::RebarTexts);
     if (bar.HookFlags & 1) DrawTick(pass, bar.X1, bar.Y1, f.e, -HookLength);
     else DrawTick(pass, bar.X1, bar.Y1, {-f.d.x - f.e.x, -f.d.y - f.e.y}, EndMarkStep);
     if (bar.HookFlags & 2) DrawTick(pass, bar.X2, bar.Y2, f.e, -HookLength);
@@ -92,7 +90,7 @@ float RebarCutLength(float x1, float y1, float x2, float y2, int32_t hookFlags, 
 void DrawFloorSlabRebars(PlanPass& pass) {
     const Model& m = pass.model();
     const ReinforcementSections& r = m.Reinforcement;
-    const bool marked = pass.toDxf == 1 && pass.session.dxf.DxfMarkUpperLowerBars != 0;
+    const bool marked = pass.out.MarksUpperAndLowerBars();
     const std::string lowerMark = marked ? " inf." : "";
     const std::string upperMark = marked ? " sup." : "";
     for (int32_t s = 0; s < UsableSections(r); ++s) {

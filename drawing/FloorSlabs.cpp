@@ -8,21 +8,18 @@
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
 #include "drawing/PlanOutlines.h"
-#include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/geometry/SegmentIntersection.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t FloorSlabOutlineLayer = 1;
-constexpr int32_t FloorSlabSymbolLayer = 13;
-constexpr int32_t HatchStyle = 3;    // "DASHED2", dotted on the canvas
-constexpr int32_t BandLineStyle = 1;  // dashed
-constexpr int32_t CurbStyle = 3;
+constexpr LineStyle HatchStyle = LineStyle::Dashed2;
+constexpr LineStyle BandLineStyle = LineStyle::Dashed;
+constexpr LineStyle CurbStyle = LineStyle::Dashed2;
 // The curb line overhangs the slab this much on either side before it is clipped to it.
 constexpr float CurbOverhang = 5000;
 
@@ -87,7 +84,7 @@ void DrawCurbLine(PlanPass& pass, const TurnedOutline& t, float c, int32_t layer
         // With an odd count the line touches a vertex somewhere: the inside test picks the pieces.
         if (!even && !FindHatchLineCrossings(t.points, (us[i] + us[i + 1]) / 2, c, uFrom, t.vMin, t.vMax)) continue;
         const PlanPoint a = t.Back(us[i], c), b = t.Back(us[i + 1], c);
-        DrawLine(pass.target, a.X, a.Y, b.X, b.Y, layer, CurbStyle, pass.toDxf);
+        pass.out.Line(a.X, a.Y, b.X, b.Y, layer, CurbStyle);
     }
 }
 
@@ -97,11 +94,11 @@ bool IsCleared(float x1, float y1, float x2, float y2) { return x1 == 0 && y1 ==
 
 void DrawBandLines(PlanPass& pass, const FloorSlab& s) {
     if (s.StartBandLength > 0 && !IsCleared(s.StartBandX1, s.StartBandY1, s.StartBandX2, s.StartBandY2))
-        DrawLine(pass.target, s.StartBandX1, s.StartBandY1, s.StartBandX2, s.StartBandY2, FloorSlabOutlineLayer,
-                 BandLineStyle, pass.toDxf);
+        pass.out.Line(s.StartBandX1, s.StartBandY1, s.StartBandX2, s.StartBandY2, LayerRow::FloorSlabOutlines,
+                      BandLineStyle);
     if (s.EndBandLength > 0 && !IsCleared(s.EndBandX1, s.EndBandY1, s.EndBandX2, s.EndBandY2))
-        DrawLine(pass.target, s.EndBandX1, s.EndBandY1, s.EndBandX2, s.EndBandY2, FloorSlabOutlineLayer,
-                 BandLineStyle, pass.toDxf);
+        pass.out.Line(s.EndBandX1, s.EndBandY1, s.EndBandX2, s.EndBandY2, LayerRow::FloorSlabOutlines,
+                      BandLineStyle);
 }
 
 }  // namespace
@@ -111,27 +108,24 @@ void DrawFloorSlabs(PlanPass& pass, int32_t outlineSwitch, int32_t textSwitch) {
     const int32_t count = UsableCount(m.FloorSlabCount, m.FloorSlabs);
     if (count < 1) return;
     const int32_t fillMode = GetFloorSlabFillMode(pass);
-    const ColourRef fillColour = pass.drawing().LayerScreenColours[FloorSlabFillLayer];
-    if (pass.toDxf == 0) {
-        Canvas& canvas = pass.target.canvas;
-        canvas.SetForeColour(fillColour);
-        canvas.SetFillStyle(FillStyle::Solid);
-        canvas.SetDrawStyle(DrawStyle::Solid);
-    }
+    const ColourRef fillColour = pass.drawing().LayerScreenColours[LayerRow::FloorSlabHatch];
+    pass.out.SetPenColour(fillColour);
+    pass.out.SetFillStyle(FillStyle::Solid);
+    pass.out.SetDrawStyle(DrawStyle::Solid);
     for (int32_t i = 0; i < count; ++i) {
         const FloorSlab& s = m.FloorSlabs[static_cast<size_t>(i)];
         const std::vector<PlanPoint> p = OutlineOfRecord(m, m.FloorSlabOutline, m.FloorSlabOutlineCount, i);
         if (fillMode == FillHatch) {
             const int32_t w = PairWidth(m.Catalogue, s);
-            DrawHatch(pass.target, p, s.Thickness - static_cast<float>(w), s.SpanAngle, w, FloorSlabFillLayer,
-                      HatchStyle, pass.toDxf);
+            DrawHatch(pass.out, p, s.Thickness - static_cast<float>(w), s.SpanAngle, w, LayerRow::FloorSlabHatch,
+                      HatchStyle);
         } else if (fillMode == FillSolid) {
-            FillPolygonSolid(pass.target, p, fillColour, fillColour);
+            pass.out.FillPolygonSolid(p, fillColour, fillColour);
         }
         if (outlineSwitch != 1) continue;
-        DrawFloorSlabSpanSymbol(pass, p, i, FloorSlabOutlineLayer, textSwitch);
+        DrawFloorSlabSpanSymbol(pass, p, i, LayerRow::FloorSlabOutlines, textSwitch);
         DrawBandLines(pass, s);
-        DrawClosedOutline(pass.target, p, FloorSlabOutlineLayer, pass.toDxf);
+        DrawClosedOutline(pass.out, p, LayerRow::FloorSlabOutlines);
     }
 }
 
@@ -149,15 +143,15 @@ void DrawFloorSlabSpanSymbol(PlanPass& pass, std::span<const PlanPoint> points, 
         DrawCurbLine(pass, t, vMid + design.CurbWidth / 2, curbLayer);
         DrawCurbLine(pass, t, vMid - design.CurbWidth / 2, curbLayer);
     }
-    if (pass.toDxf != 0 && pass.session.dxf.DxfSpanSymbol == 0) return;
+    if (!pass.out.DrawsSpanSymbols()) return;
 
     // A stroke 150 long along the span through the centre, with a barb at each end on opposite sides.
     const float uMid = (t.uMin + t.uMax) / 2;
     const std::vector<PlanPoint> symbol{t.Back(uMid + 18, vMid + 50), t.Back(uMid, vMid + 75),
                                         t.Back(uMid, vMid - 75), t.Back(uMid - 18, vMid - 50)};
-    DrawPolyline(pass.target, symbol, FloorSlabSymbolLayer, 0, pass.toDxf);
+    pass.out.Polyline(symbol, LayerRow::FloorSlabTexts, 0);
     if (textSwitch == 0) return;
     const PlanPoint anchor = t.Back(uMid + 1, vMid);
-    DrawText(pass.target, anchor.X, anchor.Y, "S." + std::to_string(s.Number), 1, FloorSlabSymbolLayer, 1, 0,
-             s.SpanAngle, pass.toDxf);
+    pass.out.Text(anchor.X, anchor.Y, "S." + std::to_string(s.Number), 1, LayerRow::FloorSlabTexts, HAlign::Centre,
+                  VAlign::Bottom, s.SpanAngle);
 }

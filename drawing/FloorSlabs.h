@@ -10,6 +10,7 @@
 // Everything but the fill needs outlineSwitch 1; the label also a non-zero textSwitch.
 void DrawFloorSlabs(PlanPass& pass, int32_t outlineSwitch, int32_t textSwitch);
 // The curb lines of slab `slab` (record index) with the given outline, on curbLayer; then, on the
-// canvas or when the export asks for it, the span symbol and, with a non-zero textSwitch, the label.
+// canvas or when the export asks for it, the span symbol and, with a non-zero textSwitch, the label
+// (on the floor-slab texts' row).
 void DrawFloorSlabSpanSymbol(PlanPass& pass, std::span<const PlanPoint> points, int32_t slab, int32_t curbLayer,
                              int32_t textSwitch);

@@ -2,15 +2,14 @@
 
 #include <cmath>
 
-#include "drawing/Primitives.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/geometry/SegmentIntersection.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t FootingLayer = 6;
 constexpr double Sqrt3 = 1.7320508075688772;
 
 using Points = std::vector<PlanPoint>;
@@ -173,7 +172,7 @@ void DrawFooting(PlanPass& pass, int32_t node) {
     if (type == nullptr) return;
     const FootingFigure figure = BuildFootingFigure(*type, n.X, n.Y);
     for (const FootingLine& l : figure.lines)
-        DrawLine(pass.target, l.a.X, l.a.Y, l.b.X, l.b.Y, FootingLayer, 0, pass.toDxf);
+        pass.out.Line(l.a.X, l.a.Y, l.b.X, l.b.Y, LayerRow::Footings, LineStyle::ByLayer);
     for (const PlanPoint& c : figure.circles)
-        DrawCircle(pass.target, c.X, c.Y, figure.radius, FootingLayer, 0, pass.toDxf);
+        pass.out.Circle(c.X, c.Y, figure.radius, LayerRow::Footings, LineStyle::ByLayer);
 }

@@ -22,6 +22,6 @@ struct FootingFigure {
 // a shape code other than the whole values 0 to 10.
 FootingFigure BuildFootingFigure(const FootingType& type, float x, float y);
 
-// Draws the footing of a node on layer 6; nothing when the node or its footing-type number
+// Draws the footing of a node on the footings' row; nothing when the node or its footing-type number
 // designates nothing.
 void DrawFooting(PlanPass& pass, int32_t node);

@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/Primitives.h"
-#include "dxf/writers/DxfBlockEntities.h"
-#include "dxf/writers/DxfBlockFrames.h"
-#include "dxf/writers/DxfEntityWriters.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/geometry/SegmentIntersection.h"
@@ -96,68 +92,6 @@ void SweepOneSet(const std::vector<HatchOutline>& outlines, float angleRad, floa
     } while (y < b.MaxY);
 }
 
-// The centroid of the outline, where its hatch block is inserted; the origin for an outline of no
-// area.
-PlanPoint HatchBasePoint(const HatchOutline& outline) {
-    double area = 0, sx = 0, sy = 0;
-    const size_t n = outline.size();
-    for (size_t i = 0; i < n; ++i) {
-        const PlanPoint& a = outline[i];
-        const PlanPoint& b = outline[(i + 1) % n];
-        const double s = (static_cast<double>(b.X) * a.Y - static_cast<double>(a.X) * b.Y) / 2;
-        area += s;
-        sx += (static_cast<double>(a.X) + b.X) * s / 3;
-        sy += (static_cast<double>(a.Y) + b.Y) * s / 3;
-    }
-    if (std::fabs(area) <= 1e-6) return {0, 0};
-    return {static_cast<float>(sx / area), static_cast<float>(sy / area)};
-}
-
-// One anonymous block holding every line of the hatch, placed by one INSERT at the outline's
-// centroid: the block's lines are relative to it and already in DXF units.
-void WriteHatchBlock(DrawTarget& target, const std::vector<HatchSegment>& segments, const HatchOutline& outer,
-                     int32_t layer, int32_t style) {
-    DxfWriterState& state = target.writer;
-    const DxfOptions& options = target.dxf;
-    const bool dxf2000 = options.DxfR12 == 0;
-    const std::string& layerName = target.drawing.LayerNames[static_cast<size_t>(layer)];
-    const PlanPoint base = HatchBasePoint(outer);
-    // The insertion point first: a deck placed beyond a float's range ends the export before any
-    // of the block is written.
-    const float insertX = WorldToDxfX(options, base.X), insertY = WorldToDxfY(options, base.Y);
-    const float k = options.DxfScaleFactor;
-
-    const std::string name = GetNextHatchBlockName(state);
-    std::string owner;
-    if (dxf2000) {
-        owner = GetNextHandle(state);
-        SetHatchBlockRecordHandle(state, owner);
-        WriteBlockBegin(state, 0, name, layerName, owner);
-    } else {
-        WriteDxf12BlockBegin(state, name);
-    }
-    for (const HatchSegment& s : segments) {
-        const float x1 = (s.X1 - base.X) * k, y1 = (s.Y1 - base.Y) * k;
-        const float x2 = (s.X2 - base.X) * k, y2 = (s.Y2 - base.Y) * k;
-        if (dxf2000) WriteBlockLine(state, x1, y1, x2, y2, style, 0, layerName, owner);
-        else WriteDxf12BlockLine(state, x1, y1, x2, y2, style, 0, layerName);
-    }
-    if (dxf2000) WriteBlockEnd(state, owner);
-    else WriteDxf12BlockEnd(state);
-    WriteHatchInsert(state, dxf2000, name, insertX, insertY, layerName);
-}
-
-void DrawSegments(DrawTarget& target, const std::vector<HatchSegment>& segments, const HatchOutline& outer,
-                  int32_t layer, int32_t style, int32_t toDxf) {
-    if (toDxf == 0) {
-        for (const HatchSegment& s : segments) DrawLine(target, s.X1, s.Y1, s.X2, s.Y2, layer, style, toDxf);
-        return;
-    }
-    // A hatch with nothing to show (a degenerate outline or spacing included) leaves no empty block.
-    if (segments.empty() || layer < 0 || layer >= LayerCount) return;
-    WriteHatchBlock(target, segments, outer, layer, style);
-}
-
 }  // namespace
 
 std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> outlines, float spacing,
@@ -174,18 +108,16 @@ std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> out
     return segments;
 }
 
-void DrawHatch(DrawTarget& target, std::span<const PlanPoint> points, float spacing, float angleDeg,
-               int32_t pattern, int32_t layer, int32_t style, int32_t toDxf) {
+void DrawHatch(PlanOutput& out, std::span<const PlanPoint> points, float spacing, float angleDeg, int32_t pattern,
+               int32_t layer, LineStyle style) {
     const HatchOutline outline(points.begin(), points.end());
-    DrawSegments(target, ComputeHatchSegments({&outline, 1}, spacing, angleDeg, pattern), outline, layer, style,
-                 toDxf);
+    out.Hatch(ComputeHatchSegments({&outline, 1}, spacing, angleDeg, pattern), outline, layer, style);
 }
 
-void DrawHatchMulti(DrawTarget& target, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
-                    int32_t pattern, int32_t layer, int32_t style, int32_t toDxf) {
+void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
+                    int32_t pattern, int32_t layer, LineStyle style) {
     if (outlines.empty()) return;
-    DrawSegments(target, ComputeHatchSegments(outlines, spacing, angleDeg, pattern), outlines[0], layer, style,
-                 toDxf);
+    out.Hatch(ComputeHatchSegments(outlines, spacing, angleDeg, pattern), outlines[0], layer, style);
 }
 
 bool FindHatchLineCrossings(std::span<const PlanPoint> points, float x, float y, float farX, float yLow,

@@ -1,9 +1,7 @@
 #pragma once
 // Hatching: straight parallel lines clipped to a closed outline, or to an outer outline minus its
 // holes, found by sweeping a line across the outline turned so that the hatch runs along x. The
-// sweep gives the segments in model coordinates; the canvas draws each one as a line in the
-// layer's screen colour (dotted for styles 1 and 3); a DXF pass writes them as the LINEs of one
-// anonymous block (*X0, *X1, ...) inserted at the outline's centroid.
+// sweep gives the segments in model coordinates, which the output draws as one hatch.
 //
 // Patterns: -1 adds a second set of lines at the angle plus 90 degrees; 0 gives single lines
 // `spacing` apart; a positive value gives pairs of lines that far apart, the pairs following each
@@ -12,17 +10,13 @@
 #include <span>
 #include <vector>
 
-#include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 #include "model/tables/ModelTables.h"
 
 constexpr int32_t CrossHatch = -1;
 
 // An outline's vertices in order, the last joined back to the first (not repeated).
 using HatchOutline = std::vector<PlanPoint>;
-
-struct HatchSegment {
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-};
 
 // The segments of the hatch in drawing order: sweep line by sweep line from the bottom of the
 // turned outline 0, each line's pieces from left to right, then the second set of a cross hatch.
@@ -34,11 +28,11 @@ std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> out
                                                float angleDeg, int32_t pattern);
 
 // One closed outline.
-void DrawHatch(DrawTarget& target, std::span<const PlanPoint> points, float spacing, float angleDeg,
-               int32_t pattern, int32_t layer, int32_t style, int32_t toDxf);
+void DrawHatch(PlanOutput& out, std::span<const PlanPoint> points, float spacing, float angleDeg, int32_t pattern,
+               int32_t layer, LineStyle style);
 // outlines[0] minus the holes outlines[1 ..], hatched together so that the holes stay free.
-void DrawHatchMulti(DrawTarget& target, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
-                    int32_t pattern, int32_t layer, int32_t style, int32_t toDxf);
+void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
+                    int32_t pattern, int32_t layer, LineStyle style);
 
 // Whether (x, y) lies inside the closed outline: the segment from it to the far point
 // (farX - 37.74957, (yLow + yHigh) / 2) properly crosses an odd number of its edges.

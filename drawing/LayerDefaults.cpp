@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "state/LayerRows.h"
+
 namespace {
 
 constexpr std::array<std::array<int32_t, 3>, 16> StandardRgb{{
@@ -12,13 +14,13 @@ constexpr std::array<std::array<int32_t, 3>, 16> StandardRgb{{
 
 enum class Pal { Ink, Blue, Green, Cyan, Red, Magenta, Yellow, Grey, AxisGrey };
 
-struct LayerRow {
+struct DefaultRow {
     const char* Name;
     int32_t Aci;
     Pal Screen;
 };
 
-constexpr std::array<LayerRow, 24> DefaultRows{{
+constexpr std::array<DefaultRow, 24> DefaultRows{{
     {"ASSI", 9, Pal::AxisGrey},
     {"PERIM_SOLAI", 1, Pal::Grey},
     {"PERIM_PILASTRI", 1, Pal::Magenta},
@@ -83,10 +85,16 @@ void SetDefaultScreenColors(DrawingState& drawing) {
 
     for (size_t row = 0; row < DefaultRows.size(); ++row)
         drawing.LayerScreenColours[row] = PaletteColour(p, DefaultRows[row].Screen, white);
-    drawing.LayerScreenColours[PillarTopLayer] = drawing.LayerScreenColours[2];
+    drawing.LayerScreenColours[LayerRow::PillarTops] = drawing.LayerScreenColours[LayerRow::PillarOutlines];
     for (size_t row = 0; row < DefaultRows.size(); ++row) drawing.LayerScreenOn[row] = 1;
     drawing.DimOsnapOn.fill(1);
     drawing.CanvasBackColour = white ? StandardColour(15) : 0;
+}
+
+void DerivePillarTopLayer(DrawingState& drawing) {
+    drawing.LayerNames[LayerRow::PillarTops] = drawing.LayerNames[LayerRow::PillarOutlines] + "_SUP";
+    drawing.LayerAci[LayerRow::PillarTops] = drawing.LayerAci[LayerRow::PillarOutlines];
+    drawing.LayerDxfOn[LayerRow::PillarTops] = drawing.LayerDxfOn[LayerRow::PillarOutlines];
 }
 
 void SetDefaultLayersAndOptions(DrawingState& drawing, ShellOptions& shell, DesignOptions& design,
@@ -96,9 +104,7 @@ void SetDefaultLayersAndOptions(DrawingState& drawing, ShellOptions& shell, Desi
         drawing.LayerAci[row] = DefaultRows[row].Aci;
         drawing.LayerDxfOn[row] = 1;
     }
-    drawing.LayerNames[PillarTopLayer] = drawing.LayerNames[2] + "_SUP";
-    drawing.LayerAci[PillarTopLayer] = drawing.LayerAci[2];
-    drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
+    DerivePillarTopLayer(drawing);
 
     design.MaxUpperBarLength = 1200;
     design.LowerAssemblyBarDiameter = 5;

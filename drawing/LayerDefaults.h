@@ -20,3 +20,6 @@ void SetDefaultScreenColors(DrawingState& drawing);
 // the option defaults. The screen side stays as it is.
 void SetDefaultLayersAndOptions(DrawingState& drawing, ShellOptions& shell, DesignOptions& design,
                                 DxfOptions& dxf);
+
+// Row 24, the pillar outlines' upper layer, named, coloured and switched in a DXF file after row 2.
+void DerivePillarTopLayer(DrawingState& drawing);

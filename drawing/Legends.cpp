@@ -3,14 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/sections/SectionTexts.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
-
-constexpr int32_t ListLayer = 14;
 
 const Bilingual LegendLines[] = {
     {"Significato delle sigle:", "Symbols caption:"},
@@ -27,15 +25,16 @@ constexpr Bilingual SlabTableTitle{"Solai:", "Floor slabs:"};
 constexpr Bilingual SlabTypeHeading{"tipo solaio", "type"};
 constexpr Bilingual SlabAreaHeading{"superficie", "area"};
 
-void Line(PlanPass& pass, float x, float y, const std::string& text, int32_t hAlign = 0) {
-    DrawText(pass.target, x, y, text, 1, ListLayer, hAlign, 2, 0, pass.toDxf);
+// The lists stand on the pillar texts' row, whose switch gates them.
+void Line(PlanPass& pass, float x, float y, const std::string& text, HAlign hAlign = HAlign::Left) {
+    pass.out.Text(x, y, text, 1, LayerRow::PillarTexts, hAlign, VAlign::Top, 0);
 }
 
 std::string Text(PlanPass& pass, const Bilingual& text) { return PickText(text, pass.english()); }
 
 float PillarList(PlanPass& pass, float y) {
     const Model& m = pass.model();
-    const auto& lists = pass.drawing().Legend.PillarListBySection;
+    const auto& lists = pass.Legend.PillarListBySection;
     Line(pass, 0, y, Text(pass, PillarListTitle));
     for (int32_t s = 0; s < UsableCount(m.Catalogue.ArchiveSectionCount, lists); ++s) {
         const std::string& entry = lists[static_cast<size_t>(s)];
@@ -52,7 +51,7 @@ float PillarList(PlanPass& pass, float y) {
 
 float BeamList(PlanPass& pass, float y) {
     const Model& m = pass.model();
-    const auto& used = pass.drawing().Legend.BeamSectionUsed;
+    const auto& used = pass.Legend.BeamSectionUsed;
     y -= 40 * pass.k.f;
     Line(pass, 0, y, Text(pass, BeamListTitle));
     for (int32_t s = 0; s < UsableCount(m.Catalogue.ArchiveSectionCount, used); ++s) {
@@ -83,7 +82,8 @@ float SlabTable(PlanPass& pass, float y) {
         Line(pass, typeX, y,
              GetFloorSlabTypeText(m.Catalogue, m.Catalogue.SectionIndexOf(slab.SectionNumber), slab.Thickness,
                                   pass.languages(), pass.session.shell.Options));
-        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq", 2);
+        Line(pass, (typeColumnWidth + 300) * f, y, FormatNum(std::fabs(slab.Area) / 10000.0f, 1) + " mq",
+             HAlign::Right);
     }
     return y;
 }
@@ -100,7 +100,7 @@ float DrawLegendOfAbbreviations(PlanPass& pass) {
 }
 
 void DrawSectionListsAndSlabTable(PlanPass& pass, float runningY) {
-    if (!pass.On(ListLayer)) return;
+    if (!pass.On(LayerRow::PillarTexts)) return;
     const Model& m = pass.model();
     float y = runningY;
     if (UsableCount(m.PillarCount, m.Pillars) > 0) y = PillarList(pass, y);

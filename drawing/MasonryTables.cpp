@@ -4,19 +4,19 @@
 #include <array>
 #include <string>
 
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t TableLayer = 14;
 constexpr float BeamTableX = 500;  // before scaling by f
 constexpr std::array<float, 4> ColumnX{0, 80, 200, 320};
 const std::string Phi = "\xD8";  // "Ø"
 
+// On the pillar texts' row, with the section lists.
 void Cell(PlanPass& pass, float x, float y, const std::string& text, int32_t kind) {
-    DrawText(pass.target, x, y, text, kind, TableLayer, 0, 2, 0, pass.toDxf);
+    pass.out.Text(x, y, text, kind, LayerRow::PillarTexts, HAlign::Left, VAlign::Top, 0);
 }
 
 void Row(PlanPass& pass, float x0, float y, float f, const std::array<std::string, 4>& texts, int32_t kind) {

@@ -1,21 +1,16 @@
 #include "drawing/MasonryWalls.h"
 
+#include <optional>
 #include <string>
 
 #include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t WallLayer = 4;
-constexpr int32_t BeamFaceLayer = 7;
-constexpr int32_t LeaderLayer = 9;
-constexpr int32_t WallTextLayer = 15;
-constexpr int32_t BeamTextLayer = 17;
-constexpr int32_t BarTextLayer = 19;
 constexpr float BlockSystemBarSpacing = 25;  // cm, the holes of the blocks
 const std::string Phi = "\xD8";              // "Ø"
 
@@ -40,7 +35,7 @@ bool PointsOf(const Model& m, const MasonryElement& e, ElementPoints& p) {
 }
 
 void Line(PlanPass& pass, PlanPoint a, PlanPoint b, int32_t layer) {
-    DrawLine(pass.target, a.X, a.Y, b.X, b.Y, layer, 0, pass.toDxf);
+    pass.out.Line(a.X, a.Y, b.X, b.Y, layer, LineStyle::ByLayer);
 }
 
 // A text centred both ways on the middle of the segment moved by d to its left (negative: right).
@@ -48,7 +43,7 @@ void TextBeside(PlanPass& pass, PlanPoint a, PlanPoint b, float d, const std::st
                 float angleDeg) {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     OffsetSegmentLeft(a.X, a.Y, b.X, b.Y, d, x1, y1, x2, y2);
-    DrawText(pass.target, (x1 + x2) / 2, (y1 + y2) / 2, text, 1, layer, 1, 1, angleDeg, pass.toDxf);
+    pass.out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, 1, layer, HAlign::Centre, VAlign::Middle, angleDeg);
 }
 
 PlanPoint PointAlong(PlanPoint from, PlanPoint to, float d) {
@@ -76,65 +71,87 @@ int32_t FittingBarCount(PlanPoint p1, PlanPoint p2, float length, float s, int32
     return low;
 }
 
-void DrawWall(PlanPass& pass, MasonryElement& w, const ElementPoints& p, bool isotex) {
-    const float t = w.Thickness;
-    Line(pass, p.a1, p.b1, WallLayer);
-    Line(pass, p.a2, p.b2, WallLayer);
-    if (w.BorderBFlag != 0) Line(pass, p.b1, p.b2, WallLayer);
-    if (w.BorderAFlag != 0) Line(pass, p.a1, p.a2, WallLayer);
+// Where a wall's vertical bars stand: the end bars P1 and P2, half a thickness inside a closed end
+// and on the node at a joined one; the intermediate ones from P1 on, `spacing` apart, as many of
+// those the wall asks for as fit before P2 (none when it asks for none).
+struct BarLine {
+    PlanPoint p1, p2;
+    float spacing = 0;
+    int32_t placed = 0;
+};
 
-    // The bars stand half a thickness inside a closed end and on the node at a joined one.
-    const PlanPoint p1 = w.BorderAFlag != 0 ? PointAlong(p.i, p.j, t / 2) : p.i;
-    const PlanPoint p2 = w.BorderBFlag != 0 ? PointAlong(p.j, p.i, t / 2) : p.j;
+BarLine BarLineOf(const MasonryElement& w, const ElementPoints& p, bool isotex) {
+    BarLine bars;
+    const float t = w.Thickness;
+    bars.p1 = w.BorderAFlag != 0 ? PointAlong(p.i, p.j, t / 2) : p.i;
+    bars.p2 = w.BorderBFlag != 0 ? PointAlong(p.j, p.i, t / 2) : p.j;
+    const int32_t wanted = w.VerticalBarCount;
+    if (wanted <= 0) return bars;
+    const float length = GetDistance(bars.p1.X, bars.p1.Y, bars.p2.X, bars.p2.Y);
+    // Block-system bars are packed from P1 at the holes' spacing; reinforced-masonry bars spread evenly.
+    bars.spacing =
+        isotex ? BlockSystemBarSpacing : static_cast<float>(static_cast<double>(length) / (wanted + 1.0));
+    bars.placed = FittingBarCount(bars.p1, bars.p2, length, bars.spacing, wanted);
+    return bars;
+}
+
+void DrawWall(PlanPass& pass, const MasonryElement& w, const ElementPoints& p, bool isotex) {
+    Line(pass, p.a1, p.b1, LayerRow::WallOutlines);
+    Line(pass, p.a2, p.b2, LayerRow::WallOutlines);
+    if (w.BorderBFlag != 0) Line(pass, p.b1, p.b2, LayerRow::WallOutlines);
+    if (w.BorderAFlag != 0) Line(pass, p.a1, p.a2, LayerRow::WallOutlines);
+
+    const BarLine bars = BarLineOf(w, p, isotex);
+    const PlanPoint p1 = bars.p1, p2 = bars.p2;
     const float angle = GetLineAngleDeg(p1.X, p1.Y, p2.X, p2.Y);
-    TextBeside(pass, p1, p2, -(t + 2), "Par. " + std::to_string(w.Number), WallTextLayer, angle);
+    TextBeside(pass, p1, p2, -(w.Thickness + 2), "Par. " + std::to_string(w.Number), LayerRow::WallTexts, angle);
     if (isotex) {
         DrawMasonryRebarSymbol(pass, p1.X, p1.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
         DrawMasonryRebarSymbol(pass, p2.X, p2.Y, w.VerticalGroupCount, w.VerticalBarDiameterB, false);
     }
 
-    const float length = GetDistance(p1.X, p1.Y, p2.X, p2.Y);
-    const int32_t wanted = w.VerticalBarCount;
     const std::string diameterA = std::to_string(w.VerticalBarDiameterA);
-    if (wanted <= 0) {
-        if (!isotex) TextBeside(pass, p1, p2, -46, "2 " + Phi + diameterA + "  vert.", WallTextLayer, angle);
+    if (w.VerticalBarCount <= 0) {
+        if (!isotex) TextBeside(pass, p1, p2, -46, "2 " + Phi + diameterA + "  vert.", LayerRow::WallTexts, angle);
         return;
     }
-    // Block-system bars are packed from P1 at the holes' spacing; reinforced-masonry bars spread evenly.
-    const float s = isotex ? BlockSystemBarSpacing : static_cast<float>(static_cast<double>(length) / (wanted + 1.0));
-    const int32_t placed = FittingBarCount(p1, p2, length, s, wanted);
-    if (isotex) {
-        for (int32_t k = 1; k <= placed; ++k) {
-            const PlanPoint q = PointAlong(p1, p2, s * static_cast<float>(k));
-            DrawMasonryRebarSymbol(pass, q.X, q.Y, w.VerticalGroupCount, w.VerticalBarDiameterA, true);
-        }
+    if (!isotex) {
+        TextBeside(pass, p1, p2, -46, WithSignRoom(int64_t{bars.placed} + 2) + " " + Phi + diameterA + "  vert.",
+                   LayerRow::WallTexts, angle);
+        return;
     }
-    w.VerticalBarCount = placed;
-    if (isotex) TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, WallTextLayer, angle);
-    else
-        TextBeside(pass, p1, p2, -46, WithSignRoom(int64_t{placed} + 2) + " " + Phi + diameterA + "  vert.",
-                   WallTextLayer, angle);
+    for (int32_t k = 1; k <= bars.placed; ++k) {
+        const PlanPoint q = PointAlong(p1, p2, bars.spacing * static_cast<float>(k));
+        DrawMasonryRebarSymbol(pass, q.X, q.Y, w.VerticalGroupCount, w.VerticalBarDiameterA, true);
+    }
+    TextBeside(pass, p1, p2, 22, "vert. int. " + Phi + diameterA, LayerRow::WallTexts, angle);
 }
 
 }  // namespace
 
 void DrawMasonryRebarSymbol(PlanPass& pass, float x, float y, int32_t count, int32_t diameter, bool noLabel) {
     const float r = static_cast<float>(diameter * 0.05);  // the bar's own radius, cm
-    DrawPointMarker(pass.target, x, y, r, pass.toDxf);
+    DrawPointMarker(pass.out, x, y, r);
     if (noLabel) return;
-    DrawLine(pass.target, x, y, x + 35, y + 35, LeaderLayer, 0, pass.toDxf);
+    pass.out.Line(x, y, x + 35, y + 35, LayerRow::Dimensions, LineStyle::ByLayer);  // the leader
     const std::string label = (count > 1 ? std::to_string(count) : "") + Phi + std::to_string(diameter);
-    DrawText(pass.target, x + 30, y + 35, label, 1, BarTextLayer, 0, 0, 0, pass.toDxf);
+    pass.out.Text(x + 30, y + 35, label, 1, LayerRow::RebarTexts, HAlign::Left, VAlign::Bottom, 0);
 }
 
 void DrawMasonryWalls(PlanPass& pass) {
-    Model& m = pass.model();
+    const Model& m = pass.model();
     const bool isotex = m.MasonryIsIsotex != 0;
     for (int32_t i = 0; i < UsableCount(m.MasonryWallCount, m.MasonryWalls); ++i) {
-        MasonryElement& w = m.MasonryWalls[static_cast<size_t>(i)];
+        const MasonryElement& w = m.MasonryWalls[static_cast<size_t>(i)];
         ElementPoints p;
         if (PointsOf(m, w, p)) DrawWall(pass, w, p, isotex);
     }
+}
+
+std::optional<int32_t> VerticalBarsThatFit(const Model& model, const MasonryElement& wall) {
+    ElementPoints p;
+    if (wall.VerticalBarCount <= 0 || !PointsOf(model, wall, p)) return std::nullopt;
+    return BarLineOf(wall, p, model.MasonryIsIsotex != 0).placed;
 }
 
 void DrawMasonryBeams(PlanPass& pass) {
@@ -143,9 +160,9 @@ void DrawMasonryBeams(PlanPass& pass) {
         const MasonryElement& b = m.MasonryBeams[static_cast<size_t>(i)];
         ElementPoints p;
         if (!PointsOf(m, b, p)) continue;
-        Line(pass, p.a1, p.b1, BeamFaceLayer);
-        Line(pass, p.a2, p.b2, BeamFaceLayer);
+        Line(pass, p.a1, p.b1, LayerRow::BeamExtrados);
+        Line(pass, p.a2, p.b2, LayerRow::BeamExtrados);
         const float angle = GetLineAngleDeg(p.i.X, p.i.Y, p.j.X, p.j.Y);
-        TextBeside(pass, p.i, p.j, -(b.Thickness + 2), std::to_string(b.Number), BeamTextLayer, angle);
+        TextBeside(pass, p.i, p.j, -(b.Thickness + 2), std::to_string(b.Number), LayerRow::BeamTexts, angle);
     }
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/Angles.h"
 #include "model/geometry/Geometry.h"
@@ -16,7 +15,7 @@
 
 namespace {
 
-constexpr int32_t BrokenLine = 1;
+constexpr LineStyle BrokenLine = LineStyle::Dashed;
 
 struct MemberEnds {
     float x1, y1, x2, y2;
@@ -45,7 +44,7 @@ int32_t BeamCount(const Model& m) { return UsableCount(m.BeamElementCount, m.Bea
 int32_t WallCount(const Model& m) { return UsableCount(m.WallSegmentCount, m.WallSegments); }
 
 void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) {
-    Model& m = pass.model();
+    const Model& m = pass.model();
     const int32_t sec = m.Catalogue.SectionIndexOf(e.SectionNumber);
     const SectionEdgeOffsets faces = ComputeSectionEdgeOffsets(m.Catalogue, sec, e.SectionAngle);
     const LineAngleSinCos axis = ComputeLineAngleRadSinCos(p.x1, p.y1, p.x2, p.y2);
@@ -55,16 +54,16 @@ void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) 
     const float d2 = std::max(std::fabs(faces.A2), std::fabs(faces.B2)) + 20.0f;
     const float q1x = mx + d1 * axis.SinA, q1y = my - d1 * axis.CosA;
     const float q2x = mx - d2 * axis.SinA, q2y = my + d2 * axis.CosA;
-    DrawLine(pass.target, q1x, q1y, q2x, q2y, LayerRow::Sections, BrokenLine, pass.toDxf);
+    pass.out.Line(q1x, q1y, q2x, q2y, LayerRow::Sections, BrokenLine);
 
     float o1x = 0, o1y = 0, o2x = 0, o2y = 0;
     OffsetSegmentLeft(q1x, q1y, q2x, q2y, 24.0f * pass.k.f, o1x, o1y, o2x, o2y);
     const std::string label = std::to_string(e.SectionNumber);
     const float angleDeg = RadToDeg(axis.Angle);
-    DrawText(pass.target, o1x, o1y, label, 1, LayerRow::Sections, 0, 1, angleDeg, pass.toDxf);
-    DrawText(pass.target, o2x, o2y, label, 1, LayerRow::Sections, 0, 1, angleDeg, pass.toDxf);
+    pass.out.Text(o1x, o1y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
+    pass.out.Text(o2x, o2y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
 
-    auto& used = pass.session.drawing.Legend.BeamSectionUsed;
+    auto& used = pass.Legend.BeamSectionUsed;
     if (sec >= 0 && static_cast<size_t>(sec) < used.size()) used[static_cast<size_t>(sec)] = 1;
 }
 
@@ -95,14 +94,14 @@ int32_t MiddleOfRun(int32_t first, int32_t last) {
 }
 
 void DrawMemberAxesAndSectionMarks(PlanPass& pass) {
-    if (!pass.On(0)) return;
+    if (!pass.On(LayerRow::Axes)) return;
     const Model& m = pass.model();
     const bool marks = pass.On(LayerRow::Sections);
     for (int32_t i = 0; i < BeamCount(m); ++i) {
         const BeamElement& e = m.BeamElements[static_cast<size_t>(i)];
         const auto ends = EndsOf(m, e);
         if (!ends) continue;
-        DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine, pass.toDxf);
+        pass.out.Line(ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine);
         if (!marks) continue;
         const BeamElement* before = i > 0 ? &m.BeamElements[static_cast<size_t>(i - 1)] : nullptr;
         if (before == nullptr || before->BeamNumber != e.BeamNumber || before->SectionNumber != e.SectionNumber)
@@ -110,7 +109,7 @@ void DrawMemberAxesAndSectionMarks(PlanPass& pass) {
     }
     for (int32_t i = 0; i < WallCount(m); ++i) {
         const auto ends = EndsOf(m, m.WallSegments[static_cast<size_t>(i)]);
-        if (ends) DrawLine(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine, pass.toDxf);
+        if (ends) pass.out.Line(ends->x1, ends->y1, ends->x2, ends->y2, LayerRow::Axes, BrokenLine);
     }
 }
 
@@ -127,8 +126,7 @@ void DrawBeamLabels(PlanPass& pass) {
             if (!ends) return;
             std::string text = (pass.english() ? "B." : "Tr.") + std::to_string(middle.BeamNumber);
             if (withSizes) text += RectangularSizes(m.Catalogue, m.Catalogue.SectionIndexOf(middle.SectionNumber));
-            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts, 1,
-                                 pass.toDxf);
+            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts, 1);
         });
 }
 
@@ -142,7 +140,6 @@ void DrawWallLabels(PlanPass& pass) {
             const auto ends = EndsOf(m, middle);
             if (!ends) return;
             const std::string text = (pass.english() ? "W." : "M.") + std::to_string(middle.GroupId);
-            DrawTextAlongSegment(pass.target, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::WallTexts, 1,
-                                 pass.toDxf);
+            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::WallTexts, 1);
         });
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "drawing/PixelRange.h"
-#include "drawing/TextPrimitives.h"
+#include "drawing/CanvasText.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/ViewTransforms.h"
 #include "model/tables/TableAccess.h"
@@ -27,9 +27,9 @@ PixelPoint PixelOf(const ViewWindow& view, float x, float y) {
 
 // The edited vertices on the canvas, in outline order; none for a vertex whose plan point does not
 // exist, so that a stale panel never reads outside the plan.
-VertexPixels PixelsOfEditedVertices(const PlanPass& pass) {
-    const VertexPanelState& panel = pass.session.editor.VertexPanel;
-    const Model& m = pass.model();
+VertexPixels PixelsOfEditedVertices(const Session& session) {
+    const VertexPanelState& panel = session.editor.VertexPanel;
+    const Model& m = session.model;
     const int64_t count = std::clamp<int64_t>(int64_t{panel.EditedVertexLast} + 1, 0,
                                               static_cast<int64_t>(panel.EditedVertices.size()));
     VertexPixels pixels;
@@ -40,7 +40,7 @@ VertexPixels PixelsOfEditedVertices(const PlanPass& pass) {
             continue;
         }
         const PlanPoint& p = m.PlanNodes[static_cast<size_t>(point)];
-        pixels.emplace_back(PixelOf(pass.drawing().View, p.X, p.Y));
+        pixels.emplace_back(PixelOf(session.drawing.View, p.X, p.Y));
     }
     return pixels;
 }
@@ -61,24 +61,22 @@ void DottedLine(Canvas& canvas, PixelPoint a, const std::optional<PixelPoint>& b
 
 }  // namespace
 
-void FillEditedPolygon(PlanPass& pass) {
-    Canvas& canvas = pass.target.canvas;
+void FillEditedPolygon(const Session& session, Canvas& canvas) {
     canvas.SetForeColour(Grey);
     canvas.SetFillStyle(FillStyle::Solid);
     canvas.SetDrawStyle(DrawStyle::Solid);
     canvas.SetFillColour(DarkGrey);
     std::vector<PixelPoint> corners;
-    for (const auto& p : PixelsOfEditedVertices(pass))
+    for (const auto& p : PixelsOfEditedVertices(session))
         if (p) corners.push_back(*p);
     if (corners.empty()) return;
     corners.push_back(corners.front());
     canvas.Polygon(corners);
 }
 
-void DrawEditedPolygonOutline(PlanPass& pass) {
-    Canvas& canvas = pass.target.canvas;
-    const VertexPanelState& panel = pass.session.editor.VertexPanel;
-    const VertexPixels vertices = PixelsOfEditedVertices(pass);
+void DrawEditedPolygonOutline(const Session& session, Canvas& canvas) {
+    const VertexPanelState& panel = session.editor.VertexPanel;
+    const VertexPixels vertices = PixelsOfEditedVertices(session);
     const size_t count = vertices.size();
     const auto selected = static_cast<size_t>(panel.SelectedVertex);
     const bool hasSelected = panel.SelectedVertex >= 0 && selected < count;
@@ -88,12 +86,12 @@ void DrawEditedPolygonOutline(PlanPass& pass) {
         const ColourRef colour = hasSelected && i == selected ? Yellow : LightRed;
         canvas.SetForeColour(colour);
         Mark(canvas, p, colour);
-        DrawRotatedText(pass.target, p.X, p.Y, 24, 10, 0, " " + std::to_string(i + 1));
+        DrawRotatedText(canvas, p.X, p.Y, 24, 10, 0, " " + std::to_string(i + 1));
         DottedLine(canvas, p, vertices[(i + 1) % count], LightGrey);
     }
 
     // The point typed into the panel, and the edges the selected vertex would get if moved there.
-    const PixelPoint typed = PixelOf(pass.drawing().View, TextToSingle(panel.TypedCoordinates[0]),
+    const PixelPoint typed = PixelOf(session.drawing.View, TextToSingle(panel.TypedCoordinates[0]),
                                      TextToSingle(panel.TypedCoordinates[1]));
     Mark(canvas, typed, Yellow);
     if (!hasSelected || !vertices[selected]) return;

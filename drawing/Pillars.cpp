@@ -9,17 +9,13 @@
 
 #include "drawing/FillModes.h"
 #include "drawing/Hatch.h"
-#include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/sections/SectionOutlines.h"
 #include "model/tables/TableAccess.h"
+#include "state/LayerRows.h"
 
 namespace {
 
-constexpr int32_t OutlineLayer = 2;
-constexpr int32_t MarkLayer = 9;
-constexpr int32_t LabelLayer = 14;
 constexpr int32_t RectangularShape = 1;
 constexpr float HatchSpacing = 5;
 constexpr float HatchAngle = 45;
@@ -32,9 +28,10 @@ bool IsConcretePillar(const SectionCatalogue& c, const Pillar& p) {
 
 void DrawAlignmentMark(PlanPass& pass, const Node& node) {
     const float x = node.X, y = node.Y;
-    DrawLine(pass.target, x + 8, y, x - 8, y, MarkLayer, 0, pass.toDxf);
-    DrawLine(pass.target, x, y + 8, x, y - 8, MarkLayer, 0, pass.toDxf);
-    DrawCircle(pass.target, x, y, 7, MarkLayer, 0, pass.toDxf);
+    // On the dimensions' row.
+    pass.out.Line(x + 8, y, x - 8, y, LayerRow::Dimensions, LineStyle::ByLayer);
+    pass.out.Line(x, y + 8, x, y - 8, LayerRow::Dimensions, LineStyle::ByLayer);
+    pass.out.Circle(x, y, 7, LayerRow::Dimensions, LineStyle::ByLayer);
 }
 
 // How far the section reaches to the right of the pillar's point, for the label beside it.
@@ -50,11 +47,12 @@ void DrawLabel(PlanPass& pass, const Pillar& p, int32_t sec, float px, float py,
     const SectionCatalogue& c = pass.model().Catalogue;
     const float f = pass.k.f;
     const float x = px + reach + 5 * f;
-    DrawText(pass.target, x, py + 20 * f, "P." + std::to_string(p.PillarNumber), 1, LabelLayer, 0, 2, 0, pass.toDxf);
+    pass.out.Text(x, py + 20 * f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts, HAlign::Left,
+                  VAlign::Top, 0);
     if (c.SectionShape[static_cast<size_t>(sec)] != RectangularShape) return;
     const SectionParamRow& params = c.SectionParams[static_cast<size_t>(sec)];
-    DrawText(pass.target, x, py, FormatForReading(params[0]) + "x" + FormatForReading(params[1]), 0, LabelLayer, 0,
-             2, 0, pass.toDxf);
+    pass.out.Text(x, py, FormatForReading(params[0]) + "x" + FormatForReading(params[1]), 0, LayerRow::PillarTexts,
+                  HAlign::Left, VAlign::Top, 0);
 }
 
 void DrawPolygonPillar(PlanPass& pass, const SectionOutline& outline, float px, float py, int32_t fillMode,
@@ -64,29 +62,27 @@ void DrawPolygonPillar(PlanPass& pass, const SectionOutline& outline, float px, 
         points.push_back({px + outline.SectionOutlineX[static_cast<size_t>(k)],
                           py + outline.SectionOutlineY[static_cast<size_t>(k)]});
     if (fillMode == FillHatch && !repeated)
-        DrawHatch(pass.target, points, HatchSpacing, HatchAngle, CrossHatch, PillarFillLayer, 0, pass.toDxf);
+        DrawHatch(pass.out, points, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer);
     if (fillMode == FillSolid) {
-        const ColourRef colour = pass.drawing().LayerScreenColours[PillarFillLayer];
-        FillPolygonSolid(pass.target, points, colour, colour);
+        const ColourRef colour = pass.drawing().LayerScreenColours[LayerRow::PillarHatch];
+        pass.out.FillPolygonSolid(points, colour, colour);
     }
-    if (pass.On(OutlineLayer))
-        DrawPolyline(pass.target, points, repeated ? PillarTopLayer : OutlineLayer, PolylineClosed, pass.toDxf);
+    if (pass.On(LayerRow::PillarOutlines))
+        pass.out.Polyline(points, repeated ? LayerRow::PillarTops : LayerRow::PillarOutlines, PolylineClosed);
 }
 
 // Circles are drawn whatever the outline switch says; a full circle is filled on the canvas by the
 // fill style it sets, a hollow one by whatever fill style is in force.
 void DrawCircularPillar(PlanPass& pass, const SectionOutline& outline, int32_t shape, float px, float py,
                         int32_t fillMode, bool repeated) {
-    const int32_t layer = repeated ? PillarTopLayer : OutlineLayer;
-    Canvas& canvas = pass.target.canvas;
+    const int32_t layer = repeated ? LayerRow::PillarTops : LayerRow::PillarOutlines;
+    PlanOutput& out = pass.out;
     if (shape == SolidCircleShape) {
         const float r = outline.SectionOutlineX[0];
-        if (pass.toDxf == 0) {
-            canvas.SetForeColour(pass.drawing().LayerScreenColours[OutlineLayer]);
-            canvas.SetFillColour(pass.drawing().LayerScreenColours[PillarFillLayer]);
-            canvas.SetFillStyle(fillMode == FillSolid ? FillStyle::Solid : FillStyle::Transparent);
-        }
-        DrawCircle(pass.target, px, py, r, layer, 0, pass.toDxf);
+        out.SetPenColour(pass.drawing().LayerScreenColours[LayerRow::PillarOutlines]);
+        out.SetFillColour(pass.drawing().LayerScreenColours[LayerRow::PillarHatch]);
+        out.SetFillStyle(fillMode == FillSolid ? FillStyle::Solid : FillStyle::Transparent);
+        out.Circle(px, py, r, layer, LineStyle::ByLayer);
         if (fillMode == FillHatch && !repeated) {
             std::vector<PlanPoint> polygon;
             for (int k = 0; k < CircleHatchSides; ++k) {
@@ -94,13 +90,13 @@ void DrawCircularPillar(PlanPass& pass, const SectionOutline& outline, int32_t s
                 polygon.push_back({px + static_cast<float>(r * std::sin(theta)),
                                    py + static_cast<float>(r * std::cos(theta))});
             }
-            DrawHatch(pass.target, polygon, HatchSpacing, HatchAngle, CrossHatch, PillarFillLayer, 0, pass.toDxf);
+            DrawHatch(out, polygon, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer);
         }
     } else {
-        DrawCircle(pass.target, px, py, outline.SectionOutlineX[0], layer, 0, pass.toDxf);
-        DrawCircle(pass.target, px, py, outline.SectionOutlineX[1], layer, 0, pass.toDxf);
+        out.Circle(px, py, outline.SectionOutlineX[0], layer, LineStyle::ByLayer);
+        out.Circle(px, py, outline.SectionOutlineX[1], layer, LineStyle::ByLayer);
     }
-    if (pass.toDxf == 0) canvas.SetFillStyle(FillStyle::Transparent);
+    out.SetFillStyle(FillStyle::Transparent);
 }
 
 }  // namespace
@@ -119,7 +115,7 @@ void DrawPillars(PlanPass& pass) {
     for (int32_t i = 0; i < count; ++i)
         if (IsConcretePillar(c, m.Pillars[static_cast<size_t>(i)]))
             ++concretePillarsByNumber[m.Pillars[static_cast<size_t>(i)].PillarNumber];
-    std::vector<std::string>& lists = pass.session.drawing.Legend.PillarListBySection;
+    std::vector<std::string>& lists = pass.Legend.PillarListBySection;
 
     for (int32_t i = 0; i < count; ++i) {
         const Pillar& p = m.Pillars[static_cast<size_t>(i)];
@@ -133,7 +129,7 @@ void DrawPillars(PlanPass& pass) {
         const int32_t shape = c.SectionShape[static_cast<size_t>(sec)];
         const SectionOutline outline = BuildSectionOutline(c, sec, p.Angle, OutlineMirroredY);
 
-        if (pass.On(LabelLayer) && !repeated) DrawLabel(pass, p, sec, px, py, RightReach(outline, shape));
+        if (pass.On(LayerRow::PillarTexts) && !repeated) DrawLabel(pass, p, sec, px, py, RightReach(outline, shape));
         if (!repeated && static_cast<size_t>(sec) < lists.size())
             lists[static_cast<size_t>(sec)] += ", " + std::to_string(p.PillarNumber);
         if (shape == SolidCircleShape || shape == HollowCircleShape)

@@ -1,8 +1,10 @@
 #include "drawing/PlanDriver.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
+#include "drawing/CanvasPlanOutput.h"
 #include "drawing/ConcreteSlabs.h"
 #include "drawing/ConcreteWalls.h"
 #include "drawing/DeckTitle.h"
@@ -16,10 +18,8 @@
 #include "drawing/MemberAxes.h"
 #include "drawing/PerimeterOverlay.h"
 #include "drawing/Pillars.h"
-#include "drawing/Primitives.h"
 #include "drawing/RebarGrips.h"
 #include "drawing/SectionShapes.h"
-#include "drawing/TextPrimitives.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/ViewTransforms.h"
 #include "model/sections/SectionTexts.h"
@@ -36,24 +36,27 @@ const Node* NodeAt(const Model& m, int32_t index) {
     return IsNodeIndex(m, index) ? &m.Nodes[static_cast<size_t>(index)] : nullptr;
 }
 
+// One line of the title block, from the left edge of the model.
+void Title(PlanPass& pass, float y, const std::string& text, int32_t kind) {
+    pass.out.Text(0, y, text, kind, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0);
+}
+
 void DrawTitle(PlanPass& pass) {
     const Model& m = pass.model();
     const float L = pass.k.L;
     if (m.Header.PlanKind != MasonryPlan) {
-        DrawText(pass.target, 0, L - 170, GetDeckTitle(m.Header, pass.languages()), 2, LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
+        Title(pass, L - 170, GetDeckTitle(m.Header, pass.languages()), 2);
         return;
     }
     // Masonry plans are titled in Italian only, after their masonry system.
     const std::string storey = FormatNum(m.Header.ElevationFrom - 1, 0);
     const bool isotex = m.MasonryIsIsotex != 0;
     const std::string title = isotex ? "Pianta delle pareti ISOTEX - Piano " : "Pianta delle murature armate - Piano ";
-    DrawText(pass.target, 0, L - 175, title + storey, 2, LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
+    Title(pass, L - 175, title + storey, 2);
     if (!isotex) return;
-    DrawText(pass.target, 0, L - 215,
-             "Nota: il numero di ferri verticali indicato in seguito \xE8 da ritenersi una stima di massima,", 0,
-             LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
-    DrawText(pass.target, 0, L - 230, "il numero esatto \xE8 determinato dai fori dei blocchi realmente disposti.", 0,
-             LayerRow::TitleTexts, 0, 2, 0, pass.toDxf);
+    Title(pass, L - 215,
+          "Nota: il numero di ferri verticali indicato in seguito \xE8 da ritenersi una stima di massima,", 0);
+    Title(pass, L - 230, "il numero esatto \xE8 determinato dai fori dei blocchi realmente disposti.", 0);
 }
 
 void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t count, int32_t layer) {
@@ -61,7 +64,7 @@ void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t c
     for (int32_t i = 0; i < UsableCount(count, edges); ++i) {
         const PlanPoint* a = PlanPointAt(m, edges[static_cast<size_t>(i)].PlanNodeA);
         const PlanPoint* b = PlanPointAt(m, edges[static_cast<size_t>(i)].PlanNodeB);
-        if (a && b) DrawLine(pass.target, a->X, a->Y, b->X, b->Y, layer, 0, pass.toDxf);
+        if (a && b) pass.out.Line(a->X, a->Y, b->X, b->Y, layer, LineStyle::ByLayer);
     }
 }
 
@@ -75,19 +78,20 @@ void DrawSteelPillars(PlanPass& pass) {
         if (!c.HasSection(sec) || c.SectionClass[static_cast<size_t>(sec)] <= 0 || node == nullptr) continue;
         const float x = node->X + p.OffsetX, y = node->Y + p.OffsetY;
         if (pass.On(LayerRow::Axes)) {
-            DrawLine(pass.target, x + 3, y, x - 3, y, DimensionLineLayer, 0, pass.toDxf);
-            DrawLine(pass.target, x, y + 3, x, y - 3, DimensionLineLayer, 0, pass.toDxf);
+            // On the dimensions' row.
+            pass.out.Line(x + 3, y, x - 3, y, LayerRow::Dimensions, LineStyle::ByLayer);
+            pass.out.Line(x, y + 3, x, y - 3, LayerRow::Dimensions, LineStyle::ByLayer);
         }
         if (pass.On(LayerRow::PillarHatch) && IsMainPillar(p, m.Header.PlanKind)) {
             // The label clears the pillar's own steel outline, whatever pillar was drawn before it.
             const float dx = BuildSectionShape(c, sec, p.Angle, x, y).RightReach(x);
             const float lx = x + dx + 5 * pass.k.f;
-            DrawText(pass.target, lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts, 0,
-                     2, 0, pass.toDxf);
-            DrawText(pass.target, lx, y, GetSectionText(c, sec, pass.languages()), 0, LayerRow::PillarTexts, 0, 2, 0,
-                     pass.toDxf);
+            pass.out.Text(lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts,
+                          HAlign::Left, VAlign::Top, 0);
+            pass.out.Text(lx, y, GetSectionText(c, sec, pass.languages()), 0, LayerRow::PillarTexts, HAlign::Left,
+                          VAlign::Top, 0);
         }
-        DrawSectionShape(pass.target, c, sec, p.Angle, x, y, pass.toDxf);
+        DrawSectionShape(pass.out, c, sec, p.Angle, x, y);
     }
 }
 
@@ -100,29 +104,34 @@ void DrawFootings(PlanPass& pass) {
         if (node.FootingType <= -1) continue;
         DrawFooting(pass, i);
         if (labels)
-            DrawText(pass.target, node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, LayerRow::SlabTexts, 0, 2, 0,
-                     pass.toDxf);
+            pass.out.Text(node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, LayerRow::SlabTexts,
+                          HAlign::Left, VAlign::Top, 0);
     }
 }
 
 void DrawDimensions(PlanPass& pass) {
     const Model& m = pass.model();
-    for (int32_t i = 0; i < UsableCount(m.DimensionCount, m.Dimensions); ++i) {
-        const Dimension& d = m.Dimensions[static_cast<size_t>(i)];
-        DrawDimension(pass.target, d.LineX1, d.LineY1, d.LineX2, d.LineY2, d.MeasuredX1, d.MeasuredY1, d.MeasuredX2,
-                      d.MeasuredY2, pass.session.drawing.ScaleIs50, pass.toDxf);
+    for (int32_t i = 0; i < UsableCount(m.DimensionCount, m.Dimensions); ++i)
+        pass.out.LinearDimension(m.Dimensions[static_cast<size_t>(i)]);
+}
+
+// Each masonry wall that asks for more intermediate vertical bars than fit on it keeps the ones
+// the plan drew: the wall table below the plan and the data file saved then show that count.
+void LowerMasonryBarCountsToWhatFits(Model& m) {
+    for (int32_t i = 0; i < UsableCount(m.MasonryWallCount, m.MasonryWalls); ++i) {
+        MasonryElement& wall = m.MasonryWalls[static_cast<size_t>(i)];
+        if (const std::optional<int32_t> fitting = VerticalBarsThatFit(m, wall)) wall.VerticalBarCount = *fitting;
     }
 }
 
-void DrawCanvasOverlays(PlanPass& pass) {
-    const EditorState& editor = pass.session.editor;
-    Canvas& canvas = pass.target.canvas;
-    if (editor.VertexPanel.VertexPanelMode != 0) DrawEditedPolygonOutline(pass);
+void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
+    const EditorState& editor = session.editor;
+    if (editor.VertexPanel.VertexPanelMode != 0) DrawEditedPolygonOutline(session, canvas);
     if (editor.InteractionState == ToolRebarGraphicEdit) {
         DrawRebarGrips(canvas, editor.RefP1ScreenX, editor.RefP1ScreenY, editor.RefP2ScreenX, editor.RefP2ScreenY,
                        editor.ActiveGrip);
     } else if (editor.InteractionState == ToolRebarExtensionPicked) {
-        const ViewWindow& view = pass.session.drawing.View;
+        const ViewWindow& view = session.drawing.View;
         const float x1 = WorldToScreenX(view, editor.PickedEdgeX1), y1 = WorldToScreenY(view, editor.PickedEdgeY1);
         const float x2 = WorldToScreenX(view, editor.PickedEdgeX2), y2 = WorldToScreenY(view, editor.PickedEdgeY2);
         canvas.Line(x1, y1, x2, y2, StandardColour(0));
@@ -134,22 +143,22 @@ void DrawCanvasOverlays(PlanPass& pass) {
 
 }  // namespace
 
-void DrawPlan(Session& session, Canvas& canvas, DxfWriterState& writer, int32_t toDxf) {
-    Model& m = session.model;
-    DrawTarget target{canvas, session.drawing, session.dxf, writer};
-    const PassConstants k =
-        BeginDrawingPass(target, session.shell.Options, m.Catalogue.ArchiveSectionCount, toDxf);
-    PlanPass pass{target, session, k, toDxf};
-    if (toDxf == 0 && session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(pass);
+void DrawPlan(Session& session, PlanOutput& out) {
+    const Model& m = session.model;
+    PlanPass pass = BeginPlanPass(out, session);
+    const PassConstants& k = pass.k;
 
     DrawTitle(pass);
-    if (pass.Set(LayerRow::ConcreteSlabOutlines)) DrawConcreteSlabs(pass, session.drawing.LayerOn[LayerRow::SlabTexts]);
+    if (pass.Set(LayerRow::ConcreteSlabOutlines)) DrawConcreteSlabs(pass, pass.LayerOn[LayerRow::SlabTexts]);
     if (pass.Set(LayerRow::FloorSlabHatch))
-        DrawFloorSlabs(pass, session.drawing.LayerOn[LayerRow::FloorSlabOutlines], session.drawing.LayerOn[LayerRow::FloorSlabTexts]);
+        DrawFloorSlabs(pass, pass.LayerOn[LayerRow::FloorSlabOutlines], pass.LayerOn[LayerRow::FloorSlabTexts]);
     if (pass.On(LayerRow::FloorSlabRebars)) DrawFloorSlabRebars(pass);
     if (pass.On(LayerRow::WallOutlines)) {
         DrawWalls(pass);
-        if (m.MasonryWallCount > 0) DrawMasonryWalls(pass);
+        if (m.MasonryWallCount > 0) {
+            DrawMasonryWalls(pass);
+            LowerMasonryBarCountsToWhatFits(session.model);
+        }
         if (m.MasonryBeamCount > 0) DrawMasonryBeams(pass);
     }
     if (pass.On(LayerRow::BeamExtrados)) DrawFaceLines(pass, m.BeamExtradosEdges, m.BeamExtradosEdgeCount, LayerRow::BeamExtrados);
@@ -160,17 +169,22 @@ void DrawPlan(Session& session, Canvas& canvas, DxfWriterState& writer, int32_t 
     DrawMemberAxesAndSectionMarks(pass);
     if (pass.On(LayerRow::Dimensions)) DrawDimensions(pass);
 
-    canvas.SetForeColour(StandardColour(session.drawing.WhiteBackground == 0 ? 14 : 1));
+    out.SetPenColour(StandardColour(session.drawing.WhiteBackground == 0 ? 14 : 1));
     DrawBeamLabels(pass);
     DrawWallLabels(pass);
 
     float runningY = m.Header.PlanKind == MasonryPlan ? DrawMasonryTables(pass) : DrawLegendOfAbbreviations(pass);
     DrawSectionListsAndSlabTable(pass, runningY - 42 * k.f);
+}
 
-    if (toDxf == 0) {
-        DrawCanvasOverlays(pass);
-        EndDrawingPass(target, toDxf);
-    } else {
-        WriteFloorSlabTakeoff(m, session.dxf, session.shell.Languages, session.shell.Options, writer.TakeoffSpool);
-    }
+void DrawPlanOnCanvas(Session& session, Canvas& canvas) {
+    canvas.SetAutoRedraw(true);
+    canvas.SetBackColour(session.drawing.CanvasBackColour);
+    canvas.Clear();
+    if (session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(session, canvas);
+    CanvasPlanOutput out(canvas, session.drawing, session.shell.Options);
+    DrawPlan(session, out);
+    DrawCanvasOverlays(session, canvas);
+    // The persistent image off, so that the editor's feedback stays out of it.
+    canvas.SetAutoRedraw(false);
 }

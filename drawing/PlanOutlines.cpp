@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "drawing/Primitives.h"
 #include "model/tables/TableAccess.h"
 
 std::vector<PlanPoint> OutlinePoints(const Model& model, std::span<const int32_t> indexes, int32_t count) {
@@ -22,10 +21,10 @@ std::vector<PlanPoint> OutlineOfRecord(const Model& model, const IndexRows& outl
     return OutlinePoints(model, outlines[r], counts[r]);
 }
 
-void DrawClosedOutline(DrawTarget& target, std::span<const PlanPoint> points, int32_t layer, int32_t toDxf) {
+void DrawClosedOutline(PlanOutput& out, std::span<const PlanPoint> points, int32_t layer) {
     for (size_t k = 0; k < points.size(); ++k) {
         const PlanPoint& a = points[k];
         const PlanPoint& b = points[(k + 1) % points.size()];
-        DrawLine(target, a.X, a.Y, b.X, b.Y, layer, 0, toDxf);
+        out.Line(a.X, a.Y, b.X, b.Y, layer, LineStyle::ByLayer);
     }
 }

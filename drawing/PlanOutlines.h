@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 #include "model/tables/ModelTables.h"
 
 // The points of the first `count` indexes, never beyond the list; an index that designates no
@@ -18,4 +18,4 @@ std::vector<PlanPoint> OutlineOfRecord(const Model& model, const IndexRows& outl
 
 // One line per edge, from each vertex to the next and from the last back to the first, in the
 // layer's linetype.
-void DrawClosedOutline(DrawTarget& target, std::span<const PlanPoint> points, int32_t layer, int32_t toDxf);
+void DrawClosedOutline(PlanOutput& out, std::span<const PlanPoint> points, int32_t layer);

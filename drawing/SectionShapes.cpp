@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/Primitives.h"
 #include "model/geometry/Geometry.h"
+#include "state/LayerRows.h"
 
 namespace {
 
@@ -144,10 +144,10 @@ SectionShapeOutline BuildSectionShape(const SectionCatalogue& catalogue, int32_t
     return std::move(b.outline);
 }
 
-void DrawSectionShape(DrawTarget& target, const SectionCatalogue& catalogue, int32_t sec, float angleDeg, float x,
-                      float y, int32_t toDxf) {
+void DrawSectionShape(PlanOutput& out, const SectionCatalogue& catalogue, int32_t sec, float angleDeg, float x,
+                      float y) {
     const SectionShapeOutline outline = BuildSectionShape(catalogue, sec, angleDeg, x, y);
     for (const ShapeSegment& s : outline.segments)
-        DrawLine(target, s.x1, s.y1, s.x2, s.y2, SteelPillarLayer, 0, toDxf);
-    if (outline.circleRadius > 0) DrawCircle(target, x, y, outline.circleRadius, SteelPillarLayer, 0, toDxf);
+        out.Line(s.x1, s.y1, s.x2, s.y2, LayerRow::SteelPillars, LineStyle::ByLayer);
+    if (outline.circleRadius > 0) out.Circle(x, y, outline.circleRadius, LayerRow::SteelPillars, LineStyle::ByLayer);
 }

@@ -6,10 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "drawing/DrawingPass.h"
+#include "drawing/PlanOutput.h"
 #include "model/tables/SectionCatalogue.h"
-
-constexpr int32_t SteelPillarLayer = 3;
 
 struct ShapeSegment {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -27,8 +25,8 @@ struct SectionShapeOutline {
 
 SectionShapeOutline BuildSectionShape(const SectionCatalogue& catalogue, int32_t sec, float angleDeg, float x,
                                       float y);
-void DrawSectionShape(DrawTarget& target, const SectionCatalogue& catalogue, int32_t sec, float angleDeg, float x,
-                      float y, int32_t toDxf);
+void DrawSectionShape(PlanOutput& out, const SectionCatalogue& catalogue, int32_t sec, float angleDeg, float x,
+                      float y);
 
 // out = (xs, ys) turned counter-clockwise by angleDeg and moved by (px, py); the inputs are kept.
 void RotatePointArrays(std::span<const float> xs, std::span<const float> ys, float angleDeg, std::span<float> outX,

@@ -1,6 +1,6 @@
 #pragma once
 // What every tool of the canvas editor works on: the document, the platform's services with the
-// canvas among them, the DXF writer state the plan driver takes, and the window around the canvas.
+// canvas among them, and the window around the canvas.
 #include "drawing/PlanDriver.h"
 #include "editing/EditorHost.h"
 #include "model/Session.h"
@@ -10,11 +10,10 @@ struct CanvasEdit {
     Session& session;
     Platform& platform;
     Canvas& canvas;  // platform.canvas
-    DxfWriterState& writer;
     EditorHost& host;
 
     // The whole plan drawn again into the persistent image; the temporary layer is wiped.
-    void FullRedraw() { DrawPlan(session, canvas, writer, 0); }
+    void FullRedraw() { DrawPlanOnCanvas(session, canvas); }
 };
 
 // Drawing goes to the temporary layer from here on.

@@ -13,8 +13,8 @@
 
 class CanvasEditor {
 public:
-    CanvasEditor(Session& session, Platform& platform, DxfWriterState& writer, EditorHost& host)
-        : edit_{session, platform, platform.canvas, writer, host} {}
+    CanvasEditor(Session& session, Platform& platform, EditorHost& host)
+        : edit_{session, platform, platform.canvas, host} {}
 
     void MouseDown(int16_t button, int16_t shift, float x, float y);
     void MouseMove(int16_t buttons, int16_t shift, float x, float y);

@@ -6,7 +6,7 @@
 
 #include "drawing/LayerDefaults.h"
 #include "drawing/PixelRange.h"
-#include "drawing/Primitives.h"
+#include "drawing/CanvasPlanOutput.h"
 #include "editing/DimensionEditing.h"
 #include "editing/InteractionModes.h"
 #include "editing/Picking.h"
@@ -59,15 +59,15 @@ void DrawSlabHighlight(CanvasEdit& edit, const IndexRows& outlines, const std::v
 class HighlightLines {
 public:
     HighlightLines(CanvasEdit& edit, int32_t layer)
-        : target_{edit.canvas, edit.session.drawing, edit.session.dxf, edit.writer}, layer_(layer) {
+        : out_(edit.canvas, edit.session.drawing, edit.session.shell.Options), layer_(layer) {
         BeginOverlay(edit.canvas);
     }
-    void Line(PlanPoint a, PlanPoint b) { DrawLine(target_, a.X, a.Y, b.X, b.Y, layer_, 0, 0); }
+    void Line(PlanPoint a, PlanPoint b) { out_.Line(a.X, a.Y, b.X, b.Y, layer_, LineStyle::ByLayer); }
     // From `a` to a + k·v.
     void Stroke(PlanPoint a, PlanPoint v, float k) { Line(a, {a.X + k * v.X, a.Y + k * v.Y}); }
 
 private:
-    DrawTarget target_;
+    CanvasPlanOutput out_;
     int32_t layer_;
 };
 

@@ -1,10 +1,9 @@
 #pragma once
 // The drawing state: the layer table with its switches and colours, the screen palette, the display
-// options, the view window and the switches of the drawing pass in force.
+// options and the view window. What holds for one drawing pass only lives in the pass.
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 constexpr int LayerCount = 25;
 constexpr int DimOsnapLayerCount = 9;
@@ -40,12 +39,6 @@ struct DisplayOptions {
     int32_t PillarDisplayMode = 0;
 };
 
-// What one drawing pass collects for the section lists at its end, indexed by section number - 1.
-struct LegendBookkeeping {
-    std::vector<std::string> PillarListBySection;
-    std::vector<int32_t> BeamSectionUsed;
-};
-
 struct DrawingState {
     // The layer table, rows 0 to 24.
     std::array<std::string, LayerCount> LayerNames{};
@@ -60,9 +53,4 @@ struct DrawingState {
     DisplayOptions Display;
 
     ViewWindow View;
-    // The drawing pass in force: its layer switches (entries 0 to 23 set by each pass), its scale.
-    std::array<int32_t, LayerCount> LayerOn{};
-    int32_t toDxf = 0;      // 0 draws on the canvas, 1 writes DXF
-    bool ScaleIs50 = false;
-    LegendBookkeeping Legend;
 };

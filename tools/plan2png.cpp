@@ -70,9 +70,8 @@ bool ParseCount(const std::string& text, int most, int& count) {
 double MedianRedrawMs(HeadlessDeck& deck, QtCanvas& canvas, int draws) {
     std::vector<double> times;
     for (int i = 0; i < draws; ++i) {
-        DxfWriterState writer;
         const auto start = std::chrono::steady_clock::now();
-        DrawPlan(deck, canvas, writer, 0);
+        DrawPlanOnCanvas(deck, canvas);
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
@@ -102,8 +101,7 @@ bool DrawingExtents(HeadlessDeck& deck, float& x0, float& y0, float& x1, float& 
     known.CanvasHeightPx = 20000;
     view = known;
     RecordingCanvas recorder(20000, 20000);
-    DxfWriterState writer;
-    DrawPlan(deck, recorder, writer, 0);
+    DrawPlanOnCanvas(deck, recorder);
     view = kept;
 
     float left = std::numeric_limits<float>::max(), top = left, right = -left, bottom = -left;
@@ -204,8 +202,7 @@ int main(int argc, char** argv) {
         ZoomToModelExtents(view, deck.model.Header);
     for (int i = 0; i < o.zoomInSteps; ++i) ZoomIn(view, deck.editor);
 
-    DxfWriterState writer;
-    DrawPlan(deck, canvas, writer, 0);
+    DrawPlanOnCanvas(deck, canvas);
     if (o.timedDraws > 0) {
         const double median = MedianRedrawMs(deck, canvas, o.timedDraws);
         std::printf("redraw median %.1f ms\n", median);

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <system_error>
 
-#include "drawing/PlanDriver.h"
+#include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExportMessages.h"
 #include "dxf/file/DxfFile.h"
+#include "dxf/output/DxfPlanPass.h"
 #include "dxf/writers/DxfSpoolFile.h"
 #include "dxf/writers/DxfWriterState.h"
 #include "model/common/Helpers.h"
@@ -24,13 +25,6 @@ constexpr float DeckGap = 550;
 struct ExportFailure {
     std::string Message;
 };
-
-// The pillar outlines' upper layer is named, coloured and switched after the pillar layer.
-void CompletePillarTopLayer(DrawingState& drawing) {
-    drawing.LayerNames[PillarTopLayer] = drawing.LayerNames[2] + "_SUP";
-    drawing.LayerAci[PillarTopLayer] = drawing.LayerAci[2];
-    drawing.LayerDxfOn[PillarTopLayer] = drawing.LayerDxfOn[2];
-}
 
 // A file of the export that could not be written, said in the user's terms.
 ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages) {
@@ -63,7 +57,7 @@ void NewFileDXF(Session& session, Platform& platform, const std::vector<std::str
             result.SkippedDataFiles.push_back(path);
             continue;
         }
-        DrawPlan(session, platform.canvas, writer, 1);
+        DrawPlanIntoDxf(session, writer);
         ++result.DecksDrawn;
         const PlanHeader& h = session.model.Header;
         session.dxf.DxfOffsetX = session.dxf.DxfOffsetX + h.ModelMaxX + DeckGap - h.ModelMinX;
@@ -99,7 +93,7 @@ std::string TakeoffTextPathOf(const std::string& dxfPath) {
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
                             const std::string& dxfPath, const DxfOptions& options, WhenNoDeckLoads whenNoDeckLoads) {
     session.dxf = options;
-    CompletePillarTopLayer(session.drawing);
+    DerivePillarTopLayer(session.drawing);
     const LanguageFlags& languages = session.shell.Languages;
     DxfExportResult result;
     if (dataFiles.empty()) {

@@ -25,7 +25,6 @@
 #include "model/common/Helpers.h"
 #include "platform/TextEncoding.h"
 #include "platform/qt/ClickableSwatch.h"
-#include "shell/SettingsFile.h"
 
 namespace {
 
@@ -70,9 +69,14 @@ bool IsReadableFolder(const std::string& folder) {
 
 }  // namespace
 
-ExportDialog::ExportDialog(Session& session, Platform& platform, const std::string& startFolder, ModalRunner runner,
-                           QWidget* parent)
-    : QDialog(parent), session_(session), platform_(platform), runner_(std::move(runner)), startFolder_(startFolder) {
+ExportDialog::ExportDialog(Session& session, Platform& platform, const std::string& startFolder,
+                           std::function<void()> storeSettings, ModalRunner runner, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      platform_(platform),
+      storeSettings_(std::move(storeSettings)),
+      runner_(std::move(runner)),
+      startFolder_(startFolder) {
     setWindowTitle(QStringLiteral("DXF"));
     auto* top = new QHBoxLayout;
     top->addWidget(BuildFileLists(), 0);
@@ -452,7 +456,7 @@ void ExportDialog::GenerateClicked() {
 void ExportDialog::ExitClicked() { reject(); }
 
 void ExportDialog::SaveSettingsClicked() {
-    if (Leggi()) SaveSettings(session_, platform_.messages);
+    if (Leggi() && storeSettings_) storeSettings_();
 }
 
 void ExportDialog::DefaultsClicked() {

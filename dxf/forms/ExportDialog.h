@@ -2,12 +2,14 @@
 // The DXF export dialog "DXF": the data files to export, picked from a folder; rows 0 to 23 of the
 // layer table as the DXF sees them (name, colour number, written or not); the export options, the
 // drawing scale, the dialect and the print ratio of the CAD program. Generate takes the values over
-// and exports; "Salva impostazioni" takes them over and writes the settings file. A value that
-// would make a bad file is refused with a message that names it, and nothing is taken over.
+// and exports; "Salva impostazioni" takes them over and has the settings file written by the
+// function the window gives. A value that would make a bad file is refused with a message that
+// names it, and nothing is taken over.
 #include <QDialog>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,10 +32,10 @@ class ExportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Opens on `startFolder`, or on the current folder when it is empty. `runner` runs the colour
-    // picker.
-    ExportDialog(Session& session, Platform& platform, const std::string& startFolder, ModalRunner runner = {},
-                 QWidget* parent = nullptr);
+    // Opens on `startFolder`, or on the current folder when it is empty. `storeSettings` writes the
+    // settings in force to the settings file; `runner` runs the colour picker.
+    ExportDialog(Session& session, Platform& platform, const std::string& startFolder,
+                 std::function<void()> storeSettings, ModalRunner runner = {}, QWidget* parent = nullptr);
 
     void Form_Load();
     // Dialog to state; false, after a message naming the field, when a value is refused.
@@ -120,6 +122,7 @@ private:
 
     Session& session_;
     Platform& platform_;
+    std::function<void()> storeSettings_;
     ModalRunner runner_;
     std::string folder_;
     std::string startFolder_;

@@ -6,9 +6,10 @@
 #include "dxf/writers/DxfWriterState.h"
 #include "state/DrawingState.h"
 #include "state/DxfOptions.h"
+#include "state/LayerRows.h"
 
 struct Dxf2000Dimension {
-    int32_t LineLayer = 9, TextLayer = 18;
+    int32_t LineLayer = LayerRow::Dimensions, TextLayer = LayerRow::DimensionTexts;
     int32_t Decimals = 1;
     float TextHeight = 0;
     float ArrowSizeFactor = 1.0f;

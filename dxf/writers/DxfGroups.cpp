@@ -105,7 +105,8 @@ constexpr NumberWords Tabled = [] {
     for (int32_t n = 0; n < TabledNumbers; ++n) {
         char text[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
         int digits = 0;
-        for (int32_t rest = n; digits == 0 || rest != 0; rest /= 10) text[7 - digits++] = static_cast<char>('0' + rest % 10);
+        for (int32_t rest = n; digits == 0 || rest != 0; rest /= 10)
+            text[7 - digits++] = static_cast<char>('0' + rest % 10);
         uint64_t word = 0;
         for (int i = 7; i >= 0; --i) word = word << 8 | static_cast<unsigned char>(text[i]);
         table.Word[n] = word;

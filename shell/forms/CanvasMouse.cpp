@@ -4,9 +4,9 @@
 
 #include "design/forms/RebarEditorDialog.h"
 
-CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& coordinatesLabel,
-                         QLabel& promptLabel, const ModalRunner& runner)
-    : session_(session), runner_(runner), editor_(session, qt.platform, writer, *this),
+CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, QLabel& coordinatesLabel, QLabel& promptLabel,
+                         const ModalRunner& runner)
+    : session_(session), runner_(runner), editor_(session, qt.platform, *this),
       coordinatesLabel_(coordinatesLabel), promptLabel_(promptLabel) {
     qt.canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },

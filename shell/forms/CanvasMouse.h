@@ -11,8 +11,8 @@ class QLabel;
 
 class CanvasMouse : public EditorHost {
 public:
-    CanvasMouse(Session& session, QtPlatform& qt, DxfWriterState& writer, QLabel& coordinatesLabel,
-                QLabel& promptLabel, const ModalRunner& runner = {});
+    CanvasMouse(Session& session, QtPlatform& qt, QLabel& coordinatesLabel, QLabel& promptLabel,
+                const ModalRunner& runner = {});
 
     void RepeatLastCommand() override;
     void SetPanelText(int32_t panel, const std::string& text) override;

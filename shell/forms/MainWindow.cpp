@@ -69,7 +69,7 @@ MainWindow::MainWindow(const ModalRunner& runner)
     promptLabel_ = new QLabel(this);
     statusBar()->addWidget(coordinatesLabel_);
     statusBar()->addWidget(promptLabel_, 1);
-    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, writer_, *coordinatesLabel_, *promptLabel_, runner);
+    canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, *coordinatesLabel_, *promptLabel_, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
     canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
 }
@@ -190,7 +190,7 @@ void MainWindow::SyncVertexPanel() {
 void MainWindow::Form_Activate() {
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
-    DrawPlan(session_, *canvas_, writer_, 0);
+    DrawPlanOnCanvas(session_, *canvas_);
 }
 
 void MainWindow::Form_Unload() {

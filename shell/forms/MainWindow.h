@@ -8,7 +8,6 @@
 
 #include <memory>
 
-#include "dxf/writers/DxfWriterState.h"
 #include "model/Session.h"
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
@@ -116,7 +115,6 @@ private:
 
     Session session_;
     ModalRunner runner_;
-    DxfWriterState writer_;
     QWidget* clientArea_ = nullptr;
     QtCanvas* canvas_ = nullptr;
     QLabel* coordinatesLabel_ = nullptr;

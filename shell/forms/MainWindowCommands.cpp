@@ -7,6 +7,7 @@
 #include "design/forms/DesignOptionsDialog.h"
 #include "dxf/forms/ExportDialog.h"
 #include "shell/DxfOutputCommand.h"
+#include "shell/SettingsFile.h"
 #include "shell/forms/AboutWindow.h"
 #include "shell/forms/MainWindow.h"
 #include "shell/forms/SettingsDialog.h"
@@ -52,8 +53,8 @@ void MainWindowCommands::RunDxfOutput() {
     // Not RunDialog: the deck the dialog exported last is still loaded when it closes; the command
     // draws the document once it has put it back.
     ::RunDxfOutput(Document(), [&] {
-        ExportDialog dialog(session, platform, ExportDialogStartFolder(session, platform.registry), form_.Runner(),
-                            &form_);
+        ExportDialog dialog(session, platform, ExportDialogStartFolder(session, platform.registry),
+                            [&] { SaveSettings(session, platform.messages); }, form_.Runner(), &form_);
         RunModal(form_.Runner(), dialog);
     });
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/FillModes.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 #include "tests/support/DxfEntities.h"
 
@@ -28,8 +29,8 @@ struct SlabWithOpening : DrawerPass {
         ++m.ConcreteSlabCount;
         AddOutlineRecord(m.ConcreteSlabOutline, m.ConcreteSlabOutlineCount, corners);
     }
-    void Draw(int32_t labelSwitch = 1, int32_t toDxf = 0) {
-        PlanPass pass = Begin(toDxf);
+    void Draw(int32_t labelSwitch = 1, bool intoDxf = false) {
+        PlanPass pass = Begin(intoDxf);
         DrawConcreteSlabs(pass, labelSwitch);
     }
 };
@@ -39,7 +40,7 @@ bool InsideOpening(float x, float y) { return x > 170 && x < 230 && y > 170 && y
 TEST(ConcreteSlabs, AnOpeningStaysFreeOfTheCrossHatchAndOneLabelStandsAtTheOuterCentroid) {
     SlabWithOpening p(1);
     p.Draw();
-    const auto hatch = p.LinesIn(p.Colour(ConcreteSlabFillLayer));
+    const auto hatch = p.LinesIn(p.Colour(LayerRow::ConcreteSlabHatch));
     ASSERT_GT(hatch.size(), 40u);
     size_t rising = 0, falling = 0;
     for (const CanvasRecord& r : hatch) {
@@ -72,11 +73,11 @@ TEST(ConcreteSlabs, SolidModePaintsTheOpeningInTheBackgroundUnderBothOutlines) {
         if (records[i].Call == CanvasCall::Line && firstOutline == records.size()) firstOutline = i;
     }
     ASSERT_EQ(polygons.size(), 2u);
-    EXPECT_EQ(polygons[0]->State.Fill, p.Colour(ConcreteSlabFillLayer));
+    EXPECT_EQ(polygons[0]->State.Fill, p.Colour(LayerRow::ConcreteSlabHatch));
     EXPECT_EQ(polygons[1]->State.Fill, PackRgb(0, 0, 0)) << "the black background";
-    EXPECT_EQ(polygons[1]->State.Fore, p.Colour(ConcreteSlabFillLayer));
+    EXPECT_EQ(polygons[1]->State.Fore, p.Colour(LayerRow::ConcreteSlabHatch));
     EXPECT_LT(lastPolygon, firstOutline) << "outlines on top of the fills";
-    EXPECT_TRUE(p.LinesIn(p.Colour(ConcreteSlabFillLayer)).empty()) << "no hatch";
+    EXPECT_TRUE(p.LinesIn(p.Colour(LayerRow::ConcreteSlabHatch)).empty()) << "no hatch";
 
     p.session.drawing.WhiteBackground = 1;
     p.Draw();
@@ -90,7 +91,7 @@ TEST(ConcreteSlabs, RunsOfEqualIdsMakeSlabsAndOnlySwitchOneLabelsThem) {
     p.Draw();
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"Soletta  7", "Sp = 20.0 cm", "Soletta -3", "Sp = 25.0 cm",
                                                    "Soletta  7", "Sp = 18.0 cm"}));
-    EXPECT_TRUE(p.LinesIn(p.Colour(ConcreteSlabFillLayer)).empty()) << "outline-only mode";
+    EXPECT_TRUE(p.LinesIn(p.Colour(LayerRow::ConcreteSlabHatch)).empty()) << "outline-only mode";
     for (int32_t labelSwitch : {0, -1, 2}) {
         p.Draw(labelSwitch);
         EXPECT_TRUE(p.Texts().empty()) << "switch " << labelSwitch;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drawing/FillModes.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 
 namespace {
@@ -89,10 +90,10 @@ TEST(ConcreteWalls, EdgeLinesFirstThenHatchOrSolidFillOverThem) {
         const auto polygons = p.canvas.RecordsOf(CanvasCall::Polygon);
         ASSERT_EQ(polygons.size(), c.polygons) << "option " << c.displayMode;
         if (c.polygons > 0) {
-            EXPECT_EQ(polygons[0].State.Fill, p.Colour(WallFillLayer));
-            EXPECT_EQ(polygons[0].State.Fore, p.Colour(WallFillLayer));
+            EXPECT_EQ(polygons[0].State.Fill, p.Colour(LayerRow::WallHatch));
+            EXPECT_EQ(polygons[0].State.Fore, p.Colour(LayerRow::WallHatch));
         }
-        const auto hatch = p.LinesIn(p.Colour(WallFillLayer));
+        const auto hatch = p.LinesIn(p.Colour(LayerRow::WallHatch));
         EXPECT_EQ(!hatch.empty(), c.hatched) << "option " << c.displayMode;
         for (const CanvasRecord& r : hatch) EXPECT_NEAR(r.X2 - r.X1, r.Y1 - r.Y2, 0.01) << "at 45 degrees";
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "dxf/output/DxfPlanPass.h"
 #include "tests/support/Golden.h"
 #include "tests/drawing/PlanFixture.h"
 #include "tests/support/DeckSession.h"
@@ -40,7 +41,7 @@ std::string TakeoffOfThreeDecks(int32_t option) {
         SetDefaultLayersAndOptions(s.drawing, s.shell.Options, s.design, s.dxf);
         s.dxf.TakeoffTextFile = option;
         EXPECT_TRUE(s.Load(DeckFixture(deck))) << s.Messages();
-        DrawPlan(s, s.canvas, writer, 1);
+        DrawPlanIntoDxf(s, writer);
     }
     return writer.TakeoffSpool;
 }

@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "drawing/CanvasPlanOutput.h"
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanPass.h"
+#include "dxf/output/DxfPlanOutput.h"
 #include "platform/headless/RecordingCanvas.h"
 
 struct DrawerPass {
     Session session;
     RecordingCanvas canvas{800, 600};
     DxfWriterState writer;
-    DrawTarget target{canvas, session.drawing, session.dxf, writer};
+    CanvasPlanOutput canvasOut{canvas, session.drawing, session.shell.Options};
+    DxfPlanOutput dxfOut{writer, session.dxf, session.drawing};
 
     DrawerPass() {
         SetDefaultScreenColors(session.drawing);
@@ -27,12 +30,16 @@ struct DrawerPass {
     Model& model() { return session.model; }
     ColourRef Colour(int32_t layer) const { return session.drawing.LayerScreenColours[static_cast<size_t>(layer)]; }
 
-    // The pass set-up of the driver, the canvas records it made dropped.
-    PlanPass Begin(int32_t toDxf = 0) {
-        const PassConstants k =
-            BeginDrawingPass(target, session.shell.Options, session.model.Catalogue.ArchiveSectionCount, toDxf);
+    // The pass set-up of the driver into the canvas (the persistent image on and cleared), or into
+    // the DXF spools; no canvas records.
+    PlanPass Begin(bool intoDxf = false) {
+        if (!intoDxf) {
+            canvas.SetAutoRedraw(true);
+            canvas.SetBackColour(session.drawing.CanvasBackColour);
+            canvas.Clear();
+        }
         canvas.ClearRecords();
-        return PlanPass{target, session, k, toDxf};
+        return BeginPlanPass(intoDxf ? static_cast<PlanOutput&>(dxfOut) : canvasOut, session);
     }
 
     int32_t AddPlanPoint(float x, float y) {

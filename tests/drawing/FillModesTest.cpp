@@ -5,13 +5,14 @@
 #include <cmath>
 #include <vector>
 
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 
 namespace {
 
 TEST(FillModes, SwitchOutputOptionAndVertexPanelDecideInThisOrder) {
     struct Case {
-        int32_t vertexPanel, hatchSwitch, toDxf, displayMode;
+        int32_t vertexPanel, hatchSwitch, intoDxf, displayMode;
         int32_t slabs, wallsAndPillars;
     };
     const Case cases[] = {
@@ -32,11 +33,12 @@ TEST(FillModes, SwitchOutputOptionAndVertexPanelDecideInThisOrder) {
         DisplayOptions& d = p.session.drawing.Display;
         d.ConcreteSlabDisplayMode = d.FloorSlabDisplayMode = d.WallDisplayMode = d.PillarDisplayMode = c.displayMode;
         p.session.editor.VertexPanel.VertexPanelMode = c.vertexPanel;
-        const PlanPass pass = p.Begin(c.toDxf);
-        for (int32_t layer : {FloorSlabFillLayer, PillarFillLayer, WallFillLayer, ConcreteSlabFillLayer})
-            p.session.drawing.LayerOn[static_cast<size_t>(layer)] = c.hatchSwitch;
+        PlanPass pass = p.Begin(c.intoDxf != 0);
+        for (int32_t layer :
+             {LayerRow::FloorSlabHatch, LayerRow::PillarHatch, LayerRow::WallHatch, LayerRow::ConcreteSlabHatch})
+            pass.LayerOn[static_cast<size_t>(layer)] = c.hatchSwitch;
         const std::string what = "panel " + std::to_string(c.vertexPanel) + ", switch " +
-                                 std::to_string(c.hatchSwitch) + ", toDxf " + std::to_string(c.toDxf) +
+                                 std::to_string(c.hatchSwitch) + ", DXF " + std::to_string(c.intoDxf) +
                                  ", option " + std::to_string(c.displayMode);
         EXPECT_EQ(GetConcreteSlabFillMode(pass), c.slabs) << what;
         EXPECT_EQ(GetFloorSlabFillMode(pass), c.slabs) << what;
@@ -47,8 +49,8 @@ TEST(FillModes, SwitchOutputOptionAndVertexPanelDecideInThisOrder) {
 
 TEST(FillModes, EachKindAnswersToItsOwnHatchSwitch) {
     DrawerPass p;
-    const PlanPass pass = p.Begin();
-    p.session.drawing.LayerOn[PillarFillLayer] = 0;
+    PlanPass pass = p.Begin();
+    pass.LayerOn[LayerRow::PillarHatch] = 0;
     EXPECT_EQ(GetPillarFillMode(pass), FillOutlineOnly);
     EXPECT_EQ(GetWallFillMode(pass), FillSolid);
 }
@@ -56,7 +58,7 @@ TEST(FillModes, EachKindAnswersToItsOwnHatchSwitch) {
 TEST(FillPolygonSolid, RoundsToPixelsHalvesToEvenAndLeavesTheCanvasStateSet) {
     DrawerPass p;
     const std::vector<PlanPoint> points{{10.5f, 0}, {11.5f, 0}, {11.5f, 20.5f}};
-    FillPolygonSolid(p.target, points, PackRgb(1, 2, 3), PackRgb(4, 5, 6));
+    p.canvasOut.FillPolygonSolid(points, PackRgb(1, 2, 3), PackRgb(4, 5, 6));
     const auto polygons = p.canvas.RecordsOf(CanvasCall::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
     const std::vector<PixelPoint>& q = polygons[0].Points;
@@ -70,15 +72,16 @@ TEST(FillPolygonSolid, RoundsToPixelsHalvesToEvenAndLeavesTheCanvasStateSet) {
     EXPECT_EQ(s.Fill, PackRgb(1, 2, 3));
     EXPECT_EQ(s.Fore, PackRgb(4, 5, 6));
 
-    FillPolygonSolid(p.target, std::vector<PlanPoint>{{0, 0}, {100, 100}}, PackRgb(1, 2, 3), PackRgb(4, 5, 6));
+    p.canvasOut.FillPolygonSolid(std::vector<PlanPoint>{{0, 0}, {100, 100}}, PackRgb(1, 2, 3),
+                                 PackRgb(4, 5, 6));
     EXPECT_EQ(p.canvas.RecordsOf(CanvasCall::Polygon).size(), 1u) << "two points paint nothing";
 }
 
 TEST(FillPolygonSolid, AnOutlineReachingFarBeyondTheCanvasIsClippedNotWrapped) {
     DrawerPass p;
     p.session.drawing.View.ViewScale = 1.0e5f;  // a slab of 100 m spans a billion pixels
-    FillPolygonSolid(p.target, std::vector<PlanPoint>{{-5000, -5000}, {5000, -5000}, {5000, 5000}, {-5000, 5000}},
-                     PackRgb(1, 2, 3), PackRgb(1, 2, 3));
+    p.canvasOut.FillPolygonSolid(std::vector<PlanPoint>{{-5000, -5000}, {5000, -5000}, {5000, 5000}, {-5000, 5000}},
+                                 PackRgb(1, 2, 3), PackRgb(1, 2, 3));
     const auto polygons = p.canvas.RecordsOf(CanvasCall::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
     int32_t minX = 0, maxX = 0, minY = 0, maxY = 0;

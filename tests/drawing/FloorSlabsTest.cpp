@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/FillModes.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 #include "tests/support/DxfEntities.h"
 
@@ -32,8 +33,8 @@ struct FloorSlabPass : DrawerPass {
         AddOutlineRecord(m.FloorSlabOutline, m.FloorSlabOutlineCount, corners);
         return m.FloorSlabs.back();
     }
-    void Draw(int32_t outlineSwitch = 1, int32_t textSwitch = 1, int32_t toDxf = 0) {
-        PlanPass pass = Begin(toDxf);
+    void Draw(int32_t outlineSwitch = 1, int32_t textSwitch = 1, bool intoDxf = false) {
+        PlanPass pass = Begin(intoDxf);
         DrawFloorSlabs(pass, outlineSwitch, textSwitch);
     }
     // Dotted lines on the outline layer: curbs and band lines.
@@ -101,7 +102,7 @@ TEST(FloorSlabs, PairsOfHatchLinesWhenTheJoistPairFitsInTheThickness) {
         p.AddSlab(Rectangle(100, 200), 0, c.thickness);
         p.Draw(0);
         std::vector<float> heights;
-        for (const CanvasRecord& r : p.LinesIn(p.Colour(FloorSlabFillLayer))) {
+        for (const CanvasRecord& r : p.LinesIn(p.Colour(LayerRow::FloorSlabHatch))) {
             EXPECT_EQ(r.State.Drawing, DrawStyle::Dotted);
             heights.push_back(ModelY(r.Y1));
         }

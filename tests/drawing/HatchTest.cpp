@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 #include "tests/support/DxfEntities.h"
 
@@ -132,11 +133,11 @@ TEST(Hatch, WhatCannotBeSweptDrawsNothingAndNeverHangs) {
 
 TEST(DrawHatch, CanvasLinesTakeTheLayerColourAndDottedStyles) {
     DrawerPass p;
-    DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 0);
+    DrawHatch(p.canvasOut, Square, 10, 0, 0, LayerRow::FloorSlabHatch, LineStyle::Dashed2);
     const auto lines = p.canvas.RecordsOf(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 10u);
     for (const CanvasRecord& r : lines) {
-        EXPECT_EQ(r.Colour, p.Colour(20));
+        EXPECT_EQ(r.Colour, p.Colour(LayerRow::FloorSlabHatch));
         EXPECT_EQ(r.State.Drawing, DrawStyle::Dotted);
     }
     EXPECT_FLOAT_EQ(ModelY(lines[3].Y1), 30);
@@ -160,8 +161,8 @@ TEST(DrawHatch, InDxfEachHatchIsOneAnonymousBlockInsertedAtTheOutlineCentroid) {
         p.session.dxf.DxfR12 = r12;
         p.session.dxf.DxfScaleFactor = 2;
         p.session.dxf.DxfOffsetX = 1000;
-        DrawHatch(p.target, Square, 10, 0, 0, 20, 3, 1);
-        DrawHatch(p.target, Square, 10, 45, CrossHatch, 21, 0, 1);
+        DrawHatch(p.dxfOut, Square, 10, 0, 0, LayerRow::FloorSlabHatch, LineStyle::Dashed2);
+        DrawHatch(p.dxfOut, Square, 10, 45, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer);
 
         const auto inserts = ReadEntities(p.writer.EntitySpool);
         ASSERT_EQ(inserts.size(), 2u) << "R12 " << r12;
@@ -204,7 +205,7 @@ TEST(DrawHatch, NothingToHatchWritesNoBlockAndTakesNoNumber) {
     for (const Case& c : {Case{&Square, 0}, Case{&Square, -5}, Case{&line, 10}, Case{&notFinite, 10}}) {
         DrawerPass p;
         const int32_t handles = p.writer.HandleLow;
-        DrawHatch(p.target, *c.outline, c.spacing, 0, 0, 20, 0, 1);
+        DrawHatch(p.dxfOut, *c.outline, c.spacing, 0, 0, LayerRow::FloorSlabHatch, LineStyle::ByLayer);
         EXPECT_TRUE(p.writer.EntitySpool.empty());
         EXPECT_TRUE(p.writer.BlockSpool.empty());
         EXPECT_EQ(p.writer.HatchBlockCount, 0);
@@ -217,7 +218,7 @@ TEST(DrawHatchMulti, TheHoleStaysFreeAndTheBlockStandsAtTheOuterCentroid) {
     p.session.dxf.DxfScaleFactor = 1;
     const std::vector<HatchOutline> withHole{{{0, 0}, {200, 0}, {200, 100}, {0, 100}},
                                              {{50, 25}, {50, 75}, {150, 75}, {150, 25}}};
-    DrawHatchMulti(p.target, withHole, 10, 0, 0, 23, 0, 1);
+    DrawHatchMulti(p.dxfOut, withHole, 10, 0, 0, LayerRow::ConcreteSlabHatch, LineStyle::ByLayer);
     const auto inserts = ReadEntities(p.writer.EntitySpool);
     ASSERT_EQ(inserts.size(), 1u);
     EXPECT_FLOAT_EQ(inserts[0].X1, 100);

@@ -54,11 +54,11 @@ struct ListDeck : PlanFixture {
     std::vector<Row> Lists(int32_t scaleIs50, float runningY) {
         writer = DxfWriterState{};
         dxf.DxfScaleIs50 = scaleIs50;
-        DrawTarget target = DxfTarget();
-        PlanPass pass{target, *this, BeginDrawingPass(target, shell.Options, model.Catalogue.ArchiveSectionCount, 1), 1};
-        drawing.Legend.PillarListBySection[1] = ", 3, 5";
-        drawing.Legend.PillarListBySection[2] = ", 4";
-        drawing.Legend.BeamSectionUsed[3] = 1;
+        DxfPlanOutput out = DxfOutput();
+        PlanPass pass = BeginPlanPass(out, *this);
+        pass.Legend.PillarListBySection[1] = ", 3, 5";
+        pass.Legend.PillarListBySection[2] = ", 4";
+        pass.Legend.BeamSectionUsed[3] = 1;
         DrawSectionListsAndSlabTable(pass, runningY);
         return RowsOn14(ReadEntities(writer.EntitySpool), *this);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "state/LayerRows.h"
 #include "tests/drawing/MasonryDeck.h"
 #include "tests/support/DeckSession.h"
 
@@ -154,15 +155,34 @@ TEST(DrawMasonryWalls, TheFittedCountIsWhatTheDataFileSaves) {
     // Wall 1 runs from node 1 (joined) to 300 cm on (closed): 285 cm of bar line, room for 11 holes.
     deck.model.MasonryIsIsotex = 1;
     deck.model.MasonryWalls[0].VerticalBarCount = 40;
-    RecordingCanvas canvas;
     DxfWriterState writer;
     deck.drawing.LayerDxfOn[4] = 1;
-    DrawPlan(deck, canvas, writer, 1);
+    DrawPlanIntoDxf(deck, writer);
     EXPECT_EQ(deck.model.MasonryWalls[0].VerticalBarCount, 11);
 
     DeckSession reloaded;
     ASSERT_TRUE(reloaded.LoadText(std::string(DRAVO_EXAMPLES) + "/masonry/CASA.CRP", deck.SavedText()));
     EXPECT_EQ(reloaded.model.MasonryWalls[0].VerticalBarCount, 11);
+}
+
+// The count is lowered by a pass that draws the walls, on the screen or into a file, and by no
+// other pass.
+TEST(DrawMasonryWalls, OnlyAPassWithTheWallsSwitchedOnLowersTheirCount) {
+    DeckSession deck;
+    ASSERT_TRUE(deck.Load(std::string(DRAVO_EXAMPLES) + "/masonry/CASA.CRP"));
+    deck.model.MasonryIsIsotex = 1;
+    deck.model.MasonryWalls[0].VerticalBarCount = 40;
+    deck.drawing.LayerDxfOn[LayerRow::WallOutlines] = 0;
+    deck.drawing.LayerScreenOn[LayerRow::WallOutlines] = 0;
+    DxfWriterState writer;
+    DrawPlanIntoDxf(deck, writer);
+    RecordingCanvas canvas;
+    DrawPlanOnCanvas(deck, canvas);
+    EXPECT_EQ(deck.model.MasonryWalls[0].VerticalBarCount, 40);
+
+    deck.drawing.LayerScreenOn[LayerRow::WallOutlines] = 1;
+    DrawPlanOnCanvas(deck, canvas);
+    EXPECT_EQ(deck.model.MasonryWalls[0].VerticalBarCount, 11);
 }
 
 }  // namespace

@@ -34,6 +34,13 @@ struct Members : PlanFixture {
         model = d.M;
     }
     std::vector<DxfEntity> On(int row) { return OnLayer(DxfPass(), Layer(row)); }
+    // The bookkeeping of a DXF pass that draws the axes and marks alone.
+    LegendBookkeeping SectionsMarked() {
+        DxfPlanOutput out = DxfOutput();
+        PlanPass pass = BeginPlanPass(out, *this);
+        DrawMemberAxesAndSectionMarks(pass);
+        return pass.Legend;
+    }
 };
 
 std::vector<std::string> Texts(const std::vector<DxfEntity>& entities) {
@@ -75,8 +82,9 @@ TEST(MemberAxes, EveryMemberGetsABrokenAxisAndEachBeamAMarkWhereItsSectionBegins
         EXPECT_FLOAT_EQ(sections[k].X1, 101) << k;
         EXPECT_FLOAT_EQ(sections[k].Rotation, 0) << k;
     }
-    EXPECT_EQ(m.drawing.Legend.BeamSectionUsed[m.Rect30x50 - 1], 1);
-    EXPECT_EQ(m.drawing.Legend.BeamSectionUsed[m.Rect30x60 - 1], 1);
+    const std::vector<int32_t> used = m.SectionsMarked().BeamSectionUsed;
+    EXPECT_EQ(used[m.Rect30x50 - 1], 1);
+    EXPECT_EQ(used[m.Rect30x60 - 1], 1);
 }
 
 TEST(MemberAxes, WithTheAxesOffNeitherAxesNorMarksAreDrawnNorSectionsRecorded) {
@@ -85,8 +93,8 @@ TEST(MemberAxes, WithTheAxesOffNeitherAxesNorMarksAreDrawnNorSectionsRecorded) {
     const auto entities = m.DxfPass();
     EXPECT_TRUE(OnLayer(entities, m.Layer(0)).empty());
     EXPECT_TRUE(OnLayer(entities, m.Layer(11)).empty());
-    EXPECT_TRUE(std::all_of(m.drawing.Legend.BeamSectionUsed.begin(), m.drawing.Legend.BeamSectionUsed.end(),
-                            [](int32_t used) { return used == 0; }));
+    const std::vector<int32_t> used = m.SectionsMarked().BeamSectionUsed;
+    EXPECT_TRUE(std::all_of(used.begin(), used.end(), [](int32_t marked) { return marked == 0; }));
 
     Members sectionsOff;
     sectionsOff.drawing.LayerDxfOn[11] = 0;

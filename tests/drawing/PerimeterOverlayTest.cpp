@@ -96,8 +96,7 @@ TEST(DrawEditedPolygonOutline, TheVertexBoxesTakeTheFillInForceAndLeaveItAsItWas
         EditedTriangle deck;
         deck.canvas.SetFillStyle(c.style);
         deck.canvas.SetFillColour(c.fill);
-        PlanPass pass{deck.DxfTarget(), deck, PassConstants{}, 0};
-        DrawEditedPolygonOutline(pass);
+        DrawEditedPolygonOutline(deck, deck.canvas);
         const auto boxes = deck.Only(CanvasCall::Box);
         ASSERT_EQ(boxes.size(), 4u);
         for (const CanvasRecord& box : boxes) {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "drawing/FillModes.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/DrawerPass.h"
 #include "tests/support/DxfEntities.h"
 
 namespace {
 
-constexpr int32_t OutlineLayer = 2;
 constexpr int32_t MarkLayer = 9;
 
 struct PillarPass : DrawerPass {
@@ -35,10 +35,12 @@ struct PillarPass : DrawerPass {
         m.Pillars.push_back(p);
         ++m.PillarCount;
     }
-    void Draw(int32_t toDxf = 0) {
-        PlanPass pass = Begin(toDxf);
+    void Draw(bool intoDxf = false) {
+        PlanPass pass = Begin(intoDxf);
         DrawPillars(pass);
+        legend = pass.Legend;
     }
+    LegendBookkeeping legend;  // what the last pass collected
 };
 
 TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
@@ -48,15 +50,15 @@ TEST(Pillars, ARepeatedPillarLandsOnItsOwnLayerWithoutLabelHatchOrListEntry) {
     p.AddPillar(200, 0, p.Square, 5, 0);  // the other side, same number: repeated
     p.AddPillar(400, 0, p.Square, 6, 0);  // the other side, a number of its own: drawn in full
     p.Draw();
-    EXPECT_EQ(p.LinesIn(p.Colour(OutlineLayer)).size(), 8u);
+    EXPECT_EQ(p.LinesIn(p.Colour(LayerRow::PillarOutlines)).size(), 8u);
     const auto repeated = p.LinesIn(p.Colour(PillarTopLayer));
     ASSERT_EQ(repeated.size(), 4u);
     for (const CanvasRecord& r : repeated) EXPECT_NEAR(r.X1, 200, 15.01);
-    const auto hatch = p.LinesIn(p.Colour(PillarFillLayer));
+    const auto hatch = p.LinesIn(p.Colour(LayerRow::PillarHatch));
     ASSERT_FALSE(hatch.empty());
     for (const CanvasRecord& r : hatch) EXPECT_GT(std::abs((r.X1 + r.X2) / 2 - 200), 100) << "no hatch on it";
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"P.5", "30x30", "P.6", "30x30"}));
-    EXPECT_EQ(p.session.drawing.Legend.PillarListBySection[0], ", 5, 6");
+    EXPECT_EQ(p.legend.PillarListBySection[0], ", 5, 6");
 
     p.Draw(1);
     const auto entities = ReadEntities(p.writer.EntitySpool);
@@ -92,18 +94,18 @@ TEST(Pillars, TheLabelClearsThePillarAndScalesWithThePlan) {
 TEST(Pillars, CirclesSetTheirOwnFillAndLeaveTheStyleTransparent) {
     for (int32_t displayMode : {0, 1}) {
         PillarPass p(displayMode);
-        p.session.drawing.LayerScreenOn[OutlineLayer] = 0;  // circles are drawn all the same
+        p.session.drawing.LayerScreenOn[LayerRow::PillarOutlines] = 0;  // circles are drawn all the same
         p.AddPillar(100, 100, p.Round, 1);
         p.AddPillar(300, 100, p.Hollow, 2);
         p.Draw();
         const auto circles = p.canvas.RecordsOf(CanvasCall::Circle);
         ASSERT_EQ(circles.size(), 3u);
-        EXPECT_EQ(circles[0].State.Fill, p.Colour(PillarFillLayer));
+        EXPECT_EQ(circles[0].State.Fill, p.Colour(LayerRow::PillarHatch));
         EXPECT_EQ(circles[0].State.Filling, displayMode == 0 ? FillStyle::Solid : FillStyle::Transparent);
         EXPECT_EQ(circles[1].State.Filling, FillStyle::Transparent) << "the hollow one keeps what is in force";
         EXPECT_FLOAT_EQ(circles[2].Radius, 15);
         EXPECT_EQ(p.canvas.State().Filling, FillStyle::Transparent);
-        const auto hatch = p.LinesIn(p.Colour(PillarFillLayer));
+        const auto hatch = p.LinesIn(p.Colour(LayerRow::PillarHatch));
         EXPECT_EQ(hatch.empty(), displayMode == 0);
         for (const CanvasRecord& r : hatch) {
             EXPECT_LE(std::hypot(r.X1 - 100, ModelY(r.Y1) - 100), 20.01) << "inside the full circle";
@@ -114,11 +116,11 @@ TEST(Pillars, CirclesSetTheirOwnFillAndLeaveTheStyleTransparent) {
 
 TEST(Pillars, WithTheOutlineSwitchOffPolygonsKeepOnlyTheirFill) {
     PillarPass p(0);
-    p.session.drawing.LayerScreenOn[OutlineLayer] = 0;
+    p.session.drawing.LayerScreenOn[LayerRow::PillarOutlines] = 0;
     p.AddPillar(100, 100, p.Square, 1);
     p.Draw();
     EXPECT_EQ(p.canvas.RecordsOf(CanvasCall::Polygon).size(), 1u);
-    EXPECT_TRUE(p.LinesIn(p.Colour(OutlineLayer)).empty());
+    EXPECT_TRUE(p.LinesIn(p.Colour(LayerRow::PillarOutlines)).empty());
 }
 
 TEST(Pillars, TheAlignmentMarkStandsAtTheNodeAndOnlyConcretePillarsAreDrawn) {
@@ -137,7 +139,7 @@ TEST(Pillars, TheAlignmentMarkStandsAtTheNodeAndOnlyConcretePillarsAreDrawn) {
     EXPECT_FLOAT_EQ(mark[0].X2, 92);
     ASSERT_EQ(p.canvas.RecordsOf(CanvasCall::Circle).size(), 1u);
     EXPECT_FLOAT_EQ(p.canvas.RecordsOf(CanvasCall::Circle)[0].X1, 100);
-    const auto outline = p.LinesIn(p.Colour(OutlineLayer));
+    const auto outline = p.LinesIn(p.Colour(LayerRow::PillarOutlines));
     ASSERT_EQ(outline.size(), 4u);
     for (const CanvasRecord& r : outline) EXPECT_NEAR(r.X1, 140, 15.01) << "the pillar itself is offset";
     EXPECT_EQ(p.Texts(), (std::vector<std::string>{"P.1", "30x30"}));

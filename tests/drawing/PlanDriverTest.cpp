@@ -72,7 +72,7 @@ TEST(PlanDriver, OnTheDemoDeckEveryElementKindComesInTheDriversOrder) {
     demo.dxf.DxfR12 = 1;
     ASSERT_TRUE(demo.Load(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP")) << demo.Messages();
     DxfWriterState writer;
-    DrawPlan(demo, demo.canvas, writer, 1);
+    DrawPlanIntoDxf(demo, writer);
     const auto all = ReadEntities(writer.EntitySpool);
     ASSERT_FALSE(all.empty());
     EXPECT_EQ(all[0].Layer, "TESTO_TITOLI");
@@ -204,10 +204,11 @@ TEST(PlanDriver, ACanvasPassEndsWithThePersistentImageOffAndADxfPassLeavesTheCan
 
     deck.canvas.ClearRecords();
     deck.canvas.SetAutoRedraw(true);
+    deck.canvas.SetForeColour(PackRgb(1, 2, 3));
     deck.DxfPass();
     EXPECT_TRUE(deck.canvas.Records().empty());
     EXPECT_TRUE(deck.canvas.State().AutoRedraw);
-    EXPECT_EQ(deck.canvas.State().Fore, StandardColour(14)) << "the fore colour is set in either pass";
+    EXPECT_EQ(deck.canvas.State().Fore, PackRgb(1, 2, 3));
 }
 
 TEST(PlanDriver, TheEditorsFeedbackIsDrawnIntoThePersistentImage) {

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "drawing/DrawingPass.h"
 #include "drawing/LayerDefaults.h"
 #include "drawing/PlanDriver.h"
+#include "dxf/output/DxfPlanOutput.h"
+#include "dxf/output/DxfPlanPass.h"
 #include "model/Session.h"
 #include "platform/headless/RecordingCanvas.h"
 #include "tests/support/DxfEntities.h"
@@ -27,14 +28,14 @@ struct PlanFixture : Session {
     // One DXF pass on its own: the entities it spooled.
     std::vector<DxfEntity> DxfPass() {
         writer = DxfWriterState{};
-        DrawPlan(*this, canvas, writer, 1);
+        DrawPlanIntoDxf(*this, writer);
         return ReadEntities(writer.EntitySpool);
     }
     void CanvasPass() {
         canvas.ClearRecords();
-        DrawPlan(*this, canvas, writer, 0);
+        DrawPlanOnCanvas(*this, canvas);
     }
-    // A target for drawing one element into the DXF spool outside a pass.
-    DrawTarget DxfTarget() { return DrawTarget{canvas, drawing, dxf, writer}; }
+    // An output for drawing one element into the DXF spool outside a pass.
+    DxfPlanOutput DxfOutput() { return DxfPlanOutput{writer, dxf, drawing}; }
     const std::string& Layer(int row) const { return drawing.LayerNames[static_cast<size_t>(row)]; }
 };

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "drawing/CanvasPlanOutput.h"
+#include "drawing/CanvasText.h"
 #include "drawing/ExplodedDimension.h"
 #include "drawing/LayerDefaults.h"
-#include "drawing/TextPrimitives.h"
+#include "dxf/output/DxfPlanOutput.h"
 #include "platform/headless/RecordingCanvas.h"
+#include "state/LayerRows.h"
 #include "tests/support/DxfRecordLines.h"
 
 namespace {
@@ -21,23 +24,23 @@ struct Pass {
     DesignOptions design;
     DxfOptions dxf;
     DxfWriterState writer;
-    DrawTarget target{canvas, drawing, dxf, writer};
+    CanvasPlanOutput out{canvas, drawing, shell};
 
     explicit Pass(float scale = 1.0f) {
         SetDefaultScreenColors(drawing);
         SetDefaultLayersAndOptions(drawing, shell, design, dxf);
         drawing.View.ViewScale = scale;
         drawing.View.CanvasHeightPx = 600;
-        drawing.ScaleIs50 = true;
+        shell.OptimalTextSize = 1;
     }
     std::vector<CanvasRecord> Lines() const { return canvas.RecordsOf(CanvasCall::Line); }
 };
 
 TEST(DrawLine, DottedStylesSwitchThePenOnlyForTheirOwnLine) {
     Pass p;
-    DrawLine(p.target, 0, 0, 10, 0, 4, 3, 0);
-    DrawLine(p.target, 0, 0, 10, 0, 4, 0, 0);
-    DrawLine(p.target, 0, 0, 10, 0, HighlightCyanLayer, 1, 0);
+    p.out.Line(0, 0, 10, 0, LayerRow::WallOutlines, LineStyle::Dashed2);
+    p.out.Line(0, 0, 10, 0, LayerRow::WallOutlines, LineStyle::ByLayer);
+    p.out.Line(0, 0, 10, 0, HighlightCyanLayer, LineStyle::Dashed);
     const auto lines = p.Lines();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].State.Drawing, DrawStyle::Dotted);
@@ -62,7 +65,7 @@ TEST(DrawPolyline, OnlyMinusOneClosesIt) {
     const Case cases[] = {{&triangle, -1, 3}, {&triangle, 1, 2}, {&triangle, 0, 2}, {&single, 0, 0}, {&single, -1, 1}};
     for (const Case& c : cases) {
         Pass p;
-        DrawPolyline(p.target, *c.points, 1, c.closed, 0);
+        p.out.Polyline(*c.points, LayerRow::FloorSlabOutlines, c.closed);
         const auto lines = p.Lines();
         ASSERT_EQ(lines.size(), c.segments) << "closed " << c.closed << ", " << c.points->size() << " points";
         if (c.segments == 3) {
@@ -74,8 +77,8 @@ TEST(DrawPolyline, OnlyMinusOneClosesIt) {
 
 TEST(DrawCircle, StylesAboveThreeTakeThePaletteYellow) {
     Pass p(2.0f);
-    DrawCircle(p.target, 10, 10, 5, 9, 5, 0);
-    DrawCircle(p.target, 10, 10, 5, 9, 1, 0);
+    p.out.Circle(10, 10, 5, LayerRow::Dimensions, LineStyle::Solid);
+    p.out.Circle(10, 10, 5, LayerRow::Dimensions, LineStyle::Dashed);
     const auto circles = p.canvas.RecordsOf(CanvasCall::Circle);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[0].Colour, p.drawing.Palette.PaletteYellow);
@@ -86,9 +89,9 @@ TEST(DrawCircle, StylesAboveThreeTakeThePaletteYellow) {
 
 TEST(DrawLine, AFarAwayLineIsClippedNotWrapped) {
     Pass p(1000.0f);  // 10 m per pixel … the other way: 1000 pixels per cm
-    DrawLine(p.target, -1.0e6f, 0.25f, 1.0e6f, 0.25f, 9, 0, 0);
-    DrawLine(p.target, -1.0e6f, -1.0e6f, 1.0e6f, 1.0e6f, 9, 0, 0);
-    DrawLine(p.target, 5.0e6f, 5.0e6f, 6.0e6f, 6.0e6f, 9, 0, 0);  // wholly out of reach
+    p.out.Line(-1.0e6f, 0.25f, 1.0e6f, 0.25f, LayerRow::Dimensions, LineStyle::ByLayer);
+    p.out.Line(-1.0e6f, -1.0e6f, 1.0e6f, 1.0e6f, LayerRow::Dimensions, LineStyle::ByLayer);
+    p.out.Line(5.0e6f, 5.0e6f, 6.0e6f, 6.0e6f, LayerRow::Dimensions, LineStyle::ByLayer);  // wholly out of reach
     const auto lines = p.Lines();
     ASSERT_EQ(lines.size(), 2u);
     const float y = 600 - 250;
@@ -108,7 +111,7 @@ TEST(DrawLine, AFarAwayLineIsClippedNotWrapped) {
 
 TEST(DrawExplodedDimension, LineTicksEndCirclesAndLabel) {
     Pass p;
-    DrawExplodedDimension(p.target, 100, 0, 0, 0, DimensionLineLayer, DimensionTextLayer, 0);
+    DrawExplodedDimension(p.out, 100, 0, 0, 0, LayerRow::Dimensions, LayerRow::DimensionTexts);
     const auto lines = p.Lines();
     ASSERT_EQ(lines.size(), 3u);
     // Drawn from the left end; ticks 16 long across it.
@@ -124,8 +127,8 @@ TEST(DrawExplodedDimension, LineTicksEndCirclesAndLabel) {
     const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Text, "100");
-    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[DimensionTextLayer]);
-    EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[DimensionLineLayer]);
+    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[LayerRow::DimensionTexts]);
+    EXPECT_EQ(lines[0].Colour, p.drawing.LayerScreenColours[LayerRow::Dimensions]);
 }
 
 TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
@@ -137,8 +140,8 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
     // A label wider than its short line moves 7 cm to the left of it: the same as a label that
     // fits, drawn 7 cm higher.
     Pass shortOne, placed;
-    DrawExplodedDimension(shortOne.target, 0, 0, 20.5f, 0, 9, 18, 0);
-    DrawText(placed.target, 10.25f, 7, "20.5", 0, 18, 1, 0, 0, 0);
+    DrawExplodedDimension(shortOne.out, 0, 0, 20.5f, 0, LayerRow::Dimensions, LayerRow::DimensionTexts);
+    placed.out.Text(10.25f, 7, "20.5", 0, LayerRow::DimensionTexts, HAlign::Centre, VAlign::Bottom, 0);
     const auto a = shortOne.canvas.RecordsOf(CanvasCall::Text), b = placed.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(a.size(), 1u);
     ASSERT_EQ(b.size(), 1u);
@@ -146,15 +149,15 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
     EXPECT_EQ(a[0].Y1, b[0].Y1);
 
     Pass none;
-    DrawExplodedDimension(none.target, 5, 5, 5.0005f, 5, 9, 18, 0);
+    DrawExplodedDimension(none.out, 5, 5, 5.0005f, 5, LayerRow::Dimensions, LayerRow::DimensionTexts);
     EXPECT_TRUE(none.canvas.Records().empty());
 }
 
 TEST(DrawText, AnchorCellSizeAndEscapement) {
     Pass p(0.3f);
-    p.drawing.ScaleIs50 = false;  // text base 2
-    DrawText(p.target, 100, 100, "A1", 0, 12, 0, 0, 0, 0);
-    DrawText(p.target, 100, 100, "A1", 0, 12, 0, 2, 30.6f, 0);
+    p.shell.OptimalTextSize = 0;  // text base 2
+    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 30.6f);
     const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(texts.size(), 2u);
     // hp = 0.3 × 40 × 0.9 = 10.8 px, cw = 4.104 px; bottom alignment hangs the cell hp above.
@@ -166,11 +169,11 @@ TEST(DrawText, AnchorCellSizeAndEscapement) {
     EXPECT_FLOAT_EQ(texts[0].Y1, 559);  // 600 - 30 - 10.8, rounded
     EXPECT_EQ(texts[1].Font.Escapement, 310);
     EXPECT_FLOAT_EQ(texts[1].Y1, 570);  // top alignment: the anchor itself
-    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[12]);
+    EXPECT_EQ(texts[0].State.Fore, p.drawing.LayerScreenColours[LayerRow::TitleTexts]);
 
     Pass tiny(0.05f);
-    tiny.drawing.ScaleIs50 = false;
-    DrawText(tiny.target, 100, 100, "A1", 0, 12, 0, 0, 0, 0);
+    tiny.shell.OptimalTextSize = 0;
+    tiny.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     EXPECT_TRUE(tiny.canvas.RecordsOf(CanvasCall::Text).empty()) << "a text too small to read is skipped";
 }
 
@@ -190,8 +193,8 @@ TEST(DrawText, EstimatedWidthCountsCharacterClassesOnce) {
 
 TEST(DrawRebarText, ASegmentThatRoundsToNothingDrawsNothing) {
     Pass shortOne, longer;
-    DrawRebarText(shortOne.target, "1Ø8", 0, 0, 0.4f, 0, 1, 10, 19, 0);
-    DrawRebarText(longer.target, "1Ø8", 0, 0, 0.6f, 0, 1, 10, 19, 0);
+    DrawRebarText(shortOne.out, "1Ø8", 0, 0, 0.4f, 0, true, LayerRow::FloorSlabRebars, LayerRow::RebarTexts);
+    DrawRebarText(longer.out, "1Ø8", 0, 0, 0.6f, 0, true, LayerRow::FloorSlabRebars, LayerRow::RebarTexts);
     EXPECT_TRUE(shortOne.canvas.Records().empty());
     EXPECT_EQ(longer.Lines().size(), 1u);
 }
@@ -202,6 +205,8 @@ namespace {
 
 // A DXF pass of the R12 dialect at 1:50 (scale factor 2, text base 0.1).
 struct DxfPass : Pass {
+    DxfPlanOutput dxfOut{writer, dxf, drawing};
+
     DxfPass() {
         dxf.DxfR12 = 1;
         dxf.DxfScaleFactor = 2.0f;
@@ -223,7 +228,9 @@ struct DxfPass : Pass {
 
 TEST(DrawDimension, AnR12DimensionIsDrawnFromPrimitivesIntoTheSpool) {
     DxfPass p;
-    DrawDimension(p.target, 0, 0, 100, 0, 0, 0, 100, 0, true, 1);
+    Dimension d;
+    d.LineX2 = d.MeasuredX2 = 100;
+    p.dxfOut.LinearDimension(d);
     EXPECT_EQ(p.Entities(), (std::vector<std::string>{"LINE", "LINE", "LINE", "CIRCLE", "CIRCLE", "TEXT"}));
     EXPECT_EQ(p.Group("  8"), "QUOTE");
     EXPECT_EQ(p.Group("  1"), "100");
@@ -234,7 +241,7 @@ TEST(DrawDimension, AnR12DimensionIsDrawnFromPrimitivesIntoTheSpool) {
 
 TEST(DrawText, ATopAlignedDxfTextHangsTwoCentimetresBelowItsAnchor) {
     DxfPass p;
-    DrawText(p.target, 10, 50, "SOLAIO 1", 1, 13, 1, 2, 0, 1);
+    p.dxfOut.Text(10, 50, "SOLAIO 1", 1, LayerRow::FloorSlabTexts, HAlign::Centre, VAlign::Top, 0);
     EXPECT_EQ(p.Group(" 10"), "20");
     EXPECT_EQ(p.Group(" 20"), "96");  // (50 × 2) − 2 × 2
     EXPECT_EQ(p.Group(" 73"), "     3");
@@ -245,7 +252,7 @@ TEST(DrawText, ATopAlignedDxfTextHangsTwoCentimetresBelowItsAnchor) {
 TEST(DrawCircle, ADxfCircleTakesTheScaleFactorAndNoLineTypeAboveStyleThree) {
     DxfPass p;
     p.dxf.DxfScaleFactor = 0.2f;
-    DrawCircle(p.target, 0, 0, 10, 2, 5, 1);
+    p.dxfOut.Circle(0, 0, 10, LayerRow::PillarOutlines, LineStyle::Solid);
     EXPECT_EQ(p.Group(" 40"), "2");
     EXPECT_EQ(p.Group("  6"), "(none)");
 }

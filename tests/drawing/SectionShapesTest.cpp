@@ -96,8 +96,8 @@ TEST(SectionShapes, ShapesWithoutAnOutlineAndMissingRecordsDrawNothing) {
 TEST(SectionShapes, InDxfEveryLineTakesTheSteelPillarLayerAndItsOwnLineType) {
     PlanFixture p;
     const SectionCatalogue c = OneSteelSection(CoupledProfiles, 5, 10, 10, 20);
-    DrawTarget target = p.DxfTarget();
-    DrawSectionShape(target, c, 0, 0, 0, 0, 1);
+    DxfPlanOutput out = p.DxfOutput();
+    DrawSectionShape(out, c, 0, 0, 0, 0);
     const auto entities = ReadEntities(p.writer.EntitySpool);
     ASSERT_EQ(entities.size(), 8u);  // four angles of two legs
     for (const DxfEntity& e : entities) {

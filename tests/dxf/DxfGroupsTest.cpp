@@ -9,6 +9,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/DxfRecordLines.h"
@@ -119,8 +120,8 @@ TEST(DxfRealText, AgreesWithTheStandardGeneralFormAcrossTheWholeRange) {
                                  std::numeric_limits<float>::max(), 1e-45f, 1.17549e-38f, 1e38f};
     // Each edge of the plain form with its float neighbours: 1E-04 and what rounds to it, 1E+07.
     for (float edge : {1e-4f, 0.000099999995f, 9999999.0f, 1e7f, 0.00009999999f, 99999.995f})
-        for (float v = std::nextafter(std::nextafter(edge, 0.0f), 0.0f), n = 0; n < 5; ++n, v = std::nextafter(v, 1e30f))
-            values.push_back(v);
+        for (float v = std::nextafter(std::nextafter(edge, 0.0f), 0.0f), n = 0; n < 5; ++n)
+            values.push_back(std::exchange(v, std::nextafter(v, 1e30f)));
     const uint32_t highest = std::bit_cast<uint32_t>(std::numeric_limits<float>::max());
     for (uint32_t bits = 0; bits <= highest - 4099; bits += 4099) values.push_back(std::bit_cast<float>(bits));
     int differing = 0;

@@ -30,9 +30,8 @@ struct RecordingHost : EditorHost {
 
 // The platform's canvas is the recording one, message boxes are answered from a script.
 struct EditorFixture : Session, HeadlessPlatform {
-    DxfWriterState writer;
     RecordingHost host;
-    CanvasEditor mouse{*this, platform, writer, host};
+    CanvasEditor mouse{*this, platform, host};
 
     EditorFixture() {
         SetDefaultScreenColors(drawing);

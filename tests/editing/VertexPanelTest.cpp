@@ -21,7 +21,7 @@ struct PanelHost : RecordingHost {
 // Slabs drawn by hand on the fixture's canvas (model point (x, y) at canvas point (x, 600 - y)).
 struct PanelDeck : EditorFixture {
     PanelHost panelHost;
-    CanvasEditor panelMouse{*this, platform, writer, panelHost};
+    CanvasEditor panelMouse{*this, platform, panelHost};
 
     int32_t Point(float x, float y) {
         model.PlanNodes.push_back({x, y});

@@ -37,8 +37,7 @@ protected:
         view.ViewScale = 1;
         view.ViewXMin = -100, view.ViewYMin = -100;
         view.CanvasWidthPx = view.CanvasHeightPx = 1200;
-        DxfWriterState writer;
-        DrawPlan(deck, canvas, writer, 0);
+        DrawPlanOnCanvas(deck, canvas);
         EXPECT_TRUE(canvas.SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + name));
         return canvas.Image();
     }

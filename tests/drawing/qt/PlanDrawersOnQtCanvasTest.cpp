@@ -42,8 +42,7 @@ protected:
         deck.shell.Languages.DrawingLanguage = language;
         QtCanvas canvas;
         canvas.resize(Width, static_cast<int>(deck.drawing.View.CanvasHeightPx));
-        DxfWriterState writer;
-        DrawPlan(deck, canvas, writer, 0);
+        DrawPlanOnCanvas(deck, canvas);
         EXPECT_TRUE(canvas.SaveImage(QString(DRAVO_TEST_OUTPUT) + "/" + QString::fromStdString(name)));
         return canvas.Image();
     }

@@ -7,11 +7,11 @@
 
 #include <array>
 
+#include "drawing/CanvasPlanOutput.h"
 #include "drawing/ExplodedDimension.h"
 #include "drawing/LayerDefaults.h"
-#include "drawing/Primitives.h"
-#include "drawing/TextPrimitives.h"
 #include "platform/qt/QtCanvas.h"
+#include "state/LayerRows.h"
 #include "tests/drawing/qt/ImagePixels.h"
 
 namespace {
@@ -32,15 +32,18 @@ TEST(PrimitivesOnQtCanvas, LinesAFilledPolygonAndATextLandWhereTheModelPutsThem)
     ShellOptions shell;
     DesignOptions design;
     DxfOptions dxf;
-    DxfWriterState writer;
     SetDefaultScreenColors(drawing);  // black background
     SetDefaultLayersAndOptions(drawing, shell, design, dxf);
     drawing.View.ViewScale = 2.0f;  // 2 pixels per cm, model origin at the bottom-left pixel
     drawing.View.CanvasHeightPx = 300;
-    DrawTarget target{canvas, drawing, dxf, writer};
-    BeginDrawingPass(target, shell, 0, 0);
+    CanvasPlanOutput out(canvas, drawing, shell);
+    // As a canvas pass begins: the persistent image on, cleared in the background colour.
+    canvas.SetAutoRedraw(true);
+    canvas.SetBackColour(drawing.CanvasBackColour);
+    canvas.Clear();
 
-    DrawLine(target, 10, 120, 190, 120, 10, 0, 0);  // red reinforcement layer, y = 300 - 240 = 60 px
+    // Red reinforcement layer, y = 300 - 240 = 60 px.
+    out.Line(10, 120, 190, 120, LayerRow::FloorSlabRebars, LineStyle::ByLayer);
     // A square with a square hole, filled by the even-odd rule.
     canvas.SetFillStyle(FillStyle::Solid);
     canvas.SetFillColour(drawing.LayerScreenColours[20]);
@@ -48,9 +51,10 @@ TEST(PrimitivesOnQtCanvas, LinesAFilledPolygonAndATextLandWhereTheModelPutsThem)
     const std::array<PixelPoint, 10> rings{{{20, 280}, {120, 280}, {120, 180}, {20, 180}, {20, 280},
                                             {45, 255}, {95, 255}, {95, 205}, {45, 205}, {45, 255}}};
     canvas.Polygon(rings);
-    DrawText(target, 100, 50, "TITOLO", 2, 12, 0, 0, 0, 0);  // green title, bottom-left at (200, 200) px
-    DrawExplodedDimension(target, 10, 140, 190, 140, DimensionLineLayer, DimensionTextLayer, 0);
-    EndDrawingPass(target, 0);
+    // Green title, bottom-left at (200, 200) px.
+    out.Text(100, 50, "TITOLO", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    DrawExplodedDimension(out, 10, 140, 190, 140, LayerRow::Dimensions, LayerRow::DimensionTexts);
+    canvas.SetAutoRedraw(false);
 
     const QImage image = canvas.Image();
     ASSERT_TRUE(canvas.SaveImage(QString(DRAVO_TEST_OUTPUT) + "/primitives-on-qt.png"));

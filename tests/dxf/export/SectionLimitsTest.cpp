@@ -53,8 +53,7 @@ struct LimitSession : DeckSession {
 
     std::vector<std::string> DrawnTexts() {
         canvas.ClearRecords();
-        DxfWriterState writer;
-        DrawPlan(*this, canvas, writer, 0);
+        DrawPlanOnCanvas(*this, canvas);
         std::vector<std::string> texts;
         for (const CanvasRecord& r : canvas.RecordsOf(CanvasCall::Text)) texts.push_back(r.Text);
         return texts;

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "drawing/PlanDriver.h"
+#include "dxf/output/DxfPlanPass.h"
 #include "tests/dxf/file/DxfExports.h"
 #include "tests/support/DeckSession.h"
 
@@ -52,7 +52,7 @@ TEST(SaveDxf2000File, AFailedSaveLeavesWhatStoodThereAndNoTemporaryFile) {
     EXPECT_FALSE(fs::exists(nowhere));
 }
 
-// The whole road of an export: a deck loaded and drawn with the DXF selector, its spools put
+// The whole road of an export: a deck loaded and drawn into the DXF output, its spools put
 // together into a file at each drawing scale.
 TEST(SaveDxf2000File, TheDemoDeckDrawnIntoAFileOpensInTheReader) {
     for (int32_t scaleIs50 : {1, 0}) {
@@ -64,7 +64,7 @@ TEST(SaveDxf2000File, TheDemoDeckDrawnIntoAFileOpensInTheReader) {
         deck.dxf.DxfScaleFactor = scaleIs50 ? 2.0f : 1.0f;
         DxfWriterState writer;
         InitDxfHandles(writer);
-        DrawPlan(deck, deck.canvas, writer, 1);
+        DrawPlanIntoDxf(deck, writer);
         ASSERT_FALSE(writer.EntitySpool.empty());
 
         const std::string name = scaleIs50 ? "demo-deck-50" : "demo-deck-100";

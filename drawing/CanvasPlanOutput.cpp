@@ -1,0 +1,134 @@
+#include "drawing/CanvasPlanOutput.h"
+
+#include <cmath>
+#include <vector>
+
+#include "drawing/CanvasText.h"
+#include "drawing/ExplodedDimension.h"
+#include "drawing/PixelRange.h"
+#include "model/geometry/Geometry.h"
+#include "model/geometry/ViewTransforms.h"
+#include "state/LayerRows.h"
+
+namespace {
+
+constexpr ColourRef LightCyan = PackRgb(0, 255, 255);
+constexpr ColourRef Yellow = PackRgb(255, 255, 0);
+
+bool IsTableLayer(int32_t layer) { return layer >= 0 && layer < LayerCount; }
+
+ColourRef LineColour(const DrawingState& d, int32_t layer) {
+    if (layer == HighlightCyanLayer) return LightCyan;
+    if (layer == HighlightYellowLayer) return Yellow;
+    return IsTableLayer(layer) ? d.LayerScreenColours[static_cast<size_t>(layer)] : 0;
+}
+
+bool IsDottedStyle(LineStyle style) { return style == LineStyle::Dashed || style == LineStyle::Dashed2; }
+
+}  // namespace
+
+// One canvas segment in model coordinates, clipped so that far-away ends never wrap.
+void CanvasPlanOutput::Segment(float x1, float y1, float x2, float y2, ColourRef colour) {
+    const ViewWindow& v = drawing_.View;
+    float sx1 = WorldToScreenX(v, x1), sy1 = WorldToScreenY(v, y1);
+    float sx2 = WorldToScreenX(v, x2), sy2 = WorldToScreenY(v, y2);
+    if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
+    canvas_.Line(sx1, sy1, sx2, sy2, colour);
+}
+
+void CanvasPlanOutput::Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) {
+    const ColourRef colour = LineColour(drawing_, layer);
+    const bool dotted = IsTableLayer(layer) && IsDottedStyle(style);
+    if (dotted) canvas_.SetDrawStyle(DrawStyle::Dotted);
+    Segment(x1, y1, x2, y2, colour);
+    canvas_.SetDrawStyle(DrawStyle::Solid);
+}
+
+void CanvasPlanOutput::Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) {
+    if (points.empty()) return;
+    const ColourRef colour = LineColour(drawing_, layer);
+    canvas_.SetDrawStyle(DrawStyle::Solid);
+    const size_t n = points.size() - 1;  // the upper bound
+    const size_t segments = closed == PolylineClosed ? n + 1 : n;
+    for (size_t i = 0; i < segments; ++i) {
+        const PlanPoint& a = points[i];
+        const PlanPoint& b = points[i + 1 <= n ? i + 1 : 0];
+        Segment(a.X, a.Y, b.X, b.Y, colour);
+    }
+}
+
+void CanvasPlanOutput::Circle(float cx, float cy, float r, int32_t layer, LineStyle style) {
+    if (!IsTableLayer(layer)) return;
+    const ViewWindow& v = drawing_.View;
+    const float sx = WorldToScreenX(v, cx), sy = WorldToScreenY(v, cy);
+    const float radius = r * v.ViewScale;
+    const bool dotted = IsDottedStyle(style);
+    if (dotted) canvas_.SetDrawStyle(DrawStyle::Dotted);
+    const ColourRef colour = style > LineStyle::Dashed2 ? drawing_.Palette.PaletteYellow
+                                                        : drawing_.LayerScreenColours[static_cast<size_t>(layer)];
+    // A circle wholly beyond the drawable range could not be seen; its huge numbers stay out.
+    if (CircleReachesDrawableRange(sx, sy, radius)) canvas_.Circle(sx, sy, radius, colour);
+    if (dotted) canvas_.SetDrawStyle(DrawStyle::Solid);
+}
+
+void CanvasPlanOutput::Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign,
+                            VAlign vAlign, float angleDeg) {
+    if (!IsTableLayer(layer)) return;
+    const float a = DegToRad(angleDeg);
+    const float s = std::sin(a), c = std::cos(a);
+    const ViewWindow& v = drawing_.View;
+    const float h = TextHeight(kind);
+    const float hp = v.ViewScale * h * 0.9f;
+    const float cw = hp * 0.38f;
+    // Too small to read (or no positive size at all): skipped rather than painted as a speck.
+    if (!(cw > 1.0f) || !std::isfinite(hp)) return;
+
+    float sx = WorldToScreenX(v, x), d = 0;
+    if (hAlign != HAlign::Left) {
+        const float w = (v.ViewScale * 0.5f + cw) * EstimatedCharacterCount(text);
+        const float part = hAlign == HAlign::Centre ? 0.5f : 1.0f;
+        sx -= c * w * part;
+        d = s * w * part;
+    }
+    float sy = WorldToScreenY(v, y) + d;
+    if (vAlign == VAlign::Bottom) {
+        sx -= hp * 1.05f * s;
+        sy -= c * hp;
+    } else if (vAlign == VAlign::Middle) {
+        sx -= hp * 0.55f * s;
+        sy -= c * hp * 0.5f;
+    }
+    canvas_.SetForeColour(drawing_.LayerScreenColours[static_cast<size_t>(layer)]);
+    DrawRotatedText(canvas_, ToPixelInt(sx), ToPixelInt(sy), hp, cw, ToPixelInt(angleDeg), text);
+}
+
+void CanvasPlanOutput::LinearDimension(const Dimension& d) {
+    DrawExplodedDimension(*this, d.LineX1, d.LineY1, d.LineX2, d.LineY2, LayerRow::Dimensions,
+                          LayerRow::DimensionTexts);
+}
+
+void CanvasPlanOutput::Hatch(std::span<const HatchSegment> segments, std::span<const PlanPoint>, int32_t layer,
+                             LineStyle style) {
+    for (const HatchSegment& s : segments) Line(s.X1, s.Y1, s.X2, s.Y2, layer, style);
+}
+
+void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, ColourRef fillColour,
+                                        ColourRef penColour) {
+    canvas_.SetFillStyle(FillStyle::Solid);
+    canvas_.SetDrawStyle(DrawStyle::Solid);
+    canvas_.SetForeColour(penColour);
+    canvas_.SetFillColour(fillColour);
+    if (points.size() < 3) return;
+    const ViewWindow& view = drawing_.View;
+    std::vector<PixelPosition> screen;
+    screen.reserve(points.size());
+    for (const PlanPoint& p : points) screen.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
+    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen);
+    if (polygon.size() >= 3) canvas_.Polygon(polygon);
+}
+
+int32_t CanvasPlanOutput::FillModeFor(int32_t displayMode) const {
+    if (displayMode == 0) return FillSolid;
+    if (displayMode >= 2) return FillOutlineOnly;
+    return FillHatch;
+}
