@@ -126,18 +126,26 @@ void LowerMasonryBarCountsToWhatFits(Model& m) {
 
 void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
     const EditorState& editor = session.editor;
-    if (editor.VertexPanel.VertexPanelMode != 0) DrawEditedPolygonOutline(session, canvas);
-    if (editor.InteractionState == ToolRebarGraphicEdit) {
-        DrawRebarGrips(canvas, editor.RefP1ScreenX, editor.RefP1ScreenY, editor.RefP2ScreenX, editor.RefP2ScreenY,
-                       editor.ActiveGrip);
-    } else if (editor.InteractionState == ToolRebarExtensionPicked) {
+    if (PerimeterBeingEdited(editor)) DrawEditedPolygonOutline(session, canvas);
+    switch (ActiveOverlay(editor)) {
+    case CanvasOverlay::RebarGrips: {
+        const ReferencePoints& bar = editor.Reference;
+        DrawRebarGrips(canvas, bar.RefP1ScreenX, bar.RefP1ScreenY, bar.RefP2ScreenX, bar.RefP2ScreenY,
+                       editor.Rebar.ActiveGrip);
+        break;
+    }
+    case CanvasOverlay::PickedEdge: {
         const ViewWindow& view = session.drawing.View;
-        const float x1 = WorldToScreenX(view, editor.PickedEdgeX1), y1 = WorldToScreenY(view, editor.PickedEdgeY1);
-        const float x2 = WorldToScreenX(view, editor.PickedEdgeX2), y2 = WorldToScreenY(view, editor.PickedEdgeY2);
+        const RebarToolState& r = editor.Rebar;
+        const float x1 = WorldToScreenX(view, r.PickedEdgeX1), y1 = WorldToScreenY(view, r.PickedEdgeY1);
+        const float x2 = WorldToScreenX(view, r.PickedEdgeX2), y2 = WorldToScreenY(view, r.PickedEdgeY2);
         canvas.Line(x1, y1, x2, y2, StandardColour(0));
         canvas.SetDrawStyle(DrawStyle::Dotted);
         canvas.Line(x1, y1, x2, y2, StandardColour(14));
         canvas.SetDrawStyle(DrawStyle::Solid);
+        break;
+    }
+    case CanvasOverlay::None: break;
     }
 }
 
@@ -181,7 +189,7 @@ void DrawPlanOnCanvas(Session& session, Canvas& canvas) {
     canvas.SetAutoRedraw(true);
     canvas.SetBackColour(session.drawing.CanvasBackColour);
     canvas.Clear();
-    if (session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(session, canvas);
+    if (PerimeterBeingEdited(session.editor)) FillEditedPolygon(session, canvas);
     CanvasPlanOutput out(canvas, session.drawing, session.shell.Options);
     DrawPlan(session, out);
     DrawCanvasOverlays(session, canvas);
