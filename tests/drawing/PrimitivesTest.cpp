@@ -141,7 +141,7 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
     // fits, drawn 7 cm higher.
     Pass shortOne, placed;
     DrawExplodedDimension(shortOne.out, 0, 0, 20.5f, 0, LayerRow::Dimensions, LayerRow::DimensionTexts);
-    placed.out.Text(10.25f, 7, "20.5", 0, LayerRow::DimensionTexts, HAlign::Centre, VAlign::Bottom, 0);
+    placed.out.Text(10.25f, 7, "20.5", TextKind::Small, LayerRow::DimensionTexts, HAlign::Centre, VAlign::Bottom, 0);
     const auto a = shortOne.canvas.RecordsOf(CanvasCall::Text), b = placed.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(a.size(), 1u);
     ASSERT_EQ(b.size(), 1u);
@@ -156,8 +156,8 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
 TEST(DrawText, AnchorCellSizeAndEscapement) {
     Pass p(0.3f);
     p.shell.OptimalTextSize = 0;  // text base 2
-    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
-    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 30.6f);
+    p.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    p.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 30.6f);
     const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(texts.size(), 2u);
     // hp = 0.3 × 40 × 0.9 = 10.8 px, cw = 4.104 px; bottom alignment hangs the cell hp above.
@@ -173,7 +173,7 @@ TEST(DrawText, AnchorCellSizeAndEscapement) {
 
     Pass tiny(0.05f);
     tiny.shell.OptimalTextSize = 0;
-    tiny.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    tiny.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     EXPECT_TRUE(tiny.canvas.RecordsOf(CanvasCall::Text).empty()) << "a text too small to read is skipped";
 }
 
@@ -241,7 +241,7 @@ TEST(DrawDimension, AnR12DimensionIsDrawnFromPrimitivesIntoTheSpool) {
 
 TEST(DrawText, ATopAlignedDxfTextHangsTwoCentimetresBelowItsAnchor) {
     DxfPass p;
-    p.dxfOut.Text(10, 50, "SOLAIO 1", 1, LayerRow::FloorSlabTexts, HAlign::Centre, VAlign::Top, 0);
+    p.dxfOut.Text(10, 50, "SOLAIO 1", TextKind::Medium, LayerRow::FloorSlabTexts, HAlign::Centre, VAlign::Top, 0);
     EXPECT_EQ(p.Group(" 10"), "20");
     EXPECT_EQ(p.Group(" 20"), "96");  // (50 × 2) − 2 × 2
     EXPECT_EQ(p.Group(" 73"), "     3");

@@ -52,7 +52,7 @@ TEST(PrimitivesOnQtCanvas, LinesAFilledPolygonAndATextLandWhereTheModelPutsThem)
                                             {45, 255}, {95, 255}, {95, 205}, {45, 205}, {45, 255}}};
     canvas.Polygon(rings);
     // Green title, bottom-left at (200, 200) px.
-    out.Text(100, 50, "TITOLO", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    out.Text(100, 50, "TITOLO", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     DrawExplodedDimension(out, 10, 140, 190, 140, LayerRow::Dimensions, LayerRow::DimensionTexts);
     canvas.SetAutoRedraw(false);
 
