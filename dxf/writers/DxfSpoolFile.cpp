@@ -80,16 +80,27 @@ void DxfSpoolFile::Append(std::string_view text) {
     Commit(std::copy(text.begin(), text.end(), at));
 }
 
+void DxfSpoolFile::WaitForWriting() const {
+    if (pendingWrite_.valid()) pendingWrite_.get();
+}
+
 void DxfSpoolFile::Drain() {
     if (used_ == 0) return;
+    WaitForWriting();
     std::error_code error;
     if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error)) throw DxfSpoolError(error);
-    errno = 0;
-    if (!WriteAll(::fileno(file_.File), std::string_view(buffer_.get(), used_), error)) throw DxfSpoolError(error);
     drainedEndsLine_ = EndsLine();
     lastDrained_ = buffer_[used_ - 1];
     drained_ += used_;
+    std::swap(buffer_, writing_);
+    std::swap(capacity_, writingCapacity_);
+    const std::string_view text(writing_.get(), used_);
     used_ = 0;
+    pendingWrite_ = std::async(std::launch::async, [descriptor = ::fileno(file_.File), text] {
+        std::error_code failure;
+        errno = 0;
+        if (!WriteAll(descriptor, text, failure)) throw DxfSpoolError(failure);
+    });
 }
 
 bool DxfSpoolFile::EndsLine() const {
@@ -99,6 +110,12 @@ bool DxfSpoolFile::EndsLine() const {
 }
 
 bool DxfSpoolFile::CopyTo(std::FILE* out, std::error_code& error) const {
+    try {
+        WaitForWriting();
+    } catch (const DxfSpoolError& failure) {
+        error = failure.code();
+        return false;
+    }
     if (drained_ > 0) {
         errno = 0;
         if (std::fflush(out) != 0) {
@@ -123,6 +140,12 @@ bool DxfSpoolFile::CopyTo(std::FILE* out, std::error_code& error) const {
 }
 
 bool DxfSpoolFile::AppendTo(std::string& text, std::error_code& error) const {
+    try {
+        WaitForWriting();
+    } catch (const DxfSpoolError& failure) {
+        error = failure.code();
+        return false;
+    }
     text.reserve(text.size() + static_cast<size_t>(Size()));
     if (drained_ > 0 && !ReadChunks(::fileno(file_.File), drained_, error, [&](std::string_view chunk) {
             text += chunk;

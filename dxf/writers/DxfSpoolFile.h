@@ -2,10 +2,12 @@
 // Where a spool of the drawing pass goes when the export gives it a file: the records are written
 // in place into a buffer of fixed size, which goes to a scratch file each time it fills, so that
 // an export of any size holds little of its entity and block records in memory and never moves
-// them. The scratch file is made beside the DXF file at the first drain, under a new name of its
+// them. A full buffer is written out by a thread of its own while the drawing fills the other
+// one. The scratch file is made beside the DXF file at the first drain, under a new name of its
 // own, and removed when this goes out of scope; the DXF file then copies it in place of the spool.
 #include <cstdint>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,9 +44,11 @@ public:
         if (used_ >= drainBytes_) Drain();
     }
     void Append(std::string_view text);
-    // Sends what the buffer holds to the file, made when it is the first time.
+    // Sends what the buffer holds to the file, made when it is the first time; the writing goes on
+    // while the other buffer fills.
     void Drain();
-    // The calls above throw DxfSpoolError when the file cannot be made or written.
+    // The calls above throw DxfSpoolError when the file cannot be made or written (a write that
+    // failed meanwhile is told at the next of them).
 
     // Every byte written so far, in the file or still in the buffer.
     uint64_t Size() const { return drained_ + used_; }
@@ -59,15 +63,21 @@ public:
 
 private:
     void MakeRoom(size_t size);
+    // Waits for the buffer being written; throws DxfSpoolError when its writing failed.
+    void WaitForWriting() const;
 
     std::string dxfPath_;
     size_t drainBytes_;
     std::unique_ptr<char[]> buffer_;
     size_t capacity_ = 0, used_ = 0;
+    std::unique_ptr<char[]> writing_;  // the buffer handed to the writing
+    size_t writingCapacity_ = 0;
     TemporaryFile file_;
     uint64_t drained_ = 0;
     bool drainedEndsLine_ = true;
     char lastDrained_ = '\0';
+    // Last, so that it is waited for before the buffer and the file it uses go.
+    mutable std::future<void> pendingWrite_;
 };
 
 // Gives the state's entity and block spools their files: the writers then write their records
