@@ -38,8 +38,8 @@ public:
     DxfGroups& Layer(int code, std::string_view name, int width = CodeWidth);
 
 private:
-    // The line's text goes at the end of `out_`, with room for `room` value characters, written by
-    // `value(at)`, which returns the end of what it wrote.
+    // The line goes at the end of the spool file's buffer, or of `out_`, with room for `room`
+    // value characters, written by `value(at)`, which returns the end of what it wrote.
     template <class WriteValue>
     DxfGroups& Line(int code, int width, size_t room, WriteValue value);
     DxfGroups& Line(int code, int width, std::string_view value);

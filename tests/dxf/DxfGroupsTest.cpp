@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <charconv>
@@ -43,6 +44,26 @@ TEST(DxfGroups, CodeLinesAreTheCodeRightJustifiedInTheirWidth) {
         std::string out;
         DxfGroups(out).Text(c.code, "v", c.width);
         EXPECT_EQ(out, CrlfLines({c.codeLine, "v"})) << c.code << " in " << c.width;
+    }
+}
+
+// Codes and integers are written digit by digit or from a table of the small ones: either way as
+// the standard formatter right-justifies them, longer numbers whole.
+TEST(DxfGroups, CodesAndIntegersAreRightJustifiedWhateverTheirSize) {
+    const auto justified = [](int64_t value, int width) {
+        const std::string digits = std::to_string(value);
+        return std::string(static_cast<size_t>(std::max(0, width - static_cast<int>(digits.size()))), ' ') + digits;
+    };
+    for (int32_t value : {0, 7, 99, 999, 1000, 1099, 1100, 65535, 999999, 1000000, 2147483647})
+        for (int width : {0, 1, 3, 4, 6, 8, 9, 12}) {
+            std::string out;
+            DxfGroups(out).Text(value, "v", width);
+            EXPECT_EQ(out, CrlfLines({justified(value, width), "v"})) << value << " in " << width;
+        }
+    for (int32_t value : {0, 1, -1, 370, -2, 1099, 1100, -99999, 123456, 1234567, -2147483647 - 1, 2147483647}) {
+        std::string out;
+        DxfGroups(out).Int(70, value);
+        EXPECT_EQ(out, CrlfLines({" 70", justified(value, 6)})) << value;
     }
 }
 
