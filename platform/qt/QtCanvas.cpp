@@ -13,6 +13,14 @@
 
 namespace {
 
+// Lines waiting to be stroked together, at most.
+constexpr size_t MostPendingLines = 1024;
+
+int SignOf(float v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+// Which way a line runs, by the signs of its steps along x and y: 0 to 8.
+int HeadingOf(float x1, float y1, float x2, float y2) { return 3 * (SignOf(x2 - x1) + 1) + SignOf(y2 - y1) + 1; }
+
 QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 // The inside of circles and polygons by the fill style: none while it is transparent.
@@ -81,8 +89,9 @@ QtCanvas::~QtCanvas() { EndPainting(); }
 void QtCanvas::FitImages() {
     // Asking the screen for its ratio costs more than a line: it is asked again only when the
     // widget changes size or screen.
-    if (ratio_ > 0 && !persistent_.isNull() && persistent_.deviceIndependentSize().toSize() == size()) return;
+    if (ratio_ > 0 && fittedFor_ == size()) return;
     const qreal ratio = ratio_ = devicePixelRatioF();
+    fittedFor_ = size();
     const QSize devicePixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (persistent_.size() == devicePixels && persistent_.devicePixelRatio() == ratio) return;
     EndPainting();
@@ -94,7 +103,13 @@ void QtCanvas::FitImages() {
     temporary_ = std::move(temporary);
 }
 
-QPainter& QtCanvas::PainterOn(QImage& target, ColourRef colour) {
+QImage* QtCanvas::Target() {
+    FitImages();
+    QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
+    return target.isNull() ? nullptr : &target;  // a canvas of no size shows nothing
+}
+
+QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
     if (painterTarget_ != &target) {
         EndPainting();
         painter_ = std::make_unique<QPainter>(&target);
@@ -103,36 +118,52 @@ QPainter& QtCanvas::PainterOn(QImage& target, ColourRef colour) {
         // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
         pen_.setCapStyle(Qt::FlatCap);
         pen_.setJoinStyle(Qt::RoundJoin);
-        pen_.setWidth(0);  // differs from every width below, so the first pen is always set
+        penKey_ = PenKey{};  // of no width, unlike every pen asked for, so the first is always set
+        brushSet_ = false;
     }
-    const QColor penColour = ToQColor(colour);
-    const int width = std::max(state_.DrawWidth, 1);
-    const Qt::PenStyle style = state_.Drawing == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
-    if (pen_.color() != penColour || pen_.width() != width || pen_.style() != style) {
-        pen_.setColor(penColour);
-        pen_.setWidth(width);
-        pen_.setStyle(style);
+    if (!(penKey_ == pen)) {
+        pen_.setColor(ToQColor(pen.colour));
+        pen_.setWidth(pen.width);
+        pen_.setStyle(pen.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
         painter_->setPen(pen_);
+        penKey_ = pen;
     }
-    painter_->setBrush(Qt::NoBrush);
+    if (brushSet_) {
+        painter_->setBrush(Qt::NoBrush);
+        brushSet_ = false;
+    }
     return *painter_;
 }
 
 void QtCanvas::EndPainting() {
+    FlushLines();
     if (painter_) painter_->end();
     painter_.reset();
     painterTarget_ = nullptr;
 }
 
-void QtCanvas::Draw(ColourRef colour, const std::function<void(QPainter&)>& draw) {
-    FitImages();
-    QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
-    if (target.isNull()) return;  // a canvas of no size shows nothing
-    draw(PainterOn(target, colour));
+void QtCanvas::FlushLines() {
+    if (pendingLines_.empty()) return;
+    // Emptied before the painter is asked for, since ending another painter flushes again.
+    std::swap(pendingLines_, strokingLines_);
+    PainterOn(*pendingTarget_, pendingPen_).drawLines(strokingLines_.data(), int(strokingLines_.size()));
+    strokingLines_.clear();
+}
+
+void QtCanvas::AskRepaint() {
     if (!repaintAsked_) {
         repaintAsked_ = true;
         update();
     }
+}
+
+template <class DrawCall>
+void QtCanvas::Draw(ColourRef colour, DrawCall&& draw) {
+    QImage* target = Target();
+    if (target == nullptr) return;
+    FlushLines();
+    draw(PainterOn(*target, PenKey{colour, std::max(state_.DrawWidth, 1), state_.Drawing}));
+    AskRepaint();
 }
 
 const QFont& QtCanvas::FontFor(const CanvasFont& cell) {
@@ -161,13 +192,36 @@ void QtCanvas::ClearTemporary() {
 }
 
 void QtCanvas::Line(float x1, float y1, float x2, float y2, ColourRef colour) {
-    Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
+    QImage* target = Target();
+    if (target == nullptr) return;
+    const PenKey pen{colour, std::max(state_.DrawWidth, 1), state_.Drawing};
+    if (!Batchable(*target, pen, x1, y1, x2, y2)) {
+        Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
+        return;
+    }
+    const int heading = HeadingOf(x1, y1, x2, y2);
+    if (!pendingLines_.empty() && (pendingTarget_ != target || !(pendingPen_ == pen) || pendingHeading_ != heading))
+        FlushLines();
+    pendingTarget_ = target;
+    pendingPen_ = pen;
+    pendingHeading_ = heading;
+    pendingLines_.emplace_back(x1, y1, x2, y2);
+    if (pendingLines_.size() >= MostPendingLines) FlushLines();
+    AskRepaint();
+}
+
+bool QtCanvas::Batchable(const QImage& target, const PenKey& pen, float x1, float y1, float x2, float y2) const {
+    if (pen.width != 1 || ratio_ != 1) return false;
+    const float w = float(target.width()), h = float(target.height());
+    const auto inside = [w, h](float x, float y) { return x >= 0 && x <= w && y >= 0 && y <= h; };
+    return inside(x1, y1) && inside(x2, y2);
 }
 
 void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) {
     Draw(colour, [&](QPainter& p) {
         if (inside == BoxInside::Colour) p.setBrush(ToQColor(colour));
         else if (inside == BoxInside::FillState) SetFillBrush(p, state_);
+        brushSet_ = true;
         p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     });
 }
@@ -175,6 +229,7 @@ void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, Box
 void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
     Draw(colour, [&](QPainter& p) {
         SetFillBrush(p, state_);
+        brushSet_ = true;
         p.drawEllipse(QPointF(cx, cy), radius, radius);
     });
 }
@@ -186,6 +241,7 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
     for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
     Draw(state_.Fore, [&](QPainter& p) {
         SetFillBrush(p, state_);
+        brushSet_ = true;
         p.drawPolygon(polygon, Qt::OddEvenFill);
     });
 }

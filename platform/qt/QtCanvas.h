@@ -4,6 +4,7 @@
 // ratio) and are drawn on in logical pixels, so the plan stays sharp on high-density screens. It
 // also works without ever being shown: give it a size with resize() and read Image().
 #include <QImage>
+#include <QLineF>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/CanvasState.h"
 
@@ -60,23 +62,50 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The pen a drawing call strokes with.
+    struct PenKey {
+        ColourRef colour = 0;
+        int width = 0;
+        DrawStyle style = DrawStyle::Solid;
+        bool operator==(const PenKey&) const = default;
+    };
+
     // Reallocates both images when the widget's size or pixel ratio changed, keeping what they
     // held at the top left.
     void FitImages();
+    // The image that AutoRedraw chooses, fitted to the widget; null for a canvas of no size.
+    QImage* Target();
     // Runs `draw` with a painter on the image that AutoRedraw chooses, with the pen of `colour`
     // in the current draw style and width and no brush, then schedules a repaint.
-    void Draw(ColourRef colour, const std::function<void(QPainter&)>& draw);
+    template <class DrawCall>
+    void Draw(ColourRef colour, DrawCall&& draw);
     // The painter stays open on its image from one drawing call to the next, since a plan is
     // thousands of calls; it is closed before the images are read, filled, resized or shown.
-    QPainter& PainterOn(QImage& target, ColourRef colour);
+    QPainter& PainterOn(QImage& target, const PenKey& pen);
     void EndPainting();
+    // Lines wait to be stroked together, since a painter call per line costs more than its
+    // pixels; anything else drawn, read or resized strokes them first. The painter strokes a line
+    // of a batch exactly as a line alone (its dots start afresh, no pixel is shared with the line
+    // before) only while nothing of it is clipped, its pen is one pixel on one device pixel, and
+    // it runs the same way as the line before: a line turned back on its predecessor gains a
+    // pixel at its start. Lines that differ so start a new batch, or are drawn alone.
+    bool Batchable(const QImage& target, const PenKey& pen, float x1, float y1, float x2, float y2) const;
+    void FlushLines();
+    void AskRepaint();
     const QFont& FontFor(const CanvasFont& cell);
 
     QImage persistent_;
     QImage temporary_;
+    QSize fittedFor_;  // the widget size the images were last fitted to
     std::unique_ptr<QPainter> painter_;
     QImage* painterTarget_ = nullptr;
     QPen pen_;
+    PenKey penKey_;
+    bool brushSet_ = false;  // a brush was left on the painter by the last call
+    std::vector<QLineF> pendingLines_, strokingLines_;
+    QImage* pendingTarget_ = nullptr;
+    PenKey pendingPen_;
+    int pendingHeading_ = 0;
     CanvasFont fontCell_;
     QFont font_;
     qreal fontAscent_ = 0;
