@@ -1,5 +1,6 @@
 #include "drawing/CanvasPlanOutput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -25,13 +26,52 @@ ColourRef LineColour(const DrawingState& d, int32_t layer) {
 
 bool IsDottedStyle(LineStyle style) { return style == LineStyle::Dashed || style == LineStyle::Dashed2; }
 
+// Pixels beyond the pen's own width that an off-canvas primitive must keep from the canvas: the
+// rounding of ends and the painter's own clip reach a pixel or two.
+constexpr float OffCanvasMargin = 8.0f;
+
+// A generous box around the glyphs of a text cell whose top-left corner is at the pixel (x, y),
+// turned as the canvas turns it (counter-clockwise about that corner). Along the line: no glyph of
+// a face stretched to the cell's average width is three such widths wide, with room for bearings;
+// across it, accents and descenders stay within half a cell height above and below the cell.
+PixelBox TextGlyphBox(int32_t x, int32_t y, float height, float width, int32_t turnDeg, size_t characters) {
+    const float h = height + 1, w = width + 1;  // the cell is rounded to whole pixels
+    const float along[] = {-0.5f * h, static_cast<float>(characters) * (3 * w + 0.25f * h) + 0.5f * h};
+    const float across[] = {-0.5f * h, 1.5f * h};
+    const double turn = DegToRad(turnDeg);
+    const float c = turnDeg == 0 ? 1.0f : static_cast<float>(std::cos(turn));
+    const float s = turnDeg == 0 ? 0.0f : static_cast<float>(std::sin(turn));
+    PixelBox box(static_cast<float>(x), static_cast<float>(y));
+    for (const float u : along)
+        for (const float v : across) box.Take(static_cast<float>(x) + u * c + v * s, static_cast<float>(y) - u * s + v * c);
+    return box;
+}
+
 }  // namespace
+
+CanvasPlanOutput::CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, const ShellOptions& options,
+                                   OffCanvasPrimitives offCanvas)
+    : canvas_(canvas),
+      drawing_(drawing),
+      options_(options),
+      skipOffCanvas_(offCanvas == OffCanvasPrimitives::Skipped),
+      canvasWidth_(static_cast<float>(canvas.WidthPx())),
+      canvasHeight_(static_cast<float>(canvas.HeightPx())) {}
+
+bool CanvasPlanOutput::OffCanvas(const PixelBox& box) const {
+    if (!skipOffCanvas_) return false;
+    const float m = OffCanvasMargin + static_cast<float>(std::max(canvas_.DrawWidth(), 1));
+    return box.Right < -m || box.Bottom < -m || box.Left > canvasWidth_ + m || box.Top > canvasHeight_ + m;
+}
 
 // One canvas segment in model coordinates, clipped so that far-away ends never wrap.
 void CanvasPlanOutput::Segment(float x1, float y1, float x2, float y2, ColourRef colour) {
     const ViewWindow& v = drawing_.View;
     float sx1 = WorldToScreenX(v, x1), sy1 = WorldToScreenY(v, y1);
     float sx2 = WorldToScreenX(v, x2), sy2 = WorldToScreenY(v, y2);
+    PixelBox box(sx1, sy1);
+    box.Take(sx2, sy2);
+    if (OffCanvas(box)) return;
     if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
     canvas_.Line(sx1, sy1, sx2, sy2, colour);
 }
@@ -67,7 +107,9 @@ void CanvasPlanOutput::Circle(float cx, float cy, float r, int32_t layer, LineSt
     const ColourRef colour = style > LineStyle::Dashed2 ? drawing_.Palette.PaletteYellow
                                                         : drawing_.LayerScreenColours[static_cast<size_t>(layer)];
     // A circle wholly beyond the drawable range could not be seen; its huge numbers stay out.
-    if (CircleReachesDrawableRange(sx, sy, radius)) canvas_.Circle(sx, sy, radius, colour);
+    PixelBox box(sx - std::fabs(radius), sy - std::fabs(radius));
+    box.Take(sx + std::fabs(radius), sy + std::fabs(radius));
+    if (CircleReachesDrawableRange(sx, sy, radius) && !OffCanvas(box)) canvas_.Circle(sx, sy, radius, colour);
     if (dotted) canvas_.SetDrawStyle(DrawStyle::Solid);
 }
 
@@ -99,7 +141,9 @@ void CanvasPlanOutput::Text(float x, float y, const std::string& text, int32_t k
         sy -= c * hp * 0.5f;
     }
     canvas_.SetForeColour(drawing_.LayerScreenColours[static_cast<size_t>(layer)]);
-    DrawRotatedText(canvas_, ToPixelInt(sx), ToPixelInt(sy), hp, cw, ToPixelInt(angleDeg), text);
+    const int32_t cellX = ToPixelInt(sx), cellY = ToPixelInt(sy), turn = ToPixelInt(angleDeg);
+    if (skipOffCanvas_ && OffCanvas(TextGlyphBox(cellX, cellY, hp, cw, turn, text.size()))) return;
+    DrawRotatedText(canvas_, cellX, cellY, hp, cw, turn, text);
 }
 
 void CanvasPlanOutput::LinearDimension(const Dimension& d) {
@@ -123,6 +167,9 @@ void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, Colou
     std::vector<PixelPosition> screen;
     screen.reserve(points.size());
     for (const PlanPoint& p : points) screen.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
+    PixelBox box(screen[0].X, screen[0].Y);
+    for (const PixelPosition& p : screen) box.Take(p.X, p.Y);
+    if (OffCanvas(box)) return;
     const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen);
     if (polygon.size() >= 3) canvas_.Polygon(polygon);
 }
