@@ -16,10 +16,17 @@ namespace {
 // Lines waiting to be stroked together, at most.
 constexpr size_t MostPendingLines = 1024;
 
-int SignOf(float v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+// The ways a line may run as the painter reckons it, down, up, right or left, by the signs of its
+// steps: one bit each.
+constexpr int Down = 1, Up = 2, Right = 4, Left = 8;
 
-// Which way a line runs, by the signs of its steps along x and y: 0 to 8.
-int HeadingOf(float x1, float y1, float x2, float y2) { return 3 * (SignOf(x2 - x1) + 1) + SignOf(y2 - y1) + 1; }
+int WaysOf(float x1, float y1, float x2, float y2) {
+    return (y2 > y1 ? Down : 0) | (y2 < y1 ? Up : 0) | (x2 > x1 ? Right : 0) | (x2 < x1 ? Left : 0);
+}
+
+int Reversed(int ways) {
+    return (ways & Down ? Up : 0) | (ways & Up ? Down : 0) | (ways & Right ? Left : 0) | (ways & Left ? Right : 0);
+}
 
 QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
@@ -27,6 +34,7 @@ QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour)
 void SetFillBrush(QPainter& p, const CanvasState& state) {
     if (state.Filling == FillStyle::Solid) p.setBrush(ToQColor(state.Fill));
     else if (state.Filling == FillStyle::CrossHatch) p.setBrush(QBrush(ToQColor(state.Fill), Qt::CrossPattern));
+    else p.setBrush(Qt::NoBrush);
 }
 
 QImage NewImage(QSize devicePixels, qreal ratio, QImage::Format format, const QColor& fill) {
@@ -105,8 +113,8 @@ void QtCanvas::FitImages() {
 
 QImage* QtCanvas::Target() {
     FitImages();
-    QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
-    return target.isNull() ? nullptr : &target;  // a canvas of no size shows nothing
+    if (fittedFor_.isEmpty()) return nullptr;  // a canvas of no size shows nothing
+    return state_.AutoRedraw ? &persistent_ : &temporary_;
 }
 
 QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
@@ -119,7 +127,6 @@ QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
         pen_.setCapStyle(Qt::FlatCap);
         pen_.setJoinStyle(Qt::RoundJoin);
         penKey_ = PenKey{};  // of no width, unlike every pen asked for, so the first is always set
-        brushSet_ = false;
     }
     if (!(penKey_ == pen)) {
         pen_.setColor(ToQColor(pen.colour));
@@ -127,10 +134,6 @@ QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
         pen_.setStyle(pen.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
         painter_->setPen(pen_);
         penKey_ = pen;
-    }
-    if (brushSet_) {
-        painter_->setBrush(Qt::NoBrush);
-        brushSet_ = false;
     }
     return *painter_;
 }
@@ -195,24 +198,26 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, ColourRef colour) {
     QImage* target = Target();
     if (target == nullptr) return;
     const PenKey pen{colour, std::max(state_.DrawWidth, 1), state_.Drawing};
-    if (!Batchable(*target, pen, x1, y1, x2, y2)) {
+    if (!Batchable(pen, x1, y1, x2, y2)) {
         Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
         return;
     }
-    const int heading = HeadingOf(x1, y1, x2, y2);
-    if (!pendingLines_.empty() && (pendingTarget_ != target || !(pendingPen_ == pen) || pendingHeading_ != heading))
+    const int ways = WaysOf(x1, y1, x2, y2);
+    if (!pendingLines_.empty() &&
+        (pendingTarget_ != target || !(pendingPen_ == pen) || (Reversed(ways) & pendingWays_) != 0))
         FlushLines();
+    if (pendingLines_.empty()) pendingWays_ = 0;
     pendingTarget_ = target;
     pendingPen_ = pen;
-    pendingHeading_ = heading;
+    pendingWays_ |= ways;
     pendingLines_.emplace_back(x1, y1, x2, y2);
     if (pendingLines_.size() >= MostPendingLines) FlushLines();
     AskRepaint();
 }
 
-bool QtCanvas::Batchable(const QImage& target, const PenKey& pen, float x1, float y1, float x2, float y2) const {
+bool QtCanvas::Batchable(const PenKey& pen, float x1, float y1, float x2, float y2) const {
     if (pen.width != 1 || ratio_ != 1) return false;
-    const float w = float(target.width()), h = float(target.height());
+    const float w = float(fittedFor_.width()), h = float(fittedFor_.height());
     const auto inside = [w, h](float x, float y) { return x >= 0 && x <= w && y >= 0 && y <= h; };
     return inside(x1, y1) && inside(x2, y2);
 }
@@ -221,7 +226,7 @@ void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, Box
     Draw(colour, [&](QPainter& p) {
         if (inside == BoxInside::Colour) p.setBrush(ToQColor(colour));
         else if (inside == BoxInside::FillState) SetFillBrush(p, state_);
-        brushSet_ = true;
+        else p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     });
 }
@@ -229,7 +234,6 @@ void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, Box
 void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
     Draw(colour, [&](QPainter& p) {
         SetFillBrush(p, state_);
-        brushSet_ = true;
         p.drawEllipse(QPointF(cx, cy), radius, radius);
     });
 }
@@ -241,7 +245,6 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
     for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
     Draw(state_.Fore, [&](QPainter& p) {
         SetFillBrush(p, state_);
-        brushSet_ = true;
         p.drawPolygon(polygon, Qt::OddEvenFill);
     });
 }

@@ -76,7 +76,8 @@ private:
     // The image that AutoRedraw chooses, fitted to the widget; null for a canvas of no size.
     QImage* Target();
     // Runs `draw` with a painter on the image that AutoRedraw chooses, with the pen of `colour`
-    // in the current draw style and width and no brush, then schedules a repaint.
+    // in the current draw style and width, then schedules a repaint. Lines and texts take no
+    // brush; the calls that fill set theirs.
     template <class DrawCall>
     void Draw(ColourRef colour, DrawCall&& draw);
     // The painter stays open on its image from one drawing call to the next, since a plan is
@@ -87,9 +88,10 @@ private:
     // pixels; anything else drawn, read or resized strokes them first. The painter strokes a line
     // of a batch exactly as a line alone (its dots start afresh, no pixel is shared with the line
     // before) only while nothing of it is clipped, its pen is one pixel on one device pixel, and
-    // it runs the same way as the line before: a line turned back on its predecessor gains a
-    // pixel at its start. Lines that differ so start a new batch, or are drawn alone.
-    bool Batchable(const QImage& target, const PenKey& pen, float x1, float y1, float x2, float y2) const;
+    // no line before it in the batch may run the other way (down against up, right against left):
+    // a line turned back on an earlier one gains a pixel at its start. Lines that differ so start
+    // a new batch, or are drawn alone.
+    bool Batchable(const PenKey& pen, float x1, float y1, float x2, float y2) const;
     void FlushLines();
     void AskRepaint();
     const QFont& FontFor(const CanvasFont& cell);
@@ -101,11 +103,10 @@ private:
     QImage* painterTarget_ = nullptr;
     QPen pen_;
     PenKey penKey_;
-    bool brushSet_ = false;  // a brush was left on the painter by the last call
     std::vector<QLineF> pendingLines_, strokingLines_;
     QImage* pendingTarget_ = nullptr;
     PenKey pendingPen_;
-    int pendingHeading_ = 0;
+    int pendingWays_ = 0;  // the ways the lines waiting may run, as WaysOf gives them
     CanvasFont fontCell_;
     QFont font_;
     qreal fontAscent_ = 0;
