@@ -60,8 +60,11 @@ CanvasPlanOutput::CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, 
 
 bool CanvasPlanOutput::OffCanvas(const PixelBox& box) const {
     if (!skipOffCanvas_) return false;
-    const float m = OffCanvasMargin + static_cast<float>(std::max(canvas_.DrawWidth(), 1));
-    return box.Right < -m || box.Bottom < -m || box.Left > canvasWidth_ + m || box.Top > canvasHeight_ + m;
+    const auto beyond = [&box, this](float m) {
+        return box.Right < -m || box.Bottom < -m || box.Left > canvasWidth_ + m || box.Top > canvasHeight_ + m;
+    };
+    // Most of a plan lies on the canvas: the pen is asked for only near its edges.
+    return beyond(OffCanvasMargin) && beyond(OffCanvasMargin + static_cast<float>(std::max(canvas_.DrawWidth(), 1)));
 }
 
 // One canvas segment in model coordinates, clipped so that far-away ends never wrap.

@@ -111,8 +111,12 @@ std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> out
 
 const std::vector<HatchSegment>& CachedHatchSegments(HatchLineCache& cache, std::span<const HatchOutline> outlines,
                                                      float spacing, float angleDeg, int32_t pattern) {
-    HatchLineCache::Key key{std::bit_cast<uint32_t>(spacing), std::bit_cast<uint32_t>(angleDeg),
-                            std::bit_cast<uint32_t>(pattern), static_cast<uint32_t>(outlines.size())};
+    size_t words = 4;
+    for (const HatchOutline& outline : outlines) words += 1 + 2 * outline.size();
+    HatchLineCache::Key key;
+    key.reserve(words);
+    key.insert(key.end(), {std::bit_cast<uint32_t>(spacing), std::bit_cast<uint32_t>(angleDeg),
+                           std::bit_cast<uint32_t>(pattern), static_cast<uint32_t>(outlines.size())});
     for (const HatchOutline& outline : outlines) {
         key.push_back(static_cast<uint32_t>(outline.size()));
         for (const PlanPoint& p : outline) {
