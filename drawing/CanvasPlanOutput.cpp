@@ -58,6 +58,11 @@ CanvasPlanOutput::CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, 
       canvasWidth_(static_cast<float>(canvas.WidthPx())),
       canvasHeight_(static_cast<float>(canvas.HeightPx())) {}
 
+bool CanvasPlanOutput::NearCanvas(float x, float y) const {
+    return x >= -OffCanvasMargin && x <= canvasWidth_ + OffCanvasMargin && y >= -OffCanvasMargin &&
+           y <= canvasHeight_ + OffCanvasMargin;
+}
+
 bool CanvasPlanOutput::OffCanvas(const PixelBox& box) const {
     if (!skipOffCanvas_) return false;
     const auto beyond = [&box, this](float m) {
@@ -72,10 +77,13 @@ void CanvasPlanOutput::Segment(float x1, float y1, float x2, float y2, ColourRef
     const ViewWindow& v = drawing_.View;
     float sx1 = WorldToScreenX(v, x1), sy1 = WorldToScreenY(v, y1);
     float sx2 = WorldToScreenX(v, x2), sy2 = WorldToScreenY(v, y2);
-    PixelBox box(sx1, sy1);
-    box.Take(sx2, sy2);
-    if (OffCanvas(box)) return;
-    if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
+    // The usual case, both ends on the canvas or just beside it, needs neither test.
+    if (!NearCanvas(sx1, sy1) || !NearCanvas(sx2, sy2)) {
+        PixelBox box(sx1, sy1);
+        box.Take(sx2, sy2);
+        if (OffCanvas(box)) return;
+        if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
+    }
     canvas_.Line(sx1, sy1, sx2, sy2, colour);
 }
 

@@ -53,6 +53,9 @@ private:
     // Whether the pixel box lies wholly off the canvas by more than the pen in force and a margin;
     // never while off-canvas primitives are drawn.
     bool OffCanvas(const PixelBox& box) const;
+    // Whether the pixel position lies on the canvas or within the margin beside it (not for a
+    // position that is not a number).
+    bool NearCanvas(float x, float y) const;
 
     Canvas& canvas_;
     const DrawingState& drawing_;

@@ -122,20 +122,24 @@ QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
         EndPainting();
         painter_ = std::make_unique<QPainter>(&target);
         painterTarget_ = &target;
-        pen_ = QPen();
-        // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
-        pen_.setCapStyle(Qt::FlatCap);
-        pen_.setJoinStyle(Qt::RoundJoin);
         penKey_ = PenKey{};  // of no width, unlike every pen asked for, so the first is always set
     }
     if (!(penKey_ == pen)) {
-        pen_.setColor(ToQColor(pen.colour));
-        pen_.setWidth(pen.width);
-        pen_.setStyle(pen.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-        painter_->setPen(pen_);
+        painter_->setPen(PenFor(pen));
         penKey_ = pen;
     }
     return *painter_;
+}
+
+const QPen& QtCanvas::PenFor(const PenKey& key) {
+    for (const MadePen& made : pens_)
+        if (made.key == key) return made.pen;
+    MadePen& made = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % pens_.size();
+    made.key = key;
+    made.pen = QPen(ToQColor(key.colour), key.width, key.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
+                    Qt::FlatCap, Qt::RoundJoin);
+    return made.pen;
 }
 
 void QtCanvas::EndPainting() {

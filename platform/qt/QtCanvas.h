@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -83,6 +84,9 @@ private:
     // The painter stays open on its image from one drawing call to the next, since a plan is
     // thousands of calls; it is closed before the images are read, filled, resized or shown.
     QPainter& PainterOn(QImage& target, const PenKey& pen);
+    // The pen of the key, from the few made last: a plan goes back and forth between a handful.
+    // Flat caps, since any other cap grows every dot by the pen's width and closes the gaps.
+    const QPen& PenFor(const PenKey& key);
     void EndPainting();
     // Lines wait to be stroked together, since a painter call per line costs more than its
     // pixels; anything else drawn, read or resized strokes them first. The painter strokes a line
@@ -101,8 +105,13 @@ private:
     QSize fittedFor_;  // the widget size the images were last fitted to
     std::unique_ptr<QPainter> painter_;
     QImage* painterTarget_ = nullptr;
-    QPen pen_;
-    PenKey penKey_;
+    PenKey penKey_;  // the pen of the open painter
+    struct MadePen {
+        PenKey key;
+        QPen pen;
+    };
+    std::array<MadePen, 8> pens_;
+    size_t nextPen_ = 0;  // the one to make over next
     std::vector<QLineF> pendingLines_, strokingLines_;
     QImage* pendingTarget_ = nullptr;
     PenKey pendingPen_;
