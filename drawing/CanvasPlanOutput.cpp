@@ -87,12 +87,16 @@ void CanvasPlanOutput::Segment(float x1, float y1, float x2, float y2, ColourRef
     canvas_.Line(sx1, sy1, sx2, sy2, colour);
 }
 
-void CanvasPlanOutput::Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) {
+void CanvasPlanOutput::Strokes(std::span<const HatchSegment> segments, int32_t layer, LineStyle style) {
     const ColourRef colour = LineColour(drawing_, layer);
-    const bool dotted = IsTableLayer(layer) && IsDottedStyle(style);
-    if (dotted) canvas_.SetDrawStyle(DrawStyle::Dotted);
-    Segment(x1, y1, x2, y2, colour);
+    if (IsTableLayer(layer) && IsDottedStyle(style)) canvas_.SetDrawStyle(DrawStyle::Dotted);
+    for (const HatchSegment& s : segments) Segment(s.X1, s.Y1, s.X2, s.Y2, colour);
     canvas_.SetDrawStyle(DrawStyle::Solid);
+}
+
+void CanvasPlanOutput::Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) {
+    const HatchSegment line{x1, y1, x2, y2};
+    Strokes({&line, 1}, layer, style);
 }
 
 void CanvasPlanOutput::Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) {
@@ -164,7 +168,7 @@ void CanvasPlanOutput::LinearDimension(const Dimension& d) {
 
 void CanvasPlanOutput::Hatch(std::span<const HatchSegment> segments, std::span<const PlanPoint>, int32_t layer,
                              LineStyle style) {
-    for (const HatchSegment& s : segments) Line(s.X1, s.Y1, s.X2, s.Y2, layer, style);
+    if (!segments.empty()) Strokes(segments, layer, style);
 }
 
 void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, ColourRef fillColour,
@@ -175,13 +179,12 @@ void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, Colou
     canvas_.SetFillColour(fillColour);
     if (points.size() < 3) return;
     const ViewWindow& view = drawing_.View;
-    std::vector<PixelPosition> screen;
-    screen.reserve(points.size());
-    for (const PlanPoint& p : points) screen.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
-    PixelBox box(screen[0].X, screen[0].Y);
-    for (const PixelPosition& p : screen) box.Take(p.X, p.Y);
+    screen_.clear();
+    for (const PlanPoint& p : points) screen_.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
+    PixelBox box(screen_[0].X, screen_[0].Y);
+    for (const PixelPosition& p : screen_) box.Take(p.X, p.Y);
     if (OffCanvas(box)) return;
-    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen);
+    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen_);
     if (polygon.size() >= 3) canvas_.Polygon(polygon);
 }
 

@@ -9,6 +9,8 @@
 // (a text by a generous box around its glyphs), never reaches it: a zoom into the plan leaves most
 // of it off the view. The paint state the call sets still changes, since later calls take it. A
 // pass that measures the drawing's extents on a recording canvas turns this off.
+#include <vector>
+
 #include "drawing/PixelRange.h"
 #include "drawing/PlanOutput.h"
 #include "state/ShellState.h"
@@ -49,6 +51,8 @@ public:
     bool ShowsEditedPerimeter() const override { return true; }
 
 private:
+    // Lines on a layer in a style: the pen dotted for them alone.
+    void Strokes(std::span<const HatchSegment> segments, int32_t layer, LineStyle style);
     void Segment(float x1, float y1, float x2, float y2, ColourRef colour);
     // Whether the pixel box lies wholly off the canvas by more than the pen in force and a margin;
     // never while off-canvas primitives are drawn.
@@ -62,4 +66,5 @@ private:
     const ShellOptions& options_;
     bool skipOffCanvas_;
     float canvasWidth_, canvasHeight_;
+    std::vector<PixelPosition> screen_;  // a fill's corners on the canvas, kept for the next fill
 };

@@ -244,12 +244,11 @@ void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
 
 void QtCanvas::Polygon(std::span<const PixelPoint> points) {
     if (points.empty()) return;
-    QPolygonF polygon;
-    polygon.reserve(qsizetype(points.size()));
-    for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
+    polygon_.clear();
+    for (const PixelPoint& point : points) polygon_ << QPointF(point.X, point.Y);
     Draw(state_.Fore, [&](QPainter& p) {
         SetFillBrush(p, state_);
-        p.drawPolygon(polygon, Qt::OddEvenFill);
+        p.drawPolygon(polygon_, Qt::OddEvenFill);
     });
 }
 

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QWidget>
 
 #include <array>
@@ -113,6 +114,7 @@ private:
     std::array<MadePen, 8> pens_;
     size_t nextPen_ = 0;  // the one to make over next
     std::vector<QLineF> pendingLines_, strokingLines_;
+    QPolygonF polygon_;  // the last polygon's corners, its room kept for the next
     QImage* pendingTarget_ = nullptr;
     PenKey pendingPen_;
     int pendingWays_ = 0;  // the ways the lines waiting may run, as WaysOf gives them
