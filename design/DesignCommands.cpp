@@ -42,7 +42,7 @@ DesignWarnings LayAllFloorSlabSections(Session& session, MessageBoxes& messages)
     DesignWarnings warnings;
     for (int pass = 0; pass < 3; ++pass)
         for (int32_t i = 0; i < UsableCount(model.FloorSlabCount, model.FloorSlabs); ++i) {
-            session.editor.TargetSlab = i;
+            session.editor.Sections.TargetSlab = i;
             if (!IsDesignableFloorSlab(model, i)) continue;
             const PlanPoint at = ReferencePoint(model.FloorSlabs[static_cast<size_t>(i)], pass);
             LayReinforcementSection(session, messages, at.X, at.Y, PlaceForDesignAll, warnings);

@@ -4,7 +4,6 @@
 
 #include "design/BarChoice.h"
 #include "design/DesignMessages.h"
-#include "design/SectionPlacement.h"
 #include "model/common/Helpers.h"
 #include "model/tables/ModelTables.h"
 

@@ -1,8 +1,14 @@
 #pragma once
 // What a design step could not do as asked: a table limit reached or a steel area that no bar count
 // covers. Collected over a whole step, each kind is told once at its end.
+#include <cstdint>
+
 #include "platform/MessageBox.h"
 #include "state/Languages.h"
+
+// What one placement holds: slabs crossed by the line, and crossings of the line with one slab.
+constexpr int32_t MaxCandidateSlabs = 26;
+constexpr int32_t MaxCrossingsPerSlab = 11;
 
 struct DesignWarnings {
     bool SectionTableFull = false;  // a new section found every section slot taken

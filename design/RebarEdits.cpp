@@ -59,8 +59,8 @@ std::optional<RebarFields> RebarAt(Model& model, int32_t section, int32_t bar, i
 }
 
 std::optional<RebarFields> SelectedRebar(Session& session) {
-    const EditorState& e = session.editor;
-    return RebarAt(session.model, e.SelectedBarSection, e.SelectedBar, e.SelectedBarIsLower);
+    const RebarToolState& r = session.editor.Rebar;
+    return RebarAt(session.model, r.SelectedBarSection, r.SelectedBar, r.SelectedBarIsLower);
 }
 
 void StretchRebar(const RebarFields& bar, float start, float end) {

@@ -232,9 +232,9 @@ bool LayReinforcementSection(Session& session, MessageBoxes& messages, float x, 
     Model& model = session.model;
     RS& r = model.Reinforcement;
     const bool moved = mode >= PlaceMovedSection;
-    const int32_t s = moved ? session.editor.MovedSection : std::max(r.ReinforcementSectionCount, 0);
+    const int32_t s = moved ? session.editor.Sections.MovedSection : std::max(r.ReinforcementSectionCount, 0);
     if (moved && (s >= r.ReinforcementSectionCount || !IsSectionSlot(r, s))) return false;
-    const int32_t target = session.editor.TargetSlab;
+    const int32_t target = session.editor.Sections.TargetSlab;
     if (target < 0 || target >= UsableCount(model.FloorSlabCount, model.FloorSlabs)) return false;
     const float spanAngle = model.FloorSlabs[static_cast<size_t>(target)].SpanAngle;
 

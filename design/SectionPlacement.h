@@ -9,10 +9,6 @@
 #include "model/Session.h"
 #include "platform/MessageBox.h"
 
-// What one placement holds: slabs crossed by the line, and crossings of the line with one slab.
-constexpr int32_t MaxCandidateSlabs = 26;
-constexpr int32_t MaxCrossingsPerSlab = 11;
-
 // SlabDesignState once the deck has a designed section.
 constexpr int32_t SlabDesignPresent = 2;
 

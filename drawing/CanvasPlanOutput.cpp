@@ -128,7 +128,7 @@ void CanvasPlanOutput::Circle(float cx, float cy, float r, int32_t layer, LineSt
     if (dotted) canvas_.SetDrawStyle(DrawStyle::Solid);
 }
 
-void CanvasPlanOutput::Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign,
+void CanvasPlanOutput::Text(float x, float y, const std::string& text, TextKind kind, int32_t layer, HAlign hAlign,
                             VAlign vAlign, float angleDeg) {
     if (!IsTableLayer(layer)) return;
     const float a = DegToRad(angleDeg);

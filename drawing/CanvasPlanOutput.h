@@ -29,7 +29,7 @@ public:
     void Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) override;
     void Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) override;
     void Circle(float cx, float cy, float r, int32_t layer, LineStyle style) override;
-    void Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign, VAlign vAlign,
+    void Text(float x, float y, const std::string& text, TextKind kind, int32_t layer, HAlign hAlign, VAlign vAlign,
               float angleDeg) override;
     // Drawn from its line, ticks, end circles and label.
     void LinearDimension(const Dimension& dimension) override;

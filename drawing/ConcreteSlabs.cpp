@@ -93,7 +93,8 @@ void DrawConcreteSlabLabel(PlanPass& pass, int32_t slab, float momentY, float mo
         y = momentY / area;
     }
     // Concrete-slab labels are Italian in every drawing language.
-    pass.out.Text(x, y, "Soletta " + WithSignRoom(s.Id), 1, LayerRow::SlabTexts, HAlign::Centre, VAlign::Top, 0);
-    pass.out.Text(x, y - 25, "Sp = " + FormatNum(s.Thickness, 1) + " cm", 0, LayerRow::SlabTexts, HAlign::Centre,
+    pass.out.Text(x, y, "Soletta " + WithSignRoom(s.Id), TextKind::Medium, LayerRow::SlabTexts, HAlign::Centre,
                   VAlign::Top, 0);
+    pass.out.Text(x, y - 25, "Sp = " + FormatNum(s.Thickness, 1) + " cm", TextKind::Small, LayerRow::SlabTexts,
+                  HAlign::Centre, VAlign::Top, 0);
 }

@@ -29,6 +29,6 @@ void DrawExplodedDimension(PlanOutput& out, float x1, float y1, float x2, float 
     out.Circle(x1, y1, 1.2f, lineLayer, LineStyle::ByLayer);
     out.Circle(x2, y2, 1.2f, lineLayer, LineStyle::ByLayer);
     const float offset = length >= 8.0f * static_cast<float>(label.size()) ? 0.0f : 7.0f;
-    out.Text((x1 + x2) / 2 - offset * s, (y1 + y2) / 2 + offset * c, label, 0, textLayer, HAlign::Centre,
+    out.Text((x1 + x2) / 2 - offset * s, (y1 + y2) / 2 + offset * c, label, TextKind::Small, textLayer, HAlign::Centre,
              VAlign::Bottom, angle.Angle);
 }

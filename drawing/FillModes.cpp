@@ -10,7 +10,7 @@ int32_t FillModeOf(const PlanPass& pass, int32_t hatchRow, int32_t displayMode) 
 }
 
 bool IsEditingPerimeter(const PlanPass& pass) {
-    return pass.out.ShowsEditedPerimeter() && pass.session.editor.VertexPanel.VertexPanelMode != 0;
+    return pass.out.ShowsEditedPerimeter() && PerimeterBeingEdited(pass.session.editor);
 }
 
 }  // namespace

@@ -152,6 +152,6 @@ void DrawFloorSlabSpanSymbol(PlanPass& pass, std::span<const PlanPoint> points, 
     pass.out.Polyline(symbol, LayerRow::FloorSlabTexts, 0);
     if (textSwitch == 0) return;
     const PlanPoint anchor = t.Back(uMid + 1, vMid);
-    pass.out.Text(anchor.X, anchor.Y, "S." + std::to_string(s.Number), 1, LayerRow::FloorSlabTexts, HAlign::Centre,
-                  VAlign::Bottom, s.SpanAngle);
+    pass.out.Text(anchor.X, anchor.Y, "S." + std::to_string(s.Number), TextKind::Medium, LayerRow::FloorSlabTexts,
+                  HAlign::Centre, VAlign::Bottom, s.SpanAngle);
 }

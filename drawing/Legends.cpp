@@ -27,7 +27,7 @@ constexpr Bilingual SlabAreaHeading{"superficie", "area"};
 
 // The lists stand on the pillar texts' row, whose switch gates them.
 void Line(PlanPass& pass, float x, float y, const std::string& text, HAlign hAlign = HAlign::Left) {
-    pass.out.Text(x, y, text, 1, LayerRow::PillarTexts, hAlign, VAlign::Top, 0);
+    pass.out.Text(x, y, text, TextKind::Medium, LayerRow::PillarTexts, hAlign, VAlign::Top, 0);
 }
 
 std::string Text(PlanPass& pass, const Bilingual& text) { return PickText(text, pass.english()); }

@@ -15,11 +15,11 @@ constexpr std::array<float, 4> ColumnX{0, 80, 200, 320};
 const std::string Phi = "\xD8";  // "Ø"
 
 // On the pillar texts' row, with the section lists.
-void Cell(PlanPass& pass, float x, float y, const std::string& text, int32_t kind) {
+void Cell(PlanPass& pass, float x, float y, const std::string& text, TextKind kind) {
     pass.out.Text(x, y, text, kind, LayerRow::PillarTexts, HAlign::Left, VAlign::Top, 0);
 }
 
-void Row(PlanPass& pass, float x0, float y, float f, const std::array<std::string, 4>& texts, int32_t kind) {
+void Row(PlanPass& pass, float x0, float y, float f, const std::array<std::string, 4>& texts, TextKind kind) {
     for (size_t c = 0; c < texts.size(); ++c) Cell(pass, (x0 + ColumnX[c]) * f, y, texts[c], kind);
 }
 
@@ -61,7 +61,7 @@ void DrawMasonryWallTable(PlanPass& pass, int32_t index, float x0, float& y, flo
     Row(pass, x0, y, f,
         {WithSignRoom(w.Number), BlockText(w, isotex), VerticalText(w, twoDiameters, w.VerticalBarDiameterB),
          horizontal},
-        0);
+        TextKind::Small);
     y -= 20 * f;
 }
 
@@ -74,7 +74,7 @@ void DrawMasonryBeamTable(PlanPass& pass, int32_t index, float x0, float& y, flo
     Row(pass, x0, y, f,
         {WithSignRoom(b.Number), BlockText(b, isotex), VerticalText(b, twoDiameters, b.VerticalBarDiameterA),
          Num(b.BeamBarCount) + Phi + Num(b.BeamBarDiameter)},
-        0);
+        TextKind::Small);
     y -= 20 * f;
 }
 
@@ -86,16 +86,17 @@ float DrawMasonryTables(PlanPass& pass) {
     const float headsY = y0 - 32 * f;
     const std::string block = isotex ? "Blocco" : "Blocco LxTxH";
 
-    Cell(pass, 0, y0, isotex ? "Pareti ISOTEX:" : "Pareti muratura armata:", 1);
-    Row(pass, 0, headsY, f, {isotex ? "Parete n." : "Parete MA", block, "Armatura vert.", "Armatura oriz."}, 0);
+    Cell(pass, 0, y0, isotex ? "Pareti ISOTEX:" : "Pareti muratura armata:", TextKind::Medium);
+    Row(pass, 0, headsY, f, {isotex ? "Parete n." : "Parete MA", block, "Armatura vert.", "Armatura oriz."},
+        TextKind::Small);
     float y = headsY - L;
     for (int32_t i = 0; i < UsableCount(m.MasonryWallCount, m.MasonryWalls); ++i)
         DrawMasonryWallTable(pass, i, 0, y, f);
     if (m.MasonryBeamCount <= 0) return y;
 
-    Cell(pass, BeamTableX * f, y0, isotex ? "Architravi ISOTEX:" : "Fasce muratura armata:", 1);
+    Cell(pass, BeamTableX * f, y0, isotex ? "Architravi ISOTEX:" : "Fasce muratura armata:", TextKind::Medium);
     Row(pass, BeamTableX, headsY, f, {isotex ? "Architrave" : "Trave MA", block, "Armatura vert.", "Armatura oriz."},
-        0);
+        TextKind::Small);
     float yB = headsY - L;
     for (int32_t i = 0; i < UsableCount(m.MasonryBeamCount, m.MasonryBeams); ++i)
         DrawMasonryBeamTable(pass, i, BeamTableX, yB, f);

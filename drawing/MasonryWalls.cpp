@@ -43,7 +43,8 @@ void TextBeside(PlanPass& pass, PlanPoint a, PlanPoint b, float d, const std::st
                 float angleDeg) {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     OffsetSegmentLeft(a.X, a.Y, b.X, b.Y, d, x1, y1, x2, y2);
-    pass.out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, 1, layer, HAlign::Centre, VAlign::Middle, angleDeg);
+    pass.out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, TextKind::Medium, layer, HAlign::Centre, VAlign::Middle,
+                  angleDeg);
 }
 
 PlanPoint PointAlong(PlanPoint from, PlanPoint to, float d) {
@@ -135,7 +136,7 @@ void DrawMasonryRebarSymbol(PlanPass& pass, float x, float y, int32_t count, int
     if (noLabel) return;
     pass.out.Line(x, y, x + 35, y + 35, LayerRow::Dimensions, LineStyle::ByLayer);  // the leader
     const std::string label = (count > 1 ? std::to_string(count) : "") + Phi + std::to_string(diameter);
-    pass.out.Text(x + 30, y + 35, label, 1, LayerRow::RebarTexts, HAlign::Left, VAlign::Bottom, 0);
+    pass.out.Text(x + 30, y + 35, label, TextKind::Medium, LayerRow::RebarTexts, HAlign::Left, VAlign::Bottom, 0);
 }
 
 void DrawMasonryWalls(PlanPass& pass) {

@@ -60,8 +60,8 @@ void DrawSectionMark(PlanPass& pass, const BeamElement& e, const MemberEnds& p) 
     OffsetSegmentLeft(q1x, q1y, q2x, q2y, 24.0f * pass.k.f, o1x, o1y, o2x, o2y);
     const std::string label = std::to_string(e.SectionNumber);
     const float angleDeg = RadToDeg(axis.Angle);
-    pass.out.Text(o1x, o1y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
-    pass.out.Text(o2x, o2y, label, 1, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
+    pass.out.Text(o1x, o1y, label, TextKind::Medium, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
+    pass.out.Text(o2x, o2y, label, TextKind::Medium, LayerRow::Sections, HAlign::Left, VAlign::Middle, angleDeg);
 
     auto& used = pass.Legend.BeamSectionUsed;
     if (sec >= 0 && static_cast<size_t>(sec) < used.size()) used[static_cast<size_t>(sec)] = 1;
@@ -126,7 +126,8 @@ void DrawBeamLabels(PlanPass& pass) {
             if (!ends) return;
             std::string text = (pass.english() ? "B." : "Tr.") + std::to_string(middle.BeamNumber);
             if (withSizes) text += RectangularSizes(m.Catalogue, m.Catalogue.SectionIndexOf(middle.SectionNumber));
-            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts, 1);
+            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::BeamTexts,
+                                 TextKind::Medium);
         });
 }
 
@@ -140,6 +141,7 @@ void DrawWallLabels(PlanPass& pass) {
             const auto ends = EndsOf(m, middle);
             if (!ends) return;
             const std::string text = (pass.english() ? "W." : "M.") + std::to_string(middle.GroupId);
-            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::WallTexts, 1);
+            DrawTextAlongSegment(pass.out, ends->x1, ends->y1, ends->x2, ends->y2, text, LayerRow::WallTexts,
+                                 TextKind::Medium);
         });
 }

@@ -47,12 +47,12 @@ void DrawLabel(PlanPass& pass, const Pillar& p, int32_t sec, float px, float py,
     const SectionCatalogue& c = pass.model().Catalogue;
     const float f = pass.k.f;
     const float x = px + reach + 5 * f;
-    pass.out.Text(x, py + 20 * f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts, HAlign::Left,
-                  VAlign::Top, 0);
+    pass.out.Text(x, py + 20 * f, "P." + std::to_string(p.PillarNumber), TextKind::Medium, LayerRow::PillarTexts,
+                  HAlign::Left, VAlign::Top, 0);
     if (c.SectionShape[static_cast<size_t>(sec)] != RectangularShape) return;
     const SectionParamRow& params = c.SectionParams[static_cast<size_t>(sec)];
-    pass.out.Text(x, py, FormatForReading(params[0]) + "x" + FormatForReading(params[1]), 0, LayerRow::PillarTexts,
-                  HAlign::Left, VAlign::Top, 0);
+    pass.out.Text(x, py, FormatForReading(params[0]) + "x" + FormatForReading(params[1]), TextKind::Small,
+                  LayerRow::PillarTexts, HAlign::Left, VAlign::Top, 0);
 }
 
 void DrawPolygonPillar(PlanPass& pass, const SectionOutline& outline, float px, float py, int32_t fillMode,

@@ -37,7 +37,7 @@ const Node* NodeAt(const Model& m, int32_t index) {
 }
 
 // One line of the title block, from the left edge of the model.
-void Title(PlanPass& pass, float y, const std::string& text, int32_t kind) {
+void Title(PlanPass& pass, float y, const std::string& text, TextKind kind) {
     pass.out.Text(0, y, text, kind, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0);
 }
 
@@ -45,18 +45,19 @@ void DrawTitle(PlanPass& pass) {
     const Model& m = pass.model();
     const float L = pass.k.L;
     if (m.Header.PlanKind != MasonryPlan) {
-        Title(pass, L - 170, GetDeckTitle(m.Header, pass.languages()), 2);
+        Title(pass, L - 170, GetDeckTitle(m.Header, pass.languages()), TextKind::Title);
         return;
     }
     // Masonry plans are titled in Italian only, after their masonry system.
     const std::string storey = FormatNum(m.Header.ElevationFrom - 1, 0);
     const bool isotex = m.MasonryIsIsotex != 0;
     const std::string title = isotex ? "Pianta delle pareti ISOTEX - Piano " : "Pianta delle murature armate - Piano ";
-    Title(pass, L - 175, title + storey, 2);
+    Title(pass, L - 175, title + storey, TextKind::Title);
     if (!isotex) return;
     Title(pass, L - 215,
-          "Nota: il numero di ferri verticali indicato in seguito \xE8 da ritenersi una stima di massima,", 0);
-    Title(pass, L - 230, "il numero esatto \xE8 determinato dai fori dei blocchi realmente disposti.", 0);
+          "Nota: il numero di ferri verticali indicato in seguito \xE8 da ritenersi una stima di massima,",
+          TextKind::Small);
+    Title(pass, L - 230, "il numero esatto \xE8 determinato dai fori dei blocchi realmente disposti.", TextKind::Small);
 }
 
 void DrawFaceLines(PlanPass& pass, const std::vector<EdgeLine>& edges, int32_t count, int32_t layer) {
@@ -86,10 +87,10 @@ void DrawSteelPillars(PlanPass& pass) {
             // The label clears the pillar's own steel outline, whatever pillar was drawn before it.
             const float dx = BuildSectionShape(c, sec, p.Angle, x, y).RightReach(x);
             const float lx = x + dx + 5 * pass.k.f;
-            pass.out.Text(lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), 1, LayerRow::PillarTexts,
+            pass.out.Text(lx, y + 20 * pass.k.f, "P." + std::to_string(p.PillarNumber), TextKind::Medium,
+                          LayerRow::PillarTexts, HAlign::Left, VAlign::Top, 0);
+            pass.out.Text(lx, y, GetSectionText(c, sec, pass.languages()), TextKind::Small, LayerRow::PillarTexts,
                           HAlign::Left, VAlign::Top, 0);
-            pass.out.Text(lx, y, GetSectionText(c, sec, pass.languages()), 0, LayerRow::PillarTexts, HAlign::Left,
-                          VAlign::Top, 0);
         }
         DrawSectionShape(pass.out, c, sec, p.Angle, x, y);
     }
@@ -104,8 +105,8 @@ void DrawFootings(PlanPass& pass) {
         if (node.FootingType <= -1) continue;
         DrawFooting(pass, i);
         if (labels)
-            pass.out.Text(node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), 1, LayerRow::SlabTexts,
-                          HAlign::Left, VAlign::Top, 0);
+            pass.out.Text(node.X + 40, node.Y - 40, prefix + std::to_string(node.Id), TextKind::Medium,
+                          LayerRow::SlabTexts, HAlign::Left, VAlign::Top, 0);
     }
 }
 
@@ -126,18 +127,26 @@ void LowerMasonryBarCountsToWhatFits(Model& m) {
 
 void DrawCanvasOverlays(const Session& session, Canvas& canvas) {
     const EditorState& editor = session.editor;
-    if (editor.VertexPanel.VertexPanelMode != 0) DrawEditedPolygonOutline(session, canvas);
-    if (editor.InteractionState == ToolRebarGraphicEdit) {
-        DrawRebarGrips(canvas, editor.RefP1ScreenX, editor.RefP1ScreenY, editor.RefP2ScreenX, editor.RefP2ScreenY,
-                       editor.ActiveGrip);
-    } else if (editor.InteractionState == ToolRebarExtensionPicked) {
+    if (PerimeterBeingEdited(editor)) DrawEditedPolygonOutline(session, canvas);
+    switch (ActiveOverlay(editor)) {
+    case CanvasOverlay::RebarGrips: {
+        const ReferencePoints& bar = editor.Reference;
+        DrawRebarGrips(canvas, bar.RefP1ScreenX, bar.RefP1ScreenY, bar.RefP2ScreenX, bar.RefP2ScreenY,
+                       editor.Rebar.ActiveGrip);
+        break;
+    }
+    case CanvasOverlay::PickedEdge: {
         const ViewWindow& view = session.drawing.View;
-        const float x1 = WorldToScreenX(view, editor.PickedEdgeX1), y1 = WorldToScreenY(view, editor.PickedEdgeY1);
-        const float x2 = WorldToScreenX(view, editor.PickedEdgeX2), y2 = WorldToScreenY(view, editor.PickedEdgeY2);
+        const RebarToolState& r = editor.Rebar;
+        const float x1 = WorldToScreenX(view, r.PickedEdgeX1), y1 = WorldToScreenY(view, r.PickedEdgeY1);
+        const float x2 = WorldToScreenX(view, r.PickedEdgeX2), y2 = WorldToScreenY(view, r.PickedEdgeY2);
         canvas.Line(x1, y1, x2, y2, StandardColour(0));
         canvas.SetDrawStyle(DrawStyle::Dotted);
         canvas.Line(x1, y1, x2, y2, StandardColour(14));
         canvas.SetDrawStyle(DrawStyle::Solid);
+        break;
+    }
+    case CanvasOverlay::None: break;
     }
 }
 
@@ -181,7 +190,7 @@ void DrawPlanOnCanvas(Session& session, Canvas& canvas, OffCanvasPrimitives offC
     canvas.SetAutoRedraw(true);
     canvas.SetBackColour(session.drawing.CanvasBackColour);
     canvas.Clear();
-    if (session.editor.VertexPanel.VertexPanelMode != 0) FillEditedPolygon(session, canvas);
+    if (PerimeterBeingEdited(session.editor)) FillEditedPolygon(session, canvas);
     CanvasPlanOutput out(canvas, session.drawing, session.shell.Options, offCanvas);
     DrawPlan(session, out);
     DrawCanvasOverlays(session, canvas);

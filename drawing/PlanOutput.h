@@ -24,6 +24,9 @@ enum class LineStyle : int32_t { ByLayer = 0, Dashed = 1, Continuous = 2, Dashed
 enum class HAlign : int32_t { Left = 0, Centre = 1, Right = 2 };
 enum class VAlign : int32_t { Bottom = 0, Middle = 1, Top = 2 };
 
+// The height class of a text: 20, 25 and 42 times the output's text base.
+enum class TextKind : int32_t { Small = 0, Medium = 1, Title = 2 };
+
 // Lines of the editor's highlights, painted on the canvas only, in light cyan and yellow.
 constexpr int32_t HighlightCyanLayer = -1;
 constexpr int32_t HighlightYellowLayer = -2;
@@ -52,9 +55,9 @@ public:
     // PolylineClosed; nothing for no points.
     virtual void Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) = 0;
     virtual void Circle(float cx, float cy, float r, int32_t layer, LineStyle style) = 0;
-    // One line of single-byte Windows text anchored at (x, y), of height class kind (0, 1, 2:
-    // 20, 25, 42 times the text base), turned by angleDeg degrees.
-    virtual void Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign,
+    // One line of single-byte Windows text anchored at (x, y), of height class kind, turned by
+    // angleDeg degrees.
+    virtual void Text(float x, float y, const std::string& text, TextKind kind, int32_t layer, HAlign hAlign,
                       VAlign vAlign, float angleDeg) = 0;
     // A linear dimension between the ends of its line, on the dimension rows; the measured points
     // serve a DXF 2000 DIMENSION only.
@@ -76,7 +79,7 @@ public:
     virtual void SetDrawStyle(DrawStyle style) = 0;
 
     // The rules the screen and a DXF file keep apart.
-    // The height of a text of kind 0 is 20 times this base.
+    // The height of a small text is 20 times this base.
     virtual float TextBase() const = 0;
     // The fill of an element kind whose hatch row is on, by the screen's display mode of it (0
     // solid, 2 and above outline only, any other value a hatch).
@@ -88,12 +91,12 @@ public:
     // Whether the outline the vertex panel edits shows, the slabs' fills giving way to it.
     virtual bool ShowsEditedPerimeter() const = 0;
 
-    float TextHeight(int32_t kind) const { return TextKindFactor(kind) * TextBase(); }
+    float TextHeight(TextKind kind) const { return TextKindFactor(kind) * TextBase(); }
 
-    static float TextKindFactor(int32_t kind) {
+    static float TextKindFactor(TextKind kind) {
         switch (kind) {
-        case 1: return 25.0f;
-        case 2: return 42.0f;
+        case TextKind::Medium: return 25.0f;
+        case TextKind::Title: return 42.0f;
         default: return 20.0f;
         }
     }

@@ -12,7 +12,7 @@ void DrawPointMarker(PlanOutput& out, float x, float y, float r) {
 }
 
 void DrawTextAlongSegment(PlanOutput& out, float x1, float y1, float x2, float y2, const std::string& text,
-                          int32_t layer, int32_t kind) {
+                          int32_t layer, TextKind kind) {
     out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, kind, layer, HAlign::Centre, VAlign::Middle,
              GetLineAngleDeg(x1, y1, x2, y2));
 }
@@ -21,6 +21,6 @@ void DrawRebarText(PlanOutput& out, const std::string& text, float x1, float y1,
                    int32_t lineLayer, int32_t textLayer) {
     if (RoundHalfEven(GetDistance(x1, y1, x2, y2), 0) == 0) return;
     out.Line(x1, y1, x2, y2, lineLayer, LineStyle::ByLayer);
-    out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, 0, textLayer, HAlign::Centre, above ? VAlign::Bottom : VAlign::Top,
-             GetLineAngleDeg(x1, y1, x2, y2));
+    out.Text((x1 + x2) / 2, (y1 + y2) / 2, text, TextKind::Small, textLayer, HAlign::Centre,
+             above ? VAlign::Bottom : VAlign::Top, GetLineAngleDeg(x1, y1, x2, y2));
 }

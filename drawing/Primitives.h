@@ -10,7 +10,7 @@
 void DrawPointMarker(PlanOutput& out, float x, float y, float r);
 // The text centred on the segment's midpoint, along the segment, reading left to right or upwards.
 void DrawTextAlongSegment(PlanOutput& out, float x1, float y1, float x2, float y2, const std::string& text,
-                          int32_t layer, int32_t kind);
+                          int32_t layer, TextKind kind);
 // The segment as a line on lineLayer and the text above (above true) or below its middle; nothing
 // for a segment that rounds to 0 cm.
 void DrawRebarText(PlanOutput& out, const std::string& text, float x1, float y1, float x2, float y2, bool above,

@@ -99,7 +99,9 @@ void CanvasEditor::MouseMove(int16_t buttons, int16_t, float x, float y) {
     case Mode::ZoomSecondCorner: DragRubberBand(edit_, x, y); break;
     case Mode::PanDrag: DragPan(edit_, buttons, x, y); break;
     case Mode::DragSection:
-    case Mode::ReleaseNewSection: DrawSectionLinePreview(canvas, x, y, s.editor.SpanDirCos, s.editor.SpanDirSin); break;
+    case Mode::ReleaseNewSection:
+        DrawSectionLinePreview(canvas, x, y, s.editor.Sections.SpanDirCos, s.editor.Sections.SpanDirSin);
+        break;
     case Mode::HorizontalFirstPoint:
     case Mode::VerticalFirstPoint:
     case Mode::AlignedFirstPoint:

@@ -8,7 +8,7 @@ void HandOffConcreteSlabAt(CanvasEdit& edit, float x, float y) {
     Session& s = edit.session;
     int32_t count = 0;
     if (PickConcreteSlabAt(s, x, y, count) >= 0)
-        HandOffPickedConcreteSlabs(s, edit.platform, s.editor.FoundConcreteSlabs, count);
+        HandOffPickedConcreteSlabs(s, edit.platform, s.editor.SlabPick.FoundConcreteSlabs, count);
     edit.canvas.ClearTemporary();
     s.editor.InteractionState = Mode::Idle;
 }

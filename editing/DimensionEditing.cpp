@@ -80,7 +80,7 @@ void RemoveDimension(Model& m, EditorState& editor, int32_t index) {
     if (index < 0 || index >= count) return;
     std::move(m.Dimensions.begin() + index + 1, m.Dimensions.begin() + count, m.Dimensions.begin() + index);
     m.DimensionCount = count - 1;
-    int32_t& current = editor.CurrentDimension;
+    int32_t& current = editor.Dimensions.CurrentDimension;
     if (current == index || current >= count) current = -1;
     else if (current > index) --current;
 }
@@ -96,20 +96,22 @@ void DeleteDimensionAt(CanvasEdit& edit, float x, float y) {
 void PickDimensionToMove(CanvasEdit& edit, float x, float y) {
     Session& s = edit.session;
     EditorState& e = s.editor;
-    e.CurrentDimension = BeccaQuota(s, x, y);
-    if (e.CurrentDimension == -1) {
+    int32_t& current = e.Dimensions.CurrentDimension;
+    current = BeccaQuota(s, x, y);
+    if (current == -1) {
         e.InteractionState = Mode::Idle;
         edit.host.SetPanelText(PromptPanel, "");
         return;
     }
-    const Dimension& d = s.model.Dimensions[static_cast<size_t>(e.CurrentDimension)];
+    const Dimension& d = s.model.Dimensions[static_cast<size_t>(current)];
     const ViewWindow& view = s.drawing.View;
     e.InteractionState = Mode::MoveDimension;
-    e.RefP1ScreenX = WorldToScreenX(view, d.LineX1), e.RefP1ScreenY = WorldToScreenY(view, d.LineY1);
-    e.RefP2ScreenX = WorldToScreenX(view, d.LineX2), e.RefP2ScreenY = WorldToScreenY(view, d.LineY2);
-    const LineAngleSinCos direction = ComputeLineAngleRadSinCos(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX,
-                                                                e.RefP2ScreenY);
-    e.RefDirCos = direction.CosA, e.RefDirSin = direction.SinA;
+    ReferencePoints& r = e.Reference;
+    r.RefP1ScreenX = WorldToScreenX(view, d.LineX1), r.RefP1ScreenY = WorldToScreenY(view, d.LineY1);
+    r.RefP2ScreenX = WorldToScreenX(view, d.LineX2), r.RefP2ScreenY = WorldToScreenY(view, d.LineY2);
+    const LineAngleSinCos direction =
+        ComputeLineAngleRadSinCos(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY);
+    r.RefDirCos = direction.CosA, r.RefDirSin = direction.SinA;
 }
 
 void spQuota(CanvasEdit& edit, float x, float y) {
@@ -124,7 +126,7 @@ void spQuota(CanvasEdit& edit, float x, float y) {
         const Dimension& target = m.Dimensions[static_cast<size_t>(index)];
         w = whichEnd == 0 ? PlanPoint{target.LineX1, target.LineY1} : PlanPoint{target.LineX2, target.LineY2};
     }
-    const int32_t current = e.CurrentDimension;
+    const int32_t current = e.Dimensions.CurrentDimension;
     if (current >= 0 && current < UsableCount(m.DimensionCount, m.Dimensions)) {
         Dimension& d = m.Dimensions[static_cast<size_t>(current)];
         const double dx = static_cast<double>(d.LineX2) - d.LineX1, dy = static_cast<double>(d.LineY2) - d.LineY1;

@@ -35,13 +35,14 @@ void MarkPickedPoint(Canvas& canvas, float x, float y) {
 // The snap of a click: true when it took a point.
 bool SnapClick(CanvasEdit& edit, float x, float y) {
     BeccaOSNAP(edit.session, edit.canvas, x, y, 1);
-    return edit.session.editor.SnapFound == 1;
+    return edit.session.editor.Snap.SnapFound == 1;
 }
 
 // The dimension line of the tool in force through the model point w: its two ends.
 std::array<PlanPoint, 2> DimensionLineThrough(EditorState& e, const ViewWindow& view, PlanPoint w) {
-    const float x1 = ScreenToWorldX(view, e.RefP1ScreenX), y1 = ScreenToWorldY(view, e.RefP1ScreenY);
-    const float x2 = ScreenToWorldX(view, e.RefP2ScreenX), y2 = ScreenToWorldY(view, e.RefP2ScreenY);
+    ReferencePoints& r = e.Reference;
+    const float x1 = ScreenToWorldX(view, r.RefP1ScreenX), y1 = ScreenToWorldY(view, r.RefP1ScreenY);
+    const float x2 = ScreenToWorldX(view, r.RefP2ScreenX), y2 = ScreenToWorldY(view, r.RefP2ScreenY);
     switch (e.InteractionState) {
         case Mode::HorizontalLine: return {PlanPoint{x1, w.Y}, PlanPoint{x2, w.Y}};
         case Mode::VerticalLine: return {PlanPoint{w.X, y1}, PlanPoint{w.X, y2}};
@@ -50,9 +51,9 @@ std::array<PlanPoint, 2> DimensionLineThrough(EditorState& e, const ViewWindow& 
     // Aligned: parallel to the measured points, between the feet of the perpendiculars from them.
     // The direction is taken on the canvas (y down): (cos, -sin) in the model, (sin, cos) across.
     const LineAngleSinCos direction =
-        ComputeLineAngleRadSinCos(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY);
-    e.RefDirSin = direction.SinA, e.RefDirCos = direction.CosA;
-    const float c = e.RefDirCos, s = e.RefDirSin;
+        ComputeLineAngleRadSinCos(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY);
+    r.RefDirSin = direction.SinA, r.RefDirCos = direction.CosA;
+    const float c = r.RefDirCos, s = r.RefDirSin;
     return {LinesMeeting(w.X, w.Y, -c, s, x1, y1, -s, -c), LinesMeeting(w.X, w.Y, -c, s, x2, y2, -s, -c)};
 }
 
@@ -66,19 +67,21 @@ void PickMeasuredPoint(CanvasEdit& edit, float x, float y) {
     EditorState& e = s.editor;
     const ViewWindow& view = s.drawing.View;
     const bool first = e.InteractionState % 1000 == 0;
+    ReferencePoints& r = e.Reference;
+    const SnapState& snap = e.Snap;
     if (first) {
-        e.RefP1ScreenX = e.SnapX, e.RefP1ScreenY = e.SnapY;
-        s.measured.MeasP1X = ScreenToWorldX(view, e.RefP1ScreenX);
-        s.measured.MeasP1Y = ScreenToWorldY(view, e.RefP1ScreenY);
+        r.RefP1ScreenX = snap.SnapX, r.RefP1ScreenY = snap.SnapY;
+        s.measured.MeasP1X = ScreenToWorldX(view, r.RefP1ScreenX);
+        s.measured.MeasP1Y = ScreenToWorldY(view, r.RefP1ScreenY);
     } else {
-        e.RefP2ScreenX = e.SnapX, e.RefP2ScreenY = e.SnapY;
-        s.measured.MeasP2X = ScreenToWorldX(view, e.RefP2ScreenX);
-        s.measured.MeasP2Y = ScreenToWorldY(view, e.RefP2ScreenY);
+        r.RefP2ScreenX = snap.SnapX, r.RefP2ScreenY = snap.SnapY;
+        s.measured.MeasP2X = ScreenToWorldX(view, r.RefP2ScreenX);
+        s.measured.MeasP2Y = ScreenToWorldY(view, r.RefP2ScreenY);
         const LineAngleSinCos direction =
-            ComputeLineAngleRadSinCos(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY);
-        e.RefDirSin = direction.SinA, e.RefDirCos = direction.CosA;
+            ComputeLineAngleRadSinCos(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY);
+        r.RefDirSin = direction.SinA, r.RefDirCos = direction.CosA;
     }
-    MarkPickedPoint(edit.canvas, e.SnapX, e.SnapY);
+    MarkPickedPoint(edit.canvas, snap.SnapX, snap.SnapY);
     ++e.InteractionState;
 }
 
@@ -98,8 +101,8 @@ void AggiungiQuota(CanvasEdit& edit, float x, float y) {
 void PickContinuedBase(CanvasEdit& edit, float x, float y) {
     Session& s = edit.session;
     EditorState& e = s.editor;
-    e.CurrentDimension = BeccaQuota(s, x, y);
-    e.InteractionState = e.CurrentDimension > -1 ? Mode::ContinuedPoint : Mode::Idle;
+    e.Dimensions.CurrentDimension = BeccaQuota(s, x, y);
+    e.InteractionState = e.Dimensions.CurrentDimension > -1 ? Mode::ContinuedPoint : Mode::Idle;
     edit.host.SetPanelText(PromptPanel, UiText(EndChainPrompt, s.shell.Languages));
 }
 
@@ -109,15 +112,16 @@ void AddContinuedDimension(CanvasEdit& edit, float x, float y) {
     EditorState& e = s.editor;
     if (!SnapClick(edit, x, y)) return;
     const int32_t count = UsableCount(m.DimensionCount, m.Dimensions);
-    if (e.CurrentDimension < 0 || e.CurrentDimension >= count) {
+    int32_t& current = e.Dimensions.CurrentDimension;
+    if (current < 0 || current >= count) {
         e.InteractionState = Mode::Idle;  // the base is gone: nothing to carry on from
         return;
     }
-    const Dimension base = m.Dimensions[static_cast<size_t>(e.CurrentDimension)];
+    const Dimension base = m.Dimensions[static_cast<size_t>(current)];
     const LineAngleSinCos direction = ComputeLineAngleRadSinCos(base.LineX1, base.LineY1, base.LineX2, base.LineY2);
     const ViewWindow& view = s.drawing.View;
-    const PlanPoint snapped{RoundedToHundredths(ScreenToWorldX(view, e.SnapX)),
-                            RoundedToHundredths(ScreenToWorldY(view, e.SnapY))};
+    const PlanPoint snapped{RoundedToHundredths(ScreenToWorldX(view, e.Snap.SnapX)),
+                            RoundedToHundredths(ScreenToWorldY(view, e.Snap.SnapY))};
     // The foot of the snapped point on the base's line, extended.
     PlanPoint foot = snapped;
     const int32_t code = IntersectSegments(base.LineX1, base.LineY1, base.LineX2, base.LineY2, snapped.X, snapped.Y,
@@ -132,6 +136,6 @@ void AddContinuedDimension(CanvasEdit& edit, float x, float y) {
     const PlanPoint start = fromSecondEnd ? PlanPoint{base.LineX2, base.LineY2} : PlanPoint{base.LineX1, base.LineY1};
     AddDimension(m, s.shell.Options, measured, start.X, start.Y, foot.X, foot.Y);
     // The next point carries on from the new dimension only when there is one.
-    if (UsableCount(m.DimensionCount, m.Dimensions) > count) e.CurrentDimension = count;
+    if (UsableCount(m.DimensionCount, m.Dimensions) > count) current = count;
     edit.FullRedraw();
 }

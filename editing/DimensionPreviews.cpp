@@ -24,24 +24,24 @@ void EndPreview(const Session& session, Canvas& canvas, float x, float y) {
 }  // namespace
 
 void DrawLevelDimensionPreview(const Session& session, Canvas& canvas, bool horizontal, float x, float y) {
-    const EditorState& e = session.editor;
+    const ReferencePoints& r = session.editor.Reference;
     const float h = 10 * session.drawing.View.ViewScale;
     const ColourRef colour = BeginPreview(canvas);
     if (horizontal) {
-        canvas.Line(e.RefP1ScreenX, y, e.RefP2ScreenX, y, colour);
-        for (float end : {e.RefP1ScreenX, e.RefP2ScreenX}) canvas.Line(end, y + h, end, y - h, colour);
+        canvas.Line(r.RefP1ScreenX, y, r.RefP2ScreenX, y, colour);
+        for (float end : {r.RefP1ScreenX, r.RefP2ScreenX}) canvas.Line(end, y + h, end, y - h, colour);
     } else {
-        canvas.Line(x, e.RefP1ScreenY, x, e.RefP2ScreenY, colour);
-        for (float end : {e.RefP1ScreenY, e.RefP2ScreenY}) canvas.Line(x + h, end, x - h, end, colour);
+        canvas.Line(x, r.RefP1ScreenY, x, r.RefP2ScreenY, colour);
+        for (float end : {r.RefP1ScreenY, r.RefP2ScreenY}) canvas.Line(x + h, end, x - h, end, colour);
     }
     EndPreview(session, canvas, x, y);
 }
 
 void DrawAlignedDimensionPreview(const Session& session, Canvas& canvas, float x, float y) {
-    const EditorState& e = session.editor;
-    const float c = e.RefDirCos, s = e.RefDirSin;
-    const PlanPoint f1 = LinesMeeting(x, y, c, s, e.RefP1ScreenX, e.RefP1ScreenY, s, -c);
-    const PlanPoint f2 = LinesMeeting(x, y, c, s, e.RefP2ScreenX, e.RefP2ScreenY, s, -c);
+    const ReferencePoints& r = session.editor.Reference;
+    const float c = r.RefDirCos, s = r.RefDirSin;
+    const PlanPoint f1 = LinesMeeting(x, y, c, s, r.RefP1ScreenX, r.RefP1ScreenY, s, -c);
+    const PlanPoint f2 = LinesMeeting(x, y, c, s, r.RefP2ScreenX, r.RefP2ScreenY, s, -c);
     const float h = 10 * session.drawing.View.ViewScale;
     const ColourRef colour = BeginPreview(canvas);
     canvas.Line(f1.X, f1.Y, f2.X, f2.Y, colour);

@@ -23,7 +23,7 @@ constexpr float EndMarkStep = 10.6f;
 // The shared frame of the four routines: the temporary layer is wiped when something else was
 // lit last; true when there is an element to light.
 bool BeginHighlight(CanvasEdit& edit, int32_t index) {
-    const int32_t last = edit.session.editor.LastHighlightedIndex;
+    const int32_t last = edit.session.editor.Hover.LastHighlightedIndex;
     if (last != -1 && last != index) edit.canvas.ClearTemporary();
     return index != -1;
 }
@@ -120,7 +120,7 @@ void DrawSectionHighlight(CanvasEdit& edit, int32_t section) {
     }
 }
 
-void Remember(CanvasEdit& edit, int32_t index) { edit.session.editor.LastHighlightedIndex = index; }
+void Remember(CanvasEdit& edit, int32_t index) { edit.session.editor.Hover.LastHighlightedIndex = index; }
 
 }  // namespace
 

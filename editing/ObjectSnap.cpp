@@ -159,16 +159,16 @@ void DrawSnapMarker(Canvas& canvas, const SnapCandidate& hit) {
 std::optional<SnapCandidate> FindSnapPoint(const Session& session, float x, float y) { return Scan(session, x, y).Run(); }
 
 void BeccaOSNAP(Session& session, Canvas& canvas, float x, float y, int32_t commit) {
-    EditorState& e = session.editor;
+    SnapState& snap = session.editor.Snap;
     canvas.ClearTemporary();
     canvas.SetDrawWidth(3);
     const std::optional<SnapCandidate> hit = FindSnapPoint(session, x, y);
     if (hit && commit != 0) {
-        e.SnapX = hit->X, e.SnapY = hit->Y, e.SnapFound = 1;
+        snap.SnapX = hit->X, snap.SnapY = hit->Y, snap.SnapFound = 1;
     } else if (hit) {
         DrawSnapMarker(canvas, *hit);
     } else {
-        e.SnapFound = 0;
+        snap.SnapFound = 0;
     }
     canvas.SetDrawWidth(1);
 }

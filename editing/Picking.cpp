@@ -95,7 +95,7 @@ int32_t PickFloorSlabAt(const Session& session, float x, float y) {
 
 int32_t PickConcreteSlabAt(Session& session, float x, float y, int32_t& count) {
     const Model& m = session.model;
-    std::vector<int32_t>& found = session.editor.FoundConcreteSlabs;
+    std::vector<int32_t>& found = session.editor.SlabPick.FoundConcreteSlabs;
     const int32_t slabs = UsableCount(m.ConcreteSlabCount, m.ConcreteSlabs);
     found.assign(static_cast<size_t>(slabs) + 1, 0);
     const OutlineProbe probe = ProbeAt(session.drawing.View, x, y);

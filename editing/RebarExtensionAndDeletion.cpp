@@ -117,9 +117,9 @@ int32_t PickEdgeAt(Session& session, float x, float y) {
     EdgeSearch search(session, x, y);
     const int32_t index = search.Run();
     if (search.hit) {
-        EditorState& e = session.editor;
-        e.PickedEdgeX1 = search.hit->X1, e.PickedEdgeY1 = search.hit->Y1;
-        e.PickedEdgeX2 = search.hit->X2, e.PickedEdgeY2 = search.hit->Y2;
+        RebarToolState& r = session.editor.Rebar;
+        r.PickedEdgeX1 = search.hit->X1, r.PickedEdgeY1 = search.hit->Y1;
+        r.PickedEdgeX2 = search.hit->X2, r.PickedEdgeY2 = search.hit->Y2;
     }
     return index;
 }
@@ -130,10 +130,10 @@ void PickExtensionEdge(CanvasEdit& edit, float x, float y) {
         EndTool(edit);
         return;
     }
-    const EditorState& e = s.editor;
+    const RebarToolState& r = s.editor.Rebar;
     const ViewWindow& view = s.drawing.View;
-    const float x1 = WorldToScreenX(view, e.PickedEdgeX1), y1 = WorldToScreenY(view, e.PickedEdgeY1);
-    const float x2 = WorldToScreenX(view, e.PickedEdgeX2), y2 = WorldToScreenY(view, e.PickedEdgeY2);
+    const float x1 = WorldToScreenX(view, r.PickedEdgeX1), y1 = WorldToScreenY(view, r.PickedEdgeY1);
+    const float x2 = WorldToScreenX(view, r.PickedEdgeX2), y2 = WorldToScreenY(view, r.PickedEdgeY2);
     Canvas& canvas = edit.canvas;
     BeginOverlay(canvas);
     canvas.Line(x1, y1, x2, y2, StandardColour(0));
@@ -148,8 +148,8 @@ void ExtendRebarAt(CanvasEdit& edit, float x, float y) {
     int32_t section = 0, bar = -1, lower = 0;
     BeccaFerro(s, x, y, section, bar, lower);
     if (const std::optional<RebarFields> fields = bar < 0 ? std::nullopt : RebarAt(s.model, section, bar, lower)) {
-        const EditorState& e = s.editor;
-        if (ExtendRebarToLine(*fields, e.PickedEdgeX1, e.PickedEdgeY1, e.PickedEdgeX2, e.PickedEdgeY2,
+        const RebarToolState& r = s.editor.Rebar;
+        if (ExtendRebarToLine(*fields, r.PickedEdgeX1, r.PickedEdgeY1, r.PickedEdgeX2, r.PickedEdgeY2,
                               static_cast<float>(s.shell.Options.LateralCover)) == RebarExtension::NoCrossing)
             edit.platform.messages.Show(GetWarningTitle(s.shell.Languages), UiText(NoCrossing, s.shell.Languages),
                                         MsgButtons::Ok, MsgIcon::Exclamation);

@@ -27,35 +27,36 @@ bool InGrip(float x, float y, float gx, float gy) {
            static_cast<float>(gy - GripReach) < y && y < static_cast<float>(gy + GripReach);
 }
 
-void TakeDirection(EditorState& e) {
-    const LineAngleSinCos a = ComputeLineAngleRadSinCos(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY);
-    e.RefDirCos = a.CosA;
-    e.RefDirSin = a.SinA;
+void TakeDirection(ReferencePoints& r) {
+    const LineAngleSinCos a = ComputeLineAngleRadSinCos(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY);
+    r.RefDirCos = a.CosA;
+    r.RefDirSin = a.SinA;
 }
 
 void DrawGrips(CanvasEdit& edit) {
     const EditorState& e = edit.session.editor;
+    const ReferencePoints& r = e.Reference;
     BeginOverlay(edit.canvas);
-    DrawRebarGrips(edit.canvas, e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY, e.ActiveGrip);
+    DrawRebarGrips(edit.canvas, r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY, e.Rebar.ActiveGrip);
 }
 
 // Where the bar's line meets the perpendicular through the canvas point; none while the bar's ends
 // coincide on the canvas and it has no line.
-std::optional<std::pair<float, float>> FootOnBarLine(const EditorState& e, float x, float y) {
-    if (GetDistance(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY) <= 0) return std::nullopt;
-    const float s = e.RefDirSin, c = e.RefDirCos;
+std::optional<std::pair<float, float>> FootOnBarLine(const ReferencePoints& r, float x, float y) {
+    if (GetDistance(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY) <= 0) return std::nullopt;
+    const float s = r.RefDirSin, c = r.RefDirCos;
     float fx = 0, fy = 0;
-    if (IntersectSegments(x + FootReach * s, y - FootReach * c, x - FootReach * s, y + FootReach * c, e.RefP1ScreenX,
-                          e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY, fx, fy) <= 0)
+    if (IntersectSegments(x + FootReach * s, y - FootReach * c, x - FootReach * s, y + FootReach * c, r.RefP1ScreenX,
+                          r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY, fx, fy) <= 0)
         return std::nullopt;
     return std::pair{fx, fy};
 }
 
 // The bar slid along its line, keeping its length, its middle at the foot.
-void CentreBarAt(EditorState& e, float fx, float fy) {
-    const float h = GetDistance(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY) / 2;
-    e.RefP1ScreenX = fx + h * e.RefDirCos, e.RefP1ScreenY = fy + h * e.RefDirSin;
-    e.RefP2ScreenX = fx - h * e.RefDirCos, e.RefP2ScreenY = fy - h * e.RefDirSin;
+void CentreBarAt(ReferencePoints& r, float fx, float fy) {
+    const float h = GetDistance(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY) / 2;
+    r.RefP1ScreenX = fx + h * r.RefDirCos, r.RefP1ScreenY = fy + h * r.RefDirSin;
+    r.RefP2ScreenX = fx - h * r.RefDirCos, r.RefP2ScreenY = fy - h * r.RefDirSin;
 }
 
 void EndTool(CanvasEdit& edit) {
@@ -66,10 +67,10 @@ void EndTool(CanvasEdit& edit) {
 
 }  // namespace
 
-int32_t GetRebarGripAt(const EditorState& e, float x, float y) {
-    if (InGrip(x, y, e.RefP1ScreenX, e.RefP1ScreenY)) return Grip::Start;
-    if (InGrip(x, y, e.RefP2ScreenX, e.RefP2ScreenY)) return Grip::End;
-    if (InGrip(x, y, (e.RefP1ScreenX + e.RefP2ScreenX) / 2, (e.RefP1ScreenY + e.RefP2ScreenY) / 2)) return Grip::Middle;
+int32_t GetRebarGripAt(const ReferencePoints& r, float x, float y) {
+    if (InGrip(x, y, r.RefP1ScreenX, r.RefP1ScreenY)) return Grip::Start;
+    if (InGrip(x, y, r.RefP2ScreenX, r.RefP2ScreenY)) return Grip::End;
+    if (InGrip(x, y, (r.RefP1ScreenX + r.RefP2ScreenX) / 2, (r.RefP1ScreenY + r.RefP2ScreenY) / 2)) return Grip::Middle;
     return Grip::None;
 }
 
@@ -85,9 +86,10 @@ void PickRebarToEdit(CanvasEdit& edit, float x, float y) {
     BeccaFerro(s, x, y, section, bar, lower);
     RebarOnCanvas picked;
     if (bar < 0 || !RebarEndsOnCanvas(s, section, bar, lower, picked)) return;
-    e.SelectedBarSection = section, e.SelectedBar = bar, e.SelectedBarIsLower = lower;
+    RebarToolState& rebar = e.Rebar;
+    rebar.SelectedBarSection = section, rebar.SelectedBar = bar, rebar.SelectedBarIsLower = lower;
     HighlightRebarToEdit(s, edit.canvas, section, bar, lower);
-    e.BarStretchStart = e.BarStretchEnd = 0;
+    rebar.BarStretchStart = rebar.BarStretchEnd = 0;
 
     edit.host.ShowRebarEditor();
     if (e.InteractionState != Mode::RebarGrips) {
@@ -95,36 +97,38 @@ void PickRebarToEdit(CanvasEdit& edit, float x, float y) {
         edit.FullRedraw();
         return;
     }
-    e.RefP1ScreenX = picked.X1, e.RefP1ScreenY = picked.Y1;
-    e.RefP2ScreenX = picked.X2, e.RefP2ScreenY = picked.Y2;
-    e.ActiveGrip = Grip::None;
-    e.MovedBarEnds = 0;
-    TakeDirection(e);
+    ReferencePoints& r = e.Reference;
+    r.RefP1ScreenX = picked.X1, r.RefP1ScreenY = picked.Y1;
+    r.RefP2ScreenX = picked.X2, r.RefP2ScreenY = picked.Y2;
+    rebar.ActiveGrip = Grip::None;
+    rebar.MovedBarEnds = 0;
+    TakeDirection(r);
     DrawGrips(edit);
 }
 
 void GrabRebarGrip(CanvasEdit& edit, float x, float y) {
     EditorState& e = edit.session.editor;
-    e.ActiveGrip = GetRebarGripAt(e, x, y);
-    if (e.ActiveGrip == Grip::None) return;
+    e.Rebar.ActiveGrip = GetRebarGripAt(e.Reference, x, y);
+    if (e.Rebar.ActiveGrip == Grip::None) return;
     DrawGrips(edit);
     e.InteractionState = Mode::RebarGripDrag;
 }
 
 void DragRebarGrip(CanvasEdit& edit, float x, float y) {
     EditorState& e = edit.session.editor;
-    const std::optional<std::pair<float, float>> foot = FootOnBarLine(e, x, y);
+    ReferencePoints& r = e.Reference;
+    const std::optional<std::pair<float, float>> foot = FootOnBarLine(r, x, y);
     edit.canvas.ClearTemporary();
-    if (!foot || e.ActiveGrip == Grip::None) return;
+    if (!foot || e.Rebar.ActiveGrip == Grip::None) return;
     const auto [fx, fy] = *foot;
     const ColourRef magenta = StandardColour(13);
     BeginOverlay(edit.canvas);
-    switch (e.ActiveGrip) {
-    case Grip::Start: edit.canvas.Line(fx, fy, e.RefP2ScreenX, e.RefP2ScreenY, magenta); break;
-    case Grip::End: edit.canvas.Line(fx, fy, e.RefP1ScreenX, e.RefP1ScreenY, magenta); break;
+    switch (e.Rebar.ActiveGrip) {
+    case Grip::Start: edit.canvas.Line(fx, fy, r.RefP2ScreenX, r.RefP2ScreenY, magenta); break;
+    case Grip::End: edit.canvas.Line(fx, fy, r.RefP1ScreenX, r.RefP1ScreenY, magenta); break;
     case Grip::Middle:
-        CentreBarAt(e, fx, fy);
-        edit.canvas.Line(e.RefP1ScreenX, e.RefP1ScreenY, e.RefP2ScreenX, e.RefP2ScreenY, magenta);
+        CentreBarAt(r, fx, fy);
+        edit.canvas.Line(r.RefP1ScreenX, r.RefP1ScreenY, r.RefP2ScreenX, r.RefP2ScreenY, magenta);
         break;
     default: break;
     }
@@ -132,22 +136,24 @@ void DragRebarGrip(CanvasEdit& edit, float x, float y) {
 
 void PutRebarGripDown(CanvasEdit& edit, float x, float y) {
     EditorState& e = edit.session.editor;
-    const std::optional<std::pair<float, float>> foot = FootOnBarLine(e, x, y);
+    ReferencePoints& r = e.Reference;
+    RebarToolState& rebar = e.Rebar;
+    const std::optional<std::pair<float, float>> foot = FootOnBarLine(r, x, y);
     edit.canvas.ClearTemporary();
     if (foot) {
         const auto [fx, fy] = *foot;
-        switch (e.ActiveGrip) {
+        switch (rebar.ActiveGrip) {
         case Grip::Start:
-            e.RefP1ScreenX = fx, e.RefP1ScreenY = fy;
-            e.MovedBarEnds |= StartMoved;
+            r.RefP1ScreenX = fx, r.RefP1ScreenY = fy;
+            rebar.MovedBarEnds |= StartMoved;
             break;
         case Grip::End:
-            e.RefP2ScreenX = fx, e.RefP2ScreenY = fy;
-            e.MovedBarEnds |= EndMoved;
+            r.RefP2ScreenX = fx, r.RefP2ScreenY = fy;
+            rebar.MovedBarEnds |= EndMoved;
             break;
         case Grip::Middle:
-            CentreBarAt(e, fx, fy);
-            e.MovedBarEnds |= StartMoved | EndMoved | SlidWhole;
+            CentreBarAt(r, fx, fy);
+            rebar.MovedBarEnds |= StartMoved | EndMoved | SlidWhole;
             break;
         default: break;
         }
@@ -159,24 +165,25 @@ void PutRebarGripDown(CanvasEdit& edit, float x, float y) {
 
 void CommitRebarEdit(CanvasEdit& edit) {
     Session& s = edit.session;
-    EditorState& e = s.editor;
+    ReferencePoints& r = s.editor.Reference;
+    int32_t& moved = s.editor.Rebar.MovedBarEnds;
     const std::optional<RebarFields> bar = SelectedRebar(s);
     if (bar) {
         // The middle grip leaves the start at the end of larger x: put it right.
-        if ((e.MovedBarEnds & SlidWhole) && e.RefP1ScreenX > e.RefP2ScreenX) {
-            std::swap(e.RefP1ScreenX, e.RefP2ScreenX);
-            std::swap(e.RefP1ScreenY, e.RefP2ScreenY);
+        if ((moved & SlidWhole) && r.RefP1ScreenX > r.RefP2ScreenX) {
+            std::swap(r.RefP1ScreenX, r.RefP2ScreenX);
+            std::swap(r.RefP1ScreenY, r.RefP2ScreenY);
         }
         const ViewWindow& view = s.drawing.View;
-        if (e.MovedBarEnds & StartMoved) {
-            bar->X1 = ScreenToWorldX(view, e.RefP1ScreenX);
-            bar->Y1 = ScreenToWorldY(view, e.RefP1ScreenY);
+        if (moved & StartMoved) {
+            bar->X1 = ScreenToWorldX(view, r.RefP1ScreenX);
+            bar->Y1 = ScreenToWorldY(view, r.RefP1ScreenY);
         }
-        if (e.MovedBarEnds & EndMoved) {
-            bar->X2 = ScreenToWorldX(view, e.RefP2ScreenX);
-            bar->Y2 = ScreenToWorldY(view, e.RefP2ScreenY);
+        if (moved & EndMoved) {
+            bar->X2 = ScreenToWorldX(view, r.RefP2ScreenX);
+            bar->Y2 = ScreenToWorldY(view, r.RefP2ScreenY);
         }
     }
-    e.MovedBarEnds = 0;
+    moved = 0;
     EndTool(edit);
 }

@@ -11,9 +11,9 @@ namespace Grip {
 constexpr int32_t None = 0, Start = 1, End = 2, Middle = 3;
 }
 
-// The grip whose 10-pixel square holds the canvas point, tested in the order start, end, middle
-// with strict bounds; Grip::None when none does.
-int32_t GetRebarGripAt(const EditorState& editor, float x, float y);
+// The grip of the bar between the reference points whose 10-pixel square holds the canvas point,
+// tested in the order start, end, middle with strict bounds; Grip::None when none does.
+int32_t GetRebarGripAt(const ReferencePoints& bar, float x, float y);
 
 // Mode 8000: picks the bar within reach, highlights it and shows the rebar editor; afterwards the
 // tool ends with the plan redrawn, or the graphic edit begins on the bar as it was picked. A deck

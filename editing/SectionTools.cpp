@@ -40,11 +40,11 @@ void EndTool(CanvasEdit& edit) {
 
 // The target of the placement and the direction of its preview: slab `slab`'s span.
 void TakeTargetSlab(Session& s, int32_t slab) {
-    EditorState& e = s.editor;
-    e.TargetSlab = slab;
+    SectionToolState& t = s.editor.Sections;
+    t.TargetSlab = slab;
     const double angle = DegToRad(s.model.FloorSlabs[static_cast<size_t>(slab)].SpanAngle);
-    e.SpanDirSin = std::sin(angle);
-    e.SpanDirCos = std::cos(angle);
+    t.SpanDirSin = std::sin(angle);
+    t.SpanDirCos = std::cos(angle);
 }
 
 // The first slab that section k crosses; -1 when it names none of the floor-slab table.
@@ -84,7 +84,7 @@ void PickSectionToMove(CanvasEdit& edit, float x, float y) {
         s.editor.InteractionState = Mode::Idle;
         return;
     }
-    s.editor.MovedSection = k;
+    s.editor.Sections.MovedSection = k;
     TakeTargetSlab(s, slab);
     s.editor.InteractionState = Mode::DragSection;
 }
@@ -94,7 +94,7 @@ void DropMovedSection(CanvasEdit& edit, float x, float y) {
     const int32_t slab = PickFloorSlabAt(s, x, y);
     edit.canvas.ClearTemporary();
     if (slab > -1) {
-        if (SectionCrosses(s.model.Reinforcement, s.editor.MovedSection, slab))
+        if (SectionCrosses(s.model.Reinforcement, s.editor.Sections.MovedSection, slab))
             PlaceSectionAt(edit, x, y, PlaceMovedSection);
         edit.FullRedraw();
     }
@@ -116,7 +116,7 @@ void PickSlabOfNewSection(CanvasEdit& edit, float x, float y) {
 void PlaceNewSection(CanvasEdit& edit, float x, float y) {
     Session& s = edit.session;
     edit.canvas.ClearTemporary();
-    if (PickFloorSlabAt(s, x, y) == s.editor.TargetSlab) {
+    if (PickFloorSlabAt(s, x, y) == s.editor.Sections.TargetSlab) {
         PlaceSectionAt(edit, x, y, PlaceByUser);
         edit.FullRedraw();
     }

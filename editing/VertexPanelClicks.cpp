@@ -58,8 +58,9 @@ void ClickWithVertexPanelOpen(CanvasEdit& edit, int16_t button, float x, float y
     float px = x, py = y;
     if (s.shell.Options.OsnapEnabled != 0) {
         BeccaOSNAP(s, edit.canvas, x, y, button);
-        if (s.editor.SnapFound != 1) return;
-        px = s.editor.SnapX, py = s.editor.SnapY;
+        const SnapState& snap = s.editor.Snap;
+        if (snap.SnapFound != 1) return;
+        px = snap.SnapX, py = snap.SnapY;
     }
     const ViewWindow& view = s.drawing.View;
     EnterPointIntoFields(s, ScreenToWorldX(view, px), ScreenToWorldY(view, py));

@@ -12,7 +12,7 @@ namespace {
 // Event coordinates to whole pixels, halves to the even neighbour.
 int32_t WholePixel(float v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
-bool BandShown(const EditorState& e) { return e.DragEndX != 0 || e.DragEndY != 0; }
+bool BandShown(const ZoomPanState& z) { return z.DragEndX != 0 || z.DragEndY != 0; }
 
 // The band is the canvas's inverse, as a focus rectangle shows on a plain background.
 ColourRef BandColour(const Canvas& canvas) { return canvas.BackColour() ^ PackRgb(255, 255, 255); }
@@ -26,21 +26,21 @@ void ShowPointer(CanvasEdit& edit, CanvasPointerShape shape) {
 
 void ZoomWindowFirstCorner(CanvasEdit& edit, float x, float y) {
     EditorState& e = edit.session.editor;
-    e.DragStartX = WholePixel(x);
-    e.DragStartY = WholePixel(y);
-    if (BandShown(e)) edit.canvas.ClearTemporary();
+    e.ZoomPan.DragStartX = WholePixel(x);
+    e.ZoomPan.DragStartY = WholePixel(y);
+    if (BandShown(e.ZoomPan)) edit.canvas.ClearTemporary();
     e.InteractionState = Mode::ZoomSecondCorner;
 }
 
 void DragRubberBand(CanvasEdit& edit, float x, float y) {
-    EditorState& e = edit.session.editor;
-    if (e.DragStartX < 0) return;
+    ZoomPanState& z = edit.session.editor.ZoomPan;
+    if (z.DragStartX < 0) return;
     Canvas& canvas = edit.canvas;
-    if (BandShown(e)) canvas.ClearTemporary();
-    e.DragEndX = WholePixel(x);
-    e.DragEndY = WholePixel(y);
-    auto& band = e.RubberBandRect;
-    band = {e.DragStartX, e.DragStartY, e.DragEndX, e.DragEndY};
+    if (BandShown(z)) canvas.ClearTemporary();
+    z.DragEndX = WholePixel(x);
+    z.DragEndY = WholePixel(y);
+    auto& band = z.RubberBandRect;
+    band = {z.DragStartX, z.DragStartY, z.DragEndX, z.DragEndY};
     if (band[2] < band[0]) std::swap(band[0], band[2]);
     if (band[3] < band[1]) std::swap(band[1], band[3]);
     BeginOverlay(canvas);
@@ -52,57 +52,58 @@ void DragRubberBand(CanvasEdit& edit, float x, float y) {
 void ZoomWindowSecondCorner(CanvasEdit& edit, float x, float y) {
     Session& s = edit.session;
     EditorState& e = s.editor;
+    ZoomPanState& z = e.ZoomPan;
     ViewWindow& view = s.drawing.View;
-    if (BandShown(e)) edit.canvas.ClearTemporary();
-    e.RubberBandRect = {};
-    e.DragEndX = WholePixel(x);
-    e.DragEndY = WholePixel(y);
-    if (e.DragStartX > e.DragEndX) std::swap(e.DragStartX, e.DragEndX);
-    if (e.DragStartY > e.DragEndY) std::swap(e.DragStartY, e.DragEndY);
-    if (e.DragEndX - e.DragStartX <= 10 || e.DragEndY - e.DragStartY <= 10) return;
+    if (BandShown(z)) edit.canvas.ClearTemporary();
+    z.RubberBandRect = {};
+    z.DragEndX = WholePixel(x);
+    z.DragEndY = WholePixel(y);
+    if (z.DragStartX > z.DragEndX) std::swap(z.DragStartX, z.DragEndX);
+    if (z.DragStartY > z.DragEndY) std::swap(z.DragStartY, z.DragEndY);
+    if (z.DragEndX - z.DragStartX <= 10 || z.DragEndY - z.DragStartY <= 10) return;
 
-    EditorState fitted = e;
+    ZoomPanState fitted = z;
     FitZoomWindowToAspect(view, fitted);
     // All four bounds through the view in force before the change.
     const float xMax = ScreenToWorldX(view, fitted.DragEndX), yMax = ScreenToWorldY(view, fitted.DragStartY);
     const float xMin = ScreenToWorldX(view, fitted.DragStartX), yMin = ScreenToWorldY(view, fitted.DragEndY);
     if (!(GetFitScale(view, xMin, yMin, xMax, yMax) <= MaxViewScale)) return;
 
-    e = fitted;
+    z = fitted;
     e.InteractionState = e.SuspendedInteractionState;
     StorePreviousView(view);
     view.ViewXMin = xMin, view.ViewXMax = xMax, view.ViewYMin = yMin, view.ViewYMax = yMax;
-    Refit(view, e);
+    Refit(view, e.Reference);
     edit.FullRedraw();
 }
 
 void StartPanDrag(CanvasEdit& edit, float x, float y) {
     EditorState& e = edit.session.editor;
     ShowPointer(edit, PointerPan);
-    e.DragStartX = WholePixel(x);
-    e.DragStartY = WholePixel(y);
+    e.ZoomPan.DragStartX = WholePixel(x);
+    e.ZoomPan.DragStartY = WholePixel(y);
     e.InteractionState = Mode::PanDrag;
 }
 
 void DragPan(CanvasEdit& edit, int16_t buttons, float x, float y) {
     if (buttons != LeftButton && buttons != MiddleButton) return;
-    EditorState& e = edit.session.editor;
+    ZoomPanState& z = edit.session.editor.ZoomPan;
     ViewWindow& view = edit.session.drawing.View;
-    e.DragEndX = WholePixel(x);
-    e.DragEndY = WholePixel(y);
-    const float dx = static_cast<float>(e.DragEndX - e.DragStartX) / view.ViewScale;
-    const float dy = static_cast<float>(e.DragEndY - e.DragStartY) / view.ViewScale;
+    z.DragEndX = WholePixel(x);
+    z.DragEndY = WholePixel(y);
+    const float dx = static_cast<float>(z.DragEndX - z.DragStartX) / view.ViewScale;
+    const float dy = static_cast<float>(z.DragEndY - z.DragStartY) / view.ViewScale;
     view.ViewXMin -= dx, view.ViewXMax -= dx;
     view.ViewYMin += dy, view.ViewYMax += dy;
-    e.DragStartX = e.DragEndX;
-    e.DragStartY = e.DragEndY;
+    z.DragStartX = z.DragEndX;
+    z.DragStartY = z.DragEndY;
     edit.FullRedraw();
 }
 
 void EndPan(CanvasEdit& edit) {
     EditorState& e = edit.session.editor;
     e.InteractionState = e.SuspendedInteractionState;
-    ReferencePointsToScreen(edit.session.drawing.View, e);
+    ReferencePointsToScreen(edit.session.drawing.View, e.Reference);
     ShowPointer(edit, PointerCrosshair);
     edit.FullRedraw();
 }

@@ -76,18 +76,27 @@ struct EndCorners {
     int32_t E1 = 0, E2 = 0, I1 = 0, I2 = 0;
 };
 
-// The pass's plan points and the beams at every node.
-struct BeamPass {
-    PlanPointIndex& Points;
-    const MembersAtEveryNode<BeamsAtNodeList>& AtNode;
+// Where the four corners of one end lie, before they are found among the plan points.
+struct EndPlaces {
+    PlanPoint E1, E2, I1, I2;
+    bool Square = false;  // the end is closed by a line of its own
 };
 
-EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, const BeamOffsets& own) {
+// What the beam ends of a pass read of the beams: the beams at every node, and the edge offsets
+// of every element, computed once.
+struct BeamPass {
+    MembersAtEveryNode<BeamsAtNodeList> AtNode;
+    std::vector<BeamOffsets> Offsets;
+};
+
+EndPlaces PlaceBeamEnd(const Model& model, const BeamPass& pass, int32_t e, bool atStart) {
+    const MembersAtEveryNode<BeamsAtNodeList>& atNode = pass.AtNode;
+    const BeamOffsets& own = pass.Offsets[static_cast<size_t>(e)];
     const BeamElement& beam = model.BeamElements[e];
     const int32_t node = atStart ? beam.NodeI : beam.NodeJ;
-    const BeamsAtNodeList& list = pass.AtNode.At(node);
+    const BeamsAtNodeList& list = atNode.At(node);
     const int32_t count = list.BeamsAtNodeCount;
-    const int32_t pos = pass.AtNode.Position(e, atStart);
+    const int32_t pos = atNode.Position(e, atStart);
     const bool square = count <= 1 || HasSquareEnds(model, e);
 
     PlanPoint e1, e2, i1, i2;
@@ -112,8 +121,8 @@ EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, c
         // extrados and intrados with intrados.
         const int32_t firstNb = atStart ? previous : next;
         const int32_t secondNb = atStart ? next : previous;
-        const BeamOffsets a = OffsetsOf(model, list.BeamsAtNode[firstNb]);
-        const BeamOffsets b = OffsetsOf(model, list.BeamsAtNode[secondNb]);
+        const BeamOffsets& a = pass.Offsets[static_cast<size_t>(list.BeamsAtNode[firstNb])];
+        const BeamOffsets& b = pass.Offsets[static_cast<size_t>(list.BeamsAtNode[secondNb])];
         BeamCornerPair first, second;
         if (atStart) {
             first = ComputeBeamCorner(model, list, pos, firstNb, node, own.E1, a.E2, a.E1, own.I1, a.I2, a.I1);
@@ -128,14 +137,18 @@ EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, c
         i2 = second.B;
     }
 
+    return {e1, e2, i1, i2, square};
+}
+
+EndCorners StoreBeamEnd(Model& model, PlanPointIndex& points, int32_t e, const EndPlaces& at) {
     // This order decides the numbering of new plan points.
     EndCorners corners;
-    corners.I2 = pass.Points.FindOrAdd(i2.X, i2.Y);
-    corners.I1 = pass.Points.FindOrAdd(i1.X, i1.Y);
-    corners.E2 = pass.Points.FindOrAdd(e2.X, e2.Y);
-    corners.E1 = pass.Points.FindOrAdd(e1.X, e1.Y);
+    corners.I2 = points.FindOrAdd(at.I2.X, at.I2.Y);
+    corners.I1 = points.FindOrAdd(at.I1.X, at.I1.Y);
+    corners.E2 = points.FindOrAdd(at.E2.X, at.E2.Y);
+    corners.E1 = points.FindOrAdd(at.E1.X, at.E1.Y);
 
-    if (square) {
+    if (at.Square) {
         const int32_t owner = -(e + 1);
         AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{corners.E1, corners.E2, owner});
         AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{corners.I1, corners.I2, owner});
@@ -143,26 +156,47 @@ EndCorners BuildBeamEnd(Model& model, BeamPass& pass, int32_t e, bool atStart, c
     return corners;
 }
 
+// The corners of both ends of a beam element.
+struct ElementPlaces {
+    int32_t Element = -1;
+    EndPlaces Start, End;
+};
+
+void StoreElement(Model& model, PlanPointIndex& points, const ElementPlaces& element) {
+    const EndCorners s = StoreBeamEnd(model, points, element.Element, element.Start);
+    const EndCorners t = StoreBeamEnd(model, points, element.Element, element.End);
+    const int32_t owner = element.Element + 1;
+    AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E1, t.E1, owner});
+    AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E2, t.E2, owner});
+    AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I1, t.I1, owner});
+    AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I2, t.I2, owner});
+}
+
 }  // namespace
 
 void BuildBeamEdges(Model& model) {
+    PlanPointIndex points(model);
+    BuildBeamEdges(model, points);
+}
+
+void BuildBeamEdges(Model& model, PlanPointIndex& points) {
     model.BeamExtradosEdgeCount = 0;
     model.BeamIntradosEdgeCount = 0;
     const int32_t elementCount = UsableCount(model.BeamElementCount, model.BeamElements);
-    PlanPointIndex points(model);
     const auto joins = [&](int32_t e) { return JoinsAtNodes(model, model.BeamElements[e]); };
-    const MembersAtEveryNode<BeamsAtNodeList> atNode =
-        ListMembersAtEveryNode<BeamsAtNodeList>(model, model.BeamElements, model.BeamElementCount, joins);
-    BeamPass pass{points, atNode};
+    BeamPass pass{ListMembersAtEveryNode<BeamsAtNodeList>(model, model.BeamElements, model.BeamElementCount, joins), {}};
+    pass.Offsets.reserve(static_cast<size_t>(elementCount));
+    for (int32_t e = 0; e < elementCount; ++e) pass.Offsets.push_back(OffsetsOf(model, e));
+    // The corners of each element are placed one element ahead of their storing, which needs
+    // nothing of them but where they lie: the plan points they look up are brought in meanwhile.
+    ElementPlaces pending;
     for (int32_t e = 0; e < elementCount; ++e) {
         if (!HasDrawableAxis(model, model.BeamElements[e])) continue;
-        const BeamOffsets own = OffsetsOf(model, e);
-        const EndCorners s = BuildBeamEnd(model, pass, e, true, own);
-        const EndCorners t = BuildBeamEnd(model, pass, e, false, own);
-        const int32_t owner = e + 1;
-        AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E1, t.E1, owner});
-        AppendRecord(model.BeamExtradosEdges, model.BeamExtradosEdgeCount, EdgeLine{s.E2, t.E2, owner});
-        AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I1, t.I1, owner});
-        AppendRecord(model.BeamIntradosEdges, model.BeamIntradosEdgeCount, EdgeLine{s.I2, t.I2, owner});
+        const ElementPlaces next{e, PlaceBeamEnd(model, pass, e, true), PlaceBeamEnd(model, pass, e, false)};
+        for (const EndPlaces& end : {next.Start, next.End})
+            for (const PlanPoint& p : {end.I2, end.I1, end.E2, end.E1}) points.Prefetch(p.X, p.Y);
+        if (pending.Element >= 0) StoreElement(model, points, pending);
+        pending = next;
     }
+    if (pending.Element >= 0) StoreElement(model, points, pending);
 }

@@ -7,6 +7,7 @@
 
 #include "model/tables/ModelTables.h"
 #include "plangeom/FaceLineJoin.h"
+#include "plangeom/PlanPointIndex.h"
 
 // The beam elements at a node, in ascending direction away from it.
 struct BeamsAtNodeList {
@@ -38,3 +39,6 @@ BeamCornerPair ComputeBeamCorner(const Model& model, const BeamsAtNodeList& list
 // Elements without a drawable axis get no lines and count as no neighbour, but for an element of
 // no length between two nodes: the beams beside it end there on their plain end points.
 void BuildBeamEdges(Model& model);
+// The same, with the plan points of `points`, an index over this model's plan points that the
+// steps of one completion share (nothing else adds plan points while it is in use).
+void BuildBeamEdges(Model& model, PlanPointIndex& points);

@@ -15,27 +15,35 @@ namespace {
 constexpr int32_t OuterOutlines = 0;
 constexpr int32_t InnerOutlines = 1;
 
+// The derived plan geometry of a fresh export, with the inner concrete-slab outlines when asked.
+// Every step finds or adds its corners among the plan points of the steps before it, through one
+// index over them: no step adds plan points but through it.
+void CompleteFresh(Model& model, const ShellOptions& options, MeasuredPoints& measured, bool innerOutlines) {
+    model.PlanNodeCount = 0;
+    PlanPointIndex points(model);
+    if (model.MasonryWallCount > 0) BuildMasonryWallOutlines(model, points);
+    if (model.MasonryBeamCount > 0) BuildMasonryBeamOutlines(model, points);
+    SimplifyConcreteSlabPolygons(model);
+    MergeCollinearWallSegments(model);
+    BuildBeamEdges(model, points);
+    BuildWallEdges(model, points);
+    BuildHatchLoops(model);
+    BuildFloorSlabOutlines(model, points);
+    AssignFloorSlabDirectionGroups(model);
+    BuildConcreteSlabOutlines(model, points, OuterOutlines);
+    if (model.Header.PlanKind == MasonryPlan) CreateAutoDimensions(model, options, measured);
+    if (innerOutlines) BuildConcreteSlabOutlines(model, points, InnerOutlines);
+}
+
 }  // namespace
 
 void CompleteFreshExport(Model& model, const ShellOptions& options, MeasuredPoints& measured) {
-    // Every step finds or adds its corners among the plan points of the steps before it.
-    model.PlanNodeCount = 0;
-    if (model.MasonryWallCount > 0) BuildMasonryWallOutlines(model);
-    if (model.MasonryBeamCount > 0) BuildMasonryBeamOutlines(model);
-    SimplifyConcreteSlabPolygons(model);
-    MergeCollinearWallSegments(model);
-    BuildBeamEdges(model);
-    BuildWallEdges(model);
-    BuildHatchLoops(model);
-    BuildFloorSlabOutlines(model, 0);
-    AssignFloorSlabDirectionGroups(model);
-    BuildConcreteSlabOutlines(model, OuterOutlines);
-    if (model.Header.PlanKind == MasonryPlan) CreateAutoDimensions(model, options, measured);
+    CompleteFresh(model, options, measured, false);
 }
 
 void CompleteLoadedDeck(Model& model, bool freshExport, const ShellOptions& options, MeasuredPoints& measured) {
-    if (freshExport) CompleteFreshExport(model, options, measured);
-    BuildConcreteSlabOutlines(model, InnerOutlines);
+    if (freshExport) CompleteFresh(model, options, measured, true);
+    else BuildConcreteSlabOutlines(model, InnerOutlines);
 }
 
 DeckCompletion SessionCompletion(Session& session) {

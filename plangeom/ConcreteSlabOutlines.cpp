@@ -28,10 +28,14 @@ void EnsureRows(const OutlineList& list, int32_t slabs) {
 }  // namespace
 
 void BuildConcreteSlabOutlines(Model& model, int32_t which) {
+    PlanPointIndex points(model);
+    BuildConcreteSlabOutlines(model, points, which);
+}
+
+void BuildConcreteSlabOutlines(Model& model, PlanPointIndex& points, int32_t which) {
     const int32_t slabs = UsableCount(model.ConcreteSlabCount, model.ConcreteSlabs);
     const OutlineList list = SelectedList(model, which);
     EnsureRows(list, slabs);
-    PlanPointIndex points(model);
     // List 2 is rebuilt at every load, also of a deck that saved the points of the previous build
     // with 2 decimals: it finds those again rather than adding a new point at every load.
     const CornerPoint cornerPoint = which == 0 ? CornerPoint::WithinTolerance : CornerPoint::NearSavedPoint;

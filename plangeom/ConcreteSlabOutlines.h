@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/tables/ModelTables.h"
+#include "plangeom/PlanPointIndex.h"
 
 // which 0 rebuilds list 1 (ConcreteSlabOutline), any other value list 2 (ConcreteSlabOutline2);
 // the other list is not touched. Orients every model polygon counter-clockwise first (a polygon
@@ -13,3 +14,6 @@
 // data file saved for it (PlanPointIndex::FindOrAddNearSavedPoint), so that a deck reloaded from
 // its own file gets the same list again. The outline lists grow as needed.
 void BuildConcreteSlabOutlines(Model& model, int32_t which);
+// The same, with the plan points of `points`, an index over this model's plan points that the
+// steps of one completion share (nothing else adds plan points while it is in use).
+void BuildConcreteSlabOutlines(Model& model, PlanPointIndex& points, int32_t which);

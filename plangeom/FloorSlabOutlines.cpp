@@ -24,17 +24,30 @@ void BuildOutline(Model& model, SlabOutlinePass& pass, int32_t i) {
                             ZeroAreaPolygon::Reverse, model.FloorSlabOutline[i], model.FloorSlabOutlineCount[i]);
 }
 
-}  // namespace
-
-void BuildFloorSlabOutlines(Model& model, int32_t spanOnly) {
-    const int32_t slabs = UsableCount(model.FloorSlabCount, model.FloorSlabs);
-    EnsureOutlineRows(model, slabs);
-    if (spanOnly == 0) {
-        PlanPointIndex points(model);
-        const SlabEdgeMembers members = FileSlabEdgeMembers(model, FloorSlabFaceRules());
-        SlabOutlinePass pass{points, CornerPoint::WithinTolerance, members};
-        for (int32_t i = 0; i < slabs; ++i) BuildOutline(model, pass, i);
-    }
+// Measures the slabs and removes repeated outline entries.
+void FinishOutlines(Model& model, int32_t slabs) {
     for (int32_t i = 0; i < slabs; ++i) ComputeFloorSlabMeasures(model, i);
     for (int32_t i = 0; i < slabs; ++i) RemoveRepeatedOutlineEntries(model.FloorSlabOutline[i], model.FloorSlabOutlineCount[i]);
+}
+
+}  // namespace
+
+void BuildFloorSlabOutlines(Model& model, PlanPointIndex& points) {
+    const int32_t slabs = UsableCount(model.FloorSlabCount, model.FloorSlabs);
+    EnsureOutlineRows(model, slabs);
+    const SlabEdgeMembers members = FileSlabEdgeMembers(model, FloorSlabFaceRules());
+    SlabOutlinePass pass{points, CornerPoint::WithinTolerance, members};
+    for (int32_t i = 0; i < slabs; ++i) BuildOutline(model, pass, i);
+    FinishOutlines(model, slabs);
+}
+
+void BuildFloorSlabOutlines(Model& model, int32_t spanOnly) {
+    if (spanOnly == 0) {
+        PlanPointIndex points(model);
+        BuildFloorSlabOutlines(model, points);
+        return;
+    }
+    const int32_t slabs = UsableCount(model.FloorSlabCount, model.FloorSlabs);
+    EnsureOutlineRows(model, slabs);
+    FinishOutlines(model, slabs);
 }

@@ -207,8 +207,12 @@ WallEnd BuildWallEnd(const Model& model, MasonryPass& pass, int32_t w, bool atNo
 }  // namespace
 
 void BuildMasonryWallOutlines(Model& model) {
-    const int32_t wallCount = UsableCount(model.MasonryWallCount, model.MasonryWalls);
     PlanPointIndex points(model);
+    BuildMasonryWallOutlines(model, points);
+}
+
+void BuildMasonryWallOutlines(Model& model, PlanPointIndex& points) {
+    const int32_t wallCount = UsableCount(model.MasonryWallCount, model.MasonryWalls);
     const MembersByNode wallsByNode(model, model.MasonryWalls, wallCount);
     std::vector<SegmentGrid::Segment> axes;
     for (int32_t j = 0; j < wallCount; ++j) {
@@ -231,8 +235,12 @@ void BuildMasonryWallOutlines(Model& model) {
 }
 
 void BuildMasonryBeamOutlines(Model& model) {
-    const int32_t beamCount = UsableCount(model.MasonryBeamCount, model.MasonryBeams);
     PlanPointIndex points(model);
+    BuildMasonryBeamOutlines(model, points);
+}
+
+void BuildMasonryBeamOutlines(Model& model, PlanPointIndex& points) {
+    const int32_t beamCount = UsableCount(model.MasonryBeamCount, model.MasonryBeams);
     for (int32_t b = 0; b < beamCount; ++b) {
         const FaceLine left = LeftFace(model, model.MasonryBeams[b]);
         const FaceLine right = RightFace(model, model.MasonryBeams[b]);

@@ -4,7 +4,6 @@
 // FindOrAddPlanNode (the first point within the tolerance wins), provided that nothing else adds,
 // moves or removes plan points while it is in use.
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "model/tables/ModelTables.h"
@@ -22,6 +21,10 @@ public:
     int32_t Find(float x, float y) const;
     // As FindOrAddPlanNode.
     int32_t FindOrAdd(float x, float y);
+    // Starts bringing in the memory that a search at (x, y) reads first. It answers nothing and
+    // changes nothing; prefetching the next few corners before they are searched lets their
+    // reads overlap.
+    void Prefetch(float x, float y) const;
     // For corners rebuilt at every load: the first plan point within 0.02 of (x, y) whose saved
     // position (its coordinates to the 2 decimals of the data file) lies within 0.006 of (x, y) in
     // both coordinates, or a new point. A deck reloaded from its own file holds its points at their
@@ -34,8 +37,13 @@ private:
         int64_t X = 0, Y = 0;
         bool operator==(const Cell&) const = default;
     };
-    struct CellHash {
-        size_t operator()(const Cell& c) const;
+    // An occupied cell: a copy of its newest point, the point's index, and the one added to the
+    // cell before it (-1 none). Newest is -1 in a free slot. A search whose cell holds one point,
+    // the common case, reads nothing but its slot.
+    struct Slot {
+        PlanPoint Point;
+        int32_t Newest = -1;
+        int32_t Previous = -1;
     };
 
     // The lowest index among the points of the cells around (x, y), `reach` to each side, that
@@ -45,8 +53,12 @@ private:
     int32_t FindNearSavedPoint(float x, float y) const;
     int32_t Append(float x, float y);
     void Insert(int32_t index);
+    // The slot of `cell`: the one holding it, or the free slot where it would go.
+    size_t SlotOf(const Cell& cell) const;
+    void Grow();
 
     Model& model_;
-    std::unordered_map<Cell, int32_t, CellHash> newestInCell_;  // the last point added to a cell
-    std::vector<int32_t> previousInCell_;                        // per point: the one added before it
+    std::vector<Slot> slots_;              // open-addressed; a power of two in size, at most half full
+    size_t occupied_ = 0;
+    std::vector<int32_t> previousInCell_;  // per point: the one added before it to its cell
 };

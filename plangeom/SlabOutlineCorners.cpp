@@ -80,6 +80,10 @@ int32_t CornerIndex(SlabOutlinePass& pass, float x, float y) {
 
 void AddFaceCorners(const Model& model, SlabOutlinePass& pass, const SlabFaceRules& rules,
                     std::vector<PlanPoint>& points, int32_t n, std::vector<int32_t>& outline, int32_t& count) {
+    // The corners are found first and then stored in their order, so that the plan points they
+    // look up can be brought in together.
+    std::vector<PlanPoint> corners;
+    corners.reserve(static_cast<size_t>(n));
     for (int32_t k = 0; k < n; ++k) {
         const PlanPoint p = points[k];
         if (SamePlace(points[Wrap(k - 1, n)], p)) continue;
@@ -93,9 +97,10 @@ void AddFaceCorners(const Model& model, SlabOutlinePass& pass, const SlabFaceRul
         const int32_t code = IntersectSegments(f.F1.X, f.F1.Y, f.F2.X, f.F2.Y, g.F1.X, g.F1.Y, g.F2.X, g.F2.Y, ix, iy);
         // Parallel or collinear face lines (a vertex in a straight run) give no corner.
         if (code <= IntersectionCode::ParallelDistinct || !std::isfinite(ix) || !std::isfinite(iy)) continue;
-        const PlanPoint corner = LimitedCorner(p, {ix, iy}, f, g);
-        Store(outline, count, CornerIndex(pass, corner.X, corner.Y));
+        corners.push_back(LimitedCorner(p, {ix, iy}, f, g));
+        pass.Points.Prefetch(corners.back().X, corners.back().Y);
     }
+    for (const PlanPoint& corner : corners) Store(outline, count, CornerIndex(pass, corner.X, corner.Y));
 }
 
 }  // namespace

@@ -95,10 +95,14 @@ WallEnd BuildWallEnd(Model& model, WallPass& pass, int32_t w, bool atStart) {
 }  // namespace
 
 void BuildWallEdges(Model& model) {
+    PlanPointIndex points(model);
+    BuildWallEdges(model, points);
+}
+
+void BuildWallEdges(Model& model, PlanPointIndex& points) {
     model.WallEdgeCount = 0;
     model.WallJunctionEdgeCount = 0;
     const int32_t wallCount = UsableCount(model.WallSegmentCount, model.WallSegments);
-    PlanPointIndex points(model);
     const auto drawable = [&](int32_t w) { return IsDrawableWall(model, model.WallSegments[w]); };
     const MembersAtEveryNode<WallsAtNodeList> atNode =
         ListMembersAtEveryNode<WallsAtNodeList>(model, model.WallSegments, model.WallSegmentCount, drawable);

@@ -6,6 +6,7 @@
 
 #include "model/tables/ModelTables.h"
 #include "plangeom/FaceLineJoin.h"
+#include "plangeom/PlanPointIndex.h"
 
 // The wall segments at a node, in ascending direction away from it. The lists grow with the
 // number of walls found.
@@ -27,3 +28,6 @@ FaceLine ComputeWallEndGeometry(const Model& model, const WallsAtNodeList& list,
 // Rebuilds WallEdges and WallJunctionEdges from the wall segments, adding plan points. Walls
 // without a drawable axis or without a positive thickness get no lines and count as no neighbour.
 void BuildWallEdges(Model& model);
+// The same, with the plan points of `points`, an index over this model's plan points that the
+// steps of one completion share (nothing else adds plan points while it is in use).
+void BuildWallEdges(Model& model, PlanPointIndex& points);

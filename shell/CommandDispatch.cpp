@@ -14,7 +14,7 @@ constexpr int32_t ContinuedDimensioning = 5000;
 void StartTool(const ToolStart& tool, CommandContext c) {
     EditorState& editor = c.session.editor;
     editor.InteractionState = tool.State;
-    if (tool.ForgetHighlight) editor.LastHighlightedIndex = -1;
+    if (tool.ForgetHighlight) editor.Hover.LastHighlightedIndex = -1;
     const bool english = c.session.shell.Languages.UiLanguage != 0;
     const char* prompt = english ? tool.PromptEnglish : tool.PromptItalian;
     if (*prompt != '\0') c.actions.ShowPrompt(prompt);
@@ -23,7 +23,7 @@ void StartTool(const ToolStart& tool, CommandContext c) {
 void ContinueDimensioning(CommandContext c) {
     Session& s = c.session;
     if (s.model.DimensionCount > 0) {
-        s.editor.CurrentDimension = -1;
+        s.editor.Dimensions.CurrentDimension = -1;
         s.editor.InteractionState = ContinuedDimensioning;
         c.actions.ShowPrompt(ShellMessages::ContinuedDimensionPrompt);
         return;

@@ -35,17 +35,17 @@ void CenterViewOnModel(ViewWindow& view, const PlanHeader& h) {
 }
 
 bool PreviousView(ViewWindow& v, EditorState& editor) {
-    TakeReferencePointsToWorld(v, editor);
+    TakeReferencePointsToWorld(v, editor.Reference);
     std::swap(v.ViewXMin, v.PrevViewXMin);
     std::swap(v.ViewXMax, v.PrevViewXMax);
     std::swap(v.ViewYMin, v.PrevViewYMin);
     std::swap(v.ViewYMax, v.PrevViewYMax);
-    Refit(v, editor);
+    Refit(v, editor.Reference);
     return true;
 }
 
 bool ZoomIn(ViewWindow& v, EditorState& editor) {
-    TakeReferencePointsToWorld(v, editor);
+    TakeReferencePointsToWorld(v, editor.Reference);
     StorePreviousView(v);
     const float w = v.ViewXMax - v.ViewXMin, h = v.ViewYMax - v.ViewYMin;
     if (!(w > 0.3f)) return false;
@@ -53,31 +53,31 @@ bool ZoomIn(ViewWindow& v, EditorState& editor) {
     const float y0 = v.ViewYMin + 0.05f * h, y1 = v.ViewYMax - 0.05f * h;
     if (!ScaleAllowed(v, x0, y0, x1, y1)) return false;
     v.ViewXMin = x0, v.ViewXMax = x1, v.ViewYMin = y0, v.ViewYMax = y1;
-    Refit(v, editor);
+    Refit(v, editor.Reference);
     return true;
 }
 
 bool ZoomOut(ViewWindow& v, EditorState& editor) {
-    TakeReferencePointsToWorld(v, editor);
+    TakeReferencePointsToWorld(v, editor.Reference);
     StorePreviousView(v);
     const float w = v.ViewXMax - v.ViewXMin, h = v.ViewYMax - v.ViewYMin;
     v.ViewXMin -= 0.05f * w, v.ViewXMax += 0.05f * w;
     v.ViewYMin -= 0.05f * h, v.ViewYMax += 0.05f * h;
-    Refit(v, editor);
+    Refit(v, editor.Reference);
     return true;
 }
 
 bool ExtendedView(ViewWindow& v, EditorState& editor, const PlanHeader& header) {
-    TakeReferencePointsToWorld(v, editor);
+    TakeReferencePointsToWorld(v, editor.Reference);
     StorePreviousView(v);
     ZoomToModelExtents(v, header);
-    ReferencePointsToScreen(v, editor);
+    ReferencePointsToScreen(v, editor.Reference);
     return true;
 }
 
 bool WheelZoom(ViewWindow& v, EditorState& editor, int32_t nodeCount, bool zoomIn) {
     if (nodeCount == 0) return false;
-    TakeReferencePointsToWorld(v, editor);
+    TakeReferencePointsToWorld(v, editor.Reference);
     StorePreviousView(v);
     const float w = v.ViewXMax - v.ViewXMin, h = v.ViewYMax - v.ViewYMin;
     if (w == 0 || h == 0) return false;
@@ -88,6 +88,6 @@ bool WheelZoom(ViewWindow& v, EditorState& editor, int32_t nodeCount, bool zoomI
     const float y0 = v.ViewYMin + sign * 0.1f * h * fy, y1 = v.ViewYMax - sign * 0.1f * h * (1 - fy);
     if (zoomIn && !ScaleAllowed(v, x0, y0, x1, y1)) return false;
     v.ViewXMin = x0, v.ViewXMax = x1, v.ViewYMin = y0, v.ViewYMax = y1;
-    Refit(v, editor);
+    Refit(v, editor.Reference);
     return true;
 }

@@ -133,7 +133,7 @@ void RebarEditorDialog::OkClicked() {
 }
 
 void RebarEditorDialog::GraphicEditClicked() {
-    session_.editor.InteractionState = ToolRebarGraphicEdit;
+    session_.editor.InteractionState = Mode::RebarGrips;
     accept();
 }
 

@@ -92,7 +92,7 @@ void DxfPlanOutput::Circle(float cx, float cy, float r, int32_t layer, LineStyle
                    r * options_.DxfScaleFactor, LayerName(layer), StyleNumber(style));
 }
 
-void DxfPlanOutput::Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign,
+void DxfPlanOutput::Text(float x, float y, const std::string& text, TextKind kind, int32_t layer, HAlign hAlign,
                          VAlign vAlign, float angleDeg) {
     if (!IsTableLayer(layer)) return;
     const float a = DegToRad(angleDeg);
@@ -118,7 +118,7 @@ void DxfPlanOutput::LinearDimension(const Dimension& dimension) {
     d.LineLayer = LayerRow::Dimensions;
     d.TextLayer = LayerRow::DimensionTexts;
     d.Decimals = 1;
-    d.TextHeight = TextHeight(0);
+    d.TextHeight = TextHeight(TextKind::Small);
     d.ArrowSizeFactor = 1.0f;
     d.ArrowKind = 0;
     d.X1 = dimension.LineX1, d.Y1 = dimension.LineY1, d.X2 = dimension.LineX2, d.Y2 = dimension.LineY2;

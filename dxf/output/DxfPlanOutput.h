@@ -20,7 +20,7 @@ public:
     void Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) override;
     void Circle(float cx, float cy, float r, int32_t layer, LineStyle style) override;
     // A TEXT; one hanging from its anchor (top alignment) stands 2 cm lower, along its angle.
-    void Text(float x, float y, const std::string& text, int32_t kind, int32_t layer, HAlign hAlign, VAlign vAlign,
+    void Text(float x, float y, const std::string& text, TextKind kind, int32_t layer, HAlign hAlign, VAlign vAlign,
               float angleDeg) override;
     void LinearDimension(const Dimension& dimension) override;
     // Nothing for a hatch without lines: no empty block.

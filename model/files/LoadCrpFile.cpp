@@ -1,5 +1,6 @@
 #include "model/files/LoadCrpFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <unordered_map>
@@ -47,19 +48,39 @@ void ShowFileError(const std::string& path, const std::string& detail, const Lan
 }
 
 // Node numbers to indexes: the first node that carries a number wins, as in a search from 0.
+// Numbers run from about 1 to the node count in every deck an analysis program writes: they are
+// looked up in a plain table then, a large deck's lookups costing no more than a small one's; in a
+// hash table when they are scattered.
 class NodeIndex {
 public:
     explicit NodeIndex(const Model& model) {
-        index_.reserve(static_cast<size_t>(model.NodeCount));
-        for (int32_t i = 0; i < model.NodeCount; ++i) index_.emplace(model.Nodes[i].Id, i);
+        const int32_t count = std::max(model.NodeCount, 0);
+        if (count == 0) return;
+        const auto [low, high] = std::minmax_element(
+            model.Nodes.begin(), model.Nodes.begin() + count, [](const Node& a, const Node& b) { return a.Id < b.Id; });
+        const int64_t span = int64_t{high->Id} - low->Id + 1;
+        if (span <= 4 * int64_t{count} + 1024) {
+            lowest_ = low->Id;
+            dense_.assign(static_cast<size_t>(span), -1);
+            for (int32_t i = count - 1; i >= 0; --i) dense_[static_cast<size_t>(model.Nodes[i].Id - lowest_)] = i;
+            return;
+        }
+        scattered_.reserve(static_cast<size_t>(count));
+        for (int32_t i = 0; i < count; ++i) scattered_.emplace(model.Nodes[i].Id, i);
     }
     int32_t Find(int32_t id) const {
-        auto it = index_.find(id);
-        return it == index_.end() ? -1 : it->second;
+        if (!dense_.empty()) {
+            const int64_t at = int64_t{id} - lowest_;
+            return at >= 0 && at < static_cast<int64_t>(dense_.size()) ? dense_[static_cast<size_t>(at)] : -1;
+        }
+        auto it = scattered_.find(id);
+        return it == scattered_.end() ? -1 : it->second;
     }
 
 private:
-    std::unordered_map<int32_t, int32_t> index_;
+    int32_t lowest_ = 0;
+    std::vector<int32_t> dense_;  // by number - lowest_
+    std::unordered_map<int32_t, int32_t> scattered_;
 };
 
 // Rounds the node coordinates to 2 decimals, takes the extents and shifts the model so that the

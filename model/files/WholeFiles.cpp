@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -221,24 +222,25 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     try {
-        // A file is read in one piece at its size: a saved deck runs to megabytes, which a growing
-        // string stream would copy several times over. Anything else (no regular file) in chunks.
+        // A regular file is read up to its size into a string reserved for it, so that a saved
+        // deck of megabytes is neither copied as the string grows nor filled before it is read;
+        // anything else (no regular file) up to the limit.
         std::error_code error;
         const std::uintmax_t size =
             fs::is_regular_file(path, error) ? fs::file_size(path, error) : 0;
         if (!error && size > MaxFileBytes) return false;
-        if (size > 0 && !error) {
-            text.assign(static_cast<size_t>(size), '\0');
-            in.read(text.data(), static_cast<std::streamsize>(size));
-            text.resize(static_cast<size_t>(in.gcount()));
-            return !in.bad();
-        }
+        const bool sized = size > 0 && !error;
         text.clear();
+        if (sized) text.reserve(static_cast<size_t>(size));
         char chunk[1 << 16];
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-            text.append(chunk, static_cast<size_t>(in.gcount()));
-            if (text.size() > MaxFileBytes) return false;
+        for (std::uintmax_t left = sized ? size : MaxFileBytes + 1; left > 0;) {
+            in.read(chunk, static_cast<std::streamsize>(std::min<std::uintmax_t>(left, sizeof chunk)));
+            const std::streamsize got = in.gcount();
+            if (got <= 0) break;
+            text.append(chunk, static_cast<size_t>(got));
+            left -= static_cast<std::uintmax_t>(got);
         }
+        if (text.size() > MaxFileBytes) return false;
         return !in.bad();
     } catch (const std::bad_alloc&) {
         text.clear();

@@ -3,15 +3,13 @@
 #include <cmath>
 
 #include "model/geometry/ViewTransforms.h"
+#include "state/InteractionModes.h"
 
 namespace {
 
-constexpr int32_t ZoomWindowFirstCorner = 2, ZoomWindowSecondCorner = 3;
-constexpr int32_t PanAwaitingPress = 500, PanDragging = 501;
-
 void SuspendTool(EditorState& e) {
     const int32_t s = e.InteractionState;
-    if (s != ZoomWindowFirstCorner && s != ZoomWindowSecondCorner && s != PanAwaitingPress && s != PanDragging)
+    if (s != Mode::ZoomFirstCorner && s != Mode::ZoomSecondCorner && s != Mode::PanAnchor && s != Mode::PanDrag)
         e.SuspendedInteractionState = s;
 }
 
@@ -25,8 +23,8 @@ float GetFitScale(const ViewWindow& view, float x0, float y0, float x1, float y1
     return fit > 0 && std::isfinite(fit) ? fit : 1.0f;
 }
 
-void FitZoomWindowToAspect(const ViewWindow& view, EditorState& e) {
-    const double rw = std::abs(e.DragEndX - e.DragStartX), rh = std::abs(e.DragEndY - e.DragStartY);
+void FitZoomWindowToAspect(const ViewWindow& view, ZoomPanState& z) {
+    const double rw = std::abs(z.DragEndX - z.DragStartX), rh = std::abs(z.DragEndY - z.DragStartY);
     if (rh == 0 || !(view.CanvasHeightPx > 0)) return;
     const double a = rw / rh, c = static_cast<double>(view.CanvasWidthPx) / view.CanvasHeightPx;
     auto resize = [](int32_t& start, int32_t& end, double n) {
@@ -34,22 +32,22 @@ void FitZoomWindowToAspect(const ViewWindow& view, EditorState& e) {
         start = static_cast<int32_t>(std::nearbyint(m - n / 2));
         end = static_cast<int32_t>(std::nearbyint(m + n / 2));
     };
-    if (a > c && c > 0) resize(e.DragStartY, e.DragEndY, rw / c);
-    else if (a < c) resize(e.DragStartX, e.DragEndX, c * rh);
+    if (a > c && c > 0) resize(z.DragStartY, z.DragEndY, rw / c);
+    else if (a < c) resize(z.DragStartX, z.DragEndX, c * rh);
 }
 
-void TakeReferencePointsToWorld(const ViewWindow& view, EditorState& e) {
-    e.RefP1WorldX = ScreenToWorldX(view, e.RefP1ScreenX);
-    e.RefP1WorldY = ScreenToWorldY(view, e.RefP1ScreenY);
-    e.RefP2WorldX = ScreenToWorldX(view, e.RefP2ScreenX);
-    e.RefP2WorldY = ScreenToWorldY(view, e.RefP2ScreenY);
+void TakeReferencePointsToWorld(const ViewWindow& view, ReferencePoints& r) {
+    r.RefP1WorldX = ScreenToWorldX(view, r.RefP1ScreenX);
+    r.RefP1WorldY = ScreenToWorldY(view, r.RefP1ScreenY);
+    r.RefP2WorldX = ScreenToWorldX(view, r.RefP2ScreenX);
+    r.RefP2WorldY = ScreenToWorldY(view, r.RefP2ScreenY);
 }
 
-void ReferencePointsToScreen(const ViewWindow& view, EditorState& e) {
-    e.RefP1ScreenX = WorldToScreenX(view, e.RefP1WorldX);
-    e.RefP1ScreenY = WorldToScreenY(view, e.RefP1WorldY);
-    e.RefP2ScreenX = WorldToScreenX(view, e.RefP2WorldX);
-    e.RefP2ScreenY = WorldToScreenY(view, e.RefP2WorldY);
+void ReferencePointsToScreen(const ViewWindow& view, ReferencePoints& r) {
+    r.RefP1ScreenX = WorldToScreenX(view, r.RefP1WorldX);
+    r.RefP1ScreenY = WorldToScreenY(view, r.RefP1WorldY);
+    r.RefP2ScreenX = WorldToScreenX(view, r.RefP2WorldX);
+    r.RefP2ScreenY = WorldToScreenY(view, r.RefP2WorldY);
 }
 
 void StorePreviousView(ViewWindow& v) {
@@ -57,22 +55,20 @@ void StorePreviousView(ViewWindow& v) {
     v.PrevViewYMin = v.ViewYMin, v.PrevViewYMax = v.ViewYMax;
 }
 
-void Refit(ViewWindow& view, EditorState& editor) {
+void Refit(ViewWindow& view, ReferencePoints& points) {
     view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
-    ReferencePointsToScreen(view, editor);
+    ReferencePointsToScreen(view, points);
 }
 
 void StartZoomWindow(const ViewWindow& view, EditorState& e) {
-    TakeReferencePointsToWorld(view, e);
+    TakeReferencePointsToWorld(view, e.Reference);
     SuspendTool(e);
-    e.InteractionState = ZoomWindowFirstCorner;
-    e.DragStartX = -1;
-    e.DragEndX = e.DragStartY = e.DragEndY = 0;
-    e.RubberBandRect = {};
+    e.InteractionState = Mode::ZoomFirstCorner;
+    e.ZoomPan = ZoomPanState{};  // no corner taken, no band
 }
 
 void StartPan(const ViewWindow& view, EditorState& e) {
-    TakeReferencePointsToWorld(view, e);
+    TakeReferencePointsToWorld(view, e.Reference);
     SuspendTool(e);
-    e.InteractionState = PanAwaitingPress;
+    e.InteractionState = Mode::PanAnchor;
 }

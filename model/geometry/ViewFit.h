@@ -14,11 +14,11 @@ constexpr float MaxViewScale = 2000.0f;
 float GetFitScale(const ViewWindow& view, float x0, float y0, float x1, float y1);
 // Widens or heightens the zoom-window rectangle (DragStartX .. DragEndY) about its centre to the
 // canvas proportions.
-void FitZoomWindowToAspect(const ViewWindow& view, EditorState& editor);
+void FitZoomWindowToAspect(const ViewWindow& view, ZoomPanState& zoom);
 
 // The reference points' model copies from their canvas positions, and back.
-void TakeReferencePointsToWorld(const ViewWindow& view, EditorState& editor);
-void ReferencePointsToScreen(const ViewWindow& view, EditorState& editor);
+void TakeReferencePointsToWorld(const ViewWindow& view, ReferencePoints& points);
+void ReferencePointsToScreen(const ViewWindow& view, ReferencePoints& points);
 
 // The starts of the two view modes the canvas editor completes: the zoom window (state 2, no corner
 // taken yet) and the pan (state 500). The tool in force is kept to be resumed afterwards, unless it
@@ -30,4 +30,4 @@ void StartPan(const ViewWindow& view, EditorState& editor);
 void StorePreviousView(ViewWindow& view);
 // The scale fitted to the view's bounds and the reference points put back on the canvas: what
 // every step that changes the view does before the redraw.
-void Refit(ViewWindow& view, EditorState& editor);
+void Refit(ViewWindow& view, ReferencePoints& points);

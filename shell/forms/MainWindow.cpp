@@ -48,12 +48,13 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(const ModalRunner& runner)
-    : runner_(runner), commands_(std::make_unique<MainWindowCommands>(*this)) {
+MainWindow::MainWindow(const ModalRunner& runner) : runner_(runner) {
     clientArea_ = new ClientArea(this, *this);
     setCentralWidget(clientArea_);
     canvas_ = new QtCanvas(clientArea_);
     qt_ = std::make_unique<QtPlatform>(*canvas_, this, runner);
+    CommandWindow& window = *this;
+    commands_ = std::make_unique<MainWindowCommands>(session_, qt_->platform, runner_, window);
 
     // The canvas takes what the vertex panel leaves of the client area's width.
     auto* row = new QHBoxLayout(clientArea_);
@@ -155,6 +156,12 @@ void MainWindow::LayOutClientArea() {
 
 void MainWindow::TitoloFR1() {
     setWindowTitle(QString::fromStdString(MainWindowTitle(session_.shell.Document.CurrentFile)));
+}
+
+void MainWindow::ShowDocumentCaption() {
+    // An emptied document closed the vertex panel before its caption is asked for.
+    SyncVertexPanel();
+    TitoloFR1();
 }
 
 void MainWindow::Dimensiona() {

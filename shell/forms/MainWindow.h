@@ -12,6 +12,7 @@
 #include "platform/qt/ModalRunner.h"
 #include "platform/qt/QtPlatform.h"
 #include "shell/CommandDispatch.h"
+#include "shell/forms/CommandWindow.h"
 #include "shell/forms/VertexPanel.h"
 
 class CanvasMouse;
@@ -20,7 +21,7 @@ class MainWindowCommands;
 class QLabel;
 class WheelHook;
 
-class MainWindow : public QMainWindow, private VertexPanelHost {
+class MainWindow : public QMainWindow, private VertexPanelHost, private CommandWindow {
     Q_OBJECT
 
 public:
@@ -45,16 +46,12 @@ public:
     // The vertex panel's controls as the perimeter editor left them, and the canvas laid out beside
     // the panel, or on the whole width once it has closed.
     void FollowVertexPanel();
-    // Shows or hides the vertex panel where the document's state no longer matches the window.
-    void SyncVertexPanel();
     // Redraws the whole plan on the canvas.
     void Form_Activate();
     // Writes the recent files and removes the wheel hook; nothing else is saved or asked.
     void Form_Unload();
     // Empties the document after a failed load.
     void Vuota();
-    // Closes the window without the question before closing, which was answered already.
-    void CloseAsAgreed();
 
     // A control of the command bars was chosen: it becomes the last command and runs; then the
     // bars follow the document.
@@ -63,7 +60,7 @@ public:
     // and each change of the document.
     void CommandBars_Update();
     // The File menu's recent-file entries from the list, after each change of it.
-    void RefreshRecentMenu();
+    void RefreshRecentMenu() override;
     // Runs a command, enabled or not.
     void Pulsanti(int32_t id);
     // The canvas's right-click repeat: the last command again, while the bars would offer it.
@@ -71,15 +68,7 @@ public:
     // One notch of the mouse wheel at the canvas position (x, y): zooms about that model point.
     void MouseWheel(bool awayFromUser, float x, float y);
     CommandBars* Bars() const { return bars_; }
-    // How the window's modal dialogs run: shown to the user, or answered by a test.
-    const ModalRunner& Runner() const { return runner_; }
-    // Runs one of the window's modal dialogs and draws the plan again once it has closed: the
-    // dialog may have changed or painted over the canvas, and a window system without a window
-    // manager activates the window again by no event.
-    void RunDialog(QDialog& dialog);
     VertexPanel& Vertices() const { return *vertexPanel_; }
-    // The status bar's second panel: what the current tool asks for next.
-    void ShowPrompt(const std::string& prompt);
 
     // For tests: the canvas, and the status bar's texts (the cursor coordinates, the prompt).
     QtCanvas* canvasWidget() const { return canvas_; }
@@ -108,8 +97,21 @@ private:
     void UnhookMouseWheel();
     void ShowSplash();
 
+    // Shows or hides the vertex panel where the document's state no longer matches the window.
+    void SyncVertexPanel();
+
+    // The window's side of the vertex panel and of the commands.
     void LayOutCanvasBesidePanel() override { CommandBars_Resize(); }
     void RedrawPlan() override { Form_Activate(); }
+    QWidget* DialogParent() override { return this; }
+    // A modal dialog runs, then the plan is drawn again: the dialog may have changed or painted
+    // over the canvas, and a window system without a window manager activates the window again by
+    // no event.
+    void RunDialog(QDialog& dialog) override;
+    void ShowDocumentCaption() override;
+    // The status bar's second panel: what the current tool asks for next.
+    void ShowPrompt(const std::string& prompt) override;
+    void CloseAsAgreed() override;
 
     CommandContext Commands();
 

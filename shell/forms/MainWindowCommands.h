@@ -1,14 +1,19 @@
 #pragma once
 // The main window's side of the commands: what the dispatcher asks of the window, and what the
-// document flows ask of it (its caption, the plan on its canvas, its recent-file entries).
+// document flows ask of it (its caption, the plan on its canvas, its recent-file entries). It
+// reaches the window itself through CommandWindow only.
+#include "model/Session.h"
+#include "platform/Platform.h"
+#include "platform/qt/ModalRunner.h"
 #include "shell/CommandDispatch.h"
 #include "shell/DocumentFlows.h"
-
-class MainWindow;
+#include "shell/forms/CommandWindow.h"
 
 class MainWindowCommands : public CommandActions, public DocumentWindow {
 public:
-    explicit MainWindowCommands(MainWindow& form) : form_(form) {}
+    // `runner` runs the dialogs that the window's RunDialog does not (the DXF export's).
+    MainWindowCommands(Session& session, Platform& platform, const ModalRunner& runner, CommandWindow& window)
+        : session_(session), platform_(platform), runner_(runner), window_(window) {}
 
     void OpenCommand() override;
     void SaveCommand() override;
@@ -33,5 +38,8 @@ public:
 private:
     DocumentContext Document();
 
-    MainWindow& form_;
+    Session& session_;
+    Platform& platform_;
+    const ModalRunner& runner_;
+    CommandWindow& window_;
 };

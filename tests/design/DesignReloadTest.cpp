@@ -75,7 +75,7 @@ TEST(DesignReload, ReferencePointsAreComputedAgainBeforeTheDesign) {
     // the origin, that no reference point of the fresh import lays.
     DeckSession unmended;
     ASSERT_TRUE(unmended.LoadText(OffsetDeck, saved));
-    unmended.editor.TargetSlab = 0;
+    unmended.editor.Sections.TargetSlab = 0;
     EXPECT_TRUE(PlaceReinforcementSection(unmended, unmended.messages, 0, 0, PlaceForDesignAll));
     const ReinforcementSections& wrong = unmended.model.Reinforcement;
     ASSERT_EQ(wrong.ReinforcementSectionCount, 1);

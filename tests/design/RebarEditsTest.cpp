@@ -19,7 +19,8 @@ struct BarDeck : Session {
     UpperRebar& Upper(size_t k) { return model.Reinforcement.UpperRebars[0][k]; }
     LowerRebar& Lower(size_t k) { return model.Reinforcement.LowerRebars[0][k]; }
     void Select(int32_t bar, bool lower) {
-        editor.SelectedBarSection = 0, editor.SelectedBar = bar, editor.SelectedBarIsLower = lower ? 1 : 0;
+        RebarToolState& r = editor.Rebar;
+        r.SelectedBarSection = 0, r.SelectedBar = bar, r.SelectedBarIsLower = lower ? 1 : 0;
     }
 };
 
@@ -44,7 +45,7 @@ TEST(RebarEditor, ShowsTheBarWithTheLengthOfItsLabel) {
     for (const auto& c : cases) {
         BarDeck d({UpperBar(100, 50, 500, 50, c.Hooks)}, {LowerBar(100, 0, 500, 0, c.Hooks)});
         d.Select(0, c.Lower);
-        d.editor.BarStretchStart = 0, d.editor.BarStretchEnd = -4;
+        d.editor.Rebar.BarStretchStart = 0, d.editor.Rebar.BarStretchEnd = -4;
         const RebarEditorValues v = LoadRebarEditor(d).value();
         EXPECT_EQ(v.Length, c.Length);
         EXPECT_EQ(v.IsLower, c.Lower);
@@ -97,8 +98,8 @@ TEST(RebarEditor, OkStoresCountDiameterHooksAndStretches) {
     EXPECT_EQ(d.Upper(0).BarCount, 4);
     EXPECT_EQ(d.Upper(0).Diameter, 0);
     EXPECT_EQ(d.Upper(0).HookFlags, 1);
-    EXPECT_EQ(d.editor.BarStretchStart, 2);
-    EXPECT_EQ(d.editor.BarStretchEnd, 4);
+    EXPECT_EQ(d.editor.Rebar.BarStretchStart, 2);
+    EXPECT_EQ(d.editor.Rebar.BarStretchEnd, 4);
     EXPECT_NEAR(d.Upper(0).X1, 98, BarEndTolerance);
     EXPECT_NEAR(d.Upper(0).X2, 504, BarEndTolerance);
 }
@@ -107,7 +108,8 @@ TEST(RebarEditor, SelectionOfNoBarShowsNothingAndChangesNothing) {
     BarDeck d({UpperBar(100, 50, 500, 50)});
     const UpperRebar before = d.Upper(0);
     for (const auto& [section, bar, lower] : {std::tuple{0, 1, 0}, {0, 0, 1}, {1, 0, 0}, {-1, 0, 0}, {0, -1, 0}}) {
-        d.editor.SelectedBarSection = section, d.editor.SelectedBar = bar, d.editor.SelectedBarIsLower = lower;
+        RebarToolState& r = d.editor.Rebar;
+        r.SelectedBarSection = section, r.SelectedBar = bar, r.SelectedBarIsLower = lower;
         EXPECT_FALSE(LoadRebarEditor(d));
         RebarEditorValues typed;
         typed.BarCount = "9", typed.StartHooked = true;

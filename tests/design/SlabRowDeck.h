@@ -75,8 +75,8 @@ struct SlabRowDeck : HeadlessDeck {
 
     // A placement as the canvas tools make it.
     bool Place(int32_t target, float x, float y, int32_t mode, int32_t moved = 0) {
-        editor.TargetSlab = target;
-        editor.MovedSection = moved;
+        editor.Sections.TargetSlab = target;
+        editor.Sections.MovedSection = moved;
         return PlaceReinforcementSection(*this, messages, x, y, mode);
     }
 

@@ -246,10 +246,10 @@ TEST(PlanDriver, ACanvasPassEndsWithThePersistentImageOffAndADxfPassLeavesTheCan
 
 TEST(PlanDriver, TheEditorsFeedbackIsDrawnIntoThePersistentImage) {
     FrameDeck deck;
-    deck.editor.InteractionState = ToolRebarGraphicEdit;
-    deck.editor.RefP1ScreenX = 10, deck.editor.RefP1ScreenY = 20;
-    deck.editor.RefP2ScreenX = 110, deck.editor.RefP2ScreenY = 20;
-    deck.editor.ActiveGrip = 2;
+    deck.editor.InteractionState = Mode::RebarGrips;
+    deck.editor.Reference.RefP1ScreenX = 10, deck.editor.Reference.RefP1ScreenY = 20;
+    deck.editor.Reference.RefP2ScreenX = 110, deck.editor.Reference.RefP2ScreenY = 20;
+    deck.editor.Rebar.ActiveGrip = 2;
     deck.CanvasPass();
     const auto boxes = deck.canvas.RecordsOf(CanvasCall::Box);
     ASSERT_GE(boxes.size(), 3u);
@@ -260,9 +260,9 @@ TEST(PlanDriver, TheEditorsFeedbackIsDrawnIntoThePersistentImage) {
     EXPECT_EQ(grips[2].Colour, StandardColour(12)) << "the end grip is the active one";
     for (const CanvasRecord& g : grips) EXPECT_TRUE(g.State.AutoRedraw);
 
-    deck.editor.InteractionState = ToolRebarExtensionPicked;
-    deck.editor.PickedEdgeX1 = 0, deck.editor.PickedEdgeY1 = 0;
-    deck.editor.PickedEdgeX2 = 100, deck.editor.PickedEdgeY2 = 0;
+    deck.editor.InteractionState = Mode::RebarExtension;
+    deck.editor.Rebar.PickedEdgeX1 = 0, deck.editor.Rebar.PickedEdgeY1 = 0;
+    deck.editor.Rebar.PickedEdgeX2 = 100, deck.editor.Rebar.PickedEdgeY2 = 0;
     deck.CanvasPass();
     const auto lines = deck.canvas.RecordsOf(CanvasCall::Line);
     ASSERT_GE(lines.size(), 2u);

@@ -143,7 +143,7 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
     // fits, drawn 7 cm higher.
     Pass shortOne, placed;
     DrawExplodedDimension(shortOne.out, 0, 0, 20.5f, 0, LayerRow::Dimensions, LayerRow::DimensionTexts);
-    placed.out.Text(10.25f, 7, "20.5", 0, LayerRow::DimensionTexts, HAlign::Centre, VAlign::Bottom, 0);
+    placed.out.Text(10.25f, 7, "20.5", TextKind::Small, LayerRow::DimensionTexts, HAlign::Centre, VAlign::Bottom, 0);
     const auto a = shortOne.canvas.RecordsOf(CanvasCall::Text), b = placed.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(a.size(), 1u);
     ASSERT_EQ(b.size(), 1u);
@@ -158,8 +158,8 @@ TEST(DrawExplodedDimension, LabelsAndTheirPlace) {
 TEST(DrawText, AnchorCellSizeAndEscapement) {
     Pass p(0.3f);
     p.shell.OptimalTextSize = 0;  // text base 2
-    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
-    p.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 30.6f);
+    p.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    p.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 30.6f);
     const auto texts = p.canvas.RecordsOf(CanvasCall::Text);
     ASSERT_EQ(texts.size(), 2u);
     // hp = 0.3 × 40 × 0.9 = 10.8 px, cw = 4.104 px; bottom alignment hangs the cell hp above.
@@ -175,7 +175,7 @@ TEST(DrawText, AnchorCellSizeAndEscapement) {
 
     Pass tiny(0.05f);
     tiny.shell.OptimalTextSize = 0;
-    tiny.out.Text(100, 100, "A1", 0, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    tiny.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     EXPECT_TRUE(tiny.canvas.RecordsOf(CanvasCall::Text).empty()) << "a text too small to read is skipped";
 }
 
@@ -218,24 +218,24 @@ TEST(OffCanvas, WhatLiesWhollyOffTheCanvasNeverReachesItButItsPaintStateDoes) {
          [](Pass& p) { p.out.Circle(-30, 300, 10, LayerRow::Footings, LineStyle::ByLayer); }, false},
         {"a fill 20 px left", [&](Pass& p) { p.out.FillPolygonSolid(square, 255, 255); }, false},
         {"a fill 5 px left", [&](Pass& p) { p.out.FillPolygonSolid(overEdge, 255, 255); }, true},
-        // Kind 2 at 1:50: cells 38 px high, 14 px wide; ten of them reach 40 px into the canvas.
+        // Titles at 1:50: cells 38 px high, 14 px wide; ten of them reach 40 px into the canvas.
         {"a text anchored 100 px left",
-         [](Pass& p) { p.out.Text(-100, 300, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
+         [](Pass& p) { p.out.Text(-100, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
          true},
         {"a text anchored 1000 px left",
-         [](Pass& p) { p.out.Text(-1000, 300, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
+         [](Pass& p) { p.out.Text(-1000, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
          false},
         {"a text below read upwards into the canvas",
-         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 90); },
+         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 90); },
          true},
         {"a text below read downwards",
-         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 270); },
+         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 270); },
          false},
         {"a text right of the canvas turned back into it",
-         [](Pass& p) { p.out.Text(900, 300, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 180); },
+         [](Pass& p) { p.out.Text(900, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 180); },
          true},
         {"a centred text whose middle lies left of the canvas",
-         [](Pass& p) { p.out.Text(-40, 300, "ABCDEFGHIJ", 2, LayerRow::TitleTexts, HAlign::Centre, VAlign::Middle, 0); },
+         [](Pass& p) { p.out.Text(-40, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Centre, VAlign::Middle, 0); },
          true},
     };
     for (const Case& c : cases) {
@@ -255,7 +255,7 @@ TEST(OffCanvas, WhatLiesWhollyOffTheCanvasNeverReachesItButItsPaintStateDoes) {
     Pass p;
     p.out.Line(-50, 10, -10, 20, LayerRow::WallOutlines, LineStyle::Dashed2);
     EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid);
-    p.out.Text(-1000, 300, "ABC", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0);
+    p.out.Text(-1000, 300, "ABC", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0);
     EXPECT_EQ(p.canvas.State().Fore, p.drawing.LayerScreenColours[LayerRow::TitleTexts]);
     p.out.FillPolygonSolid(square, PackRgb(1, 2, 3), PackRgb(4, 5, 6));
     EXPECT_EQ(p.canvas.State().Fill, PackRgb(1, 2, 3));
@@ -328,7 +328,7 @@ TEST(DrawDimension, AnR12DimensionIsDrawnFromPrimitivesIntoTheSpool) {
 
 TEST(DrawText, ATopAlignedDxfTextHangsTwoCentimetresBelowItsAnchor) {
     DxfPass p;
-    p.dxfOut.Text(10, 50, "SOLAIO 1", 1, LayerRow::FloorSlabTexts, HAlign::Centre, VAlign::Top, 0);
+    p.dxfOut.Text(10, 50, "SOLAIO 1", TextKind::Medium, LayerRow::FloorSlabTexts, HAlign::Centre, VAlign::Top, 0);
     EXPECT_EQ(p.Group(" 10"), "20");
     EXPECT_EQ(p.Group(" 20"), "96");  // (50 × 2) − 2 × 2
     EXPECT_EQ(p.Group(" 73"), "     3");

@@ -63,13 +63,13 @@ TEST(CanvasEditor, MovesPreviewTheSnapWhereAClickWouldTakeIt) {
 
     for (int32_t mode : {Mode::HorizontalFirstPoint, Mode::AlignedSecondPoint, Mode::ContinuedPoint}) {
         f.editor.InteractionState = mode;
-        f.editor.SnapFound = 0;
+        f.editor.Snap.SnapFound = 0;
         f.canvas.ClearRecords();
         f.Move(0, 101, 499);
         EXPECT_EQ(f.Overlay(CanvasCall::Box).size(), 1u) << mode;
-        EXPECT_EQ(f.editor.SnapFound, 0);
+        EXPECT_EQ(f.editor.Snap.SnapFound, 0);
         f.Move(LeftButton, 101, 499);
-        EXPECT_EQ(f.editor.SnapFound, 1) << mode;
+        EXPECT_EQ(f.editor.Snap.SnapFound, 1) << mode;
     }
 }
 

@@ -23,13 +23,13 @@ struct DimensionDeck : EditorFixture {
 TEST(DeleteDimension, FirstAndLastDimension) {
     DimensionDeck d;
     const std::vector<Dimension> before = d.model.Dimensions;
-    d.editor.CurrentDimension = 2;
+    d.editor.Dimensions.CurrentDimension = 2;
     d.Tool(Mode::DeleteDimension);
     d.Click(LeftButton, 200, 500);
     EXPECT_EQ(d.model.DimensionCount, 2);
     EXPECT_EQ(d.model.Dimensions[0], before[1]);
     EXPECT_EQ(d.model.Dimensions[1], before[2]);
-    EXPECT_EQ(d.editor.CurrentDimension, 1);  // still the same record
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 1);  // still the same record
     EXPECT_EQ(d.mode(), Mode::Idle);
     EXPECT_EQ(d.Redraws(), 1u);
 
@@ -37,7 +37,7 @@ TEST(DeleteDimension, FirstAndLastDimension) {
     d.Click(LeftButton, 400, 400);
     EXPECT_EQ(d.model.DimensionCount, 1);
     EXPECT_EQ(d.model.Dimensions[0], before[1]);
-    EXPECT_EQ(d.editor.CurrentDimension, -1);  // it was the one deleted
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, -1);  // it was the one deleted
 
     d.Tool(Mode::DeleteDimension);
     d.Click(LeftButton, 700, 50);  // nothing there: the tool still ends
@@ -99,8 +99,9 @@ TEST(MoveDimension, ClickOnAnotherDimensionsEndPutsTheLineThroughIt) {
     DimensionDeck d;
     d.Tool(Mode::PickDimensionToMove);
     d.Click(LeftButton, 200, 400);
-    EXPECT_EQ(d.editor.CurrentDimension, 1);
-    EXPECT_EQ((std::array{d.editor.RefP1ScreenX, d.editor.RefP1ScreenY, d.editor.RefP2ScreenX, d.editor.RefP2ScreenY}),
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 1);
+    const ReferencePoints& line = d.editor.Reference;
+    EXPECT_EQ((std::array{line.RefP1ScreenX, line.RefP1ScreenY, line.RefP2ScreenX, line.RefP2ScreenY}),
               (std::array{100.f, 400.f, 300.f, 400.f}));
     d.Click(LeftButton, 402, 498);  // 2 pixels from the first end of the upright dimension, (400, 100)
     EXPECT_EQ(d.model.Dimensions[1].LineY1, 100);
@@ -112,7 +113,7 @@ TEST(MoveDimension, PickThatMissesEndsTheToolAndEmptiesThePrompt) {
     d.Tool(Mode::PickDimensionToMove);
     d.Click(LeftButton, 700, 50);
     EXPECT_EQ(d.mode(), Mode::Idle);
-    EXPECT_EQ(d.editor.CurrentDimension, -1);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, -1);
     ASSERT_EQ(d.host.Texts.size(), 1u);
     EXPECT_EQ(d.host.Texts[0], (std::pair<int32_t, std::string>{PromptPanel, ""}));
     EXPECT_EQ(d.Redraws(), 0u);
@@ -124,7 +125,8 @@ TEST(MoveDimension, PanBetweenThePickAndTheClickKeepsTheModelPositions) {
     d.Click(LeftButton, 200, 500);
     d.Drag(MiddleButton, {400, 300}, {{420, 300}, {450, 300}});
     EXPECT_EQ(d.mode(), Mode::MoveDimension);
-    EXPECT_EQ((std::array{d.editor.RefP1ScreenX, d.editor.RefP2ScreenX}), (std::array{150.f, 350.f}));
+    EXPECT_EQ((std::array{d.editor.Reference.RefP1ScreenX, d.editor.Reference.RefP2ScreenX}),
+              (std::array{150.f, 350.f}));
     d.Click(LeftButton, 250, 450);  // the model point (200, 150) in the panned view
     const Dimension& moved = d.model.Dimensions[0];
     EXPECT_EQ((std::array{moved.LineX1, moved.LineY1, moved.LineX2, moved.LineY2}), (std::array{100.f, 150.f, 300.f, 150.f}));
@@ -162,14 +164,14 @@ TEST(MoveDimension, NothingToMoveEndsTheTool) {
     const Model before = d.model;
     for (int32_t current : {3, 4, 17, -1}) {
         d.editor.InteractionState = Mode::MoveDimension;
-        d.editor.CurrentDimension = current;
+        d.editor.Dimensions.CurrentDimension = current;
         d.Click(LeftButton, 600, 100);
         EXPECT_EQ(d.mode(), Mode::Idle);
         EXPECT_EQ(d.model, before) << current;
     }
     d.model.DimensionCount = 20;  // beyond the table
     d.editor.InteractionState = Mode::MoveDimension;
-    d.editor.CurrentDimension = 17;
+    d.editor.Dimensions.CurrentDimension = 17;
     d.Click(LeftButton, 600, 100);
     EXPECT_EQ(d.model.Dimensions, before.Dimensions);
 }

@@ -95,7 +95,7 @@ TEST(DimensionPlacement, OnlySnappedPointsCountAndMeasuredPointsAreNotRounded) {
     d.Tool(Mode::HorizontalFirstPoint);
     d.Click(LeftButton, 250, 250);  // nothing to snap to
     EXPECT_EQ(d.mode(), Mode::HorizontalFirstPoint);
-    EXPECT_EQ(d.editor.SnapFound, 0);
+    EXPECT_EQ(d.editor.Snap.SnapFound, 0);
     EXPECT_TRUE(d.canvas.RecordsOf(CanvasCall::Line).empty());
 
     d.ClickAt(odd);
@@ -160,7 +160,8 @@ TEST(DimensionPlacement, PanBeforeTheLineKeepsThePickedModelPoints) {
     d.ClickAt(C);
     d.Drag(MiddleButton, {400, 300}, {{430, 300}, {460, 280}});  // 60 right, 20 up
     ASSERT_EQ(d.mode(), Mode::AlignedLine);
-    EXPECT_EQ((std::array{d.editor.RefP1ScreenX, d.editor.RefP1ScreenY}), (std::array{160.f, 480.f}));
+    EXPECT_EQ((std::array{d.editor.Reference.RefP1ScreenX, d.editor.Reference.RefP1ScreenY}),
+              (std::array{160.f, 480.f}));
     d.Click(LeftButton, 20 + 60, 600 - 160 - 20);  // the model point (20, 160) in the panned view
     ASSERT_EQ(d.model.DimensionCount, 1);
     ExpectLine(d.Last(), {20, 160}, {320, 560});
@@ -171,11 +172,11 @@ TEST(ContinuedDimensions, ChainCarriesOnFromEachNewDimension) {
     const PlanPoint P{100, 100}, Q{300, 100}, R{500, 100}, S{700, 100}, odd{400.123f, 300.456f};
     SnapPointDeck d({{P, Q}, {R, S}, {odd, {250, 300}}});
     d.AddDimension(100, 50, 300, 50, 100, 100, 300, 100, "200");
-    d.editor.CurrentDimension = -1;
+    d.editor.Dimensions.CurrentDimension = -1;
     d.Tool(Mode::ContinuedBase);
 
     d.Click(LeftButton, 200, 552);
-    EXPECT_EQ(d.editor.CurrentDimension, 0);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 0);
     EXPECT_EQ(d.mode(), Mode::ContinuedPoint);
     ASSERT_EQ(d.host.Texts.size(), 1u);
     EXPECT_EQ(d.host.Texts[0],
@@ -188,7 +189,7 @@ TEST(ContinuedDimensions, ChainCarriesOnFromEachNewDimension) {
     ASSERT_EQ(d.model.DimensionCount, 2);
     ExpectLine(d.Last(), {300, 50}, {500, 50});
     ExpectMeasured(d.Last(), Q, R);
-    EXPECT_EQ(d.editor.CurrentDimension, 1);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 1);
     EXPECT_EQ(d.mode(), Mode::ContinuedPoint);
     EXPECT_EQ(d.Redraws(), 1u);
 
@@ -196,13 +197,13 @@ TEST(ContinuedDimensions, ChainCarriesOnFromEachNewDimension) {
     ASSERT_EQ(d.model.DimensionCount, 3);
     ExpectLine(d.Last(), {500, 50}, {700, 50});
     ExpectMeasured(d.Last(), R, S);
-    EXPECT_EQ(d.editor.CurrentDimension, 2);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 2);
 
     // The same point again gives a dimension of no length: none is added and the chain carries
     // on from the last real one.
     d.ClickAt(S);
     EXPECT_EQ(d.model.DimensionCount, 3);
-    EXPECT_EQ(d.editor.CurrentDimension, 2);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 2);
     EXPECT_EQ(d.mode(), Mode::ContinuedPoint);
 
     // A point whose foot lies nearer the base's first end starts from that end; the point is
@@ -211,7 +212,7 @@ TEST(ContinuedDimensions, ChainCarriesOnFromEachNewDimension) {
     ASSERT_EQ(d.model.DimensionCount, 4);
     ExpectLine(d.Last(), {500, 50}, {400.12f, 50});
     ExpectMeasured(d.Last(), R, {400.12f, 300.46f});
-    EXPECT_EQ(d.editor.CurrentDimension, 3);
+    EXPECT_EQ(d.editor.Dimensions.CurrentDimension, 3);
 }
 
 TEST(ContinuedDimensions, OblongBaseAndMissedBase) {
@@ -234,7 +235,7 @@ TEST(ContinuedDimensions, OblongBaseAndMissedBase) {
     miss.Tool(Mode::ContinuedBase);
     miss.Click(LeftButton, 700, 50);
     EXPECT_EQ(miss.mode(), Mode::Idle);
-    EXPECT_EQ(miss.editor.CurrentDimension, -1);
+    EXPECT_EQ(miss.editor.Dimensions.CurrentDimension, -1);
     miss.shell.Languages.UiLanguage = 1;
     miss.Tool(Mode::ContinuedBase);
     miss.Click(LeftButton, 700, 50);

@@ -58,13 +58,13 @@ TEST(HoverHighlight, OverlappingSlabsLightTheOneThePickTakes) {
     d.editor.InteractionState = Mode::FloorSlabPerimeter;
     d.MoveOver(250, 200);
     EXPECT_EQ(d.PolygonCorners(), (Corners{{100, 500}, {300, 500}, {300, 300}, {100, 300}}));
-    EXPECT_EQ(d.editor.LastHighlightedIndex, 0);
+    EXPECT_EQ(d.editor.Hover.LastHighlightedIndex, 0);
 
     for (int32_t mode : {Mode::ConcreteSlabHandOff, Mode::ConcreteSlabPerimeter}) {
         d.editor.InteractionState = mode;
         d.MoveOver(250, 200);
         EXPECT_EQ(d.PolygonCorners(), (Corners{{200, 500}, {400, 500}, {400, 300}, {200, 300}})) << mode;
-        EXPECT_EQ(d.editor.LastHighlightedIndex, 1);
+        EXPECT_EQ(d.editor.Hover.LastHighlightedIndex, 1);
     }
     const CanvasRecord fill = d.canvas.RecordsOf(CanvasCall::Polygon).at(0);
     EXPECT_FALSE(fill.State.AutoRedraw);
@@ -81,7 +81,7 @@ TEST(HoverHighlight, WipesFollowTheSharedMemory) {
     d.FloorSlabOf(d.Square(100, 100, 100));
     d.FloorSlabOf(d.Square(200, 100, 100));
     d.editor.InteractionState = Mode::FloorSlabPerimeter;
-    d.editor.LastHighlightedIndex = 7;  // a section lit by an earlier tool
+    d.editor.Hover.LastHighlightedIndex = 7;  // a section lit by an earlier tool
     const struct {
         float x, y;
         size_t wipes, polygons;
@@ -97,7 +97,7 @@ TEST(HoverHighlight, WipesFollowTheSharedMemory) {
         d.MoveOver(step.x, step.y);
         EXPECT_EQ(d.Wipes(), step.wipes) << step.x;
         EXPECT_EQ(d.canvas.RecordsOf(CanvasCall::Polygon).size(), step.polygons) << step.x;
-        EXPECT_EQ(d.editor.LastHighlightedIndex, step.memory) << step.x;
+        EXPECT_EQ(d.editor.Hover.LastHighlightedIndex, step.memory) << step.x;
         if (step.wipes > 0 && step.polygons > 0) {
             EXPECT_EQ(d.canvas.Records().front().Call, CanvasCall::ClearTemporary);
         }
@@ -144,7 +144,7 @@ TEST(HoverHighlight, SectionShowsItsBarsHooksAndEndMarks) {
         r.LowerRebarCount[0] = r.UpperRebarCount[0] = 1;
         r.ReinforcementSectionCount = 1;
         d.editor.InteractionState = Mode::DeleteSection;
-        d.editor.LastHighlightedIndex = -1;  // as the command leaves it
+        d.editor.Hover.LastHighlightedIndex = -1;  // as the command leaves it
         d.MoveOver(c.lower.X1 + 4, c.lower.Y1 + 4);
         EXPECT_EQ(d.Wipes(), 0u);
         const auto lines = d.canvas.RecordsOf(CanvasCall::Line);
@@ -158,14 +158,14 @@ TEST(HoverHighlight, SectionShowsItsBarsHooksAndEndMarks) {
             EXPECT_EQ(lines[i].Colour, StandardColour(11));
             EXPECT_FALSE(lines[i].State.AutoRedraw);
         }
-        EXPECT_EQ(d.editor.LastHighlightedIndex, 0);
+        EXPECT_EQ(d.editor.Hover.LastHighlightedIndex, 0);
     }
 }
 
 TEST(HoverHighlight, SectionsAndDimensionsOnlyInTheirModes) {
     HoverDeck d;
     d.AddDimension(100, 100, 300, 100, 100, 50, 300, 50);
-    d.editor.LastHighlightedIndex = 5;
+    d.editor.Hover.LastHighlightedIndex = 5;
     d.editor.InteractionState = Mode::DeleteSection;  // no section in the deck: nothing at all
     d.MoveOver(200, 100);
     EXPECT_TRUE(d.canvas.Records().empty());
@@ -175,7 +175,7 @@ TEST(HoverHighlight, SectionsAndDimensionsOnlyInTheirModes) {
 
     for (int32_t mode : {Mode::PickDimensionToMove, Mode::DeleteDimension}) {
         d.editor.InteractionState = mode;
-        d.editor.LastHighlightedIndex = -1;
+        d.editor.Hover.LastHighlightedIndex = -1;
         d.MoveOver(200, 103);
         const auto lines = d.canvas.RecordsOf(CanvasCall::Line);
         ASSERT_EQ(lines.size(), 1u) << mode;

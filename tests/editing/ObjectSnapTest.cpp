@@ -61,11 +61,11 @@ TEST(ObjectSnap, WindowOfFourPixelsIsStrict) {
     for (const auto& c : cases) {
         SnapDeck d;
         SnapDeck::Edge(d.model.BeamExtradosEdges, d.model.BeamExtradosEdgeCount, d.Point(100, 100), d.Point(300, 100));
-        d.editor.SnapFound = 0;
+        d.editor.Snap.SnapFound = 0;
         BeccaOSNAP(d, d.canvas, 100 + c.dx, 500 + c.dy, LeftButton);
-        EXPECT_EQ(d.editor.SnapFound, c.hit ? 1 : 0) << c.dx << ", " << c.dy;
+        EXPECT_EQ(d.editor.Snap.SnapFound, c.hit ? 1 : 0) << c.dx << ", " << c.dy;
         if (c.hit) {
-            EXPECT_EQ((std::array{d.editor.SnapX, d.editor.SnapY}), (std::array{100.f, 500.f}));
+            EXPECT_EQ((std::array{d.editor.Snap.SnapX, d.editor.Snap.SnapY}), (std::array{100.f, 500.f}));
         }
     }
 }
@@ -136,10 +136,10 @@ TEST(ObjectSnap, ConcretePillarCornersFollowThePillarsAngle) {
 TEST(ObjectSnap, PreviewMarksTheHitAndACommitStoresIt) {
     SnapDeck d;
     SnapDeck::Edge(d.model.WallEdges, d.model.WallEdgeCount, d.Point(100, 100), d.Point(300, 100));
-    d.editor.SnapFound = 1, d.editor.SnapX = 7;
+    d.editor.Snap.SnapFound = 1, d.editor.Snap.SnapX = 7;
     BeccaOSNAP(d, d.canvas, 102, 498, 0);
-    EXPECT_EQ(d.editor.SnapFound, 1);  // a preview leaves the result alone
-    EXPECT_EQ(d.editor.SnapX, 7);
+    EXPECT_EQ(d.editor.Snap.SnapFound, 1);  // a preview leaves the result alone
+    EXPECT_EQ(d.editor.Snap.SnapX, 7);
     ASSERT_EQ(d.canvas.Records().front().Call, CanvasCall::ClearTemporary);
     const auto marks = d.Overlay(CanvasCall::Box);
     ASSERT_EQ(marks.size(), 1u);
@@ -150,19 +150,19 @@ TEST(ObjectSnap, PreviewMarksTheHitAndACommitStoresIt) {
 
     d.canvas.ClearRecords();
     BeccaOSNAP(d, d.canvas, 102, 498, LeftButton);
-    EXPECT_EQ(d.editor.SnapFound, 1);
-    EXPECT_EQ((std::array{d.editor.SnapX, d.editor.SnapY}), (std::array{100.f, 500.f}));
+    EXPECT_EQ(d.editor.Snap.SnapFound, 1);
+    EXPECT_EQ((std::array{d.editor.Snap.SnapX, d.editor.Snap.SnapY}), (std::array{100.f, 500.f}));
     EXPECT_TRUE(d.Overlay(CanvasCall::Box).empty());
 
     BeccaOSNAP(d, d.canvas, 150, 498, 0);  // a preview that misses
-    EXPECT_EQ(d.editor.SnapFound, 0);
+    EXPECT_EQ(d.editor.Snap.SnapFound, 0);
 }
 
 TEST(ObjectSnap, EmptyModelOrRecordsOutsideTheirTablesOfferNothing) {
     SnapDeck empty;
-    empty.editor.SnapFound = 1;
+    empty.editor.Snap.SnapFound = 1;
     BeccaOSNAP(empty, empty.canvas, 0, 600, LeftButton);
-    EXPECT_EQ(empty.editor.SnapFound, 0);
+    EXPECT_EQ(empty.editor.Snap.SnapFound, 0);
     ASSERT_EQ(empty.canvas.Records().size(), 1u);
     EXPECT_EQ(empty.canvas.Records()[0].Call, CanvasCall::ClearTemporary);
 

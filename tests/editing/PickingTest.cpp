@@ -64,7 +64,7 @@ TEST(ConcreteSlabPick, OverlappingSlabsAreAllListedAndTheLastReturned) {
     int32_t count = 0;
     EXPECT_EQ(d.Concrete(250, 250, count), 2);
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(d.editor.FoundConcreteSlabs, (std::vector<int32_t>{0, 2, 0, 0}));
+    EXPECT_EQ(d.editor.SlabPick.FoundConcreteSlabs, (std::vector<int32_t>{0, 2, 0, 0}));
 }
 
 TEST(FloorSlabPick, OnlyDesignedSlabsExceptWhilePerimetersArePicked) {

@@ -37,9 +37,9 @@ TEST(RebarExtension, TargetLineIsTheFirstEdgeInReach) {
     } cases[] = {{305, 0, 300}, {309.9f, 0, 300}, {311, 0, 315}, {324.9f, 0, 315}, {325, -1, 315}};
     for (const auto& c : cases) {
         EXPECT_EQ(PickEdgeAt(d, c.X, 300), c.Edge) << c.X;
-        EXPECT_EQ(d.editor.PickedEdgeX1, c.EdgeX) << c.X;
+        EXPECT_EQ(d.editor.Rebar.PickedEdgeX1, c.EdgeX) << c.X;
     }
-    EXPECT_EQ(d.editor.PickedEdgeY2, 600);
+    EXPECT_EQ(d.editor.Rebar.PickedEdgeY2, 600);
 }
 
 TEST(RebarExtension, EdgeIsDrawnAndBarsFollowUntilTheRightClick) {

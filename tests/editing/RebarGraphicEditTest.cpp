@@ -36,8 +36,8 @@ TEST(RebarPick, UpperBarIsHighlightedWithItsEndMarksAndEdited) {
     d.Tool(Mode::PickRebarToEdit);
     d.Click(LeftButton, 300, 304);
     EXPECT_EQ(d.host.RebarEditorShown, 1);
-    EXPECT_EQ(d.editor.SelectedBarIsLower, 0);
-    EXPECT_EQ(d.editor.SelectedBar, 0);
+    EXPECT_EQ(d.editor.Rebar.SelectedBarIsLower, 0);
+    EXPECT_EQ(d.editor.Rebar.SelectedBar, 0);
     const std::vector<CanvasRecord> lines = d.Overlay(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 3u);
     const ColourRef yellow = StandardColour(14);
@@ -53,19 +53,19 @@ TEST(RebarPick, LowerBarGetsItsLineOnly) {
     GripDeck d;
     d.Tool(Mode::PickRebarToEdit);
     d.Click(LeftButton, 300, 400);
-    EXPECT_EQ(d.editor.SelectedBarIsLower, 1);
+    EXPECT_EQ(d.editor.Rebar.SelectedBarIsLower, 1);
     ASSERT_EQ(d.Overlay(CanvasCall::Line).size(), 1u);
     ExpectLine(d.Overlay(CanvasCall::Line)[0], 100, 400, 500, 400, StandardColour(14));
 }
 
 TEST(RebarPick, NoBarOrNoSection) {
     GripDeck d;
-    d.editor.BarStretchStart = 9;
+    d.editor.Rebar.BarStretchStart = 9;
     d.Tool(Mode::PickRebarToEdit);
     d.Click(LeftButton, 300, 100);
     EXPECT_EQ(d.mode(), Mode::PickRebarToEdit);
     EXPECT_EQ(d.host.RebarEditorShown, 0);
-    EXPECT_EQ(d.editor.BarStretchStart, 9);
+    EXPECT_EQ(d.editor.Rebar.BarStretchStart, 9);
 
     d.model.Reinforcement.ReinforcementSectionCount = 0;
     d.Click(LeftButton, 300, 300);
@@ -77,13 +77,13 @@ TEST(RebarPick, NoBarOrNoSection) {
 
 TEST(RebarGrips, GraphicEditShowsTheGripsOnTheBarAsPicked) {
     GripDeck d;
-    d.editor.ActiveGrip = 2;  // left from an earlier edit
+    d.editor.Rebar.ActiveGrip = 2;  // left from an earlier edit
     d.StartGraphicEdit();
     EXPECT_EQ(d.mode(), Mode::RebarGrips);
     EXPECT_EQ(d.Redraws(), 0u);
-    EXPECT_EQ(d.editor.RefP1ScreenX, 100);
-    EXPECT_EQ(d.editor.RefP2ScreenX, 500);
-    EXPECT_EQ(d.editor.BarStretchStart, 0);
+    EXPECT_EQ(d.editor.Reference.RefP1ScreenX, 100);
+    EXPECT_EQ(d.editor.Reference.RefP2ScreenX, 500);
+    EXPECT_EQ(d.editor.Rebar.BarStretchStart, 0);
     const std::vector<CanvasRecord> grips = d.Grips();
     ASSERT_EQ(grips.size(), 3u);
     for (const CanvasRecord& g : grips) EXPECT_EQ(g.Colour, StandardColour(9));
@@ -104,11 +104,11 @@ TEST(RebarGrips, GripSquaresAreStrictAndTriedStartFirst) {
         GripDeck d(UpperBar(c.X1, 300, c.X2, 300));
         d.StartGraphicEdit(c.X1 + 1, 300);
         ASSERT_EQ(d.mode(), Mode::RebarGrips);
-        EXPECT_EQ(GetRebarGripAt(d.editor, c.ClickX, c.ClickY), c.Grip) << c.ClickX << " " << c.ClickY;
+        EXPECT_EQ(GetRebarGripAt(d.editor.Reference, c.ClickX, c.ClickY), c.Grip) << c.ClickX << " " << c.ClickY;
         d.canvas.ClearRecords();
         d.Click(LeftButton, c.ClickX, c.ClickY);
         EXPECT_EQ(d.mode(), c.Grip ? Mode::RebarGripDrag : Mode::RebarGrips);
-        EXPECT_EQ(d.editor.ActiveGrip, c.Grip);
+        EXPECT_EQ(d.editor.Rebar.ActiveGrip, c.Grip);
         if (c.Grip) {  // the boxes are drawn start, middle, end
             const size_t box = c.Grip == 3 ? 1 : c.Grip == 1 ? 0 : 2;
             EXPECT_EQ(d.Grips().at(box).Colour, StandardColour(12));
@@ -130,8 +130,8 @@ TEST(RebarGrips, EndGripOfALevelBarFollowsTheCursorsX) {
     d.Click(LeftButton, 60, 340);  // beyond the start
     EXPECT_EQ(d.mode(), Mode::RebarGripDown);
     EXPECT_EQ(d.Redraws(), 1u);
-    EXPECT_EQ(d.editor.RefP2ScreenX, 60);
-    EXPECT_EQ(d.editor.RefP2ScreenY, 300);
+    EXPECT_EQ(d.editor.Reference.RefP2ScreenX, 60);
+    EXPECT_EQ(d.editor.Reference.RefP2ScreenY, 300);
     EXPECT_EQ(d.Upper(0).X2, 500) << "nothing is written before the right click";
 
     d.Click(RightButton, 700, 50);
@@ -162,7 +162,7 @@ TEST(RebarGrips, StartThenEndWritesBoth) {
     d.Click(LeftButton, 500, 300);
     d.Click(LeftButton, 450, 290);
     d.Click(LeftButton, 700, 50);  // beside the grips
-    EXPECT_EQ(d.editor.ActiveGrip, 0);
+    EXPECT_EQ(d.editor.Rebar.ActiveGrip, 0);
     EXPECT_EQ(d.mode(), Mode::RebarGripDown);
     d.Click(RightButton, 0, 0);
     EXPECT_EQ(d.Upper(0), UpperBar(150, 300, 450, 300, 1));
@@ -172,7 +172,7 @@ TEST(RebarGrips, RightClickWhileDraggingPutsTheGripDownAndCommits) {
     GripDeck d(UpperBar(100, 100, 400, 500));  // direction (0.6, 0.8)
     d.StartGraphicEdit(250, 300);
     d.Click(LeftButton, 100, 500);
-    EXPECT_EQ(d.editor.ActiveGrip, 1);
+    EXPECT_EQ(d.editor.Rebar.ActiveGrip, 1);
     // 10 pixels beside the point 100 cm before its start, (40, 20) in the model.
     d.Click(RightButton, 48, 586);
     EXPECT_EQ(d.mode(), Mode::Idle);
@@ -190,8 +190,8 @@ TEST(RebarGrips, EditGoesOnAfterAPan) {
     d.canvas.ClearRecords();
     d.Drag(MiddleButton, {400, 400}, {{350, 450}});
     EXPECT_EQ(d.mode(), Mode::RebarGrips);
-    EXPECT_EQ(d.editor.RefP2ScreenX, 450);
-    EXPECT_EQ(d.editor.RefP2ScreenY, 350);
+    EXPECT_EQ(d.editor.Reference.RefP2ScreenX, 450);
+    EXPECT_EQ(d.editor.Reference.RefP2ScreenY, 350);
     const std::vector<CanvasRecord> grips = d.canvas.RecordsOf(CanvasCall::Box);
     ASSERT_EQ(grips.size(), 3u) << "the redraw after the pan shows the grips";
     EXPECT_EQ(grips[2].X1, 445);
@@ -213,13 +213,14 @@ TEST(RebarGrips, RightClickBeforeAGripIsGrabbedRepeatsTheLastCommand) {
 // end is written, whatever the clicks.
 TEST(RebarGrips, BarWithoutLineOnTheCanvasKeepsItsEnds) {
     GripDeck d(UpperBar(300, 300, 300, 300));
-    d.editor.SelectedBarSection = 0, d.editor.SelectedBar = 0, d.editor.SelectedBarIsLower = 0;
-    d.editor.RefP1ScreenX = d.editor.RefP2ScreenX = 300;
-    d.editor.RefP1ScreenY = d.editor.RefP2ScreenY = 300;
+    d.editor.Rebar.SelectedBarSection = 0, d.editor.Rebar.SelectedBar = 0, d.editor.Rebar.SelectedBarIsLower = 0;
+    ReferencePoints& bar = d.editor.Reference;
+    bar.RefP1ScreenX = bar.RefP2ScreenX = 300;
+    bar.RefP1ScreenY = bar.RefP2ScreenY = 300;
     d.Tool(Mode::RebarGrips);
     for (const float x : {300.f, 340.f}) {
         d.Click(LeftButton, 300, 300);
-        EXPECT_EQ(d.editor.ActiveGrip, 1);
+        EXPECT_EQ(d.editor.Rebar.ActiveGrip, 1);
         d.Move(0, x, 320);
         d.Click(LeftButton, x, 320);
     }

@@ -57,8 +57,8 @@ TEST(NewSection, PressChoosesTheSlabAndTheReleaseLaysTheSection) {
     d.Tool(Mode::PickSlabOfNewSection);
     d.DownAt(250, 300);
     EXPECT_EQ(d.mode(), Mode::ReleaseNewSection);
-    EXPECT_EQ(d.editor.TargetSlab, 0);
-    EXPECT_EQ((std::array{d.editor.SpanDirCos, d.editor.SpanDirSin}), (std::array{1.0, 0.0}));
+    EXPECT_EQ(d.editor.Sections.TargetSlab, 0);
+    EXPECT_EQ((std::array{d.editor.Sections.SpanDirCos, d.editor.Sections.SpanDirSin}), (std::array{1.0, 0.0}));
 
     // The preview: the temporary layer wiped, one bright white line along the span through the
     // cursor across the whole canvas.
@@ -147,8 +147,8 @@ TEST(MoveSection, DragWithinTheCrossedSlabsRebuildsIt) {
     d.Tool(Mode::PickSectionToMove);
     d.DownAt(400, 105);
     EXPECT_EQ(d.mode(), Mode::DragSection);
-    EXPECT_EQ(d.editor.MovedSection, 0);
-    EXPECT_EQ(d.editor.TargetSlab, 0);
+    EXPECT_EQ(d.editor.Sections.MovedSection, 0);
+    EXPECT_EQ(d.editor.Sections.TargetSlab, 0);
     d.MoveAt(700, 250);
     EXPECT_EQ(d.canvas.Records().back().Colour, StandardColour(15));
     d.UpAt(750, 300);

@@ -69,13 +69,13 @@ TEST(ZoomWindow, RubberBandIsDrawnOnTheTemporaryLayerAndRestartsFromTheRefusedCo
     EXPECT_EQ(bands[0].State.Drawing, DrawStyle::Dotted);
     EXPECT_EQ(bands[0].Colour, z.canvas.BackColour() ^ PackRgb(255, 255, 255));
     EXPECT_EQ((std::array{bands[0].X1, bands[0].Y1, bands[0].X2, bands[0].Y2}), (std::array{250.f, 150.f, 300.f, 200.f}));
-    EXPECT_EQ(z.editor.RubberBandRect, (std::array<int32_t, 4>{250, 150, 300, 200}));
+    EXPECT_EQ(z.editor.ZoomPan.RubberBandRect, (std::array<int32_t, 4>{250, 150, 300, 200}));
     EXPECT_EQ(z.Redraws(), 0u);
 
     // Refused from the lower right to the upper left: the next band starts from the upper left.
     z.Click(LeftButton, 295, 195);
     EXPECT_EQ(z.mode(), Mode::ZoomSecondCorner);
-    EXPECT_EQ(z.editor.RubberBandRect, (std::array<int32_t, 4>{}));
+    EXPECT_EQ(z.editor.ZoomPan.RubberBandRect, (std::array<int32_t, 4>{}));
     z.canvas.ClearRecords();
     z.Move(0, 400, 300);
     EXPECT_EQ(z.canvas.RecordsOf(CanvasCall::ClearTemporary).size(), 1u);
@@ -102,7 +102,8 @@ TEST(ZoomWindow, WindowBeyondTheLargestScaleIsRefused) {
 TEST(Pan, MiddleButtonPansDuringADimensionAndKeepsItsPickedPoints) {
     EditorFixture f;
     f.editor.InteractionState = Mode::HorizontalSecondPoint;
-    f.editor.RefP1ScreenX = 200, f.editor.RefP1ScreenY = 300;  // the first measured point, (200, 300)
+    // The first measured point, (200, 300).
+    f.editor.Reference.RefP1ScreenX = 200, f.editor.Reference.RefP1ScreenY = 300;
     f.Down(MiddleButton, 400, 300);
     EXPECT_EQ(f.mode(), Mode::PanDrag);
     EXPECT_EQ(f.canvas.Pointer(), CanvasPointer::Pan);
@@ -119,8 +120,8 @@ TEST(Pan, MiddleButtonPansDuringADimensionAndKeepsItsPickedPoints) {
     EXPECT_FLOAT_EQ(v.ViewScale, 1);
     EXPECT_FLOAT_EQ(v.PrevViewXMax, 0);  // a pan leaves the previous view alone
     // The picked point is on the same model point, now 50 pixels right and 20 up.
-    EXPECT_FLOAT_EQ(f.editor.RefP1ScreenX, 250);
-    EXPECT_FLOAT_EQ(f.editor.RefP1ScreenY, 280);
+    EXPECT_FLOAT_EQ(f.editor.Reference.RefP1ScreenX, 250);
+    EXPECT_FLOAT_EQ(f.editor.Reference.RefP1ScreenY, 280);
     EXPECT_EQ(f.Redraws(), 3u);  // each move and the release
 }
 

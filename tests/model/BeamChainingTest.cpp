@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <utility>
 #include <vector>
@@ -128,4 +129,78 @@ TEST(BeamChaining, AHeadSearchThatEndsRunsAllItsExchanges) {
         ++checked;
     }
     EXPECT_GT(checked, 10000);
+}
+
+namespace {
+
+// The chaining as it was first written, one scan of the group per exchange, with the whole order
+// compared for a repeat after each exchange of the head search.
+void LiteralChaining(std::vector<BeamElement>& elements, int32_t s, int32_t e) {
+    if (e - s >= 3) {
+        const int32_t n = e - s + 1;
+        const std::vector<BeamElement> before(elements.begin() + s, elements.begin() + e + 1);
+        bool endless = true;
+        std::vector<int32_t> order(n), seen;
+        for (int32_t k = 0; k < n; ++k) order[k] = k;
+        seen = order;
+        int64_t power = 1, sinceSeen = 0;
+        const int64_t safetyLimit = 64LL * n * n + 1000;
+        for (int64_t exchanges = 0; exchanges < safetyLimit; ++exchanges) {
+            int32_t predecessor = -1;
+            for (int32_t k = s + 1; k <= e; ++k)
+                if (elements[k].NodeJ == elements[s].NodeI) {
+                    predecessor = k;
+                    break;
+                }
+            if (predecessor < 0) {
+                endless = false;
+                break;
+            }
+            std::swap(elements[predecessor], elements[s]);
+            std::swap(order[predecessor - s], order[0]);
+            ++sinceSeen;
+            if (order == seen) break;
+            if (sinceSeen == power) {
+                seen = order;
+                power *= 2;
+                sinceSeen = 0;
+            }
+        }
+        if (endless) std::copy(before.begin(), before.end(), elements.begin() + s);
+    }
+    for (int32_t j = s; j <= e; ++j)
+        for (int32_t k = j + 1; k <= e; ++k)
+            if (elements[j].NodeJ == elements[k].NodeI) std::swap(elements[k], elements[j + 1]);
+}
+
+}  // namespace
+
+// Groups of every shape: paths given in any order, rings, tails into rings, forks, repeated
+// elements and elements from a node to itself, small and large, inside a longer table.
+TEST(BeamChaining, ChainingMatchesTheExchangeByExchangeProcedureExactly) {
+    std::mt19937 random(99);
+    for (int round = 0; round < 3000; ++round) {
+        const int32_t n = 1 + static_cast<int32_t>(random() % (round % 10 == 0 ? 300 : 12));
+        std::vector<BeamElement> group;
+        if (round % 3 == 0) {
+            // A path or a ring, shuffled, some elements reversed.
+            const bool ring = round % 2 == 0;
+            for (int32_t i = 0; i < n; ++i) group.push_back(Element(1, i, ring ? (i + 1) % n : i + 1));
+            std::shuffle(group.begin(), group.end(), random);
+            for (BeamElement& g : group)
+                if (random() % 8 == 0) std::swap(g.NodeI, g.NodeJ);
+        } else {
+            const int32_t nodes = 1 + static_cast<int32_t>(random() % (n + 2));
+            for (int32_t i = 0; i < n; ++i)
+                group.push_back(Element(1, static_cast<int32_t>(random() % nodes), static_cast<int32_t>(random() % nodes)));
+        }
+        for (int32_t i = 0; i < n; ++i) group[i].SectionNumber = i;  // identifies each element
+        std::vector<BeamElement> table{Element(0, -1, -2)};
+        table.insert(table.end(), group.begin(), group.end());
+        table.push_back(Element(2, -3, -4));
+        std::vector<BeamElement> expected = table;
+        LiteralChaining(expected, 1, n);
+        ChainBeamGroup(table, 1, n);
+        ASSERT_EQ(table, expected) << "round " << round;
+    }
 }

@@ -15,12 +15,14 @@
 
 namespace {
 
-// Points in clusters around a few places, within and just beyond the tolerance of one another, on
-// the edges of the index's cells, and a few that are no place at all.
-std::vector<PlanPoint> ClusteredPoints(uint32_t seed, int count) {
+// Points in clusters around a few places, within and just beyond the tolerance of one another (or
+// of the reach of a search near a saved point), around coordinates of two decimals and on the
+// edges of the index's cells (0.04 wide, 0.012 below the multiples of 0.04), and a few that are
+// no place at all.
+std::vector<PlanPoint> ClusteredPoints(uint32_t seed, int count, float spread = 0.0003f) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> place(0, 40), kind(0, 19);
-    std::uniform_real_distribution<float> jitter(-0.0003f, 0.0003f);
+    std::uniform_real_distribution<float> jitter(-spread, spread);
     const float infinity = std::numeric_limits<float>::infinity();
     std::vector<PlanPoint> points;
     for (int k = 0; k < count; ++k) {
@@ -29,7 +31,8 @@ std::vector<PlanPoint> ClusteredPoints(uint32_t seed, int count) {
         case 1: points.push_back({infinity, -infinity}); break;
         case 2: points.push_back({3e30f, -3e30f}); break;
         default: {
-            const float base = 0.02f * static_cast<float>(place(random)) - 0.4f;  // cell edges
+            const int k = place(random);
+            const float base = (k % 2 == 0 ? 0.01f * static_cast<float>(k) : 0.04f * static_cast<float>(k) - 0.012f) - 0.4f;
             points.push_back({base + jitter(random), 500.0f - base + jitter(random)});
         }
         }
@@ -55,6 +58,29 @@ TEST(PlanPointIndex, FindsAndAddsAsTheScanDoes) {
             const PlanPoint a = indexed.PlanNodes[k], b = scanned.PlanNodes[k];
             ASSERT_TRUE((a.X == b.X || (std::isnan(a.X) && std::isnan(b.X))) && a.Y == b.Y) << k;
         }
+    }
+}
+
+TEST(PlanPointIndex, FindsNearSavedPointsAsTheScanDoes) {
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(seed);
+        Model indexed;
+        std::vector<PlanPoint> scanned;
+        for (const PlanPoint& p : ClusteredPoints(seed + 100, 200, 0.03f)) indexed.PlanNodes.push_back(p);
+        indexed.PlanNodeCount = static_cast<int32_t>(indexed.PlanNodes.size());
+        scanned = indexed.PlanNodes;
+        PlanPointIndex index(indexed);
+        for (const PlanPoint& p : ClusteredPoints(seed + 200, 300, 0.03f)) {
+            int32_t expected = -1;
+            for (size_t j = 0; j < scanned.size() && expected < 0; ++j)
+                if (NearSavedPosition(scanned[j], p.X, p.Y)) expected = static_cast<int32_t>(j);
+            if (expected < 0) {
+                expected = static_cast<int32_t>(scanned.size());
+                scanned.push_back(p);
+            }
+            ASSERT_EQ(index.FindOrAddNearSavedPoint(p.X, p.Y), expected) << p.X << ", " << p.Y;
+        }
+        EXPECT_EQ(indexed.PlanNodeCount, static_cast<int32_t>(scanned.size()));
     }
 }
 

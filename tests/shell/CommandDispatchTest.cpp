@@ -109,10 +109,10 @@ TEST_F(CommandDispatchTest, ToolCommandsStartTheirStateWithThePromptOfTheInterfa
     for (const auto& c : cases) {
         s_.shell.Languages.UiLanguage = c.uiLanguage;
         s_.editor.InteractionState = 3;  // a half-entered zoom window is simply replaced
-        s_.editor.LastHighlightedIndex = 7;
+        s_.editor.Hover.LastHighlightedIndex = 7;
         EXPECT_EQ(Run({c.id}), c.calls) << c.id;
         EXPECT_EQ(s_.editor.InteractionState, c.state) << c.id;
-        EXPECT_EQ(s_.editor.LastHighlightedIndex, c.forgetsHighlight ? -1 : 7) << c.id;
+        EXPECT_EQ(s_.editor.Hover.LastHighlightedIndex, c.forgetsHighlight ? -1 : 7) << c.id;
     }
 }
 
@@ -137,16 +137,16 @@ TEST_F(CommandDispatchTest, ViewStepsRedrawWhenTheViewChanged) {
 TEST_F(CommandDispatchTest, ZoomWindowAndPanKeepTheToolInForceForLater) {
     EditorState& e = s_.editor;
     e.InteractionState = 2000;  // a horizontal dimension with its first point taken
-    e.RefP1ScreenX = 400, e.RefP1ScreenY = 300;
-    e.DragStartX = 5, e.DragEndY = 9, e.RubberBandRect = {1, 2, 3, 4};
+    e.Reference.RefP1ScreenX = 400, e.Reference.RefP1ScreenY = 300;
+    e.ZoomPan.DragStartX = 5, e.ZoomPan.DragEndY = 9, e.ZoomPan.RubberBandRect = {1, 2, 3, 4};
     EXPECT_EQ(Run({104}), Calls{});
     EXPECT_EQ(e.InteractionState, 2);
     EXPECT_EQ(e.SuspendedInteractionState, 2000);
-    EXPECT_EQ(e.DragStartX, -1);
-    EXPECT_EQ(e.DragEndY, 0);
-    EXPECT_EQ(e.RubberBandRect, (std::array<int32_t, 4>{}));
+    EXPECT_EQ(e.ZoomPan.DragStartX, -1);
+    EXPECT_EQ(e.ZoomPan.DragEndY, 0);
+    EXPECT_EQ(e.ZoomPan.RubberBandRect, (std::array<int32_t, 4>{}));
     const ViewWindow& v = s_.drawing.View;
-    EXPECT_FLOAT_EQ(e.RefP1WorldX, v.ViewXMin + 400 / v.ViewScale) << "the point is kept on the model";
+    EXPECT_FLOAT_EQ(e.Reference.RefP1WorldX, v.ViewXMin + 400 / v.ViewScale) << "the point is kept on the model";
 
     // Starting the zoom window again, or a pan, from inside it still returns to the dimension
     // afterwards, not to a zoom window that would never end.
@@ -173,7 +173,7 @@ TEST_F(CommandDispatchTest, ContinuedDimensioningNeedsADimensionToStartFrom) {
     AddDimension("500");
     EXPECT_EQ(Run({115}), Calls{"prompt Seleziona la quota base a cui agganciarsi"});
     EXPECT_EQ(s_.editor.InteractionState, 5000);
-    EXPECT_EQ(s_.editor.CurrentDimension, -1);
+    EXPECT_EQ(s_.editor.Dimensions.CurrentDimension, -1);
 }
 
 TEST_F(CommandDispatchTest, AutomaticDimensionsReplaceTheOthersOnlyWhenTheUserAgrees) {

@@ -82,10 +82,10 @@ TEST(ViewNavigation, TheWheelKeepsTheModelPointUnderTheCursor) {
 TEST(ViewNavigation, ReferencePointsStayOnTheirModelPoints) {
     EditorState editor;
     ViewWindow v = Canvas800x600({0, 0, 800, 600});
-    editor.RefP1ScreenX = 100, editor.RefP1ScreenY = 500;  // model (100, 100)
+    editor.Reference.RefP1ScreenX = 100, editor.Reference.RefP1ScreenY = 500;  // model (100, 100)
     ZoomIn(v, editor);
-    EXPECT_NEAR(ScreenToWorldX(v, editor.RefP1ScreenX), 100, 1e-3);
-    EXPECT_NEAR(ScreenToWorldY(v, editor.RefP1ScreenY), 100, 1e-3);
+    EXPECT_NEAR(ScreenToWorldX(v, editor.Reference.RefP1ScreenX), 100, 1e-3);
+    EXPECT_NEAR(ScreenToWorldY(v, editor.Reference.RefP1ScreenY), 100, 1e-3);
 }
 
 TEST(ViewNavigation, TheModelFitsWithATenthAroundItAndItsSlackCentred) {
@@ -116,13 +116,13 @@ TEST(ViewNavigation, AZoomWindowTakesTheCanvasProportionsAboutItsCentre) {
         {100, 100, 180, 160, 100, 100, 180, 160},  // already 4:3
     };
     for (const auto& c : cases) {
-        EditorState e;
-        e.DragStartX = c.x0, e.DragStartY = c.y0, e.DragEndX = c.x1, e.DragEndY = c.y1;
-        FitZoomWindowToAspect(v, e);
-        EXPECT_EQ(e.DragStartX, c.ex0);
-        EXPECT_EQ(e.DragStartY, c.ey0);
-        EXPECT_EQ(e.DragEndX, c.ex1);
-        EXPECT_EQ(e.DragEndY, c.ey1);
+        ZoomPanState z;
+        z.DragStartX = c.x0, z.DragStartY = c.y0, z.DragEndX = c.x1, z.DragEndY = c.y1;
+        FitZoomWindowToAspect(v, z);
+        EXPECT_EQ(z.DragStartX, c.ex0);
+        EXPECT_EQ(z.DragStartY, c.ey0);
+        EXPECT_EQ(z.DragEndX, c.ex1);
+        EXPECT_EQ(z.DragEndY, c.ey1);
     }
 }
 

@@ -21,12 +21,12 @@ namespace {
 class RebarEditorDialogTest : public ::testing::Test {
 protected:
     RebarEditorDialogTest() : deck_(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP", "rebar-editor") {
-        deck_.editor.SelectedBarSection = 0, deck_.editor.SelectedBar = 0, deck_.editor.SelectedBarIsLower = 0;
+        Select(0, 0, false);
     }
 
     void Select(int32_t section, int32_t bar, bool lower) {
-        deck_.editor.SelectedBarSection = section, deck_.editor.SelectedBar = bar;
-        deck_.editor.SelectedBarIsLower = lower ? 1 : 0;
+        RebarToolState& r = deck_.editor.Rebar;
+        r.SelectedBarSection = section, r.SelectedBar = bar, r.SelectedBarIsLower = lower ? 1 : 0;
     }
     UpperRebar& Upper(int32_t section, int32_t bar) { return deck_.model.Reinforcement.UpperRebars[section][bar]; }
     LowerRebar& Lower(int32_t section, int32_t bar) { return deck_.model.Reinforcement.LowerRebars[section][bar]; }
@@ -76,7 +76,7 @@ TEST_F(RebarEditorDialogTest, ChangesABarAndTheSavedDeckKeepsIt) {
 
     const UpperRebar changed{.Diameter = 14, .X1 = -13, .X2 = 150, .Y1 = 265, .Y2 = 265, .BarCount = 3, .HookFlags = 2};
     EXPECT_EQ(Upper(0, 0), changed);
-    EXPECT_EQ(deck_.editor.BarStretchEnd, 25);
+    EXPECT_EQ(deck_.editor.Rebar.BarStretchEnd, 25);
     ASSERT_TRUE(deck_.Save(deck_.path));
     DeckSession reloaded;
     ASSERT_TRUE(reloaded.Load(deck_.path));
@@ -112,7 +112,7 @@ TEST_F(RebarEditorDialogTest, GraphicEditAndCancelStoreNothing) {
         Choose(form.startShapeOptions[0]);
         QTest::mouseClick(graphic ? form.graphicEditButton : form.cancelButton, Qt::LeftButton);
         EXPECT_EQ(Upper(0, 0), before);
-        EXPECT_EQ(deck_.editor.BarStretchStart, 0);
+        EXPECT_EQ(deck_.editor.Rebar.BarStretchStart, 0);
         EXPECT_EQ(deck_.editor.InteractionState, graphic ? 8001 : 8000);
         EXPECT_EQ(form.result(), graphic ? QDialog::Accepted : QDialog::Rejected);
     }

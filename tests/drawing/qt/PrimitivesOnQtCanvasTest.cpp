@@ -55,7 +55,7 @@ TEST(PrimitivesOnQtCanvas, LinesAFilledPolygonAndATextLandWhereTheModelPutsThem)
                                             {45, 255}, {95, 255}, {95, 205}, {45, 205}, {45, 255}}};
     canvas.Polygon(rings);
     // Green title, bottom-left at (200, 200) px.
-    out.Text(100, 50, "TITOLO", 2, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
+    out.Text(100, 50, "TITOLO", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     DrawExplodedDimension(out, 10, 140, 190, 140, LayerRow::Dimensions, LayerRow::DimensionTexts);
     canvas.SetAutoRedraw(false);
 
@@ -103,7 +103,7 @@ void DrawAroundTheEdges(Canvas& canvas, PlanOutput& out) {
     for (const PlanPoint& a : anchors)
         for (int angle = 0; angle < 360; angle += 45)
             for (const HAlign h : {HAlign::Left, HAlign::Right})
-                out.Text(a.X, a.Y, text, 1, LayerRow::TitleTexts, h, VAlign::Middle, float(angle));
+                out.Text(a.X, a.Y, text, TextKind::Medium, LayerRow::TitleTexts, h, VAlign::Middle, float(angle));
 }
 
 TEST(PrimitivesOnQtCanvas, LeavingOutWhatLiesOffTheCanvasChangesNoPixel) {

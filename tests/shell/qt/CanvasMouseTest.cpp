@@ -59,7 +59,7 @@ TEST_F(CanvasMouseTest, ZoomWindowPanAndDimensionMove) {
     const QPoint first = At(-100, 1300), second = At(600, 600);
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, first);
     MoveTo(second);
-    EXPECT_EQ(session().editor.RubberBandRect, (std::array{first.x(), first.y(), second.x(), second.y()}));
+    EXPECT_EQ(session().editor.ZoomPan.RubberBandRect, (std::array{first.x(), first.y(), second.x(), second.y()}));
     Save("canvas-mouse-1-band.png");
     const float scaleBefore = view.ViewScale;
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, second);

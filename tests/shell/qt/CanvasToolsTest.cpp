@@ -98,7 +98,7 @@ TEST_F(CanvasToolsTest, DimensionChainAndSectionSavedAndLoadedAgain) {
     form_->CommandBars_Execute(123);
     ASSERT_EQ(mode(), Mode::DeleteSection);
     MoveTo(At(250, 800));
-    EXPECT_EQ(session().editor.LastHighlightedIndex, 1);
+    EXPECT_EQ(session().editor.Hover.LastHighlightedIndex, 1);
     Save("canvas-tools-3-section-lit.png");
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, At(250, 800));
     ASSERT_EQ(session().model.Reinforcement.ReinforcementSectionCount, 1);
@@ -130,7 +130,7 @@ TEST_F(CanvasToolsTest, DimensionChainAndSectionSavedAndLoadedAgain) {
     ASSERT_EQ(mode(), Mode::FloorSlabPerimeter);
     const int lightRedBefore = CountColour(canvas->Image(), StandardColour(12));
     MoveTo(At(750, 250));
-    EXPECT_EQ(session().editor.LastHighlightedIndex, 1);
+    EXPECT_EQ(session().editor.Hover.LastHighlightedIndex, 1);
     EXPECT_GT(CountColour(canvas->Image(), StandardColour(12)), lightRedBefore + 2000);
     Save("canvas-tools-6-slab-lit.png");
 

@@ -115,7 +115,7 @@ TEST_F(RebarToolsInTheWindow, BarExtendedToABeamAxisAndAnotherDeleted) {
     form_->Pulsanti(125);
     Click(At(500, 100));
     ASSERT_EQ(session().editor.InteractionState, Mode::RebarExtension);
-    EXPECT_EQ(session().editor.PickedEdgeX1, 500);
+    EXPECT_EQ(session().editor.Rebar.PickedEdgeX1, 500);
     Click(At(450, 265));
     EXPECT_NEAR(Upper(1).X2, 498, 1e-3);
     EXPECT_EQ(Upper(1).X1, 375);
