@@ -1,5 +1,6 @@
 #include "drawing/CanvasPlanOutput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -25,23 +26,77 @@ ColourRef LineColour(const DrawingState& d, int32_t layer) {
 
 bool IsDottedStyle(LineStyle style) { return style == LineStyle::Dashed || style == LineStyle::Dashed2; }
 
+// Pixels beyond the pen's own width that an off-canvas primitive must keep from the canvas: the
+// rounding of ends and the painter's own clip reach a pixel or two.
+constexpr float OffCanvasMargin = 8.0f;
+
+// A generous box around the glyphs of a text cell whose top-left corner is at the pixel (x, y),
+// turned as the canvas turns it (counter-clockwise about that corner). Along the line: no glyph of
+// a face stretched to the cell's average width is three such widths wide, with room for bearings;
+// across it, accents and descenders stay within half a cell height above and below the cell.
+PixelBox TextGlyphBox(int32_t x, int32_t y, float height, float width, int32_t turnDeg, size_t characters) {
+    const float h = height + 1, w = width + 1;  // the cell is rounded to whole pixels
+    const float along[] = {-0.5f * h, static_cast<float>(characters) * (3 * w + 0.25f * h) + 0.5f * h};
+    const float across[] = {-0.5f * h, 1.5f * h};
+    const double turn = DegToRad(turnDeg);
+    const float c = turnDeg == 0 ? 1.0f : static_cast<float>(std::cos(turn));
+    const float s = turnDeg == 0 ? 0.0f : static_cast<float>(std::sin(turn));
+    PixelBox box(static_cast<float>(x), static_cast<float>(y));
+    for (const float u : along)
+        for (const float v : across) box.Take(static_cast<float>(x) + u * c + v * s, static_cast<float>(y) - u * s + v * c);
+    return box;
+}
+
 }  // namespace
+
+CanvasPlanOutput::CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, const ShellOptions& options,
+                                   OffCanvasPrimitives offCanvas)
+    : canvas_(canvas),
+      drawing_(drawing),
+      options_(options),
+      skipOffCanvas_(offCanvas == OffCanvasPrimitives::Skipped),
+      canvasWidth_(static_cast<float>(canvas.WidthPx())),
+      canvasHeight_(static_cast<float>(canvas.HeightPx())) {}
+
+bool CanvasPlanOutput::NearCanvas(float x, float y) const {
+    return x >= -OffCanvasMargin && x <= canvasWidth_ + OffCanvasMargin && y >= -OffCanvasMargin &&
+           y <= canvasHeight_ + OffCanvasMargin;
+}
+
+bool CanvasPlanOutput::OffCanvas(const PixelBox& box) const {
+    if (!skipOffCanvas_) return false;
+    const auto beyond = [&box, this](float m) {
+        return box.Right < -m || box.Bottom < -m || box.Left > canvasWidth_ + m || box.Top > canvasHeight_ + m;
+    };
+    // Most of a plan lies on the canvas: the pen is asked for only near its edges.
+    return beyond(OffCanvasMargin) && beyond(OffCanvasMargin + static_cast<float>(std::max(canvas_.DrawWidth(), 1)));
+}
 
 // One canvas segment in model coordinates, clipped so that far-away ends never wrap.
 void CanvasPlanOutput::Segment(float x1, float y1, float x2, float y2, ColourRef colour) {
     const ViewWindow& v = drawing_.View;
     float sx1 = WorldToScreenX(v, x1), sy1 = WorldToScreenY(v, y1);
     float sx2 = WorldToScreenX(v, x2), sy2 = WorldToScreenY(v, y2);
-    if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
+    // The usual case, both ends on the canvas or just beside it, needs neither test.
+    if (!NearCanvas(sx1, sy1) || !NearCanvas(sx2, sy2)) {
+        PixelBox box(sx1, sy1);
+        box.Take(sx2, sy2);
+        if (OffCanvas(box)) return;
+        if (!ClipToDrawableRange(sx1, sy1, sx2, sy2)) return;
+    }
     canvas_.Line(sx1, sy1, sx2, sy2, colour);
 }
 
-void CanvasPlanOutput::Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) {
+void CanvasPlanOutput::Strokes(std::span<const HatchSegment> segments, int32_t layer, LineStyle style) {
     const ColourRef colour = LineColour(drawing_, layer);
-    const bool dotted = IsTableLayer(layer) && IsDottedStyle(style);
-    if (dotted) canvas_.SetDrawStyle(DrawStyle::Dotted);
-    Segment(x1, y1, x2, y2, colour);
+    if (IsTableLayer(layer) && IsDottedStyle(style)) canvas_.SetDrawStyle(DrawStyle::Dotted);
+    for (const HatchSegment& s : segments) Segment(s.X1, s.Y1, s.X2, s.Y2, colour);
     canvas_.SetDrawStyle(DrawStyle::Solid);
+}
+
+void CanvasPlanOutput::Line(float x1, float y1, float x2, float y2, int32_t layer, LineStyle style) {
+    const HatchSegment line{x1, y1, x2, y2};
+    Strokes({&line, 1}, layer, style);
 }
 
 void CanvasPlanOutput::Polyline(std::span<const PlanPoint> points, int32_t layer, int16_t closed) {
@@ -67,7 +122,9 @@ void CanvasPlanOutput::Circle(float cx, float cy, float r, int32_t layer, LineSt
     const ColourRef colour = style > LineStyle::Dashed2 ? drawing_.Palette.PaletteYellow
                                                         : drawing_.LayerScreenColours[static_cast<size_t>(layer)];
     // A circle wholly beyond the drawable range could not be seen; its huge numbers stay out.
-    if (CircleReachesDrawableRange(sx, sy, radius)) canvas_.Circle(sx, sy, radius, colour);
+    PixelBox box(sx - std::fabs(radius), sy - std::fabs(radius));
+    box.Take(sx + std::fabs(radius), sy + std::fabs(radius));
+    if (CircleReachesDrawableRange(sx, sy, radius) && !OffCanvas(box)) canvas_.Circle(sx, sy, radius, colour);
     if (dotted) canvas_.SetDrawStyle(DrawStyle::Solid);
 }
 
@@ -99,7 +156,9 @@ void CanvasPlanOutput::Text(float x, float y, const std::string& text, TextKind 
         sy -= c * hp * 0.5f;
     }
     canvas_.SetForeColour(drawing_.LayerScreenColours[static_cast<size_t>(layer)]);
-    DrawRotatedText(canvas_, ToPixelInt(sx), ToPixelInt(sy), hp, cw, ToPixelInt(angleDeg), text);
+    const int32_t cellX = ToPixelInt(sx), cellY = ToPixelInt(sy), turn = ToPixelInt(angleDeg);
+    if (skipOffCanvas_ && OffCanvas(TextGlyphBox(cellX, cellY, hp, cw, turn, text.size()))) return;
+    DrawRotatedText(canvas_, cellX, cellY, hp, cw, turn, text);
 }
 
 void CanvasPlanOutput::LinearDimension(const Dimension& d) {
@@ -109,7 +168,7 @@ void CanvasPlanOutput::LinearDimension(const Dimension& d) {
 
 void CanvasPlanOutput::Hatch(std::span<const HatchSegment> segments, std::span<const PlanPoint>, int32_t layer,
                              LineStyle style) {
-    for (const HatchSegment& s : segments) Line(s.X1, s.Y1, s.X2, s.Y2, layer, style);
+    if (!segments.empty()) Strokes(segments, layer, style);
 }
 
 void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, ColourRef fillColour,
@@ -120,10 +179,12 @@ void CanvasPlanOutput::FillPolygonSolid(std::span<const PlanPoint> points, Colou
     canvas_.SetFillColour(fillColour);
     if (points.size() < 3) return;
     const ViewWindow& view = drawing_.View;
-    std::vector<PixelPosition> screen;
-    screen.reserve(points.size());
-    for (const PlanPoint& p : points) screen.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
-    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen);
+    screen_.clear();
+    for (const PlanPoint& p : points) screen_.push_back({WorldToScreenX(view, p.X), WorldToScreenY(view, p.Y)});
+    PixelBox box(screen_[0].X, screen_[0].Y);
+    for (const PixelPosition& p : screen_) box.Take(p.X, p.Y);
+    if (OffCanvas(box)) return;
+    const std::vector<PixelPoint> polygon = ToDrawablePolygon(screen_);
     if (polygon.size() >= 3) canvas_.Polygon(polygon);
 }
 

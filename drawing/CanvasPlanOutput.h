@@ -4,13 +4,24 @@
 // unclipped; texts by the screen's rules (sized by the view, skipped when too small to read). The
 // screen's layer switches gate it, and its texts are sized for 1:50 or 1:100 by the user's option.
 // Solid fills and the paint state are the canvas's own.
+//
+// A primitive that lies wholly off the canvas, by more than its pen and a margin of a few pixels
+// (a text by a generous box around its glyphs), never reaches it: a zoom into the plan leaves most
+// of it off the view. The paint state the call sets still changes, since later calls take it. A
+// pass that measures the drawing's extents on a recording canvas turns this off.
+#include <vector>
+
+#include "drawing/PixelRange.h"
 #include "drawing/PlanOutput.h"
 #include "state/ShellState.h"
 
+enum class OffCanvasPrimitives { Skipped, Drawn };
+
 class CanvasPlanOutput : public PlanOutput {
 public:
-    CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, const ShellOptions& options)
-        : canvas_(canvas), drawing_(drawing), options_(options) {}
+    // The canvas keeps its size through the life of the output.
+    CanvasPlanOutput(Canvas& canvas, const DrawingState& drawing, const ShellOptions& options,
+                     OffCanvasPrimitives offCanvas = OffCanvasPrimitives::Skipped);
 
     const std::array<int32_t, LayerCount>& LayerSwitches() const override { return drawing_.LayerScreenOn; }
     bool ScaleIs50() const override { return options_.OptimalTextSize != 0; }
@@ -40,9 +51,20 @@ public:
     bool ShowsEditedPerimeter() const override { return true; }
 
 private:
+    // Lines on a layer in a style: the pen dotted for them alone.
+    void Strokes(std::span<const HatchSegment> segments, int32_t layer, LineStyle style);
     void Segment(float x1, float y1, float x2, float y2, ColourRef colour);
+    // Whether the pixel box lies wholly off the canvas by more than the pen in force and a margin;
+    // never while off-canvas primitives are drawn.
+    bool OffCanvas(const PixelBox& box) const;
+    // Whether the pixel position lies on the canvas or within the margin beside it (not for a
+    // position that is not a number).
+    bool NearCanvas(float x, float y) const;
 
     Canvas& canvas_;
     const DrawingState& drawing_;
     const ShellOptions& options_;
+    bool skipOffCanvas_;
+    float canvasWidth_, canvasHeight_;
+    std::vector<PixelPosition> screen_;  // a fill's corners on the canvas, kept for the next fill
 };

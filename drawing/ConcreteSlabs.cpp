@@ -43,10 +43,10 @@ void DrawSlab(PlanPass& pass, int32_t first, int32_t last, int32_t fillMode, boo
     if (fillMode == FillHatch) {
         if (outlines.size() == 1)
             DrawHatch(pass.out, outlines[0], HatchSpacing, HatchAngle, CrossHatch, LayerRow::ConcreteSlabHatch,
-                      LineStyle::ByLayer);
+                      LineStyle::ByLayer, &m.HatchLines);
         else
             DrawHatchMulti(pass.out, outlines, HatchSpacing, HatchAngle, CrossHatch, LayerRow::ConcreteSlabHatch,
-                           LineStyle::ByLayer);
+                           LineStyle::ByLayer, &m.HatchLines);
     } else if (fillMode == FillSolid) {
         // The openings are painted over the slab in the background colour.
         const ColourRef slabColour = pass.drawing().LayerScreenColours[LayerRow::ConcreteSlabHatch];

@@ -72,7 +72,8 @@ void DrawWalls(PlanPass& pass) {
     const std::vector<std::vector<PlanPoint>> areas = WallFillAreas(m);
     if (fillMode == FillHatch) {
         for (const std::vector<PlanPoint>& area : areas)
-            DrawHatch(pass.out, area, HatchSpacing, HatchAngle, 0, LayerRow::WallHatch, LineStyle::ByLayer);
+            DrawHatch(pass.out, area, HatchSpacing, HatchAngle, 0, LayerRow::WallHatch, LineStyle::ByLayer,
+                      &m.HatchLines);
         return;
     }
     // The fill is drawn over the edge lines and its border covers them in the fill colour.

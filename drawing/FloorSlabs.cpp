@@ -118,7 +118,7 @@ void DrawFloorSlabs(PlanPass& pass, int32_t outlineSwitch, int32_t textSwitch) {
         if (fillMode == FillHatch) {
             const int32_t w = PairWidth(m.Catalogue, s);
             DrawHatch(pass.out, p, s.Thickness - static_cast<float>(w), s.SpanAngle, w, LayerRow::FloorSlabHatch,
-                      HatchStyle);
+                      HatchStyle, &m.HatchLines);
         } else if (fillMode == FillSolid) {
             pass.out.FillPolygonSolid(p, fillColour, fillColour);
         }

@@ -1,6 +1,7 @@
 #include "drawing/Hatch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "model/geometry/Angles.h"
@@ -108,15 +109,38 @@ std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> out
     return segments;
 }
 
+const std::vector<HatchSegment>& CachedHatchSegments(HatchLineCache& cache, std::span<const HatchOutline> outlines,
+                                                     float spacing, float angleDeg, int32_t pattern) {
+    size_t words = 4;
+    for (const HatchOutline& outline : outlines) words += 1 + 2 * outline.size();
+    HatchLineCache::Key key;
+    key.reserve(words);
+    key.insert(key.end(), {std::bit_cast<uint32_t>(spacing), std::bit_cast<uint32_t>(angleDeg),
+                           std::bit_cast<uint32_t>(pattern), static_cast<uint32_t>(outlines.size())});
+    for (const HatchOutline& outline : outlines) {
+        key.push_back(static_cast<uint32_t>(outline.size()));
+        for (const PlanPoint& p : outline) {
+            key.push_back(std::bit_cast<uint32_t>(p.X));
+            key.push_back(std::bit_cast<uint32_t>(p.Y));
+        }
+    }
+    if (const std::vector<HatchSegment>* kept = cache.Find(key)) return *kept;
+    return cache.Keep(std::move(key), ComputeHatchSegments(outlines, spacing, angleDeg, pattern));
+}
+
 void DrawHatch(PlanOutput& out, std::span<const PlanPoint> points, float spacing, float angleDeg, int32_t pattern,
-               int32_t layer, LineStyle style) {
+               int32_t layer, LineStyle style, HatchLineCache* cache) {
     const HatchOutline outline(points.begin(), points.end());
-    out.Hatch(ComputeHatchSegments({&outline, 1}, spacing, angleDeg, pattern), outline, layer, style);
+    DrawHatchMulti(out, {&outline, 1}, spacing, angleDeg, pattern, layer, style, cache);
 }
 
 void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
-                    int32_t pattern, int32_t layer, LineStyle style) {
+                    int32_t pattern, int32_t layer, LineStyle style, HatchLineCache* cache) {
     if (outlines.empty()) return;
+    if (cache != nullptr) {
+        out.Hatch(CachedHatchSegments(*cache, outlines, spacing, angleDeg, pattern), outlines[0], layer, style);
+        return;
+    }
     out.Hatch(ComputeHatchSegments(outlines, spacing, angleDeg, pattern), outlines[0], layer, style);
 }
 

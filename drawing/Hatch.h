@@ -27,12 +27,17 @@ using HatchOutline = std::vector<PlanPoint>;
 std::vector<HatchSegment> ComputeHatchSegments(std::span<const HatchOutline> outlines, float spacing,
                                                float angleDeg, int32_t pattern);
 
-// One closed outline.
+// ComputeHatchSegments through the cache: the lines it keeps for exactly these inputs, else the
+// sweep's, kept there.
+const std::vector<HatchSegment>& CachedHatchSegments(HatchLineCache& cache, std::span<const HatchOutline> outlines,
+                                                     float spacing, float angleDeg, int32_t pattern);
+
+// One closed outline. With a cache, its lines come from there.
 void DrawHatch(PlanOutput& out, std::span<const PlanPoint> points, float spacing, float angleDeg, int32_t pattern,
-               int32_t layer, LineStyle style);
+               int32_t layer, LineStyle style, HatchLineCache* cache = nullptr);
 // outlines[0] minus the holes outlines[1 ..], hatched together so that the holes stay free.
 void DrawHatchMulti(PlanOutput& out, std::span<const HatchOutline> outlines, float spacing, float angleDeg,
-                    int32_t pattern, int32_t layer, LineStyle style);
+                    int32_t pattern, int32_t layer, LineStyle style, HatchLineCache* cache = nullptr);
 
 // Whether (x, y) lies inside the closed outline: the segment from it to the far point
 // (farX - 37.74957, (yLow + yHigh) / 2) properly crosses an odd number of its edges.

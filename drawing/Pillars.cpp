@@ -62,7 +62,8 @@ void DrawPolygonPillar(PlanPass& pass, const SectionOutline& outline, float px, 
         points.push_back({px + outline.SectionOutlineX[static_cast<size_t>(k)],
                           py + outline.SectionOutlineY[static_cast<size_t>(k)]});
     if (fillMode == FillHatch && !repeated)
-        DrawHatch(pass.out, points, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer);
+        DrawHatch(pass.out, points, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer,
+                  &pass.model().HatchLines);
     if (fillMode == FillSolid) {
         const ColourRef colour = pass.drawing().LayerScreenColours[LayerRow::PillarHatch];
         pass.out.FillPolygonSolid(points, colour, colour);
@@ -90,7 +91,8 @@ void DrawCircularPillar(PlanPass& pass, const SectionOutline& outline, int32_t s
                 polygon.push_back({px + static_cast<float>(r * std::sin(theta)),
                                    py + static_cast<float>(r * std::cos(theta))});
             }
-            DrawHatch(out, polygon, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer);
+            DrawHatch(out, polygon, HatchSpacing, HatchAngle, CrossHatch, LayerRow::PillarHatch, LineStyle::ByLayer,
+                      &pass.model().HatchLines);
         }
     } else {
         out.Circle(px, py, outline.SectionOutlineX[0], layer, LineStyle::ByLayer);

@@ -82,18 +82,21 @@ bool ClipToDrawableRange(float& x1, float& y1, float& x2, float& y2) {
 }
 
 std::vector<PixelPoint> ToDrawablePolygon(std::span<const PixelPosition> polygon) {
-    std::vector<Position> kept;
     bool allInside = true;
     for (const PixelPosition& p : polygon) {
         if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return {};
-        kept.push_back({p.X, p.Y});
         allInside = allInside && IsInside(p.X) && IsInside(p.Y);
     }
-    if (!allInside) {
-        for (int axis = 0; axis < 2; ++axis)
-            for (double limit : {-DrawableLimit, DrawableLimit}) kept = ClipBySide(kept, axis, limit);
-    }
     std::vector<PixelPoint> points;
+    if (allInside) {  // the usual case
+        points.reserve(polygon.size());
+        for (const PixelPosition& p : polygon) points.push_back({ToPixelInt(p.X), ToPixelInt(p.Y)});
+        return points;
+    }
+    std::vector<Position> kept;
+    for (const PixelPosition& p : polygon) kept.push_back({p.X, p.Y});
+    for (int axis = 0; axis < 2; ++axis)
+        for (double limit : {-DrawableLimit, DrawableLimit}) kept = ClipBySide(kept, axis, limit);
     points.reserve(kept.size());
     for (const Position& p : kept)
         points.push_back({ToPixelInt(static_cast<float>(p.X)), ToPixelInt(static_cast<float>(p.Y))});

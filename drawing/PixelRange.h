@@ -2,6 +2,7 @@
 // Pixel values from far outside the view: a zoom far into the plan puts most of it millions of
 // pixels away. Such values must neither wrap when they become integers nor reach the canvas
 // unclipped, where a wrapped end would draw a line across the screen.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -22,6 +23,17 @@ bool CircleReachesDrawableRange(float cx, float cy, float radius);
 // A pixel position before rounding.
 struct PixelPosition {
     float X = 0, Y = 0;
+};
+
+// The box of pixel positions around the points it was given.
+struct PixelBox {
+    float Left, Top, Right, Bottom;
+
+    PixelBox(float x, float y) : Left(x), Top(y), Right(x), Bottom(y) {}
+    void Take(float x, float y) {
+        Left = std::min(Left, x), Right = std::max(Right, x);
+        Top = std::min(Top, y), Bottom = std::max(Bottom, y);
+    }
 };
 
 // The closed polygon clipped to the same square and rounded to whole pixels (halves to even): what

@@ -186,12 +186,12 @@ void DrawPlan(Session& session, PlanOutput& out) {
     DrawSectionListsAndSlabTable(pass, runningY - 42 * k.f);
 }
 
-void DrawPlanOnCanvas(Session& session, Canvas& canvas) {
+void DrawPlanOnCanvas(Session& session, Canvas& canvas, OffCanvasPrimitives offCanvas) {
     canvas.SetAutoRedraw(true);
     canvas.SetBackColour(session.drawing.CanvasBackColour);
     canvas.Clear();
     if (PerimeterBeingEdited(session.editor)) FillEditedPolygon(session, canvas);
-    CanvasPlanOutput out(canvas, session.drawing, session.shell.Options);
+    CanvasPlanOutput out(canvas, session.drawing, session.shell.Options, offCanvas);
     DrawPlan(session, out);
     DrawCanvasOverlays(session, canvas);
     // The persistent image off, so that the editor's feedback stays out of it.

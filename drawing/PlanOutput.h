@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "model/geometry/HatchLineCache.h"
 #include "model/tables/ModelTables.h"
 #include "platform/Canvas.h"
 #include "state/DrawingState.h"
@@ -37,11 +38,6 @@ constexpr int16_t PolylineClosed = -1;
 constexpr int32_t FillOutlineOnly = 0;
 constexpr int32_t FillHatch = 1;
 constexpr int32_t FillSolid = 2;
-
-// One line of a hatch, in model coordinates.
-struct HatchSegment {
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-};
 
 class PlanOutput {
 public:

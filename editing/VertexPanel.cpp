@@ -169,11 +169,16 @@ void AssignEditedPerimeter(Session& session) {
     if (panel.EditedSlabIsConcrete == 0) AssignFloorSlabPerimeter(session.model, panel.EditedSlab, panel.EditedVertices);
     else AssignConcreteSlabPerimeter(session.model, panel.EditedSlab, panel.EditedVertices);
     Close(panel);
+    session.model.HatchLines.Clear();
 }
 
 void CancelVertexPanel(Session& session) {
     DropAddedPlanPoints(session);
     Close(PanelOf(session));
+    session.model.HatchLines.Clear();
 }
 
-void CloseVertexPanelAsCancel(Session& session) { Close(PanelOf(session)); }
+void CloseVertexPanelAsCancel(Session& session) {
+    Close(PanelOf(session));
+    session.model.HatchLines.Clear();
+}

@@ -56,6 +56,7 @@ public:
     virtual void SetDrawWidth(int32_t pixels) = 0;
     virtual ColourRef BackColour() const = 0;
     virtual ColourRef ForeColour() const = 0;
+    virtual int32_t DrawWidth() const = 0;
 
     // A segment in `colour` with the current draw style and width.
     virtual void Line(float x1, float y1, float x2, float y2, ColourRef colour) = 0;

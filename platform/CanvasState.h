@@ -24,6 +24,7 @@ public:
     void SetDrawWidth(int32_t pixels) override { state_.DrawWidth = pixels; }
     ColourRef BackColour() const override { return state_.Back; }
     ColourRef ForeColour() const override { return state_.Fore; }
+    int32_t DrawWidth() const override { return state_.DrawWidth; }
 
     const CanvasState& State() const { return state_; }
 

@@ -133,6 +133,7 @@ void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::st
 void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSettings& screen) {
     Session& s = c.session;
     s.model = std::move(kept.model);
+    s.model.HatchLines.Clear();
     s.shell.Document.LoadStatus = kept.loadStatus;
     LoadSettings(s, c.platform.canvas);
     PutBackDeckOptions(kept, s);

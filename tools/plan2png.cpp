@@ -89,7 +89,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 // The world box of everything a canvas pass draws, found from a pass onto a recording canvas at a
-// known view: lines, boxes, circles, polygons and the text cells.
+// known view, with what lies off that canvas drawn too: lines, boxes, circles, polygons and the
+// text cells.
 bool DrawingExtents(HeadlessDeck& deck, float& x0, float& y0, float& x1, float& y1) {
     const PlanHeader& h = deck.model.Header;
     ViewWindow& view = deck.drawing.View;
@@ -101,7 +102,7 @@ bool DrawingExtents(HeadlessDeck& deck, float& x0, float& y0, float& x1, float& 
     known.CanvasHeightPx = 20000;
     view = known;
     RecordingCanvas recorder(20000, 20000);
-    DrawPlanOnCanvas(deck, recorder);
+    DrawPlanOnCanvas(deck, recorder, OffCanvasPrimitives::Drawn);
     view = kept;
 
     float left = std::numeric_limits<float>::max(), top = left, right = -left, bottom = -left;

@@ -24,6 +24,7 @@ void Model::ClearBeforeLoad() {
     MasonryBeamCount = 0;
     MasonryWalls.clear();
     MasonryBeams.clear();
+    HatchLines.Clear();
 }
 
 void ResizeRows(IndexRows& rows, int64_t rowCount, int64_t columnCount) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/geometry/HatchLineCache.h"
 #include "model/tables/SectionCatalogue.h"
 
 struct Node {
@@ -277,6 +278,8 @@ struct Model {
     std::vector<WallJunctionEdge> WallJunctionEdges;
     int32_t HatchLoopLongCount = 0;
     std::vector<int32_t> HatchLoops;
+    // The hatch lines of the last passes, filled by the drawers of a const model.
+    mutable HatchLineCache HatchLines;
 
     // Dimensions and reinforcement
     int32_t DimensionCount = 0;
@@ -286,7 +289,8 @@ struct Model {
     PlanHeader Header;
 
     // Empties what the document flows empty before every load: dimensions, reinforcement
-    // sections and masonry tables (server sections are emptied with the catalogue).
+    // sections, masonry tables and the kept hatch lines (server sections are emptied with the
+    // catalogue).
     void ClearBeforeLoad();
     // Also what a failed load leaves to be emptied.
     void ClearDimensionsAndReinforcement();

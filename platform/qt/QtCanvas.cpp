@@ -13,12 +13,28 @@
 
 namespace {
 
+// Lines waiting to be stroked together, at most.
+constexpr size_t MostPendingLines = 1024;
+
+// The ways a line may run as the painter reckons it, down, up, right or left, by the signs of its
+// steps: one bit each.
+constexpr int Down = 1, Up = 2, Right = 4, Left = 8;
+
+int WaysOf(float x1, float y1, float x2, float y2) {
+    return (y2 > y1 ? Down : 0) | (y2 < y1 ? Up : 0) | (x2 > x1 ? Right : 0) | (x2 < x1 ? Left : 0);
+}
+
+int Reversed(int ways) {
+    return (ways & Down ? Up : 0) | (ways & Up ? Down : 0) | (ways & Right ? Left : 0) | (ways & Left ? Right : 0);
+}
+
 QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
 // The inside of circles and polygons by the fill style: none while it is transparent.
 void SetFillBrush(QPainter& p, const CanvasState& state) {
     if (state.Filling == FillStyle::Solid) p.setBrush(ToQColor(state.Fill));
     else if (state.Filling == FillStyle::CrossHatch) p.setBrush(QBrush(ToQColor(state.Fill), Qt::CrossPattern));
+    else p.setBrush(Qt::NoBrush);
 }
 
 QImage NewImage(QSize devicePixels, qreal ratio, QImage::Format format, const QColor& fill) {
@@ -81,8 +97,9 @@ QtCanvas::~QtCanvas() { EndPainting(); }
 void QtCanvas::FitImages() {
     // Asking the screen for its ratio costs more than a line: it is asked again only when the
     // widget changes size or screen.
-    if (ratio_ > 0 && !persistent_.isNull() && persistent_.deviceIndependentSize().toSize() == size()) return;
+    if (ratio_ > 0 && fittedFor_ == size()) return;
     const qreal ratio = ratio_ = devicePixelRatioF();
+    fittedFor_ = size();
     const QSize devicePixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (persistent_.size() == devicePixels && persistent_.devicePixelRatio() == ratio) return;
     EndPainting();
@@ -94,45 +111,66 @@ void QtCanvas::FitImages() {
     temporary_ = std::move(temporary);
 }
 
-QPainter& QtCanvas::PainterOn(QImage& target, ColourRef colour) {
+QImage* QtCanvas::Target() {
+    FitImages();
+    if (fittedFor_.isEmpty()) return nullptr;  // a canvas of no size shows nothing
+    return state_.AutoRedraw ? &persistent_ : &temporary_;
+}
+
+QPainter& QtCanvas::PainterOn(QImage& target, const PenKey& pen) {
     if (painterTarget_ != &target) {
         EndPainting();
         painter_ = std::make_unique<QPainter>(&target);
         painterTarget_ = &target;
-        pen_ = QPen();
-        // Flat caps: any other cap grows every dot by the pen's width and closes the gaps.
-        pen_.setCapStyle(Qt::FlatCap);
-        pen_.setJoinStyle(Qt::RoundJoin);
-        pen_.setWidth(0);  // differs from every width below, so the first pen is always set
+        penKey_ = PenKey{};  // of no width, unlike every pen asked for, so the first is always set
     }
-    const QColor penColour = ToQColor(colour);
-    const int width = std::max(state_.DrawWidth, 1);
-    const Qt::PenStyle style = state_.Drawing == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
-    if (pen_.color() != penColour || pen_.width() != width || pen_.style() != style) {
-        pen_.setColor(penColour);
-        pen_.setWidth(width);
-        pen_.setStyle(style);
-        painter_->setPen(pen_);
+    if (!(penKey_ == pen)) {
+        painter_->setPen(PenFor(pen));
+        penKey_ = pen;
     }
-    painter_->setBrush(Qt::NoBrush);
     return *painter_;
 }
 
+const QPen& QtCanvas::PenFor(const PenKey& key) {
+    for (const MadePen& made : pens_)
+        if (made.key == key) return made.pen;
+    MadePen& made = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % pens_.size();
+    made.key = key;
+    made.pen = QPen(ToQColor(key.colour), key.width, key.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
+                    Qt::FlatCap, Qt::RoundJoin);
+    return made.pen;
+}
+
 void QtCanvas::EndPainting() {
+    FlushLines();
     if (painter_) painter_->end();
     painter_.reset();
     painterTarget_ = nullptr;
 }
 
-void QtCanvas::Draw(ColourRef colour, const std::function<void(QPainter&)>& draw) {
-    FitImages();
-    QImage& target = state_.AutoRedraw ? persistent_ : temporary_;
-    if (target.isNull()) return;  // a canvas of no size shows nothing
-    draw(PainterOn(target, colour));
+void QtCanvas::FlushLines() {
+    if (pendingLines_.empty()) return;
+    // Emptied before the painter is asked for, since ending another painter flushes again.
+    std::swap(pendingLines_, strokingLines_);
+    PainterOn(*pendingTarget_, pendingPen_).drawLines(strokingLines_.data(), int(strokingLines_.size()));
+    strokingLines_.clear();
+}
+
+void QtCanvas::AskRepaint() {
     if (!repaintAsked_) {
         repaintAsked_ = true;
         update();
     }
+}
+
+template <class DrawCall>
+void QtCanvas::Draw(ColourRef colour, DrawCall&& draw) {
+    QImage* target = Target();
+    if (target == nullptr) return;
+    FlushLines();
+    draw(PainterOn(*target, PenKey{colour, std::max(state_.DrawWidth, 1), state_.Drawing}));
+    AskRepaint();
 }
 
 const QFont& QtCanvas::FontFor(const CanvasFont& cell) {
@@ -161,13 +199,38 @@ void QtCanvas::ClearTemporary() {
 }
 
 void QtCanvas::Line(float x1, float y1, float x2, float y2, ColourRef colour) {
-    Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
+    QImage* target = Target();
+    if (target == nullptr) return;
+    const PenKey pen{colour, std::max(state_.DrawWidth, 1), state_.Drawing};
+    if (!Batchable(pen, x1, y1, x2, y2)) {
+        Draw(colour, [&](QPainter& p) { p.drawLine(QLineF(x1, y1, x2, y2)); });
+        return;
+    }
+    const int ways = WaysOf(x1, y1, x2, y2);
+    if (!pendingLines_.empty() &&
+        (pendingTarget_ != target || !(pendingPen_ == pen) || (Reversed(ways) & pendingWays_) != 0))
+        FlushLines();
+    if (pendingLines_.empty()) pendingWays_ = 0;
+    pendingTarget_ = target;
+    pendingPen_ = pen;
+    pendingWays_ |= ways;
+    pendingLines_.emplace_back(x1, y1, x2, y2);
+    if (pendingLines_.size() >= MostPendingLines) FlushLines();
+    AskRepaint();
+}
+
+bool QtCanvas::Batchable(const PenKey& pen, float x1, float y1, float x2, float y2) const {
+    if (pen.width != 1 || ratio_ != 1) return false;
+    const float w = float(fittedFor_.width()), h = float(fittedFor_.height());
+    const auto inside = [w, h](float x, float y) { return x >= 0 && x <= w && y >= 0 && y <= h; };
+    return inside(x1, y1) && inside(x2, y2);
 }
 
 void QtCanvas::Box(float x1, float y1, float x2, float y2, ColourRef colour, BoxInside inside) {
     Draw(colour, [&](QPainter& p) {
         if (inside == BoxInside::Colour) p.setBrush(ToQColor(colour));
         else if (inside == BoxInside::FillState) SetFillBrush(p, state_);
+        else p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     });
 }
@@ -181,12 +244,11 @@ void QtCanvas::Circle(float cx, float cy, float radius, ColourRef colour) {
 
 void QtCanvas::Polygon(std::span<const PixelPoint> points) {
     if (points.empty()) return;
-    QPolygonF polygon;
-    polygon.reserve(qsizetype(points.size()));
-    for (const PixelPoint& point : points) polygon << QPointF(point.X, point.Y);
+    polygon_.clear();
+    for (const PixelPoint& point : points) polygon_ << QPointF(point.X, point.Y);
     Draw(state_.Fore, [&](QPainter& p) {
         SetFillBrush(p, state_);
-        p.drawPolygon(polygon, Qt::OddEvenFill);
+        p.drawPolygon(polygon_, Qt::OddEvenFill);
     });
 }
 

@@ -4,13 +4,17 @@
 // ratio) and are drawn on in logical pixels, so the plan stays sharp on high-density screens. It
 // also works without ever being shown: give it a size with resize() and read Image().
 #include <QImage>
+#include <QLineF>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/CanvasState.h"
 
@@ -60,23 +64,60 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The pen a drawing call strokes with.
+    struct PenKey {
+        ColourRef colour = 0;
+        int width = 0;
+        DrawStyle style = DrawStyle::Solid;
+        bool operator==(const PenKey&) const = default;
+    };
+
     // Reallocates both images when the widget's size or pixel ratio changed, keeping what they
     // held at the top left.
     void FitImages();
+    // The image that AutoRedraw chooses, fitted to the widget; null for a canvas of no size.
+    QImage* Target();
     // Runs `draw` with a painter on the image that AutoRedraw chooses, with the pen of `colour`
-    // in the current draw style and width and no brush, then schedules a repaint.
-    void Draw(ColourRef colour, const std::function<void(QPainter&)>& draw);
+    // in the current draw style and width, then schedules a repaint. Lines and texts take no
+    // brush; the calls that fill set theirs.
+    template <class DrawCall>
+    void Draw(ColourRef colour, DrawCall&& draw);
     // The painter stays open on its image from one drawing call to the next, since a plan is
     // thousands of calls; it is closed before the images are read, filled, resized or shown.
-    QPainter& PainterOn(QImage& target, ColourRef colour);
+    QPainter& PainterOn(QImage& target, const PenKey& pen);
+    // The pen of the key, from the few made last: a plan goes back and forth between a handful.
+    // Flat caps, since any other cap grows every dot by the pen's width and closes the gaps.
+    const QPen& PenFor(const PenKey& key);
     void EndPainting();
+    // Lines wait to be stroked together, since a painter call per line costs more than its
+    // pixels; anything else drawn, read or resized strokes them first. The painter strokes a line
+    // of a batch exactly as a line alone (its dots start afresh, no pixel is shared with the line
+    // before) only while nothing of it is clipped, its pen is one pixel on one device pixel, and
+    // no line before it in the batch may run the other way (down against up, right against left):
+    // a line turned back on an earlier one gains a pixel at its start. Lines that differ so start
+    // a new batch, or are drawn alone.
+    bool Batchable(const PenKey& pen, float x1, float y1, float x2, float y2) const;
+    void FlushLines();
+    void AskRepaint();
     const QFont& FontFor(const CanvasFont& cell);
 
     QImage persistent_;
     QImage temporary_;
+    QSize fittedFor_;  // the widget size the images were last fitted to
     std::unique_ptr<QPainter> painter_;
     QImage* painterTarget_ = nullptr;
-    QPen pen_;
+    PenKey penKey_;  // the pen of the open painter
+    struct MadePen {
+        PenKey key;
+        QPen pen;
+    };
+    std::array<MadePen, 8> pens_;
+    size_t nextPen_ = 0;  // the one to make over next
+    std::vector<QLineF> pendingLines_, strokingLines_;
+    QPolygonF polygon_;  // the last polygon's corners, its room kept for the next
+    QImage* pendingTarget_ = nullptr;
+    PenKey pendingPen_;
+    int pendingWays_ = 0;  // the ways the lines waiting may run, as WaysOf gives them
     CanvasFont fontCell_;
     QFont font_;
     qreal fontAscent_ = 0;

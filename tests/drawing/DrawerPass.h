@@ -1,7 +1,8 @@
 #pragma once
 // A drawing pass for the element-drawer tests: a fresh session with the default layers and
 // options on a black background, every layer in a screen colour of its own, a recording canvas of 800 × 600 pixels showing the model at one
-// pixel per centimetre with the origin at the bottom-left pixel, and a deck built in place.
+// pixel per centimetre with the origin at the bottom-left pixel, and a deck built in place. The
+// canvas output records what lies off the canvas too: these tests look at what the drawers emit.
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct DrawerPass {
     Session session;
     RecordingCanvas canvas{800, 600};
     DxfWriterState writer;
-    CanvasPlanOutput canvasOut{canvas, session.drawing, session.shell.Options};
+    CanvasPlanOutput canvasOut{canvas, session.drawing, session.shell.Options, OffCanvasPrimitives::Drawn};
     DxfPlanOutput dxfOut{writer, session.dxf, session.drawing};
 
     DrawerPass() {

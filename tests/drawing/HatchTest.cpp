@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -30,6 +31,52 @@ std::vector<HatchSegment> OnLine(const std::vector<HatchSegment>& segments, floa
     for (const HatchSegment& s : segments)
         if (s.Y1 == y && s.Y2 == y) found.push_back(s);
     return found;
+}
+
+// The lines as bit patterns, so that -0 and 0 differ and equal lines compare equal.
+std::vector<uint32_t> Bits(const std::vector<HatchSegment>& segments) {
+    std::vector<uint32_t> bits;
+    for (const HatchSegment& s : segments)
+        for (float v : {s.X1, s.Y1, s.X2, s.Y2}) bits.push_back(std::bit_cast<uint32_t>(v));
+    return bits;
+}
+
+TEST(CachedHatchSegments, TheSweepsLinesAreKeptBitForBitAndFoundOnlyForTheSameInputs) {
+    struct Inputs {
+        std::vector<HatchOutline> outlines;
+        float spacing, angle;
+        int32_t pattern;
+    };
+    const HatchOutline skew{{0.1f, 0.2f}, {97.3f, 3.1f}, {101.7f, 88.9f}, {-2.5f, 104.3f}};
+    const HatchOutline hole{{30, 30}, {60, 30}, {60, 60}, {30, 60}};
+    HatchOutline nudged = skew;
+    nudged[2].X = std::nextafter(nudged[2].X, 1000.0f);
+    HatchOutline negativeZero = Square;
+    negativeZero[0].X = -0.0f;
+    const Inputs base{{skew}, 7.5f, 33.3f, 0};
+    const Inputs cases[] = {
+        base,
+        {{nudged}, 7.5f, 33.3f, 0},
+        {{skew}, std::nextafter(7.5f, 8.0f), 33.3f, 0},
+        {{skew}, 7.5f, 33.4f, 0},
+        {{skew}, 7.5f, 33.3f, CrossHatch},
+        {{skew}, 7.5f, 33.3f, 3},
+        {{skew, hole}, 7.5f, 33.3f, 0},
+        {{Square}, 10, 0, 0},
+        {{negativeZero}, 10, 0, 0},
+    };
+    HatchLineCache cache;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Inputs& c = cases[i];
+        const auto& kept = CachedHatchSegments(cache, c.outlines, c.spacing, c.angle, c.pattern);
+        EXPECT_EQ(cache.EntryCount(), i + 1) << "case " << i << " has inputs of its own";
+        EXPECT_EQ(Bits(kept), Bits(ComputeHatchSegments(c.outlines, c.spacing, c.angle, c.pattern))) << "case " << i;
+    }
+    const auto& first = CachedHatchSegments(cache, base.outlines, base.spacing, base.angle, base.pattern);
+    EXPECT_EQ(&first, &CachedHatchSegments(cache, base.outlines, base.spacing, base.angle, base.pattern));
+    EXPECT_EQ(cache.EntryCount(), std::size(cases)) << "found, not swept again";
+    cache.Clear();
+    EXPECT_EQ(cache.EntryCount(), 0u);
 }
 
 TEST(Hatch, AHundredCentimetreSquareIsSweptFromItsBottomUpToButNotAtItsTop) {

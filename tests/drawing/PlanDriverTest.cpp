@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,6 +96,38 @@ TEST(PlanDriver, OnTheDemoDeckEveryElementKindComesInTheDriversOrder) {
     }
     for (size_t s = 0; s + 1 < spans.size(); ++s)
         EXPECT_LT(spans[s].second, spans[s + 1].first) << *steps[s].begin() << " before " << *steps[s + 1].begin();
+}
+
+TEST(PlanDriver, EachHatchIsSweptOnceAndDrawnAgainFromTheKeptLinesToTheLastBit) {
+    DeckSession demo;
+    SetDefaultScreenColors(demo.drawing);
+    SetDefaultLayersAndOptions(demo.drawing, demo.shell.Options, demo.design, demo.dxf);
+    ASSERT_TRUE(demo.Load(std::string(DRAVO_EXAMPLES) + "/frame/DEMO.CRP")) << demo.Messages();
+    DisplayOptions& d = demo.drawing.Display;
+    d.WallDisplayMode = d.FloorSlabDisplayMode = d.ConcreteSlabDisplayMode = d.PillarDisplayMode = 1;
+    demo.drawing.View.ViewScale = 0.5f;
+    demo.drawing.View.CanvasHeightPx = 600;
+    const auto lines = [&demo] {
+        demo.canvas.ClearRecords();
+        DrawPlanOnCanvas(demo, demo.canvas);
+        std::vector<uint32_t> bits;
+        for (const CanvasRecord& r : demo.canvas.RecordsOf(CanvasCall::Line))
+            for (float v : {r.X1, r.Y1, r.X2, r.Y2}) bits.push_back(std::bit_cast<uint32_t>(v));
+        return bits;
+    };
+    ASSERT_EQ(demo.model.HatchLines.EntryCount(), 0u);
+    const std::vector<uint32_t> swept = lines();
+    const size_t hatches = demo.model.HatchLines.EntryCount();
+    EXPECT_GE(hatches, 4u) << "floor slabs, the concrete slab, walls and pillars";
+    EXPECT_EQ(lines(), swept);
+    EXPECT_EQ(demo.model.HatchLines.EntryCount(), hatches);
+    DxfWriterState writer;
+    DrawPlanIntoDxf(demo, writer);
+    EXPECT_EQ(demo.model.HatchLines.EntryCount(), hatches) << "the DXF pass hatches the same outlines";
+
+    Model without = demo.model;
+    without.HatchLines.Clear();
+    EXPECT_EQ(without, demo.model) << "what is kept is no part of the deck";
 }
 
 TEST(PlanDriver, SwitchingALayerOffRemovesExactlyItsStep) {

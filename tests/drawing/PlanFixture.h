@@ -31,9 +31,10 @@ struct PlanFixture : Session {
         DrawPlanIntoDxf(*this, writer);
         return ReadEntities(writer.EntitySpool);
     }
+    // With what lies off the canvas, as the DXF pass draws it.
     void CanvasPass() {
         canvas.ClearRecords();
-        DrawPlanOnCanvas(*this, canvas);
+        DrawPlanOnCanvas(*this, canvas, OffCanvasPrimitives::Drawn);
     }
     // An output for drawing one element into the DXF spool outside a pass.
     DxfPlanOutput DxfOutput() { return DxfPlanOutput{writer, dxf, drawing}; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ struct Pass {
     DesignOptions design;
     DxfOptions dxf;
     DxfWriterState writer;
-    CanvasPlanOutput out{canvas, drawing, shell};
+    CanvasPlanOutput out;
 
-    explicit Pass(float scale = 1.0f) {
+    explicit Pass(float scale = 1.0f, OffCanvasPrimitives offCanvas = OffCanvasPrimitives::Skipped)
+        : out(canvas, drawing, shell, offCanvas) {
         SetDefaultScreenColors(drawing);
         SetDefaultLayersAndOptions(drawing, shell, design, dxf);
         drawing.View.ViewScale = scale;
@@ -175,6 +177,91 @@ TEST(DrawText, AnchorCellSizeAndEscapement) {
     tiny.shell.OptimalTextSize = 0;
     tiny.out.Text(100, 100, "A1", TextKind::Small, LayerRow::TitleTexts, HAlign::Left, VAlign::Bottom, 0);
     EXPECT_TRUE(tiny.canvas.RecordsOf(CanvasCall::Text).empty()) << "a text too small to read is skipped";
+}
+
+// Model points at one pixel per cm with the origin at the bottom-left pixel: the 800 × 600 canvas
+// spans x 0 to 800 and y 0 to 600, and a primitive may lie 8 pixels and its pen's width beyond it.
+TEST(OffCanvas, WhatLiesWhollyOffTheCanvasNeverReachesItButItsPaintStateDoes) {
+    struct Case {
+        const char* what;
+        std::function<void(Pass&)> draw;
+        bool reaches;
+    };
+    const std::vector<PlanPoint> square{{-60, 100}, {-20, 100}, {-20, 140}, {-60, 140}};
+    const std::vector<PlanPoint> overEdge{{-60, 100}, {-5, 100}, {-5, 140}, {-60, 140}};
+    const Case cases[] = {
+        {"a line 10 px left", [](Pass& p) { p.out.Line(-50, 10, -10, 20, LayerRow::WallOutlines, LineStyle::ByLayer); },
+         false},
+        {"a line 5 px left", [](Pass& p) { p.out.Line(-50, 10, -5, 20, LayerRow::WallOutlines, LineStyle::ByLayer); },
+         true},
+        {"a line 20 px below", [](Pass& p) { p.out.Line(10, -20, 700, -30, LayerRow::WallOutlines, LineStyle::ByLayer); },
+         false},
+        {"a line 20 px right", [](Pass& p) { p.out.Line(820, 10, 900, 500, LayerRow::WallOutlines, LineStyle::ByLayer); },
+         false},
+        {"a line 20 px above", [](Pass& p) { p.out.Line(10, 620, 700, 650, LayerRow::WallOutlines, LineStyle::ByLayer); },
+         false},
+        {"a line across from far left to far right",
+         [](Pass& p) { p.out.Line(-5000, 300, 5000, 310, LayerRow::WallOutlines, LineStyle::ByLayer); }, true},
+        {"a dotted line 10 px left",
+         [](Pass& p) { p.out.Line(-50, 10, -10, 20, LayerRow::WallOutlines, LineStyle::Dashed2); }, false},
+        {"a 6-pixel pen 12 px left",
+         [](Pass& p) {
+             p.canvas.SetDrawWidth(6);
+             p.out.Line(-50, 10, -12, 20, LayerRow::WallOutlines, LineStyle::ByLayer);
+         },
+         true},
+        {"a polyline's edges", [&](Pass& p) { p.out.Polyline(square, LayerRow::PillarOutlines, PolylineClosed); },
+         false},
+        {"a circle 30 px left reaching 5 px short",
+         [](Pass& p) { p.out.Circle(-30, 300, 25, LayerRow::Footings, LineStyle::ByLayer); }, true},
+        {"a circle 30 px left reaching 20 px short",
+         [](Pass& p) { p.out.Circle(-30, 300, 10, LayerRow::Footings, LineStyle::ByLayer); }, false},
+        {"a fill 20 px left", [&](Pass& p) { p.out.FillPolygonSolid(square, 255, 255); }, false},
+        {"a fill 5 px left", [&](Pass& p) { p.out.FillPolygonSolid(overEdge, 255, 255); }, true},
+        // Titles at 1:50: cells 38 px high, 14 px wide; ten of them reach 40 px into the canvas.
+        {"a text anchored 100 px left",
+         [](Pass& p) { p.out.Text(-100, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
+         true},
+        {"a text anchored 1000 px left",
+         [](Pass& p) { p.out.Text(-1000, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0); },
+         false},
+        {"a text below read upwards into the canvas",
+         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 90); },
+         true},
+        {"a text below read downwards",
+         [](Pass& p) { p.out.Text(400, -100, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 270); },
+         false},
+        {"a text right of the canvas turned back into it",
+         [](Pass& p) { p.out.Text(900, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 180); },
+         true},
+        {"a centred text whose middle lies left of the canvas",
+         [](Pass& p) { p.out.Text(-40, 300, "ABCDEFGHIJ", TextKind::Title, LayerRow::TitleTexts, HAlign::Centre, VAlign::Middle, 0); },
+         true},
+    };
+    for (const Case& c : cases) {
+        for (const OffCanvasPrimitives offCanvas : {OffCanvasPrimitives::Skipped, OffCanvasPrimitives::Drawn}) {
+            Pass p(1.0f, offCanvas);
+            c.draw(p);
+            size_t drawn = 0;
+            for (const CanvasRecord& r : p.canvas.Records())
+                drawn += r.Call == CanvasCall::Line || r.Call == CanvasCall::Circle || r.Call == CanvasCall::Text ||
+                         r.Call == CanvasCall::Polygon;
+            const bool expected = c.reaches || offCanvas == OffCanvasPrimitives::Drawn;
+            EXPECT_EQ(drawn > 0, expected) << c.what << (expected ? " is drawn" : " is left out");
+        }
+    }
+
+    // What a left-out call sets stays set for the calls after it.
+    Pass p;
+    p.out.Line(-50, 10, -10, 20, LayerRow::WallOutlines, LineStyle::Dashed2);
+    EXPECT_EQ(p.canvas.State().Drawing, DrawStyle::Solid);
+    p.out.Text(-1000, 300, "ABC", TextKind::Title, LayerRow::TitleTexts, HAlign::Left, VAlign::Top, 0);
+    EXPECT_EQ(p.canvas.State().Fore, p.drawing.LayerScreenColours[LayerRow::TitleTexts]);
+    p.out.FillPolygonSolid(square, PackRgb(1, 2, 3), PackRgb(4, 5, 6));
+    EXPECT_EQ(p.canvas.State().Fill, PackRgb(1, 2, 3));
+    EXPECT_EQ(p.canvas.State().Fore, PackRgb(4, 5, 6));
+    EXPECT_EQ(p.canvas.State().Filling, FillStyle::Solid);
+    EXPECT_TRUE(p.canvas.Records().empty());
 }
 
 TEST(DrawText, EstimatedWidthCountsCharacterClassesOnce) {

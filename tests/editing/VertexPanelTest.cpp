@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "editing/SlabPerimeter.h"
 #include "tests/editing/EditorFixture.h"
@@ -305,6 +306,23 @@ TEST(VertexPanel, CancelLeavesTheDeckAsItWasSaved) {
     AssignVertexCoordinates(deck);
     ASSERT_TRUE(OpenVertexPanel(deck, 1, false));
     EXPECT_EQ(deck.SavedText(), saved);
+}
+
+TEST(VertexPanel, AssignAndCancelDropTheKeptHatchLines) {
+    const std::function<void(PanelDeck&)> closings[] = {
+        [](PanelDeck& d) { d.Press(VertexButton::AssignPerimeter); },
+        [](PanelDeck& d) { d.Press(VertexButton::Cancel); },
+        [](PanelDeck& d) { CloseVertexPanelAsCancel(d); },
+    };
+    for (const auto& close : closings) {
+        PanelDeck d;
+        d.FloorSlabOf(Square);
+        ASSERT_TRUE(OpenVertexPanel(d, 0, false));
+        d.model.HatchLines.Keep({1, 2, 3}, {HatchSegment{0, 0, 1, 1}});
+        close(d);
+        EXPECT_EQ(d.panel().VertexPanelMode, 0);
+        EXPECT_EQ(d.model.HatchLines.EntryCount(), 0u);
+    }
 }
 
 TEST(VertexPanel, ClosedAsCancelTheModelIsLeftAlone) {

@@ -19,6 +19,7 @@ TEST(ModelTables, ReinforcementTablesHaveTheirFixedCapacitiesAndClearToZero) {
     model.MasonryWallCount = 2;
     model.MasonryWalls.resize(3);
     model.NodeCount = 4;
+    model.HatchLines.Keep({1, 2, 3}, {HatchSegment{0, 0, 1, 1}});
 
     model.ClearBeforeLoad();
     EXPECT_EQ(r.ReinforcementSectionCount, 0);
@@ -26,6 +27,7 @@ TEST(ModelTables, ReinforcementTablesHaveTheirFixedCapacitiesAndClearToZero) {
     EXPECT_EQ(r.SectionSlabs[5][35], 0);
     EXPECT_EQ(model.DimensionCount, 0);
     EXPECT_TRUE(model.MasonryWalls.empty());
+    EXPECT_EQ(model.HatchLines.EntryCount(), 0u);
     EXPECT_EQ(model.NodeCount, 4) << "the reader re-sizes the model tables itself";
 }
 

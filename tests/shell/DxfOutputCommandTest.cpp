@@ -41,10 +41,12 @@ protected:
         --deck_.model.DimensionCount;
     }
 
-    // What an export does to the document: another deck loaded, screen and DXF settings changed.
+    // What an export does to the document: another deck loaded and drawn, screen and DXF settings
+    // changed.
     void ExportSomethingElse() {
         deck_.model.ClearBeforeLoad();
         ASSERT_TRUE(deck_.Load(DeckFixture("fresh-frame/TELAIO.CRP"))) << deck_.Messages();
+        deck_.model.HatchLines.Keep({1, 2, 3}, {HatchSegment{0, 0, 1, 1}});
         deck_.drawing.LayerScreenColours[3] = 12345;
         deck_.drawing.Display.PillarDisplayMode = 2;
         deck_.drawing.LayerNames[9] = "CHANGED_IN_THE_DIALOG";
@@ -86,6 +88,7 @@ TEST_F(DxfOutputCommandTest, ANamedDocumentComesBackWithItsUnsavedChanges) {
     EXPECT_EQ(FileText(folder_ / "QUOTATO.CRP"), fileBefore);  // No saved nothing
     EXPECT_EQ(deck_.model.DimensionCount, dimensions);
     EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(deck_.model.HatchLines.EntryCount(), 0u) << "the exported deck's hatch lines are dropped";
     EXPECT_EQ(deck_.drawing.LayerScreenColours[3], 777);
     EXPECT_EQ(deck_.drawing.Display.PillarDisplayMode, 1);
     // Not stored with the settings: dropped with the settings file read again.
@@ -136,6 +139,7 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
     deck_.model.DimensionCount = 1;
     deck_.model.Dimensions.resize(1);
     deck_.model.Reinforcement.Clear();
+    deck_.model.HatchLines.Keep({4, 5, 6}, {HatchSegment{0, 0, 1, 1}});
     const std::string before = Dump();
     Run([&] {
         // Stored with the settings in the dialog: in force afterwards, as for a named document.
@@ -148,6 +152,7 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
     EXPECT_NE(deck_.drawing.LayerNames[9], "CHANGED_IN_THE_DIALOG");
     EXPECT_NE(deck_.drawing.LayerScreenColours[3], 12345);
     EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(deck_.model.HatchLines.EntryCount(), 0u) << "the exported deck's hatch lines are dropped";
     EXPECT_EQ(deck_.shell.Document.LoadStatus, 0);
     EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument);
     EXPECT_FALSE(fs::exists(folder_ / "imp.TMP"));

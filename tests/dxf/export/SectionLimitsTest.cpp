@@ -51,9 +51,10 @@ struct LimitSession : DeckSession {
         v.ViewScale = 1;
     }
 
+    // Off the canvas too: the legend lies below the view.
     std::vector<std::string> DrawnTexts() {
         canvas.ClearRecords();
-        DrawPlanOnCanvas(*this, canvas);
+        DrawPlanOnCanvas(*this, canvas, OffCanvasPrimitives::Drawn);
         std::vector<std::string> texts;
         for (const CanvasRecord& r : canvas.RecordsOf(CanvasCall::Text)) texts.push_back(r.Text);
         return texts;

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace {
@@ -207,6 +209,72 @@ TEST_F(QtCanvasTest, DottedLinesHaveGapsAndSolidLinesNone) {
     EXPECT_GT(changes, 40);  // a dot and a gap at least every few pixels
     const std::vector<bool> solid = InkAlong(image, 100, 20, 180);
     EXPECT_EQ(std::count(solid.begin(), solid.end(), false), 0);
+}
+
+// Lines as one painter call each would draw them, in the canvas's pen: the picture the canvas
+// must give however it groups its lines.
+struct PaintedLine {
+    float x1, y1, x2, y2;
+    ColourRef colour;
+    DrawStyle style;
+};
+
+QImage PaintedOneByOne(QSize size, qreal ratio, const std::vector<PaintedLine>& lines) {
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QPen pen;
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    for (const PaintedLine& l : lines) {
+        pen.setColor(QColor(RedOf(l.colour), GreenOf(l.colour), BlueOf(l.colour)));
+        pen.setStyle(l.style == DrawStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+        painter.setPen(pen);
+        painter.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
+    }
+    return image;
+}
+
+TEST_F(QtCanvasTest, ManyLinesGiveThePixelsOfOnePainterCallPerLine) {
+    std::vector<PaintedLine> lines{
+        // A chain that turns back on itself: the second line must not gain a pixel from the first.
+        {41.067f, 93.333f, 41.667f, 94.167f, Green, DrawStyle::Solid},
+        {41.667f, 94.167f, 41.667f, 89.167f, Green, DrawStyle::Solid},
+        {41.667f, 89.167f, 30.25f, 89.167f, Green, DrawStyle::Solid},
+        // A point, and lines reaching off the canvas.
+        {60, 60, 60, 60, Blue, DrawStyle::Solid},
+        {-20.5f, 10.25f, 30.5f, 12.75f, Blue, DrawStyle::Solid},
+        {190.5f, 140.5f, 230, 170, Blue, DrawStyle::Dotted},
+    };
+    // Chains of short steps in both pens and three colours, straight on and turning back, and runs
+    // of parallel lines as a hatch gives them.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> along(2, 196), across(2, 146), step(-6, 6);
+    const ColourRef colours[] = {Red, Green, Black};
+    for (int chain = 0; chain < 300; ++chain) {
+        float x = along(random), y = across(random);
+        const float dx = step(random), dy = step(random);
+        const ColourRef colour = colours[chain % 3];
+        const DrawStyle style = chain % 4 == 0 ? DrawStyle::Dotted : DrawStyle::Solid;
+        for (int k = 0; k < 5; ++k) {
+            const float sign = (chain % 5 == 0 && k % 2 == 1) ? -1.0f : 1.0f;
+            const float nx = std::clamp(x + sign * dx * (1 + 0.3f * k), 0.0f, 200.0f);
+            const float ny = std::clamp(y + sign * dy * (1 + 0.2f * k), 0.0f, 150.0f);
+            lines.push_back({x, y, nx, ny, colour, style});
+            x = nx, y = ny;
+        }
+    }
+    for (int k = 0; k < 40; ++k)
+        lines.push_back({10.3f + 4.7f * k, 20.1f, 5.2f + 4.7f * k, 130.6f, Red, DrawStyle::Dotted});
+
+    for (const PaintedLine& l : lines) {
+        canvas.SetDrawStyle(l.style);
+        canvas.Line(l.x1, l.y1, l.x2, l.y2, l.colour);
+    }
+    canvas.SetDrawStyle(DrawStyle::Solid);
+    const QImage expected = PaintedOneByOne(canvas.size(), canvas.devicePixelRatioF(), lines);
+    EXPECT_TRUE(canvas.Image() == expected);
 }
 
 TEST_F(QtCanvasTest, ResizingKeepsTheDrawingAtTheTopLeft) {
