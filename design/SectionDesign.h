@@ -3,6 +3,7 @@
 // crosses: upper bars where a diagram asks for top steel, split where they would grow too long;
 // per slab a record of main lower bars and, on request, one of two assembly bars.
 #include <cstdint>
+#include <vector>
 
 #include "design/DesignWarnings.h"
 #include "model/Session.h"
@@ -24,3 +25,7 @@ float GetSpanSegmentLength(const FloorSlab& slab);
 // Replaces every bar of section s, whose slabs, spans and ends are written. Records beyond the
 // bar tables' capacity are left out and reported, as is a required area that no bar count covers.
 DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions& options, int32_t s);
+
+// The upper bars of section s as the scan along its diagrams lays them, before they are mended;
+// the section's tables stay as they are. What the design keeps of a sound section.
+std::vector<UpperRebar> ScanUpperBars(const Model& model, const RebarDesignOptions& options, int32_t s);
