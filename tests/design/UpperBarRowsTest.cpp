@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <iostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -242,7 +241,6 @@ TEST(UpperBarRows, RandomRowsAreCoveredWithinTheLongestBar) {
             covered = std::max(covered, To(b));
         }
     }
-    std::cout << "mended " << mended << " of " << RowCount << "\n";
     // The rows exercise the mend as well as sound sections.
     EXPECT_GT(mended, RowCount / 10);
     EXPECT_LT(mended, RowCount);
