@@ -185,6 +185,24 @@ TEST(UpperBarRows, PiecesOfTheRow) {
     }
 }
 
+TEST(UpperBarRows, PiecesTheMendAddsBeyondTheTableAreReported) {
+    // 25 slabs of 1000 with top steel all along and bars of 500: four pieces a slab once mended,
+    // beyond the table. The ones written still leave nothing bare up to the last of them.
+    const std::vector<float> spans(25, 1000);
+    SectionFixture f(spans);
+    f.options.MaxUpperBarLength = 500;
+    LayRow(f, spans, std::vector<int32_t>(spans.size(), 21), TopSteel{}, [] { return Steel; });
+    ASSERT_LE(ScanUpperBars(f.model, f.options, 0).size(), static_cast<size_t>(ReinforcementSections::MaxRebars));
+    EXPECT_TRUE(f.Design().TooManyRebars);
+    const std::vector<UpperRebar> bars = f.Upper();
+    ASSERT_EQ(bars.size(), static_cast<size_t>(ReinforcementSections::MaxRebars));
+    std::vector<Stretch> written;
+    for (const Stretch& s : AskedStretches(f))
+        if (s.to <= To(bars.back())) written.push_back(s);
+    EXPECT_EQ(BareStretch(bars, written), "");
+    for (const UpperRebar& b : bars) EXPECT_LE(Length(b), 500 + Tolerance) << b;
+}
+
 // Rows drawn at random with a fixed seed: 1 to 5 slabs of 200 to 1500 cm, 3 to 21 points each,
 // a longest bar of 500 to 1200, top steel all along, near the supports or in whole slabs.
 TEST(UpperBarRows, RandomRowsAreCoveredWithinTheLongestBar) {
