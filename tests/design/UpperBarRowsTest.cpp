@@ -185,6 +185,32 @@ TEST(UpperBarRows, PiecesOfTheRow) {
     }
 }
 
+TEST(UpperBarRows, TheMendFollowsTheSectionWhateverItsSpanAngle) {
+    // The bare stretch over the support of two slabs of 500 at 5 points, with bars of 500; the
+    // pieces lie on the side of the span direction's left normal, 15 and 40 cm from the line.
+    struct Case {
+        float angle;
+        bool alongY;
+        float side;  // +1 when the upper bars lie towards larger x (or y) than the line at 200
+    } cases[] = {{180, false, -1}, {90, true, -1}, {270, true, 1}};
+    for (const Case& c : cases) {
+        const std::vector<float> spans = {500, 500};
+        SectionFixture f(spans, c.angle, c.alongY);
+        f.options.MaxUpperBarLength = 500;
+        LayRow(f, spans, {5, 5}, TopSteel{}, [] { return Steel; });
+        f.Design();
+        SCOPED_TRACE(c.angle);
+        auto bar = [&](float from, float to, float place, int32_t hooks) {
+            const float across = 200 + c.side * place;
+            const PlanPoint a = c.alongY ? PlanPoint{across, from} : PlanPoint{from, across};
+            const PlanPoint b = c.alongY ? PlanPoint{across, to} : PlanPoint{to, across};
+            return UpperRebar{
+                .Diameter = 12, .X1 = a.X, .X2 = b.X, .Y1 = a.Y, .Y2 = b.Y, .BarCount = 1, .HookFlags = hooks};
+        };
+        ExpectBars(f.Upper(), {bar(-13, 452, 15, 1), bar(382, 732.5f, 40, 0), bar(662.5f, 1013, 15, 2)});
+    }
+}
+
 TEST(UpperBarRows, PiecesTheMendAddsBeyondTheTableAreReported) {
     // 25 slabs of 1000 with top steel all along and bars of 500: four pieces a slab once mended,
     // beyond the table. The ones written still leave nothing bare up to the last of them.
