@@ -1,7 +1,8 @@
 // Upper bars along rows of slabs: top steel wherever a diagram asks for it, no piece longer than the
 // longest bar, every lap the mend adds 70 cm, and sections that were already sound left exactly as
-// the scan lays them. Sections run along x at y = 200; slab j of a row of equal spans L lies from
-// j·L to (j + 1)·L, the bars 2 cm inside the section's ends at -15 and n·L + 15.
+// the scan lays them. Sections run along x at y = 200, the slabs one after the other from x = 0 (in a
+// row of n equal spans L, slab j from j·L to (j + 1)·L), the bars 2 cm inside the section's ends at
+// -15 and n·L + 15.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +21,8 @@ namespace {
 constexpr float Steel = 1.0f;
 constexpr float Lap = 70;
 constexpr float Tolerance = 0.05f;
+// A point at the reach of a near-support profile asks for top steel whatever the rounding.
+constexpr double ReachSlack = 0.01;
 
 // Where a row's diagrams ask for top steel.
 struct TopSteel {
@@ -30,7 +33,7 @@ struct TopSteel {
     bool Asks(size_t slab, double position, double span) const {
         switch (kind) {
             case NearSupports:
-                return position <= reach * span + 0.01 || span - position <= reach * span + 0.01;
+                return position <= reach * span + ReachSlack || span - position <= reach * span + ReachSlack;
             case WholeSlabs:
                 return slabs.at(slab);
             default:
