@@ -77,13 +77,14 @@ TEST(CrpdumpDesignAll, AWrongLongestUpperBarIsAWrongCommandLine) {
     }
 }
 
+// Nothing in it is designable: the deck is listed and saved as it is.
 TEST(CrpdumpDesignAll, ADeckWithoutFloorSlabDesignIsNotDesigned) {
     ScratchFolder scratch("crpdump-no-design");
     const std::string saved = scratch / "OUT.CRP";
     const ToolRun run = Crpdump("--design-all --save " + Quoted(saved) + " " +
                                 Quoted(DeckFixture("section-limits/ZERO.CRP")));
-    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors;
     EXPECT_THAT(run.Errors, HasSubstr("crpdump: the deck holds no floor-slab design"));
     EXPECT_THAT(run.Output, HasSubstr("ReinforcementSectionCount=0\n"));
-    EXPECT_FALSE(std::filesystem::exists(saved));
+    EXPECT_TRUE(std::filesystem::exists(saved));
 }
