@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "design/BarChoice.h"
+#include "design/DesignOptionsSteps.h"
 #include "design/SectionSlot.h"
+#include "design/UpperBarMend.h"
 #include "model/common/Helpers.h"
 #include "model/geometry/Geometry.h"
 #include "model/tables/TableAccess.h"
@@ -148,11 +150,20 @@ struct SectionContext {
     float Cover() const { return static_cast<float>(options.LateralCover); }
 };
 
+// An upper bar as the scan finishes it, with the steel it is to carry; its bars are chosen when it
+// is written.
+struct ScannedUpperBar {
+    UpperRebar bar;
+    float required = 0;
+};
+
 // The upper bars, point by point along the section: a bar opens where top steel is needed, grows
 // over the supports and closes where none is needed any more; one that grows too long is split.
 class UpperBarScan {
 public:
-    UpperBarScan(const SectionContext& section, BarTable<UpperRebar> table) : x_(section), table_(table) {}
+    explicit UpperBarScan(const SectionContext& section) : x_(section) {}
+
+    const std::vector<ScannedUpperBar>& Bars() const { return bars_; }
 
     void ScanDiagrams() {
         const int32_t n = static_cast<int32_t>(x_.slabs.size());
@@ -273,14 +284,13 @@ private:
     void Finish(PlanPoint at) {
         bar_.X2 = at.X;
         bar_.Y2 = at.Y;
-        ChooseBarsOf(bar_, required_, x_.sizes, false, x_.warnings);
-        table_.Append(bar_);
+        bars_.push_back({bar_, required_});
         required_ = 0;
         open_ = false;
     }
 
     const SectionContext& x_;
-    BarTable<UpperRebar> table_;
+    std::vector<ScannedUpperBar> bars_;
     bool open_ = false;
     UpperRebar bar_;
     int32_t firstSlab_ = 0, firstPoint_ = 0;  // where the open bar began
@@ -289,6 +299,105 @@ private:
     float required_ = 0;
     float place_ = UpperPlace, otherPlace_ = UpperAlternatePlace;
 };
+
+// Distances along the section from its start, and points given by them.
+double Along(const SectionContext& x, PlanPoint p) {
+    return (static_cast<double>(p.X) - x.start.X) * x.frame.dx + (static_cast<double>(p.Y) - x.start.Y) * x.frame.dy;
+}
+double Across(const SectionContext& x, PlanPoint p) {
+    return (static_cast<double>(p.X) - x.start.X) * x.frame.nx + (static_cast<double>(p.Y) - x.start.Y) * x.frame.ny;
+}
+PlanPoint AtAlong(const SectionContext& x, double along, float place) {
+    return {static_cast<float>(x.start.X + along * x.frame.dx + place * x.frame.nx),
+            static_cast<float>(x.start.Y + along * x.frame.dy + place * x.frame.ny)};
+}
+
+// The stretches between neighbouring diagram points that both ask for top steel, over the supports
+// from the last point of a slab to the first of the next.
+std::vector<TopSteelStretch> TopSteelStretches(const SectionContext& x) {
+    std::vector<TopSteelStretch> stretches;
+    bool havePrevious = false;
+    DiagramPoint previous;
+    double previousAlong = 0;
+    for (const CrossedSlab& slab : x.slabs) {
+        if (slab.count == 0) havePrevious = false;
+        for (int32_t i = 0; i < slab.count; ++i) {
+            const DiagramPoint point = slab.Point(i);
+            const double along = Along(x, x.frame.At(slab.in, point.Position, 0));
+            if (havePrevious && previous.UpperSteel > NoTopSteel && point.UpperSteel > NoTopSteel)
+                stretches.push_back({std::min(previousAlong, along), std::max(previousAlong, along),
+                                     std::max(previous.UpperSteel, point.UpperSteel)});
+            previous = point;
+            previousAlong = along;
+            havePrevious = true;
+        }
+    }
+    return stretches;
+}
+
+// The scanned bars as pieces along the section, each in the nearer of the two upper places.
+std::vector<UpperPiece> PiecesOf(const SectionContext& x, const std::vector<ScannedUpperBar>& scanned) {
+    std::vector<UpperPiece> pieces;
+    for (size_t k = 0; k < scanned.size(); ++k) {
+        const UpperRebar& bar = scanned[k].bar;
+        const PlanPoint a{bar.X1, bar.Y1}, b{bar.X2, bar.Y2};
+        const double across = Across(x, a);
+        UpperPiece p;
+        p.from = std::min(Along(x, a), Along(x, b));
+        p.to = std::max(Along(x, a), Along(x, b));
+        p.place = std::fabs(across - UpperPlace) <= std::fabs(across - UpperAlternatePlace) ? UpperPlace
+                                                                                               : UpperAlternatePlace;
+        p.hooks = bar.HookFlags;
+        p.required = scanned[k].required;
+        p.source = static_cast<int32_t>(k);
+        pieces.push_back(p);
+    }
+    return pieces;
+}
+
+// The record of a mended piece: a remade one laid anew, one only moved across shifted there, any
+// other as scanned.
+ScannedUpperBar BarOf(const SectionContext& x, const UpperPiece& piece, const std::vector<UpperPiece>& scannedPieces,
+                      const std::vector<ScannedUpperBar>& scanned) {
+    ScannedUpperBar out = scanned[static_cast<size_t>(piece.source)];
+    const float shift = piece.place - scannedPieces[static_cast<size_t>(piece.source)].place;
+    if (piece.remade) {
+        const PlanPoint a = AtAlong(x, piece.from, piece.place), b = AtAlong(x, piece.to, piece.place);
+        out.bar.X1 = a.X;
+        out.bar.Y1 = a.Y;
+        out.bar.X2 = b.X;
+        out.bar.Y2 = b.Y;
+        out.bar.HookFlags = piece.hooks;
+        out.required = piece.required;
+    } else if (shift != 0) {
+        out.bar.X1 += shift * x.frame.nx;
+        out.bar.Y1 += shift * x.frame.ny;
+        out.bar.X2 += shift * x.frame.nx;
+        out.bar.Y2 += shift * x.frame.ny;
+    }
+    return out;
+}
+
+// A scan that leaves top steel bare or a piece longer than the longest bar is mended; a sound one
+// is written as it is. Below the shortest longest bar the dialog admits, the scan stands alone.
+void WriteUpperBars(const SectionContext& x, const std::vector<ScannedUpperBar>& scanned, BarTable<UpperRebar> table) {
+    std::vector<ScannedUpperBar> bars = scanned;
+    const int32_t longest = x.options.MaxUpperBarLength;
+    if (longest >= ShortestUpperBarLength) {
+        const std::vector<TopSteelStretch> stretches = TopSteelStretches(x);
+        const std::vector<UpperPiece> pieces = PiecesOf(x, scanned);
+        if (!UpperPiecesSound(pieces, stretches, longest)) {
+            bars.clear();
+            for (const UpperPiece& p : MendUpperPieces(pieces, stretches, longest, UpperPlace, UpperAlternatePlace,
+                                                       HookAtStart, HookAtEnd))
+                bars.push_back(BarOf(x, p, pieces, scanned));
+        }
+    }
+    for (ScannedUpperBar& b : bars) {
+        ChooseBarsOf(b.bar, b.required, x.sizes, false, x.warnings);
+        table.Append(b.bar);
+    }
+}
 
 // Per slab, from one support to the next (from the section's ends at its first and last slab): the
 // assembly bars unless grouped, then the main bars for the need the assembly bars leave.
@@ -349,6 +458,24 @@ float GetSpanSegmentLength(const FloorSlab& slab) {
     return GetDistance(slab.DiagramX1, slab.DiagramY1, slab.DiagramX2, slab.DiagramY2);
 }
 
+namespace {
+
+// The upper bars of a section as the scan lays them.
+std::vector<ScannedUpperBar> ScanUpperBars(const SectionContext& section) {
+    UpperBarScan upper(section);
+    upper.ScanDiagrams();
+    upper.CloseAtEnd();
+    return upper.Bars();
+}
+
+SectionContext MakeSectionContext(const ReinforcementSections& r, int32_t s, const std::vector<CrossedSlab>& slabs,
+                                  const RebarDesignOptions& options, DesignWarnings& warnings) {
+    return {slabs,   MakeSectionFrame(slabs),  r.ReinforcementSectionEnds[s][0], r.ReinforcementSectionEnds[s][1],
+            options, SectionBarSizes(slabs), warnings};
+}
+
+}  // namespace
+
 DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions& options, int32_t s) {
     DesignWarnings warnings;
     RS& r = model.Reinforcement;
@@ -358,16 +485,23 @@ DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions
     const std::vector<CrossedSlab> slabs = ReadCrossedSlabs(model, s);
     if (slabs.empty()) return warnings;
 
-    const SectionContext section{slabs,
-                                 MakeSectionFrame(slabs),
-                                 r.ReinforcementSectionEnds[s][0],
-                                 r.ReinforcementSectionEnds[s][1],
-                                 options,
-                                 SectionBarSizes(slabs),
-                                 warnings};
-    UpperBarScan upper(section, {r.UpperRebars[s], r.UpperRebarCount[s], warnings});
-    upper.ScanDiagrams();
+    const SectionContext section = MakeSectionContext(r, s, slabs, options, warnings);
+    WriteUpperBars(section, ScanUpperBars(section), {r.UpperRebars[s], r.UpperRebarCount[s], warnings});
     DesignLowerBars(section, {r.LowerRebars[s], r.LowerRebarCount[s], warnings});
-    upper.CloseAtEnd();
     return warnings;
+}
+
+std::vector<UpperRebar> ScanUpperBars(const Model& model, const RebarDesignOptions& options, int32_t s) {
+    const RS& r = model.Reinforcement;
+    if (!IsSectionSlot(r, s)) return {};
+    const std::vector<CrossedSlab> slabs = ReadCrossedSlabs(model, s);
+    if (slabs.empty()) return {};
+    DesignWarnings warnings;
+    const SectionContext section = MakeSectionContext(r, s, slabs, options, warnings);
+    std::vector<UpperRebar> bars;
+    for (ScannedUpperBar b : ScanUpperBars(section)) {
+        ChooseBarsOf(b.bar, b.required, section.sizes, false, warnings);
+        bars.push_back(b.bar);
+    }
+    return bars;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The bars of one reinforcement section from the required-steel diagrams of the floor slabs it
-// crosses: upper bars where a diagram asks for top steel, split where they would grow too long;
-// per slab a record of main lower bars and, on request, one of two assembly bars.
+// crosses: upper bars where a diagram asks for top steel, split where they would grow too long and
+// lapped again where a split left top steel bare or a piece longer than the longest bar; per slab
+// a record of main lower bars and, on request, one of two assembly bars.
 #include <cstdint>
+#include <vector>
 
 #include "design/DesignWarnings.h"
 #include "model/Session.h"
@@ -24,3 +26,7 @@ float GetSpanSegmentLength(const FloorSlab& slab);
 // Replaces every bar of section s, whose slabs, spans and ends are written. Records beyond the
 // bar tables' capacity are left out and reported, as is a required area that no bar count covers.
 DesignWarnings DesignReinforcementSection(Model& model, const RebarDesignOptions& options, int32_t s);
+
+// The upper bars of section s as the scan along its diagrams lays them, before they are mended;
+// the section's tables stay as they are. What the design keeps of a sound section.
+std::vector<UpperRebar> ScanUpperBars(const Model& model, const RebarDesignOptions& options, int32_t s);

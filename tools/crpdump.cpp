@@ -1,11 +1,21 @@
 // crpdump DECK.CRP                 loads a deck, completes it as every load does, and lists the
 //                                  model and every message shown
 // crpdump --save OUT.CRP DECK.CRP  loads and completes the deck, then saves it to OUT.CRP
+// crpdump --design-all [--max-upper-bar M] [--save OUT.CRP] DECK.CRP
+//                                  designs every designable floor slab as the automatic design
+//                                  command does, with upper bars at most M cm long (500 to 1200,
+//                                  1200 unless given), before the save; its warnings are listed
+//                                  as messages
 // Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line.
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "design/DesignCommands.h"
+#include "design/DesignOptionsSteps.h"
 #include "tools/ModelDump.h"
 #include "shell/HeadlessDeck.h"
 
@@ -22,25 +32,61 @@ std::string OneLine(std::string text) {
 }
 
 int Usage() {
-    std::cerr << "usage: crpdump [--save OUT.CRP] DECK.CRP\n";
+    std::cerr << "usage: crpdump [--design-all [--max-upper-bar M]] [--save OUT.CRP] DECK.CRP\n";
     return 2;
+}
+
+// The longest upper bar typed on the command line: a whole number of cm the design options admit.
+std::optional<int32_t> LongestUpperBar(const std::string& text) {
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < ShortestUpperBarLength ||
+        value > LongestUpperBarLength)
+        return std::nullopt;
+    return value;
+}
+
+// The automatic design of every floor slab, where the deck holds a floor-slab design to lay the
+// bars from, as the window enables the command; a deck without one has nothing designable.
+void DesignAll(HeadlessDeck& document, int32_t longest) {
+    if (document.slabDesign != 1) {
+        std::cerr << "crpdump: the deck holds no floor-slab design: nothing was designed\n";
+        return;
+    }
+    document.design.MaxUpperBarLength = longest;
+    DesignAllFloorSlabs(document, document.platform);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string deck, saveTo;
+    bool designAll = false;
+    std::optional<std::string> longestText;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--save" && i + 1 < argc) saveTo = argv[++i];
+        else if (arg == "--design-all") designAll = true;
+        else if (arg == "--max-upper-bar" && i + 1 < argc) longestText = argv[++i];
         else if (!arg.empty() && arg[0] == '-') return Usage();
         else if (deck.empty()) deck = arg;
         else return Usage();
     }
     if (deck.empty()) return Usage();
+    if (longestText && !designAll) {
+        std::cerr << "crpdump: --max-upper-bar goes with --design-all\n";
+        return Usage();
+    }
+    const std::optional<int32_t> longest = longestText ? LongestUpperBar(*longestText) : LongestUpperBarLength;
+    if (!longest) {
+        std::cerr << "crpdump: the longest upper bar is a whole number of cm from " << ShortestUpperBarLength
+                  << " to " << LongestUpperBarLength << ", not \"" << *longestText << "\"\n";
+        return Usage();
+    }
 
     HeadlessDeck document;
     const bool loaded = document.Load(deck);
+    if (loaded && designAll) DesignAll(document, *longest);
     bool saved = true;
     if (loaded && !saveTo.empty()) saved = document.Save(saveTo);
 

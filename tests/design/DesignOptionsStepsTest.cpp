@@ -119,14 +119,15 @@ TEST(DesignOptionsSteps, TheDesignUsesWhatOkStored) {
     EXPECT_EQ(read.LowerAssemblyBarDiameter, 0);
     EXPECT_EQ(read.GroupLowerBars, 1);
 
-    // A top-steel run of 600 cm in a slab of 1000: with bars of at most 500 cm it is split in two.
+    // A top-steel run of 600 cm in a slab of 1000: with bars of at most 500 cm it is split in two
+    // that lap by 70.
     SectionFixture f({1000});
     f.options = read;
     std::vector<float> upper(21, 0);
     for (int i = 0; i <= 12; ++i) upper[static_cast<size_t>(i)] = 1.0f;
     f.Diagram(0, upper);
     f.Design();
-    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 650, 240, 0)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 382, 650, 240, 0)});
 }
 
 }  // namespace

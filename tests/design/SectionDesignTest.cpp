@@ -92,15 +92,15 @@ TEST(SectionDesign, LongBarSplitPastTheMiddleOfTheCurrentSlab) {
 TEST(SectionDesign, LongBarInItsFirstSlabSplitAtTheLongestLength) {
     // Longest bar 500: split once the length passes 400, at point 10 of a slab of 1000 (21 points 50
     // apart). The middle lies too far and the bar began in this slab: it ends 465 cm (500 - 35) from
-    // its start; the next piece starts 35 before point 10 and ends at point 13, the first without
-    // top steel.
+    // its start. The next piece, 35 before point 10, would leave 452 to 465 bare: it starts 70 before
+    // the first one ends and ends at point 13, the first without top steel.
     SectionFixture f({1000});
     f.options.MaxUpperBarLength = 500;
     std::vector<float> upper(21, 0);
     for (int i = 0; i <= 12; ++i) upper[static_cast<size_t>(i)] = 1.0f;
     f.Diagram(0, upper);
     f.Design();
-    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 650, 240, 0)});
+    ExpectBars(f.Upper(), {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 382, 650, 240, 0)});
 }
 
 TEST(SectionDesign, LongBarSplitFarPastTheMiddleGoesOnFromBeforeIt) {
@@ -126,13 +126,14 @@ TEST(SectionDesign, LongBarSplitFarPastTheMiddleGoesOnFromBeforeIt) {
         // Points 50 apart. The first piece is cut at the longest length (x 452) and the second
         // starts 35 before point 10, the middle point; it passes 400 at point 20 (x 1000). Having
         // begun at the middle point itself, it does not go back there but is cut at the longest
-        // length too (x 930), and the last piece starts 35 before point 20. These cuts leave 452
-        // to 465 and 930 to 965 without a bar.
+        // length too (x 930), and the last piece starts 35 before point 20. The stretches these
+        // cuts leave bare, 452 to 465 and 930 to 965, are lapped by 70: the second piece starts at
+        // 382, and at 548 long is split in two equal pieces; the last starts at 860.
         {"one long slab",
          {1000},
          500,
-         {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 465, 930, 240, 0),
-          UpperAlongX(12, 1, 965, 1013, 215, 2)}},
+         {UpperAlongX(12, 1, -13, 452, 215, 1), UpperAlongX(12, 1, 382, 691, 240, 0),
+          UpperAlongX(12, 1, 621, 930, 215, 0), UpperAlongX(12, 1, 860, 1013, 240, 2)}},
     };
     for (const Case& c : cases) {
         SectionFixture f(c.lengths);
