@@ -1,6 +1,5 @@
 #include "dxf/forms/ExportDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +29,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int RowsPerColumn = 12;
+// The lists' width: narrow enough for the whole dialog to fit a screen 1024 pixels wide beside the
+// layer rows, whose names are shown whole; longer file names scroll.
+constexpr int FileListMinimumWidth = 130;
+constexpr int LayerNameMinimumWidth = 150;
 constexpr const char* DriveError = "Errore di unità";
 constexpr Bilingual AvailableFiles{" file dati disponibili", " available files"};
 constexpr Bilingual SelectedFilesText{" file dati per generazione DXF", " selected files to dxf"};
@@ -134,7 +136,9 @@ QWidget* ExportDialog::BuildFileLists() {
     addAllButton = new QPushButton(QStringLiteral("Aggiungi tutti >>"), box);
     removeButton = new QPushButton(QStringLiteral("<< Rimuovi"), box);
     removeAllButton = new QPushButton(QStringLiteral("<< Rimuovi tutti"), box);
-    for (QListWidget* list : {folderList, fileList, selectedList}) list->setMinimumWidth(190);
+    for (QListWidget* list : {folderList, fileList, selectedList}) list->setMinimumWidth(FileListMinimumWidth);
+    // The counts go on two lines rather than widen the lists.
+    for (QLabel* count : {availableCountLabel, selectedCountLabel}) count->setWordWrap(true);
 
     auto* browse = new QVBoxLayout;
     browse->addWidget(driveCombo);
@@ -174,7 +178,7 @@ QGroupBox* ExportDialog::BuildLayerRows() {
         const int row = 1 + i % RowsPerColumn, at = (i / RowsPerColumn) * 4;
         layerNameEdits[i] = new QLineEdit(layerGroup);
         layerNameEdits[i]->setObjectName(QStringLiteral("layerNameEdit%1").arg(i));
-        layerNameEdits[i]->setMinimumWidth(150);
+        layerNameEdits[i]->setMinimumWidth(LayerNameMinimumWidth);
         colourSwatches[i] = new ClickableSwatch(layerGroup, [this, i] { SwatchClicked(i); }, QSize(40, 20));
         colourSwatches[i]->setAlignment(Qt::AlignCenter);
         layerDrawnChecks[i] = new QCheckBox(layerGroup);
@@ -252,10 +256,6 @@ void ExportDialog::Form_Load() {
     ShowFolder(startFolder_);
     AggiornaFormDXF();
     adjustSize();
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
     ShowSelectedCount();
     ShowAvailableCount();
 }

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -32,6 +33,9 @@ namespace {
 constexpr double MinimumWidthTwips = 7000;
 constexpr double MinimumHeightTwips = 6000;
 constexpr double ScreenMarginTwips = 20;
+// How long the canvas keeps one size before it counts as settled: longer than the steps of a
+// border being dragged, short enough to pass unseen.
+constexpr int SizeSettlesMs = 150;
 
 // The area the menu bar, the toolbar and the status bar leave free. Its size changes are the
 // command bars' Resize event.
@@ -73,6 +77,11 @@ MainWindow::MainWindow(const ModalRunner& runner) : runner_(runner) {
     canvasMouse_ = std::make_unique<CanvasMouse>(session_, *qt_, *coordinatesLabel_, *promptLabel_, runner);
     canvasMouse_->RepeatLastCommandOfTheBars = [this] { RepeatLastCommand(); };
     canvasMouse_->ShowVertexPanel = [this] { FollowVertexPanel(); };
+
+    sizeSettled_ = new QTimer(this);
+    sizeSettled_->setSingleShot(true);
+    sizeSettled_->setInterval(SizeSettlesMs);
+    connect(sizeSettled_, &QTimer::timeout, this, [this] { RedrawIfSizeChanged(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -183,6 +192,16 @@ void MainWindow::CommandBars_Resize() {
     view.CanvasWidthPx = static_cast<float>(canvas_->WidthPx());
     view.CanvasHeightPx = static_cast<float>(canvas_->HeightPx());
     view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
+    RedrawOnceSizeSettles();
+}
+
+void MainWindow::RedrawOnceSizeSettles() {
+    if (sizeSettled_ && canvas_->size() != drawnCanvasSize_) sizeSettled_->start();
+}
+
+void MainWindow::RedrawIfSizeChanged() {
+    if (isVisible() && !(windowState() & Qt::WindowMinimized) && canvas_->size() != drawnCanvasSize_)
+        Form_Activate();
 }
 
 void MainWindow::FollowVertexPanel() {
@@ -198,6 +217,7 @@ void MainWindow::Form_Activate() {
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
     DrawPlanOnCanvas(session_, *canvas_);
+    drawnCanvasSize_ = canvas_->size();
 }
 
 void MainWindow::Form_Unload() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QRect>
+#include <QSize>
 
 #include <memory>
 
@@ -19,6 +20,7 @@ class CanvasMouse;
 class CommandBars;
 class MainWindowCommands;
 class QLabel;
+class QTimer;
 class WheelHook;
 
 class MainWindow : public QMainWindow, private VertexPanelHost, private CommandWindow {
@@ -99,6 +101,11 @@ private:
 
     // Shows or hides the vertex panel where the document's state no longer matches the window.
     void SyncVertexPanel();
+    // A canvas whose size changed since the plan was last drawn on it is drawn again once the size
+    // has settled: the layout only refits the scale, and a grown canvas would stay black beyond the
+    // old picture. A border dragged gives many sizes and one redraw.
+    void RedrawOnceSizeSettles();
+    void RedrawIfSizeChanged();
 
     // The window's side of the vertex panel and of the commands.
     void LayOutCanvasBesidePanel() override { CommandBars_Resize(); }
@@ -136,4 +143,6 @@ private:
     bool placing_ = false;
     // The canvas size a late placement gives is drawn in once the window has it.
     bool redrawOnResize_ = false;
+    QTimer* sizeSettled_ = nullptr;
+    QSize drawnCanvasSize_;  // the canvas size the plan was last drawn at
 };

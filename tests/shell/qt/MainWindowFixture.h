@@ -44,6 +44,7 @@ protected:
     std::unique_ptr<MainWindow> Start(const std::string& commandLine) {
         auto form = std::make_unique<MainWindow>([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                if (lookAtBox_) lookAtBox_(*box);
                 boxes_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
                 if (QAbstractButton* yes = box->button(QMessageBox::Yes); yes && AnswerYes) yes->click();
             } else if (answer_) {
@@ -80,6 +81,7 @@ protected:
     ScratchFolder config_;
     std::vector<ShownBox> boxes_;
     std::function<void(QDialog&)> answer_;
+    std::function<void(QDialog&)> lookAtBox_;  // sees each message box before it is recorded
     bool AnswerYes = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 
 #include "editing/VertexPanel.h"
@@ -165,6 +166,51 @@ TEST_F(MainWindowTest, ActivationRedrawsThePlan) {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(form.get(), &activate);
     EXPECT_GT(CountColour(form->canvasWidget()->Image(), StandardColour(14)), 1000);
+}
+
+// A window made larger, border dragged in steps, draws the plan anew on the whole canvas once its
+// size has settled, at the view the layout fitted; the panel shown or hidden is a new size too.
+TEST_F(MainWindowTest, ACanvasOfNewSizeIsDrawnWholeOnceTheSizeSettles) {
+    constexpr int ZoomInCommand = 106;
+    constexpr int SettledWaitMs = 1000;
+    const auto form = Start(DemoDeck());
+    QtCanvas& canvas = *form->canvasWidget();
+    Session& s = form->session();
+    const auto drawnAnew = [&](const char* step) {
+        SCOPED_TRACE(step);
+        QTest::qWait(SettledWaitMs);
+        const QImage settled = canvas.Image();
+        const ViewWindow view = s.drawing.View;
+        EXPECT_EQ(settled.size(), canvas.size());
+        form->Form_Activate();
+        EXPECT_EQ(canvas.Image(), settled);
+        EXPECT_EQ(s.drawing.View.ViewScale, view.ViewScale);
+        EXPECT_EQ(s.drawing.View.ViewXMin, view.ViewXMin);
+        EXPECT_EQ(s.drawing.View.ViewYMax, view.ViewYMax);
+        EXPECT_FLOAT_EQ(view.CanvasWidthPx, canvas.width());
+    };
+
+    form->resize(800, 600);
+    QApplication::processEvents();
+    form->CommandBars_Execute(ZoomInCommand);
+    const ViewWindow zoomed = s.drawing.View;
+    for (int width = 800, height = 600; width < 1280; width += 120, height += 106) {
+        form->resize(width, height);
+        QApplication::processEvents();
+    }
+    form->resize(1280, 1024);
+    drawnAnew("larger window");
+    // The zoomed bounds stay; the scale is fitted to the larger canvas.
+    EXPECT_EQ(s.drawing.View.ViewXMin, zoomed.ViewXMin);
+    EXPECT_GT(s.drawing.View.ViewScale, zoomed.ViewScale);
+    EXPECT_GT(CountColour(canvas.Image().copy(800, 0, 480, canvas.height()), StandardColour(14)), 100);
+
+    s.editor.VertexPanel.VertexPanelMode = 1;
+    form->CommandBars_Resize();
+    drawnAnew("panel shown");
+    s.editor.VertexPanel.VertexPanelMode = 0;
+    form->CommandBars_Resize();
+    drawnAnew("panel hidden");
 }
 
 }  // namespace
