@@ -81,7 +81,7 @@ MainWindow::MainWindow(const ModalRunner& runner) : runner_(runner) {
     sizeSettled_ = new QTimer(this);
     sizeSettled_->setSingleShot(true);
     sizeSettled_->setInterval(SizeSettlesMs);
-    connect(sizeSettled_, &QTimer::timeout, this, [this] { RedrawIfSizeChanged(); });
+    connect(sizeSettled_, &QTimer::timeout, this, [this] { RedrawOnceSettled(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -196,12 +196,13 @@ void MainWindow::CommandBars_Resize() {
 }
 
 void MainWindow::RedrawOnceSizeSettles() {
-    if (sizeSettled_ && canvas_->size() != drawnCanvasSize_) sizeSettled_->start();
+    // A size that comes back to the drawn one while others are settling still needs the redraw: the
+    // sizes between may have cropped the picture.
+    if (sizeSettled_ && (sizeSettled_->isActive() || canvas_->size() != drawnCanvasSize_)) sizeSettled_->start();
 }
 
-void MainWindow::RedrawIfSizeChanged() {
-    if (isVisible() && !(windowState() & Qt::WindowMinimized) && canvas_->size() != drawnCanvasSize_)
-        Form_Activate();
+void MainWindow::RedrawOnceSettled() {
+    if (isVisible() && !(windowState() & Qt::WindowMinimized)) Form_Activate();
 }
 
 void MainWindow::FollowVertexPanel() {

@@ -105,7 +105,7 @@ private:
     // has settled: the layout only refits the scale, and a grown canvas would stay black beyond the
     // old picture. A border dragged gives many sizes and one redraw.
     void RedrawOnceSizeSettles();
-    void RedrawIfSizeChanged();
+    void RedrawOnceSettled();
 
     // The window's side of the vertex panel and of the commands.
     void LayOutCanvasBesidePanel() override { CommandBars_Resize(); }
