@@ -44,9 +44,12 @@ struct TemporaryFile {
 // new file. False, with the cause, when the file to replace is read-only or is no regular file, or
 // the temporary file cannot be made.
 bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error);
+// Where the file system allows it, the temporary file has no name until CommitTemporary finds it
+// whole, so that a process killed before then leaves nothing behind; `Path` is empty meanwhile.
 // A scratch file beside the file `path` names (following its links), for a large text kept out of
-// memory until it is copied into that file: made under a new name of its own like a temporary
-// file, open for reading and writing, for the owner alone. Removed when it goes out of scope.
+// memory until it is copied into that file: open for reading and writing, for the owner alone,
+// and without a name (`Path` empty) from the moment it exists, so that it goes with the process
+// however that ends.
 bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error);
 // Puts what was written to the temporary file on the disk and gives it the name of its target.
 // False, with the cause, when it could not: the temporary file is removed and the target untouched.
