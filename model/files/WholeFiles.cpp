@@ -395,3 +395,20 @@ bool ReplaceWholeFiles(std::span<const WholeFileText> files, std::error_code& er
     return true;
 }
 
+namespace {
+
+bool SameFolder(const fs::path& first, const fs::path& second) {
+    struct stat a {}, b {};
+    if (::stat(FolderOf(first).c_str(), &a) != 0 || ::stat(FolderOf(second).c_str(), &b) != 0)
+        return fs::path(FolderOf(first)).lexically_normal() == fs::path(FolderOf(second)).lexically_normal();
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+bool ReplaceTheSameName(const std::string& first, const std::string& second) {
+    LinkEnd a, b;
+    std::error_code error;
+    if (!FollowPath(first, a, error) || !FollowPath(second, b, error)) return false;
+    return a.Name.filename() == b.Name.filename() && SameFolder(a.Name, b.Name);
+}

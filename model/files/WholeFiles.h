@@ -67,6 +67,11 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::err
 // from large parts need not be copied into one string first.
 bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error);
 
+// Whether replacing `first` and replacing `second` would write one and the same name: their links
+// followed as a replacement follows them (a link to nothing included), they end at the same name in
+// the same folder (folders told apart by device and inode). Two hard links are two names.
+bool ReplaceTheSameName(const std::string& first, const std::string& second);
+
 // One file's new text, as pieces, or written into the open temporary file by `Write` when it is
 // given (false, with the cause, when it could not write).
 struct WholeFileText {

@@ -16,6 +16,7 @@
 
 #include "bench/DeckGenerator.h"
 #include "tests/support/DeckSession.h"
+#include "tests/support/DrawingAndListCases.h"
 #include "tests/support/DxfRecordLines.h"
 #include "tests/support/ItalianNumericLocale.h"
 #include "tests/tools/ToolRun.h"
@@ -107,6 +108,27 @@ TEST(Crp2dxf, TextsForPeopleFollowTheUsersLocaleAndTheDrawingsNumbersDoNot) {
     }
     EXPECT_TRUE(titleFound) << "the deck's title in the drawing reads as the user writes numbers";
     EXPECT_GT(reals, 100);
+}
+
+TEST(Crp2dxf, ADrawingThatWouldBeItsOwnTakeoffListIsRefusedAndNothingChanges) {
+    for (const DrawingAndListCase& c : DrawingAndListCases) {
+        ScratchFolder folder("crp2dxf-same-file");
+        c.Plant(folder);
+        const auto before = FolderState(folder / "");
+        const std::string drawing = folder / c.Drawing;
+        const ToolRun run = Crp2dxf("--takeoff-file 1 " + Quoted(drawing) + " " + Quoted(Frame));
+        if (!c.Refused) {
+            EXPECT_EQ(run.ExitCode, 0) << c.Name << "\n" << run.Errors;
+            EXPECT_NE(FileText(folder / "OUT.TXT"), FileText(drawing)) << c.Name;
+            continue;
+        }
+        EXPECT_EQ(run.ExitCode, 1) << c.Name;
+        EXPECT_THAT(run.Errors, HasSubstr("Il file DXF e il file del computo coincidono: " + drawing +
+                                          ". Scegliere un altro nome.\n"))
+            << c.Name;
+        EXPECT_EQ(run.Output, "") << c.Name;
+        EXPECT_EQ(FolderState(folder / ""), before) << c.Name;
+    }
 }
 
 // A process that dies in the middle of an export (here of a size limit that its first spool drain
