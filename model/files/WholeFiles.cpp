@@ -412,3 +412,19 @@ bool ReplaceTheSameName(const std::string& first, const std::string& second) {
     if (!FollowPath(first, a, error) || !FollowPath(second, b, error)) return false;
     return a.Name.filename() == b.Name.filename() && SameFolder(a.Name, b.Name);
 }
+
+bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error) {
+    error.clear();
+    std::string name;
+    const int descriptor = OpenNewNamed(path, true, O_WRONLY, 0666, name, error);
+    if (descriptor < 0) return false;
+    TemporaryFile file;  // removed unless the text is whole
+    file.Path = name;
+    const std::string_view pieces[] = {text};
+    if (!Adopt(descriptor, "wb", file, error) || !WritePieces(file.File, pieces, error) || !Finish(file, error)) {
+        Discard(file);
+        return false;
+    }
+    created = std::exchange(file.Path, {});
+    return true;
+}

@@ -72,6 +72,12 @@ bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view>
 // the same folder (folders told apart by device and inode). Two hard links are two names.
 bool ReplaceTheSameName(const std::string& first, const std::string& second);
 
+// Writes `text` to a new file named `path` without ever following that name: when anything stands
+// there already (a file, a link, a folder), a new name beside it, `path` with a suffix of its own,
+// is made instead. The text reaches the disk. `created` is the name made. False, with the cause,
+// when it could not be written; nothing is left then.
+bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error);
+
 // One file's new text, as pieces, or written into the open temporary file by `Write` when it is
 // given (false, with the cause, when it could not write).
 struct WholeFileText {
