@@ -1,11 +1,13 @@
 // crpdump DECK.CRP                 loads a deck, completes it as every load does, and lists the
 //                                  model and every message shown
 // crpdump --save OUT.CRP DECK.CRP  loads and completes the deck, then saves it to OUT.CRP
-// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line.
+// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line. A question
+// the save asks (whether to overwrite a read-only file) is answered No: nobody is there to say Yes.
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "model/files/SaveCrpFile.h"
 #include "tools/ModelDump.h"
 #include "shell/HeadlessDeck.h"
 
@@ -20,6 +22,19 @@ std::string OneLine(std::string text) {
     }
     return out;
 }
+
+// The tool's boxes, with No for every question: the save declines what it would ask a person about.
+class DeclineQuestions : public MessageBoxes {
+public:
+    explicit DeclineQuestions(HeadlessMessageBoxes& boxes) : boxes_(boxes) {}
+    MsgAnswer Show(const std::string& title, const std::string& text, MsgButtons buttons, MsgIcon icon) override {
+        if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel) boxes_.Script({MsgAnswer::No});
+        return boxes_.Show(title, text, buttons, icon);
+    }
+
+private:
+    HeadlessMessageBoxes& boxes_;
+};
 
 int Usage() {
     std::cerr << "usage: crpdump [--save OUT.CRP] DECK.CRP\n";
@@ -42,7 +57,12 @@ int main(int argc, char** argv) {
     HeadlessDeck document;
     const bool loaded = document.Load(deck);
     bool saved = true;
-    if (loaded && !saveTo.empty()) saved = document.Save(saveTo);
+    if (loaded && !saveTo.empty()) {
+        DeclineQuestions declining(document.messages);
+        const Platform& p = document.platform;
+        Platform withoutYes{declining, p.server, p.canvas, p.dialogs, p.folders, p.registry, p.programs};
+        saved = SaveCrpFile(saveTo, document, withoutYes);
+    }
 
     std::cout << DumpModel(document.model) << DumpDeckOptions(document.shell.Options, document.drawing, document.design);
     std::cout << "LoadStatus=" << document.shell.Document.LoadStatus << "\n";
