@@ -41,17 +41,18 @@ struct TemporaryFile {
 // Creates an empty temporary file in the folder of the file `path` names (following the links of
 // `path` to the file they end at), under a new name of its own: it is never a file or a link that
 // was there before. It has the permission bits of the file it will replace, or the usual ones of a
-// new file. False, with the cause, when the file to replace is read-only or is no regular file, or
-// the temporary file cannot be made.
+// new file. Where the file system allows it, it has no name at all until it is whole (`Path` is
+// empty meanwhile), so that a process killed before then leaves nothing behind. False, with the
+// cause, when the file to replace is read-only or is no regular file, or the temporary file cannot
+// be made.
 bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error);
-// Where the file system allows it, the temporary file has no name until CommitTemporary finds it
-// whole, so that a process killed before then leaves nothing behind; `Path` is empty meanwhile.
 // A scratch file beside the file `path` names (following its links), for a large text kept out of
 // memory until it is copied into that file: open for reading and writing, for the owner alone,
 // and without a name (`Path` empty) from the moment it exists, so that it goes with the process
 // however that ends.
 bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error);
-// Puts what was written to the temporary file on the disk and gives it the name of its target.
+// Puts what was written to the temporary file on the disk (giving a nameless one a new name of its
+// own beside its target) and then gives it the name of its target.
 // False, with the cause, when it could not: the temporary file is removed and the target untouched.
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error);
 
