@@ -72,16 +72,26 @@ void PutBackDeckOptions(const KeptUnnamedDocument& kept, Session& s) {
     s.design.CurbEnabled = kept.design.CurbEnabled;
 }
 
-// The copy is read back before anything depends on it: a copy that is not whole would lose the
-// document once the export has loaded other decks.
+std::string CopyPathBeside(const std::string& file) {
+    return PathInFolder(GetParentFolder(file), ShellMessages::DxfCopyName);
+}
+
+// The copy is a new file under the name asked for, or under a new name beside it when that one is
+// taken: whatever stands there (somebody's file, a link to one elsewhere) is never written through.
+// It is read back before anything depends on it: a copy that is not whole would lose the document
+// once the export has loaded other decks. `created` is the name the copy really has.
 bool WriteVerifiedCopy(const std::string& path, const std::string& text, const LanguageFlags& languages,
-                       std::string& reason) {
-    if (!ReplaceWholeFile(path, text, reason)) return false;
+                       std::string& created, std::string& reason) {
+    std::error_code error;
+    if (!WriteNewFile(path, text, created, error)) {
+        reason = error.message();
+        return false;
+    }
     std::string back;
-    if (ReadWholeFile(path, back) && back == text) return true;
+    if (ReadWholeFile(created, back) && back == text) return true;
     reason = UiText(CopyDiffers, languages);
     std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    std::filesystem::remove(created, ignored);
     return false;
 }
 
@@ -111,11 +121,14 @@ void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::st
     s.shell.Document.SlabDesignState = designState;
     if (s.shell.Document.LoadStatus == -1) {
         Vuota(c);
-        // The copy holds the only record of the unsaved changes: it stays, and the user is told.
-        std::string reason;
-        if (WriteVerifiedCopy(copyPath, copyText, s.shell.Languages, reason))
+        // The copy holds the only record of the unsaved changes: it is written again as it was
+        // checked, and the user is told where it stays.
+        std::error_code ignored;
+        std::filesystem::remove(copyPath, ignored);
+        std::string kept, reason;
+        if (WriteVerifiedCopy(CopyPathBeside(copyPath), copyText, s.shell.Languages, kept, reason))
             c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
-                                     UiText(ShellMessages::DxfCopyKept, s.shell.Languages, {copyPath}),
+                                     UiText(ShellMessages::DxfCopyKept, s.shell.Languages, {kept}),
                                      MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
@@ -158,12 +171,12 @@ void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDial
     std::string copyText;
     std::optional<KeptUnnamedDocument> unnamed;
     if (named) {
-        copyPath = PathInFolder(GetParentFolder(s.shell.Document.CurrentFile), ShellMessages::DxfCopyName);
+        const std::string wanted = CopyPathBeside(s.shell.Document.CurrentFile);
         copyText = FormatCrpText(s.model, ConstDeckOptions{s.shell.Options, s.drawing, s.design});
         std::string reason;
-        if (!WriteVerifiedCopy(copyPath, copyText, s.shell.Languages, reason)) {
+        if (!WriteVerifiedCopy(wanted, copyText, s.shell.Languages, copyPath, reason)) {
             c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
-                                     UiText(ShellMessages::DxfCopyNotWritten, s.shell.Languages, {copyPath, reason}),
+                                     UiText(ShellMessages::DxfCopyNotWritten, s.shell.Languages, {wanted, reason}),
                                      MsgButtons::Ok, MsgIcon::Exclamation);
             return;
         }

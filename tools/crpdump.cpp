@@ -6,7 +6,8 @@
 //                                  command does, with upper bars at most M cm long (500 to 1200,
 //                                  1200 unless given), before the save; its warnings are listed
 //                                  as messages
-// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line.
+// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line. A question
+// the save asks (whether to overwrite a read-only file) is answered No: nobody is there to say Yes.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +17,7 @@
 
 #include "design/DesignCommands.h"
 #include "design/DesignOptionsSteps.h"
+#include "model/files/SaveCrpFile.h"
 #include "tools/ModelDump.h"
 #include "shell/HeadlessDeck.h"
 
@@ -30,6 +32,19 @@ std::string OneLine(std::string text) {
     }
     return out;
 }
+
+// The tool's boxes, with No for every question: the save declines what it would ask a person about.
+class DeclineQuestions : public MessageBoxes {
+public:
+    explicit DeclineQuestions(HeadlessMessageBoxes& boxes) : boxes_(boxes) {}
+    MsgAnswer Show(const std::string& title, const std::string& text, MsgButtons buttons, MsgIcon icon) override {
+        if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel) boxes_.Script({MsgAnswer::No});
+        return boxes_.Show(title, text, buttons, icon);
+    }
+
+private:
+    HeadlessMessageBoxes& boxes_;
+};
 
 int Usage() {
     std::cerr << "usage: crpdump [--design-all [--max-upper-bar M]] [--save OUT.CRP] DECK.CRP\n";
@@ -88,7 +103,12 @@ int main(int argc, char** argv) {
     const bool loaded = document.Load(deck);
     if (loaded && designAll) DesignAll(document, *longest);
     bool saved = true;
-    if (loaded && !saveTo.empty()) saved = document.Save(saveTo);
+    if (loaded && !saveTo.empty()) {
+        DeclineQuestions declining(document.messages);
+        const Platform& p = document.platform;
+        Platform withoutYes{declining, p.server, p.canvas, p.dialogs, p.folders, p.registry, p.programs};
+        saved = SaveCrpFile(saveTo, document, withoutYes);
+    }
 
     std::cout << DumpModel(document.model) << DumpDeckOptions(document.shell.Options, document.drawing, document.design);
     std::cout << "LoadStatus=" << document.shell.Document.LoadStatus << "\n";

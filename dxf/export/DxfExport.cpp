@@ -107,6 +107,10 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
         return result;
     }
     result.TakeoffTextPath = TakeoffTextPathOf(dxfPath);
+    // The list would take the drawing's place once both are committed, the drawing lost.
+    if (session.dxf.TakeoffTextFile != 0 && ReplaceTheSameName(dxfPath, result.TakeoffTextPath))
+        return Fail(session, platform, std::move(result),
+                    UiText(DxfExportMessages::DrawingIsTakeoffList, languages, {dxfPath}));
     try {
         DxfWriterState writer;
         InitDxfHandles(writer);

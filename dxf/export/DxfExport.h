@@ -48,7 +48,9 @@ enum class WhenNoDeckLoads { WriteEmptyDrawing, WriteNothing };
 
 // Exports `dataFiles` (paths of data files, in drawing order) to `dxfPath` with `options`, which
 // become the session's DXF options; the layer table is the session's, with row 24 made to follow
-// row 2 first. Messages go to `platform`'s message boxes.
+// row 2 first. Messages go to `platform`'s message boxes. With the take-off list asked for, an
+// export whose drawing and list would be one file (the same name once links are followed) fails
+// before any deck loads.
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
                             const std::string& dxfPath, const DxfOptions& options,
                             WhenNoDeckLoads whenNoDeckLoads = WhenNoDeckLoads::WriteEmptyDrawing);

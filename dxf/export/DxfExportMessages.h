@@ -20,6 +20,9 @@ inline constexpr Bilingual DataFileMissing{"Il file dati %1 non è stato trovato
                                            "The data file %1 was not found."};
 inline constexpr Bilingual FileNotWritten{"Impossibile scrivere il file %1 (%2).\nOperazione annullata!",
                                           "The file %1 could not be written (%2)."};
+inline constexpr Bilingual DrawingIsTakeoffList{
+    "Il file DXF e il file del computo coincidono: %1. Scegliere un altro nome.",
+    "The DXF file and the take-off list are the same file: %1. Choose another name."};
 inline constexpr Bilingual ExportStopped{"Generazione file DXF interrotta (%1).\nOperazione annullata!",
                                          "The DXF export stopped (%1)."};
 

@@ -3,8 +3,9 @@
 // in place into a buffer of fixed size, which goes to a scratch file each time it fills, so that
 // an export of any size holds little of its entity and block records in memory and never moves
 // them. A full buffer is written out by a thread of its own while the drawing fills the other
-// one. The scratch file is made beside the DXF file at the first drain, under a new name of its
-// own, and removed when this goes out of scope; the DXF file then copies it in place of the spool.
+// one. The scratch file is made beside the DXF file at the first drain, without a name, so that it
+// goes when this goes out of scope or the process ends, however it ends; the DXF file then copies
+// it in place of the spool.
 #include <cstdint>
 #include <cstdio>
 #include <future>

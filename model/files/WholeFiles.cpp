@@ -120,11 +120,44 @@ void Discard(TemporaryFile& temporary) {
     temporary.Path.clear();
 }
 
+std::string DescriptorLink(int descriptor) { return "/proc/self/fd/" + std::to_string(descriptor); }
+
+// Gives a nameless temporary file a new name of its own beside its target.
+bool GiveName(TemporaryFile& temporary, std::error_code& error) {
+    const std::string link = DescriptorLink(::fileno(temporary.File));
+    std::mt19937_64 names = NameSource();
+    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
+        const std::string name = temporary.Target + NameSuffix(names);
+        if (::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary.Path = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            error = LastError();
+            return false;
+        }
+    }
+    error = std::make_error_code(std::errc::file_exists);
+    return false;
+}
+
+bool FollowPath(const std::string& path, LinkEnd& end, std::error_code& error) {
+    error.clear();
+    if (path.empty()) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+        return false;
+    }
+    return FollowLinks(path, end, error);
+}
+
 // Puts what was written on the disk and closes the file.
 bool Finish(TemporaryFile& temporary, std::error_code& error) {
     errno = 0;
     bool ok = temporary.File && std::fflush(temporary.File) == 0 && ::fsync(::fileno(temporary.File)) == 0;
     if (!ok) error = LastError();
+    // A file made without a name gets one only now that it is whole, so that a process killed
+    // while writing leaves nothing behind.
+    if (ok && temporary.Path.empty()) ok = GiveName(temporary, error);
     if (temporary.File && std::fclose(temporary.File) != 0 && ok) {
         error = LastError();
         ok = false;
@@ -168,41 +201,70 @@ TemporaryFile::~TemporaryFile() { Discard(*this); }
 
 namespace {
 
+// Opens `name` as a new file, exclusively: never a file or a link that was there before, never
+// followed.
+int OpenExclusive(const std::string& name, int access, mode_t mode) {
+    return ::open(name.c_str(), access | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+}
+
+// Opens a new file under `base` itself when `baseFirst` and that name is free, else under `base`
+// with a suffix of its own; `name` is the name made.
+int OpenNewNamed(const std::string& base, bool baseFirst, int access, mode_t mode, std::string& name,
+                 std::error_code& error) {
+    std::mt19937_64 names = NameSource();
+    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
+        name = baseFirst && attempt == 0 ? base : base + NameSuffix(names);
+        const int descriptor = OpenExclusive(name, access, mode);
+        if (descriptor >= 0) return descriptor;
+        if (errno != EEXIST) {
+            error = LastError();
+            return -1;
+        }
+    }
+    error = std::make_error_code(std::errc::file_exists);
+    return -1;
+}
+
+bool Adopt(int descriptor, const char* fileMode, TemporaryFile& temporary, std::error_code& error) {
+    temporary.File = ::fdopen(descriptor, fileMode);
+    if (temporary.File) return true;
+    error = LastError();
+    ::close(descriptor);
+    Discard(temporary);
+    return false;
+}
+
 // Opens a file under a new name beside `end` (its name with a suffix of its own), exclusively: never
 // a file or a link that was there before.
 bool OpenNewBeside(const LinkEnd& end, int access, mode_t mode, const char* fileMode, TemporaryFile& temporary,
                    std::error_code& error) {
-    std::mt19937_64 names = NameSource();
-    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
-        const std::string name = end.Name.string() + NameSuffix(names);
-        const int descriptor = ::open(name.c_str(), access | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (descriptor < 0) {
-            if (errno == EEXIST) continue;
-            error = LastError();
-            return false;
-        }
-        temporary.Path = name;
-        temporary.Target = end.Name.string();
-        temporary.File = ::fdopen(descriptor, fileMode);
-        if (!temporary.File) {
-            error = LastError();
-            ::close(descriptor);
-            Discard(temporary);
-            return false;
-        }
-        return true;
-    }
-    error = std::make_error_code(std::errc::file_exists);
-    return false;
+    std::string name;
+    const int descriptor = OpenNewNamed(end.Name.string(), false, access, mode, name, error);
+    if (descriptor < 0) return false;
+    temporary.Path = name;
+    temporary.Target = end.Name.string();
+    return Adopt(descriptor, fileMode, temporary, error);
 }
 
-bool FollowPath(const std::string& path, LinkEnd& end, std::error_code& error) {
-    error.clear();
-    if (path.empty()) {
-        error = std::make_error_code(std::errc::no_such_file_or_directory);
-        return false;
-    }
-    return FollowLinks(path, end, error);
+std::string FolderOf(const fs::path& name) {
+    const fs::path folder = name.parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
+// A file without a name in the folder of `end`, where the file system makes such files; -1
+// otherwise. With `linkable`, only one that can be given a name once it is whole.
+int OpenNameless(const LinkEnd& end, int access, mode_t mode, bool linkable) {
+#ifdef O_TMPFILE
+    const int descriptor = ::open(FolderOf(end.Name).c_str(), O_TMPFILE | access | O_CLOEXEC, mode);
+    if (descriptor < 0 || !linkable) return descriptor;
+    // The name is given through the process's own list of open files: without it, no name could be.
+    struct stat status {};
+    if (::stat(DescriptorLink(descriptor).c_str(), &status) == 0) return descriptor;
+    ::close(descriptor);
+#else
+    (void)end, (void)access, (void)mode, (void)linkable;
+#endif
+    return -1;
 }
 
 }  // namespace
@@ -214,7 +276,13 @@ bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, st
     // Made for the owner alone first: the target's own bits are given before any byte is written.
     // A new file gets the bits any new file gets.
     const mode_t createMode = end.Exists ? S_IRUSR | S_IWUSR : 0666;
-    if (!OpenNewBeside(end, O_WRONLY, createMode, "wb", temporary, error)) return false;
+    // Without a name until it is whole where the file system allows it, under a new name else.
+    if (const int nameless = OpenNameless(end, O_WRONLY, createMode, true); nameless >= 0) {
+        temporary.Target = end.Name.string();
+        if (!Adopt(nameless, "wb", temporary, error)) return false;
+    } else if (!OpenNewBeside(end, O_WRONLY, createMode, "wb", temporary, error)) {
+        return false;
+    }
     if (end.Exists && ::fchmod(::fileno(temporary.File), end.Status.st_mode & 0777) != 0) {
         error = LastError();
         Discard(temporary);
@@ -226,7 +294,18 @@ bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, st
 bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error) {
     Discard(scratch);
     LinkEnd end;
-    return FollowPath(path, end, error) && OpenNewBeside(end, O_RDWR, S_IRUSR | S_IWUSR, "w+b", scratch, error);
+    if (!FollowPath(path, end, error)) return false;
+    constexpr mode_t OwnerOnly = S_IRUSR | S_IWUSR;
+    if (const int nameless = OpenNameless(end, O_RDWR, OwnerOnly, false); nameless >= 0) {
+        scratch.Target = end.Name.string();
+        return Adopt(nameless, "w+b", scratch, error);
+    }
+    if (!OpenNewBeside(end, O_RDWR, OwnerOnly, "w+b", scratch, error)) return false;
+    // Its name goes at once: the open file is all it needs, and nothing is left to remove later
+    // (by then the name might be somebody else's).
+    ::unlink(scratch.Path.c_str());
+    scratch.Path.clear();
+    return true;
 }
 
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error) {
@@ -313,5 +392,39 @@ bool ReplaceWholeFiles(std::span<const WholeFileText> files, std::error_code& er
     }
     for (failed = 0; failed < files.size(); ++failed)
         if (!TakeTargetName(temporaries[failed], error)) return false;
+    return true;
+}
+
+namespace {
+
+bool SameFolder(const fs::path& first, const fs::path& second) {
+    struct stat a {}, b {};
+    if (::stat(FolderOf(first).c_str(), &a) != 0 || ::stat(FolderOf(second).c_str(), &b) != 0)
+        return fs::path(FolderOf(first)).lexically_normal() == fs::path(FolderOf(second)).lexically_normal();
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+bool ReplaceTheSameName(const std::string& first, const std::string& second) {
+    LinkEnd a, b;
+    std::error_code error;
+    if (!FollowPath(first, a, error) || !FollowPath(second, b, error)) return false;
+    return a.Name.filename() == b.Name.filename() && SameFolder(a.Name, b.Name);
+}
+
+bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error) {
+    error.clear();
+    std::string name;
+    const int descriptor = OpenNewNamed(path, true, O_WRONLY, 0666, name, error);
+    if (descriptor < 0) return false;
+    TemporaryFile file;  // removed unless the text is whole
+    file.Path = name;
+    const std::string_view pieces[] = {text};
+    if (!Adopt(descriptor, "wb", file, error) || !WritePieces(file.File, pieces, error) || !Finish(file, error)) {
+        Discard(file);
+        return false;
+    }
+    created = std::exchange(file.Path, {});
     return true;
 }

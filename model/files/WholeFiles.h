@@ -41,14 +41,18 @@ struct TemporaryFile {
 // Creates an empty temporary file in the folder of the file `path` names (following the links of
 // `path` to the file they end at), under a new name of its own: it is never a file or a link that
 // was there before. It has the permission bits of the file it will replace, or the usual ones of a
-// new file. False, with the cause, when the file to replace is read-only or is no regular file, or
-// the temporary file cannot be made.
+// new file. Where the file system allows it, it has no name at all until it is whole (`Path` is
+// empty meanwhile), so that a process killed before then leaves nothing behind. False, with the
+// cause, when the file to replace is read-only or is no regular file, or the temporary file cannot
+// be made.
 bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error);
 // A scratch file beside the file `path` names (following its links), for a large text kept out of
-// memory until it is copied into that file: made under a new name of its own like a temporary
-// file, open for reading and writing, for the owner alone. Removed when it goes out of scope.
+// memory until it is copied into that file: open for reading and writing, for the owner alone,
+// and without a name (`Path` empty) from the moment it exists, so that it goes with the process
+// however that ends.
 bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error);
-// Puts what was written to the temporary file on the disk and gives it the name of its target.
+// Puts what was written to the temporary file on the disk (giving a nameless one a new name of its
+// own beside its target) and then gives it the name of its target.
 // False, with the cause, when it could not: the temporary file is removed and the target untouched.
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error);
 
@@ -63,6 +67,17 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::err
 // As above, the text given as pieces written one after the other, so that a text put together
 // from large parts need not be copied into one string first.
 bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error);
+
+// Whether replacing `first` and replacing `second` would write one and the same name: their links
+// followed as a replacement follows them (a link to nothing included), they end at the same name in
+// the same folder (folders told apart by device and inode). Two hard links are two names.
+bool ReplaceTheSameName(const std::string& first, const std::string& second);
+
+// Writes `text` to a new file named `path` without ever following that name: when anything stands
+// there already (a file, a link, a folder), a new name beside it, `path` with a suffix of its own,
+// is made instead. The text reaches the disk. `created` is the name made. False, with the cause,
+// when it could not be written; nothing is left then.
+bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error);
 
 // One file's new text, as pieces, or written into the open temporary file by `Write` when it is
 // given (false, with the cause, when it could not write).

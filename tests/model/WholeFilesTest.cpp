@@ -3,8 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -39,6 +41,20 @@ public:
 private:
     mode_t previous_;
 };
+
+nlink_t LinkCount(std::FILE* file) {
+    struct stat status {};
+    EXPECT_EQ(::fstat(::fileno(file), &status), 0);
+    return status.st_nlink;
+}
+
+// Whether the file system of `folder` makes files without a name.
+bool MakesNamelessFiles(const std::string& folder) {
+    const int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (descriptor < 0) return false;
+    ::close(descriptor);
+    return true;
+}
 
 }  // namespace
 
@@ -175,19 +191,28 @@ TEST(ReplaceWholeFile, AWriteThatFailsHalfWayLeavesTheOldFileAndNoTemporaryOne) 
     EXPECT_THAT(scratch.Names(), ElementsAre("BIG.DXF"));
 }
 
+// Where the folder's file system makes files without a name, a temporary file has none until its
+// text is whole; elsewhere it has a new name of its own beside its target.
 TEST(TemporaryFile, EachIsANewFileBesideItsTargetRemovedUnlessCommitted) {
     ScratchFolder scratch("whole-temporary");
     const std::string target = scratch / "OUT.DXF";
+    const bool nameless = MakesNamelessFiles(scratch / "");
     std::error_code error;
     {
         TemporaryFile first, second;
         ASSERT_TRUE(CreateTemporaryBeside(target, first, error)) << error.message();
         ASSERT_TRUE(CreateTemporaryBeside(target, second, error)) << error.message();
-        EXPECT_NE(first.Path, second.Path);
-        EXPECT_EQ(fs::path(first.Path).parent_path(), fs::path(target).parent_path());
-        EXPECT_TRUE(fs::path(first.Path).filename().string().starts_with("OUT.DXF.~"));
         EXPECT_EQ(first.Target, target);
-        EXPECT_EQ(scratch.Names().size(), 2u);
+        if (nameless) {
+            EXPECT_EQ(LinkCount(first.File), 0u);
+            EXPECT_TRUE(first.Path.empty()) << first.Path;
+            EXPECT_TRUE(scratch.Names().empty());
+        } else {
+            EXPECT_NE(first.Path, second.Path);
+            EXPECT_EQ(fs::path(first.Path).parent_path(), fs::path(target).parent_path());
+            EXPECT_TRUE(fs::path(first.Path).filename().string().starts_with("OUT.DXF.~"));
+            EXPECT_EQ(scratch.Names().size(), 2u);
+        }
 
         ASSERT_GE(std::fputs("streamed", first.File), 0);
         ASSERT_TRUE(CommitTemporary(first, error)) << error.message();
@@ -197,9 +222,10 @@ TEST(TemporaryFile, EachIsANewFileBesideItsTargetRemovedUnlessCommitted) {
     EXPECT_THAT(scratch.Names(), ElementsAre("OUT.DXF")) << "the uncommitted one is gone";
 }
 
-// A scratch file lies where the file it serves will: beside the end of the target's links, under
-// a new name, for the owner alone, readable; it never outlives its owner.
-TEST(TemporaryFile, AScratchFileLiesBesideTheTargetLinkEndForTheOwnerAlone) {
+// A scratch file lies where the file it serves will: beside the end of the target's links, for the
+// owner alone, readable, and without a name from the start, so that it never outlives its owner
+// however the process ends.
+TEST(TemporaryFile, AScratchFileLiesBesideTheTargetLinkEndForTheOwnerAloneWithoutAName) {
     ScratchFolder scratch("whole-scratch");
     fs::create_directory(scratch / "drawings");
     ASSERT_TRUE(WriteWholeFile(scratch / "drawings/P.DXF", "the drawing"));
@@ -209,9 +235,14 @@ TEST(TemporaryFile, AScratchFileLiesBesideTheTargetLinkEndForTheOwnerAlone) {
     {
         TemporaryFile file;
         ASSERT_TRUE(CreateScratchBeside(scratch / "LINK.DXF", file, error)) << error.message();
-        EXPECT_EQ(fs::path(file.Path).parent_path(), fs::path(scratch / "drawings"));
-        EXPECT_TRUE(fs::path(file.Path).filename().string().starts_with("P.DXF.~")) << file.Path;
-        EXPECT_EQ(ModeOf(file.Path), 0600u);
+        struct stat status {}, folder {};
+        ASSERT_EQ(::fstat(::fileno(file.File), &status), 0);
+        ASSERT_EQ(::stat((scratch / "drawings").c_str(), &folder), 0);
+        EXPECT_EQ(status.st_nlink, 0u);
+        EXPECT_EQ(status.st_dev, folder.st_dev);
+        EXPECT_EQ(status.st_mode & 07777, 0600u);
+        EXPECT_TRUE(file.Path.empty()) << file.Path;
+        EXPECT_THAT(scratch.Names("drawings"), ElementsAre("P.DXF"));
         ASSERT_GE(std::fputs("records", file.File), 0);
         std::rewind(file.File);
         char read[8] = {};

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "model/files/WholeFiles.h"
 #include "shell/DocumentTitle.h"
@@ -108,15 +111,82 @@ TEST_F(DxfOutputCommandTest, YesToTheSaveOfferWritesTheDocumentFirst) {
 
 TEST_F(DxfOutputCommandTest, ACopyThatCannotBeWrittenStopsTheExportAndKeepsTheDocument) {
     OpenWithAnUnsavedChange();
-    fs::create_directories(folder_ / "imp.TMP");  // a folder where the copy belongs
+    const auto unwritable = UnwritableFolder(folder_);
+    ASSERT_TRUE(unwritable) << "no folder that cannot be written is to be had here";
+    deck_.shell.Document.CurrentFile = *unwritable + "/QUOTATO.CRP";  // the copy belongs where nothing can be made
     const std::string before = Dump();
     bool shown = false;
     Run([&] { shown = true; });
     EXPECT_FALSE(shown);
     ASSERT_EQ(deck_.messages.Shown().size(), 1u);
-    EXPECT_NE(deck_.messages.Shown()[0].Text.find("Impossibile scrivere la copia temporanea"), std::string::npos);
+    EXPECT_NE(deck_.messages.Shown()[0].Text.find("Impossibile scrivere la copia temporanea " + *unwritable +
+                                                  "/imp.TMP"),
+              std::string::npos)
+        << deck_.Messages();
     EXPECT_EQ(Dump(), before);
-    EXPECT_TRUE(fs::is_directory(folder_ / "imp.TMP"));
+}
+
+// Whatever stands at the copy's name (a link planted to somebody's file elsewhere, a file, a folder)
+// is left as it was: the copy takes a new name beside it, and that name is the one read back,
+// removed, or kept and told when the reload fails.
+TEST_F(DxfOutputCommandTest, WhatStandsAtTheCopysNameIsNeverWrittenThrough) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& copyName)> plant;
+        bool reloadFails;
+    };
+    ScratchFolder elsewhere("dxf-output-elsewhere");
+    const std::string victim = elsewhere / "victim.txt";
+    const Case cases[] = {
+        {"a link to somebody's file", [&](const std::string& p) { fs::create_symlink(victim, p); }, false},
+        {"a link to somebody's file, the reload failing", [&](const std::string& p) { fs::create_symlink(victim, p); },
+         true},
+        {"a file", [](const std::string& p) { WriteWholeFile(p, "somebody's notes"); }, false},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); }, false},
+    };
+    const std::string planted = folder_ / "imp.TMP";
+    for (const Case& c : cases) {
+        WriteWholeFile(victim, "somebody's file");
+        c.plant(planted);
+        const bool link = fs::is_symlink(fs::symlink_status(planted));
+        const std::string plantedText = fs::is_regular_file(fs::symlink_status(planted)) ? FileText(planted) : "";
+        OpenWithAnUnsavedChange();
+        const std::string copy = deck_.SavedText();
+        deck_.messages.ClearShown();
+        deck_.messages.Script({MsgAnswer::No});
+        std::string copyName;
+        Run([&] {
+            for (const std::string& name : folder_.Names())
+                if (name.starts_with("imp.TMP.~")) copyName = folder_ / name;
+            EXPECT_EQ(FileText(copyName), copy) << c.name;
+            ExportSomethingElse();
+            if (c.reloadFails) fs::remove(folder_ / "ARCHIMPA.AI0");
+        });
+        EXPECT_FALSE(copyName.empty()) << c.name << ": no copy beside the planted name";
+        EXPECT_EQ(FileText(victim), "somebody's file") << c.name;
+        EXPECT_EQ(fs::is_symlink(fs::symlink_status(planted)), link) << c.name;
+        if (link) {
+            EXPECT_EQ(fs::read_symlink(planted), victim) << c.name;
+        }
+        if (!plantedText.empty()) {
+            EXPECT_EQ(FileText(planted), plantedText) << c.name;
+        }
+        std::vector<std::string> copies;
+        for (const std::string& name : folder_.Names())
+            if (name.starts_with("imp.TMP.~")) copies.push_back(folder_ / name);
+        if (c.reloadFails) {
+            ASSERT_EQ(copies.size(), 1u) << c.name;
+            EXPECT_EQ(FileText(copies[0]), copy) << c.name;
+            EXPECT_NE(deck_.messages.Shown().back().Text.find(copies[0]), std::string::npos) << deck_.Messages();
+            fs::remove(copies[0]);
+            folder_.CopyArchiveFrom("dimensioned");
+        } else {
+            EXPECT_TRUE(copies.empty()) << c.name << ": " << copies.front();
+            EXPECT_EQ(deck_.shell.Document.CurrentFile, folder_ / "QUOTATO.CRP") << c.name;
+            EXPECT_EQ(deck_.shell.Document.LoadStatus, 0) << c.name;
+        }
+        fs::remove(planted);
+    }
 }
 
 TEST_F(DxfOutputCommandTest, ACopyThatDoesNotLoadAgainStaysWithTheUnsavedChanges) {

@@ -3,13 +3,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "bench/DeckGenerator.h"
 #include "tests/support/DeckSession.h"
+#include "tests/support/DrawingAndListCases.h"
 #include "tests/support/DxfRecordLines.h"
 #include "tests/support/ItalianNumericLocale.h"
 #include "tests/tools/ToolRun.h"
@@ -101,4 +108,54 @@ TEST(Crp2dxf, TextsForPeopleFollowTheUsersLocaleAndTheDrawingsNumbersDoNot) {
     }
     EXPECT_TRUE(titleFound) << "the deck's title in the drawing reads as the user writes numbers";
     EXPECT_GT(reals, 100);
+}
+
+TEST(Crp2dxf, ADrawingThatWouldBeItsOwnTakeoffListIsRefusedAndNothingChanges) {
+    for (const DrawingAndListCase& c : DrawingAndListCases) {
+        ScratchFolder folder("crp2dxf-same-file");
+        c.Plant(folder);
+        const auto before = FolderState(folder / "");
+        const std::string drawing = folder / c.Drawing;
+        const ToolRun run = Crp2dxf("--takeoff-file 1 " + Quoted(drawing) + " " + Quoted(Frame));
+        if (!c.Refused) {
+            EXPECT_EQ(run.ExitCode, 0) << c.Name << "\n" << run.Errors;
+            EXPECT_NE(FileText(folder / "OUT.TXT"), FileText(drawing)) << c.Name;
+            continue;
+        }
+        EXPECT_EQ(run.ExitCode, 1) << c.Name;
+        EXPECT_THAT(run.Errors, HasSubstr("Il file DXF e il file del computo coincidono: " + drawing +
+                                          ". Scegliere un altro nome.\n"))
+            << c.Name;
+        EXPECT_EQ(run.Output, "") << c.Name;
+        EXPECT_EQ(FolderState(folder / ""), before) << c.Name;
+    }
+}
+
+// A process that dies in the middle of an export (here of a size limit that its first spool drain
+// passes) leaves the folder as it found it: the scratch files it had open go with it.
+TEST(Crp2dxf, AnExportKilledWhileItSpoolsLeavesOnlyTheOldDrawing) {
+    ScratchFolder decks("crp2dxf-killed-deck");
+    const GeneratedDeck deck = WriteGeneratedDeck(decks / "", 20, 20);
+    ScratchFolder folder("crp2dxf-killed");
+    const std::string out = folder / "OUT.DXF";
+    WriteWholeFile(out, "the drawing that stood here");
+    constexpr rlim_t BelowOneDrain = 256 * 1024;
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit size{BelowOneDrain, BelowOneDrain}, noCore{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        std::signal(SIGXFSZ, SIG_DFL);
+        const char* argv[] = {DRAVO_CRP2DXF, out.c_str(), deck.DataFile.c_str(), nullptr};
+        ::execv(DRAVO_CRP2DXF, const_cast<char* const*>(argv));
+        ::_exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status) << ": the export never spooled";
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_THAT(folder.Names(), ElementsAre("OUT.DXF"));
+    EXPECT_EQ(FileText(out), "the drawing that stood here");
 }

@@ -15,6 +15,7 @@
 #include "model/common/Helpers.h"
 #include "tests/dxf/file/DxfFileRecords.h"
 #include "tests/support/DeckSession.h"
+#include "tests/support/DrawingAndListCases.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -375,4 +376,40 @@ TEST(NewSalvaDXF, NoDestinationEndsSilently) {
     EXPECT_EQ(result.Outcome, DxfExportOutcome::Cancelled);
     EXPECT_TRUE(s.messages.Shown().empty());
     EXPECT_EQ(s.shell.Document.LoadStatus, 0);
+}
+
+// The drawing and its list are committed one after the other: were they one file, the list would
+// take the drawing's place. Such an export is refused before any deck loads; two names of one file
+// (hard links) are two files to the commit and are written as any other pair.
+TEST(NewSalvaDXF, ADrawingThatWouldBeItsOwnTakeoffListIsRefusedAndNothingChanges) {
+    int english = 0;
+    for (const DrawingAndListCase& c : DrawingAndListCases) {
+        ScratchFolder folder("dxf-export-same-file");
+        c.Plant(folder);
+        const auto before = FolderState(folder / "");
+        ExportSession s;
+        s.shell.Languages.UiLanguage = english = 1 - english;
+        const std::string drawing = folder / c.Drawing;
+        const DxfExportResult result = s.Export({Frame}, drawing);
+        if (!c.Refused) {
+            ASSERT_EQ(result.Outcome, DxfExportOutcome::Written) << c.Name << "\n" << s.Messages();
+            EXPECT_THAT(ReadBytes(drawing), StartsWith("  0\r\nSECTION\r\n")) << c.Name;
+            const std::string list = ReadBytes(result.TakeoffTextPath);
+            EXPECT_FALSE(list.empty() || list.starts_with("  0\r\n")) << c.Name << ": the list is the drawing";
+            continue;
+        }
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed) << c.Name;
+        const std::string expected =
+            english != 0 ? "The DXF file and the take-off list are the same file: " + drawing + ". Choose another name."
+                         : "Il file DXF e il file del computo coincidono: " + drawing + ". Scegliere un altro nome.";
+        EXPECT_EQ(result.Message, expected) << c.Name;
+        ASSERT_EQ(s.messages.Shown().size(), 1u) << c.Name << "\n" << s.Messages();
+        EXPECT_EQ(s.messages.Shown()[0].Text, expected) << c.Name;
+        EXPECT_EQ(s.model.NodeCount, 0) << c.Name << ": a deck was loaded";
+        EXPECT_EQ(FolderState(folder / ""), before) << c.Name;
+
+        // Without the list, the same drawing is written as it always was.
+        s.options.TakeoffTextFile = 0;
+        EXPECT_EQ(s.Export({Frame}, drawing).Outcome, DxfExportOutcome::Written) << c.Name << "\n" << s.Messages();
+    }
 }
