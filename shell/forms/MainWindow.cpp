@@ -121,6 +121,8 @@ void MainWindow::Form_Load() {
     RunTrapped([&] { RefreshRecentMenu(); });
     RunTrapped([&] { TitoloFR1(); });
     RunTrapped([&] { Form_Activate(); });
+    // The document the window starts with, drawn, is the one a close compares with.
+    RunTrapped([&] { MarkDocumentUnchanged(s); });
     if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { vertexPanel_->UseEnglishCaptions(); });
     RunTrapped([&] { CommandBars_Update(); });
 }
