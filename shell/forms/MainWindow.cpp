@@ -250,7 +250,7 @@ void MainWindow::CloseAsAgreed() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Work to save is offered for saving first; the close box asks here, Exit has asked already.
+    // Changes not saved are offered for saving first; the close box asks here, Exit has asked already.
     if (!closeAgreed_ && !commands_->MayClose()) {
         event->ignore();
         return;

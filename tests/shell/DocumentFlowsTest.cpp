@@ -32,6 +32,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int32_t ZoomInCommand = 106, ZoomOutCommand = 107, ExtendedViewCommand = 108;
+constexpr int32_t AutoDimensionsCommand = 117, OptimalTextSizeCommand = 118;
+
 // The window's side: what it was asked, in order; a drawing notes how many messages were shown
 // before it.
 struct RecordingWindow : DocumentWindow {
@@ -293,7 +296,9 @@ TEST_F(DocumentFlowsTest, OpenAndRecentEntriesAskOnlyAfterAChange) {
                 OpenCommand(Context());
             }
             ASSERT_EQ(deck_.messages.Shown().size(), changed ? 1u : 0u);
-            if (changed) EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+            if (changed) {
+                EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+            }
             EXPECT_EQ(deck_.model.Dimensions[1].Text == "123", changed);  // a cancelled open keeps it
         }
     }
@@ -484,7 +489,13 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
         bool Asked;
     } cases[] = {
         {"untouched", false, [] {}, false},
-        {"zoomed, panned, fitted", false, [&] { Command(106); Command(107); Command(108); deck_.drawing.View.ViewXMin += 50; }, false},
+        {"zoomed, panned, fitted", false,
+         [&] {
+             Command(ZoomInCommand), Command(ZoomOutCommand);
+             deck_.drawing.View.ViewXMin += 50;
+             Command(ExtendedViewCommand);
+         },
+         false},
         {"screen colours, layer names, cover, background", false,
          [&] {
              deck_.drawing.LayerScreenColours[3] = 12345;
@@ -497,14 +508,29 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
          false},
         {"exported", false, [&] { Export(std::nullopt); }, false},
         {"changed, then saved", false, [&] { m.Dimensions[1].Text += "0"; SaveCommand(Context()); }, false},
-        {"changed, then saved in the export's offer", false, [&] { m.Dimensions[1].Text += "0"; Export(MsgAnswer::Yes); }, false},
-        {"changed, then exported without a save", false, [&] { m.Dimensions[1].Text += "0"; Export(MsgAnswer::No); }, true},
+        {"changed, then saved in the export's offer", false,
+         [&] {
+             m.Dimensions[1].Text += "0";
+             Export(MsgAnswer::Yes);
+         },
+         false},
+        {"changed, then exported without a save", false,
+         [&] {
+             m.Dimensions[1].Text += "0";
+             Export(MsgAnswer::No);
+         },
+         true},
         {"dimension laid", false, [&] { layDimension(false); }, true},
         {"dimension continued", false, [&] { layDimension(true); }, true},
         {"dimension moved", false, [&] { m.Dimensions[1].LineY1 += 20; m.Dimensions[1].LineY2 += 20; }, true},
         {"dimension deleted", false, [&] { RemoveDimension(m, deck_.editor, 1); }, true},
-        {"automatic dimensions", false, [&] { deck_.messages.Script({MsgAnswer::Yes}); Command(117); }, true},
-        {"optimal text size", false, [&] { Command(118); }, true},
+        {"automatic dimensions", false,
+         [&] {
+             deck_.messages.Script({MsgAnswer::Yes});  // the dimensions there are replaced
+             Command(AutoDimensionsCommand);
+         },
+         true},
+        {"optimal text size", false, [&] { Command(OptimalTextSizeCommand); }, true},
         {"floor-slab perimeter", false,
          [&] {
              std::vector<int32_t> outline(m.FloorSlabOutline[0].begin(),
@@ -531,7 +557,11 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
              r.ReinforcementSectionSpans[k] = r.ReinforcementSectionSpans[0];
          },
          true},
-        {"section moved", false, [&] { r.ReinforcementSectionEnds[0][0].X += 30; r.ReinforcementSectionEnds[0][1].X += 30; }, true},
+        {"section moved", false,
+         [&] {
+             for (PlanPoint& end : r.ReinforcementSectionEnds[0]) end.X += 30;
+         },
+         true},
         {"section deleted", false, [&] { ASSERT_TRUE(RemoveReinforcementSection(r, 0)); }, true},
         {"automatic design", true, [&] { DesignAllFloorSlabs(deck_, deck_.platform); }, true},
         {"bar edited", false, [&] { ++RebarAt(m, 0, 0, 0).value().BarCount; }, true},
@@ -564,7 +594,9 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
         if (c.Asked) deck_.messages.Script({MsgAnswer::Cancel});
         EXPECT_EQ(CloseDocumentFlow(Context()), c.Asked ? CloseDecision::Keep : CloseDecision::Close);
         ASSERT_EQ(deck_.messages.Shown().size(), c.Asked ? 1u : 0u) << deck_.Messages();
-        if (c.Asked) EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+        if (c.Asked) {
+            EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+        }
     }
 }
 
