@@ -15,7 +15,7 @@ public:
     virtual void OpenCommand() = 0;
     virtual void SaveCommand() = 0;
     virtual void SaveAsCommand() = 0;
-    // The recent list is written already; once the save question for work to save lets the window
+    // The recent list is written already; once the save question for unsaved changes lets the window
     // close, the current folder becomes the program's and the main window unloads.
     virtual void Exit() = 0;
     virtual void ShowSettingsDialog() = 0;

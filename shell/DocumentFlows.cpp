@@ -38,12 +38,12 @@ SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveT
 
 }  // namespace
 
-bool HoldsWorkToSave(const Model& model) {
-    return model.DimensionCount > 1 || model.Reinforcement.ReinforcementSectionCount > 0;
+bool DocumentChanged(const Session& session) {
+    return FormatSessionText(session) != session.shell.Document.UnchangedText;
 }
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
-    if (!HoldsWorkToSave(c.session.model)) return true;
+    if (!DocumentChanged(c.session)) return true;
     if (AskSaveQuestion(c, MsgButtons::YesNo) != MsgAnswer::Yes) return true;
     return SaveAfterQuestion(c, unnamedSaveTitle) != SaveOutcome::Failed;
 }
@@ -104,6 +104,8 @@ void LoadDocument(DocumentContext c, const std::string& path) {
     c.window.TitoloFR1();
     c.window.DrawPlan();
     if (FinishLoadedDeck(s, c.platform, slabDesign)) c.window.RefreshRecentMenu();
+    // After the drawing, which fits the masonry bars to their walls.
+    MarkDocumentUnchanged(s);
 }
 
 void SaveCommand(DocumentContext c) {
@@ -155,7 +157,7 @@ void CaricaRece(DocumentContext c, int32_t slot) {
 }
 
 CloseDecision CloseDocumentFlow(DocumentContext c) {
-    if (!HoldsWorkToSave(c.session.model)) return CloseDecision::Close;
+    if (!DocumentChanged(c.session)) return CloseDecision::Close;
     const MsgAnswer answer = AskSaveQuestion(c, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::No) return CloseDecision::Close;
     if (answer != MsgAnswer::Yes) return CloseDecision::Keep;

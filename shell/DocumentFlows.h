@@ -27,13 +27,13 @@ struct DocumentContext {
     DocumentWindow& window;
 };
 
-// Work a file holds that its data file may not: more than one dimension or any reinforcement
-// section. The flows offer to save it first.
-bool HoldsWorkToSave(const Model& model);
+// True when a save would write another text than the one the document was loaded or last saved
+// with. What only the view, the screen or the settings file hold is not written, so not counted.
+bool DocumentChanged(const Session& session);
 
-// Asked before another deck replaces this one, when it holds more than one dimension or any
-// reinforcement section. Yes writes a named document where it is and sends an unnamed one through
-// Salva under `unnamedSaveTitle`. False when the flow that asked must stop, because the save the
+// Asked before another deck replaces this one, when the document changed since it was loaded or
+// last saved. Yes writes a named document where it is and sends an unnamed one through Salva
+// under `unnamedSaveTitle`. False when the flow that asked must stop, because the save the
 // user asked for could not be written: the document is then kept. A cancelled Save As, or No to
 // overwriting a read-only file, lets the flow go on.
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle);
@@ -50,7 +50,8 @@ void Carica(DocumentContext c, const std::string& ext, const std::string& title)
 // everything as a cancelled Open does: LoadStatus -1, the crosshair, and the document, its view,
 // its settings in force and an open vertex panel as they were. A good load closes the vertex
 // panel, replaces the document and names it after `path`; the deck is placed, titled and drawn,
-// then its reinforcement state with its warning, and the recent list.
+// then its reinforcement state with its warning, and the recent list; the deck as drawn counts as
+// unchanged.
 void LoadDocument(DocumentContext c, const std::string& path);
 
 // The Save command: a named document is written where it is, an unnamed one goes through Salva.
@@ -67,10 +68,10 @@ void CaricaRece(DocumentContext c, int32_t slot);
 
 enum class CloseDecision { Close, Keep };
 
-// Asked before the window closes, when the document holds work to save (as HoldsWorkToSave
-// says): the save question with Yes, No and Cancel. Yes writes a named document where it is and
-// sends an unnamed one through Salva; the window closes only once the deck was written. No
-// closes without a save; Cancel, or the question closed, keeps the window.
+// Asked before the window closes, when the document changed since it was loaded or last saved:
+// the save question with Yes, No and Cancel. Yes writes a named document where it is and sends an
+// unnamed one through Salva; the window closes only once the deck was written. No closes without a
+// save; Cancel, or the question closed, keeps the window.
 CloseDecision CloseDocumentFlow(DocumentContext c);
 
 // The empty document, with its caption: what the DXF export leaves when its copy of the document

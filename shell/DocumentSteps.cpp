@@ -4,6 +4,7 @@
 
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
+#include "model/files/SaveCrpFile.h"
 #include "shell/DocumentTitle.h"
 #include "shell/ProgramFolders.h"
 #include "shell/RecentFiles.h"
@@ -67,6 +68,8 @@ bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign) 
     return AddRecentFile(session, session.shell.Document.CurrentFile);
 }
 
+void MarkDocumentUnchanged(Session& session) { session.shell.Document.UnchangedText = FormatSessionText(session); }
+
 void EmptyDocument(Session& session, Canvas& canvas) {
     CloseVertexPanelAsCancel(session);
     session.model = Model{};
@@ -75,4 +78,5 @@ void EmptyDocument(Session& session, Canvas& canvas) {
     canvas.Clear();
     session.shell.Document.CurrentFile = UnnamedDocument;
     SetCanvasPointer(session, canvas, PointerCrosshair);
+    MarkDocumentUnchanged(session);
 }

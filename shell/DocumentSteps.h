@@ -1,7 +1,8 @@
 #pragma once
 // Steps the document flows and the start-up share: the canvas pointer, the session a deck is
 // opened into and its taking over, the deck placed after a good load, the commands a loaded deck's
-// reinforcement state enables, and emptying the document after a failed load.
+// reinforcement state enables, emptying the document after a failed load, and the document's
+// unchanged text.
 #include <cstdint>
 #include <string>
 
@@ -32,8 +33,12 @@ void PlaceLoadedDeck(Session& session, const Canvas& canvas);
 // changed.
 bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign);
 
+// The document as it is now counts as unchanged: after a load has been drawn, and for the empty
+// document. A save marks what it wrote by itself.
+void MarkDocumentUnchanged(Session& session);
+
 // The empty document after a failed load: the vertex panel closed as by Cancel, every model
 // table emptied, the derived geometry included, so that nothing half read stays; the settings
 // read again, no document for the commands, the canvas cleared, the document unnamed and the
-// crosshair pointer. The caller then rebuilds the window's caption.
+// crosshair pointer; it counts as unchanged. The caller then rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);

@@ -97,7 +97,7 @@ bool WriteVerifiedCopy(const std::string& path, const std::string& text, const L
 
 void OfferSave(DocumentContext c) {
     Session& s = c.session;
-    if (!HoldsWorkToSave(s.model)) return;
+    if (!DocumentChanged(s)) return;
     const LanguageFlags& languages = s.shell.Languages;
     const MsgAnswer answer =
         c.platform.messages.Show(GetWarningTitle(languages), UiText(ShellMessages::SaveBeforeDxfQuestion, languages),

@@ -25,6 +25,4 @@ bool HeadlessDeck::LoadText(const std::string& path, const std::string& text, co
 
 bool HeadlessDeck::Save(const std::string& path) { return SaveCrpFile(path, *this, platform); }
 
-std::string HeadlessDeck::SavedText() const {
-    return FormatCrpText(model, ConstDeckOptions{shell.Options, drawing, design});
-}
+std::string HeadlessDeck::SavedText() const { return FormatSessionText(*this); }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "model/files/DataFileWriter.h"
 #include "model/common/Helpers.h"
@@ -37,6 +38,10 @@ std::string FormatCrpText(const Model& model, const ConstDeckOptions& options, i
     return writer.TakeOutput();
 }
 
+std::string FormatSessionText(const Session& session) {
+    return FormatCrpText(session.model, ConstDeckOptions{session.shell.Options, session.drawing, session.design});
+}
+
 bool IsReadOnlyFile(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -52,14 +57,14 @@ SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& pl
         fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
     }
 
-    const std::string text =
-        FormatCrpText(session.model, ConstDeckOptions{session.shell.Options, session.drawing, session.design});
+    std::string text = FormatSessionText(session);
 
     std::string reason;
     if (!ReplaceWholeFile(path, text, reason)) {
         ShowSaveFailed(path, reason, session.shell.Languages, platform);
         return SaveOutcome::Failed;
     }
+    session.shell.Document.UnchangedText = std::move(text);
     return SaveOutcome::Written;
 }
 

@@ -21,6 +21,9 @@ std::string FormatCrpText(const Model& model, const ConstDeckOptions& options,
                           int32_t fileVersion = CurrentFileVersion,
                           int32_t drawingDataVersion = CurrentDrawingDataVersion);
 
+// The whole data file a save of `session`'s deck writes.
+std::string FormatSessionText(const Session& session);
+
 // True when no one may write the file: the read-only attribute of this platform.
 bool IsReadOnlyFile(const std::string& path);
 
@@ -31,7 +34,7 @@ enum class SaveOutcome {
 };
 
 // Writes the deck of `session` to `path`. When it is not written the previous file is as it was.
-// Changes nothing in the model.
+// Changes nothing in the model; a written deck is the document's unchanged text from then on.
 SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform);
 // True when WriteCrpFile wrote the file.
 bool SaveCrpFile(const std::string& path, Session& session, Platform& platform);

@@ -130,6 +130,8 @@ void MainWindow::Form_Load() {
     RunTrapped([&] { RefreshRecentMenu(); });
     RunTrapped([&] { TitoloFR1(); });
     RunTrapped([&] { Form_Activate(); });
+    // The document the window starts with, drawn, is the one a close compares with.
+    RunTrapped([&] { MarkDocumentUnchanged(s); });
     if (s.shell.Languages.UiLanguage != 0) RunTrapped([&] { vertexPanel_->UseEnglishCaptions(); });
     RunTrapped([&] { CommandBars_Update(); });
 }
@@ -269,7 +271,7 @@ void MainWindow::CloseAsAgreed() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Work to save is offered for saving first; the close box asks here, Exit has asked already.
+    // Changes not saved are offered for saving first; the close box asks here, Exit has asked already.
     if (!closeAgreed_ && !commands_->MayClose()) {
         event->ignore();
         return;

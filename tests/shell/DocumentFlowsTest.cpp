@@ -4,11 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <vector>
+
+#include "design/DesignCommands.h"
+#include "design/RebarEdits.h"
+#include "editing/DimensionEditing.h"
+#include "editing/SlabPerimeter.h"
+#include "plangeom/AutoDimensions.h"
+#include "shell/CommandDispatch.h"
+#include "shell/DxfOutputCommand.h"
+#include "shell/SettingsDialogSteps.h"
 
 #include "model/common/Helpers.h"
 #include "drawing/LayerDefaults.h"
+#include "shell/DocumentSteps.h"
 #include "shell/DocumentTitle.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsFile.h"
@@ -18,6 +31,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr int32_t ZoomInCommand = 106, ZoomOutCommand = 107, ExtendedViewCommand = 108;
+constexpr int32_t AutoDimensionsCommand = 117, OptimalTextSizeCommand = 118;
 
 // The window's side: what it was asked, in order; a drawing notes how many messages were shown
 // before it.
@@ -31,6 +47,26 @@ struct RecordingWindow : DocumentWindow {
 
 private:
     const DeckSession& deck_;
+};
+
+// The commands of the bars that run on the document alone; the others do nothing here.
+struct DocumentCommands : CommandActions {
+    explicit DocumentCommands(DeckSession& deck) : deck_(deck) {}
+    void OpenCommand() override {}
+    void SaveCommand() override {}
+    void SaveAsCommand() override {}
+    void Exit() override {}
+    void ShowSettingsDialog() override {}
+    void ShowAbout() override {}
+    void ShowDesignOptionsDialog() override {}
+    void DesignAllFloorSlabs() override { ::DesignAllFloorSlabs(deck_, deck_.platform); }
+    void RunDxfOutput() override {}
+    void CaricaRece(int32_t) override {}
+    void Redraw() override {}
+    void ShowPrompt(const std::string&) override {}
+
+private:
+    DeckSession& deck_;
 };
 
 class DocumentFlowsTest : public ::testing::Test {
@@ -50,6 +86,8 @@ protected:
         EXPECT_TRUE(frame.Save(Telaio()));
         // A regular file where a folder should be: nothing can be written below it.
         WriteWholeFile(folder_ / "blocker", "");
+        // The window's start: the empty document is unchanged.
+        MarkDocumentUnchanged(deck_);
     }
 
     void Copy(const std::string& from, const std::string& here) { fs::copy_file(from, folder_ / here); }
@@ -58,6 +96,23 @@ protected:
     std::string Telaio() const { return folder_ / "telaio/Telaio.crp"; }
 
     DocumentContext Context() { return {deck_, deck_.platform, window_}; }
+    void Command(int32_t id) {
+        DocumentCommands actions(deck_);
+        Pulsanti(id, {deck_, deck_.messages, actions});
+    }
+    // The DXF output, its dialog loading another deck over the document; `offerAnswer` answers
+    // the save offer, which comes only when one is given.
+    void Export(std::optional<MsgAnswer> offerAnswer) {
+        Forget();
+        if (offerAnswer) deck_.messages.Script({*offerAnswer});
+        RunDxfOutput(Context(), [this] {
+            deck_.model.ClearBeforeLoad();
+            EXPECT_TRUE(deck_.Load(Telaio())) << deck_.Messages();
+        });
+        EXPECT_EQ(deck_.messages.Shown().size(), offerAnswer ? 1u : 0u) << deck_.Messages();
+    }
+    // The last round's changes are dropped without a question.
+    void Discard() { MarkDocumentUnchanged(deck_); }
     // The deck opened through the Open command, the records of it forgotten.
     void OpenThrough(const std::string& path) {
         deck_.dialogs.ScriptPaths({path});
@@ -89,7 +144,7 @@ protected:
 
 TEST_F(DocumentFlowsTest, CancelledOpenChangesNothing) {
     OpenThrough(Demo());
-    ASSERT_GT(deck_.model.DimensionCount, 1);
+    deck_.model.Dimensions[0].Text += "0";
     const Model model = deck_.model;
     const DocumentState document = deck_.shell.Document;
     deck_.messages.Script({MsgAnswer::No});
@@ -156,7 +211,7 @@ TEST_F(DocumentFlowsTest, FailedOpenKeepsTheDocumentAsItWas) {
         for (const char* fixture : {"fail-unknown-node/NODO99.CRP", "fail-truncated/TRONCATO.CRP"}) {
             SCOPED_TRACE(std::string(fixture) + (fromRecentList ? " from the recent list" : " from Open"));
             const std::string failing = DeckFixture(fixture);
-            deck_.model = Model{};  // the last round's work goes unsaved, with no question
+            Discard();
             OpenThrough(Demo());
             deck_.model.Dimensions[0].Text = "123";
             deck_.drawing.LayerNames[0] = "ASSI IN USO";
@@ -222,21 +277,30 @@ TEST_F(DocumentFlowsTest, FailedOpenKeepsTheDocumentAsItWas) {
     EXPECT_EQ(Recent(), (std::vector<std::string>{Telaio(), Demo(), DeckFixture("fail-truncated/TRONCATO.CRP")}));
 }
 
-TEST_F(DocumentFlowsTest, SaveQuestionOnlyForMoreThanOneDimensionOrAnySection) {
-    struct Case {
-        int32_t Dimensions, Sections;
-        bool Asked;
-    };
-    for (const Case c : {Case{0, 0, false}, Case{1, 0, false}, Case{2, 0, true}, Case{0, 1, true}, Case{1, 1, true}}) {
-        Forget();
-        deck_.model.DimensionCount = c.Dimensions;
-        deck_.model.Dimensions.resize(static_cast<size_t>(c.Dimensions) + 1);
-        deck_.model.Reinforcement.ReinforcementSectionCount = c.Sections;
-        if (c.Asked) deck_.messages.Script({MsgAnswer::No});
-        deck_.dialogs.ScriptPaths({""});
-        OpenCommand(Context());
-        EXPECT_EQ(deck_.messages.Shown().size(), c.Asked ? 1u : 0u) << c.Dimensions << " " << c.Sections;
-        EXPECT_EQ(deck_.model.DimensionCount, c.Dimensions);  // a cancelled open keeps them
+// Open and the recent entries ask only about a deck that changed since its load; the text is the
+// interface language's.
+TEST_F(DocumentFlowsTest, OpenAndRecentEntriesAskOnlyAfterAChange) {
+    deck_.shell.Recent.RecentFiles = {Demo(), "", "", ""};
+    deck_.shell.Recent.RecentFileCount = 1;
+    for (const bool fromRecentList : {false, true}) {
+        for (const bool changed : {false, true}) {
+            SCOPED_TRACE(std::string(changed ? "changed" : "untouched") + (fromRecentList ? ", recent" : ", open"));
+            Discard();
+            OpenThrough(Demo());
+            if (changed) deck_.model.Dimensions[1].Text = "123";
+            if (changed) deck_.messages.Script({MsgAnswer::No});
+            if (fromRecentList) {
+                CaricaRece(Context(), 3);  // no entry there: only the question
+            } else {
+                deck_.dialogs.ScriptPaths({""});
+                OpenCommand(Context());
+            }
+            ASSERT_EQ(deck_.messages.Shown().size(), changed ? 1u : 0u);
+            if (changed) {
+                EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+            }
+            EXPECT_EQ(deck_.model.Dimensions[1].Text == "123", changed);  // a cancelled open keeps it
+        }
     }
     deck_.messages.Script({MsgAnswer::No});
     deck_.shell.Languages.UiLanguage = 1;
@@ -259,6 +323,7 @@ TEST_F(DocumentFlowsTest, YesSavesBeforeTheOpenGoesOn) {
     for (int32_t language : {0, 1}) {
         DeckSession unnamed;
         unnamed.shell.Languages.UiLanguage = language;
+        MarkDocumentUnchanged(unnamed);
         unnamed.model.DimensionCount = 2;
         unnamed.model.Dimensions.resize(3);
         unnamed.messages.Script({MsgAnswer::Yes});
@@ -273,6 +338,7 @@ TEST_F(DocumentFlowsTest, YesSavesBeforeTheOpenGoesOn) {
 
 TEST_F(DocumentFlowsTest, SaveThatFailsStopsTheOpenAndKeepsTheDocument) {
     OpenThrough(Demo());
+    deck_.model.Dimensions[0].Text += "0";
     const Model model = deck_.model;
     deck_.shell.Document.CurrentFile = folder_ / "blocker/DEMO.CRP";
     deck_.messages.Script({MsgAnswer::Yes});
@@ -344,8 +410,8 @@ TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
     EXPECT_TRUE(deck_.messages.Shown().empty());
 }
 
-// Closing the window with work to save asks the save question with a Cancel; the window closes
-// only once a Yes has written the deck.
+// Closing the window on a changed document asks the save question with a Cancel; the window
+// closes only once a Yes has written the deck.
 TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
     enum class Name { Demo, Blocked, Unnamed };
     const struct {
@@ -358,7 +424,7 @@ TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
         size_t Messages;
         bool Written;
     } cases[] = {
-        {"no work", false, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 0, false},
+        {"unchanged", false, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 0, false},
         {"yes", true, Name::Demo, MsgAnswer::Yes, nullptr, CloseDecision::Close, 1, true},
         {"yes, the save fails", true, Name::Blocked, MsgAnswer::Yes, nullptr, CloseDecision::Keep, 2, false},
         {"yes, save as cancelled", true, Name::Unnamed, MsgAnswer::Yes, "", CloseDecision::Keep, 1, false},
@@ -368,11 +434,10 @@ TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
-        deck_.model = Model{};  // the last round's work goes unsaved, with no question
+        Discard();
         OpenThrough(Demo());
         const std::string before = FileText(Demo());
-        deck_.model.Dimensions[0].Text = "123";
-        if (!c.Work) deck_.model = Model{};
+        if (c.Work) deck_.model.Dimensions[0].Text += "0";
         if (c.Named == Name::Blocked) deck_.shell.Document.CurrentFile = folder_ / "blocker/DEMO.CRP";
         if (c.Named == Name::Unnamed) deck_.shell.Document.CurrentFile = UnnamedDocument;
         const std::string name = deck_.shell.Document.CurrentFile;
@@ -399,6 +464,139 @@ TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
         }
         // Only a Save As names the document anew.
         EXPECT_EQ(deck_.shell.Document.CurrentFile, c.Named == Name::Unnamed && c.Written ? file : name);
+    }
+}
+
+// The close question comes exactly when a save would write something else than the deck loaded
+// or last saved: each kind of edit, and never for the view, the screen side or the settings file
+// alone, nor after an export or a save.
+TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
+    Model& m = deck_.model;
+    ReinforcementSections& r = m.Reinforcement;
+    // A dimension laid beside the first one, from its second end on when `continued`.
+    const auto layDimension = [&](bool continued) {
+        const Dimension d = m.Dimensions[0];
+        MeasuredPoints& p = deck_.measured;
+        p.MeasP1X = continued ? d.MeasuredX2 : d.MeasuredX1, p.MeasP1Y = continued ? d.MeasuredY2 : d.MeasuredY1;
+        p.MeasP2X = p.MeasP1X + 100, p.MeasP2Y = p.MeasP1Y;
+        const float x = continued ? d.LineX2 : d.LineX1, y = continued ? d.LineY2 : d.LineY1 + 100;
+        AddDimension(m, deck_.shell.Options, p, x, y, x + 100, y);
+    };
+    const struct {
+        const char* Case;
+        bool Frame;  // the frame without floor-slab design, else the demo deck
+        std::function<void()> Change;
+        bool Asked;
+    } cases[] = {
+        {"untouched", false, [] {}, false},
+        {"zoomed, panned, fitted", false,
+         [&] {
+             Command(ZoomInCommand), Command(ZoomOutCommand);
+             deck_.drawing.View.ViewXMin += 50;
+             Command(ExtendedViewCommand);
+         },
+         false},
+        {"screen colours, layer names, cover, background", false,
+         [&] {
+             deck_.drawing.LayerScreenColours[3] = 12345;
+             deck_.drawing.LayerNames[9] = "ALTRO";
+             deck_.drawing.Display.PillarDisplayMode = 2;
+             deck_.shell.Options.LateralCover = 5;
+             deck_.canvas.SetBackColour(PackRgb(1, 2, 3));
+             SaveSettings(deck_, deck_.messages);
+         },
+         false},
+        {"exported", false, [&] { Export(std::nullopt); }, false},
+        {"changed, then saved", false, [&] { m.Dimensions[1].Text += "0"; SaveCommand(Context()); }, false},
+        {"changed, then saved in the export's offer", false,
+         [&] {
+             m.Dimensions[1].Text += "0";
+             Export(MsgAnswer::Yes);
+         },
+         false},
+        {"changed, then exported without a save", false,
+         [&] {
+             m.Dimensions[1].Text += "0";
+             Export(MsgAnswer::No);
+         },
+         true},
+        {"dimension laid", false, [&] { layDimension(false); }, true},
+        {"dimension continued", false, [&] { layDimension(true); }, true},
+        {"dimension moved", false, [&] { m.Dimensions[1].LineY1 += 20; m.Dimensions[1].LineY2 += 20; }, true},
+        {"dimension deleted", false, [&] { RemoveDimension(m, deck_.editor, 1); }, true},
+        {"automatic dimensions", false,
+         [&] {
+             deck_.messages.Script({MsgAnswer::Yes});  // the dimensions there are replaced
+             Command(AutoDimensionsCommand);
+         },
+         true},
+        {"optimal text size", false, [&] { Command(OptimalTextSizeCommand); }, true},
+        {"floor-slab perimeter", false,
+         [&] {
+             std::vector<int32_t> outline(m.FloorSlabOutline[0].begin(),
+                                          m.FloorSlabOutline[0].begin() + m.FloorSlabOutlineCount[0]);
+             std::reverse(outline.begin(), outline.end());
+             AssignFloorSlabPerimeter(m, 0, outline);
+         },
+         true},
+        {"concrete-slab perimeter", false,
+         [&] {
+             ASSERT_GT(m.ConcreteSlabCount, 0);
+             std::vector<int32_t> outline(m.ConcreteSlabOutline[0].begin(),
+                                          m.ConcreteSlabOutline[0].begin() + m.ConcreteSlabOutlineCount[0]);
+             std::reverse(outline.begin(), outline.end());
+             AssignConcreteSlabPerimeter(m, 0, outline);
+         },
+         true},
+        {"section placed", false,
+         [&] {
+             const auto k = static_cast<size_t>(r.ReinforcementSectionCount++);
+             r.ReinforcementSectionEnds[k] = r.ReinforcementSectionEnds[0];
+             r.SectionSlabCount[k] = r.SectionSlabCount[0];
+             r.SectionSlabs[k] = r.SectionSlabs[0];
+             r.ReinforcementSectionSpans[k] = r.ReinforcementSectionSpans[0];
+         },
+         true},
+        {"section moved", false,
+         [&] {
+             for (PlanPoint& end : r.ReinforcementSectionEnds[0]) end.X += 30;
+         },
+         true},
+        {"section deleted", false, [&] { ASSERT_TRUE(RemoveReinforcementSection(r, 0)); }, true},
+        {"automatic design", true, [&] { DesignAllFloorSlabs(deck_, deck_.platform); }, true},
+        {"bar edited", false, [&] { ++RebarAt(m, 0, 0, 0).value().BarCount; }, true},
+        {"bar stretched by its grips", false, [&] { StretchRebar(RebarAt(m, 0, 0, 0).value(), 15, 0); }, true},
+        {"bar extended", false,
+         [&] {
+             const RebarFields bar = RebarAt(m, 0, 0, 1).value();
+             ASSERT_EQ(ExtendRebarToLine(bar, bar.X2 + 50, -1e4f, bar.X2 + 50, 1e4f, 2), RebarExtension::Moved);
+         },
+         true},
+        {"bar deleted", false, [&] { ASSERT_TRUE(RemoveRebar(m, 0, 0, 0)); }, true},
+        {"layer switch", false, [&] { deck_.drawing.LayerScreenOn[5] = 1 - deck_.drawing.LayerScreenOn[5]; }, true},
+        {"snap switch", false, [&] { deck_.drawing.DimOsnapOn[0] = 1 - deck_.drawing.DimOsnapOn[0]; }, true},
+        {"curb width", false, [&] { deck_.design.CurbWidth += 5; }, true},
+        {"settings' defaults over a deck in metres", false,
+         [&] {
+             deck_.shell.Options.DimensionUnitMetres = 1;
+             RewriteDimensionTexts(m, deck_.shell.Options);
+             Discard();
+             RestoreAllDefaults(deck_, deck_.canvas);
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Discard();
+        OpenThrough(c.Frame ? Telaio() : Demo());
+        c.Change();
+        Forget();
+        if (c.Asked) deck_.messages.Script({MsgAnswer::Cancel});
+        EXPECT_EQ(CloseDocumentFlow(Context()), c.Asked ? CloseDecision::Keep : CloseDecision::Close);
+        ASSERT_EQ(deck_.messages.Shown().size(), c.Asked ? 1u : 0u) << deck_.Messages();
+        if (c.Asked) {
+            EXPECT_EQ(deck_.messages.Shown()[0].Text, "Vuoi salvare l'attuale impalcato?");
+        }
     }
 }
 

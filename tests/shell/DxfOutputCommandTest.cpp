@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/files/WholeFiles.h"
+#include "shell/DocumentSteps.h"
 #include "shell/DocumentTitle.h"
 #include "shell/SettingsFile.h"
 #include "tests/support/DeckSession.h"
@@ -210,6 +211,7 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
     deck_.model.Dimensions.resize(1);
     deck_.model.Reinforcement.Clear();
     deck_.model.HatchLines.Keep({4, 5, 6}, {HatchSegment{0, 0, 1, 1}});
+    MarkDocumentUnchanged(deck_);
     const std::string before = Dump();
     Run([&] {
         // Stored with the settings in the dialog: in force afterwards, as for a named document.
@@ -217,7 +219,8 @@ TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {
         ASSERT_TRUE(SaveSettings(deck_, deck_.messages));
         ExportSomethingElse();
     });
-    EXPECT_TRUE(deck_.messages.Shown().empty());  // one dimension: no save offer
+    EXPECT_TRUE(deck_.messages.Shown().empty());  // unchanged: no save offer, and unchanged after it
+    EXPECT_FALSE(DocumentChanged(deck_));
     EXPECT_EQ(deck_.drawing.LayerNames[10], "STORED");
     EXPECT_NE(deck_.drawing.LayerNames[9], "CHANGED_IN_THE_DIALOG");
     EXPECT_NE(deck_.drawing.LayerScreenColours[3], 12345);

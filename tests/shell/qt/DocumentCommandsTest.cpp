@@ -66,14 +66,11 @@ TEST_F(DocumentCommandsTest, OpenSaveAsAndTheRecentEntriesAcrossTwoRuns) {
     EXPECT_EQ(Entry(*form, 0)->text(), "DEMO.CRP");  // Save As leaves the list alone
     EXPECT_FALSE(Entry(*form, 1)->isVisible());
 
-    // The window's unload writes the list; the next run offers it in the File menu. The deck's
-    // dimensions are work to save: Yes writes them before the window closes.
-    AnswerYes = true;
+    // The window's unload writes the list; the next run offers it in the File menu. The deck was
+    // just saved: the window closes without a question.
     EXPECT_TRUE(form->close());
-    EXPECT_EQ(boxes_.back().Text, "Vuoi salvare l'attuale impalcato?");
+    EXPECT_TRUE(boxes_.empty());
     EXPECT_EQ(FileText(config_ / "Dravo/Tessal.MEM"), "1\r\n\"" + DemoDeck() + "\"\r\n");
-    boxes_.clear();
-    AnswerYes = false;
     answer_ = nullptr;
     form = Start("");
     ASSERT_TRUE(Entry(*form, 0)->isVisible());
@@ -83,7 +80,19 @@ TEST_F(DocumentCommandsTest, OpenSaveAsAndTheRecentEntriesAcrossTwoRuns) {
     EXPECT_TRUE(boxes_.empty());
 }
 
-// The close box and Exit with work to save: the question closed (as Cancel) keeps the window and
+// A deck only looked at, zoomed and scrolled, closes without a question.
+TEST_F(DocumentCommandsTest, CloseAfterOnlyViewingAsksNothing) {
+    constexpr int ZoomInCommandId = 106, ExtendedViewCommandId = 108;
+    auto form = Start(DemoDeck());
+    ASSERT_GT(form->session().model.Reinforcement.ReinforcementSectionCount, 0);
+    form->CommandBars_Execute(ZoomInCommandId);
+    form->session().drawing.View.ViewXMin += 100;
+    form->CommandBars_Execute(ExtendedViewCommandId);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(boxes_.empty());
+}
+
+// The close box and Exit on a changed deck: the question closed (as Cancel) keeps the window and
 // the current folder; Yes saves, and Exit then makes the program folder current.
 TEST_F(DocumentCommandsTest, CloseWithWorkToSaveAsksFirst) {
     ScratchFolder decks("close-asks");

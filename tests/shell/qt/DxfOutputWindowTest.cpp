@@ -105,6 +105,10 @@ TEST_F(DxfOutputWindowTest, ANamedDocumentComesBackWithItsUnsavedDimensions) {
     const auto form = Start(Document());
     form->CommandBars_Execute(AutoDimensionsCommand);
     Session& s = form->session();
+    // A dimension moved and not saved: the document has changed.
+    s.model.Dimensions[0].LineY1 += 50;
+    s.model.Dimensions[0].LineY2 += 50;
+    form->Form_Activate();
     const int32_t dimensions = s.model.DimensionCount;
     ASSERT_GT(dimensions, 1);
     const int32_t nodes = s.model.NodeCount;
