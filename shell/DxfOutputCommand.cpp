@@ -172,7 +172,7 @@ void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDial
     std::optional<KeptUnnamedDocument> unnamed;
     if (named) {
         const std::string wanted = CopyPathBeside(s.shell.Document.CurrentFile);
-        copyText = FormatCrpText(s.model, ConstDeckOptions{s.shell.Options, s.drawing, s.design});
+        copyText = FormatSessionText(s);
         std::string reason;
         if (!WriteVerifiedCopy(wanted, copyText, s.shell.Languages, copyPath, reason)) {
             c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
