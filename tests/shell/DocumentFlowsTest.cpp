@@ -35,6 +35,14 @@ namespace fs = std::filesystem;
 constexpr int32_t ZoomInCommand = 106, ZoomOutCommand = 107, ExtendedViewCommand = 108;
 constexpr int32_t AutoDimensionsCommand = 117, OptimalTextSizeCommand = 118;
 
+// The first `count` vertices of an outline row, last first: the same perimeter, walked the other way.
+template <typename Row>
+std::vector<int32_t> Reversed(const Row& row, int32_t count) {
+    std::vector<int32_t> outline(row.begin(), row.begin() + count);
+    std::reverse(outline.begin(), outline.end());
+    return outline;
+}
+
 // The window's side: what it was asked, in order; a drawing notes how many messages were shown
 // before it.
 struct RecordingWindow : DocumentWindow {
@@ -532,20 +540,11 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
          true},
         {"optimal text size", false, [&] { Command(OptimalTextSizeCommand); }, true},
         {"floor-slab perimeter", false,
-         [&] {
-             std::vector<int32_t> outline(m.FloorSlabOutline[0].begin(),
-                                          m.FloorSlabOutline[0].begin() + m.FloorSlabOutlineCount[0]);
-             std::reverse(outline.begin(), outline.end());
-             AssignFloorSlabPerimeter(m, 0, outline);
-         },
-         true},
+         [&] { AssignFloorSlabPerimeter(m, 0, Reversed(m.FloorSlabOutline[0], m.FloorSlabOutlineCount[0])); }, true},
         {"concrete-slab perimeter", false,
          [&] {
              ASSERT_GT(m.ConcreteSlabCount, 0);
-             std::vector<int32_t> outline(m.ConcreteSlabOutline[0].begin(),
-                                          m.ConcreteSlabOutline[0].begin() + m.ConcreteSlabOutlineCount[0]);
-             std::reverse(outline.begin(), outline.end());
-             AssignConcreteSlabPerimeter(m, 0, outline);
+             AssignConcreteSlabPerimeter(m, 0, Reversed(m.ConcreteSlabOutline[0], m.ConcreteSlabOutlineCount[0]));
          },
          true},
         {"section placed", false,
