@@ -57,6 +57,12 @@ void DesignAllFloorSlabs(Session& session, Platform& platform) {
     ShowDesignWarnings(warnings, platform.messages, session.shell.Languages);
 }
 
+void DesignReinforcementAgain(Session& session, Platform& platform) {
+    ReinforcementSections& sections = session.model.Reinforcement;
+    if (sections.ReinforcementSectionCount > 0) sections.Clear();
+    DesignAllFloorSlabs(session, platform);
+}
+
 void DeleteReinforcementSection(Session& session, Platform& platform, int32_t k) {
     if (RemoveReinforcementSection(session.model.Reinforcement, k)) RedrawPlanOnCanvas(session, platform);
 }

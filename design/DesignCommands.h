@@ -14,6 +14,10 @@
 // table limits refused.
 void DesignAllFloorSlabs(Session& session, Platform& platform);
 
+// The automatic design command: the deck's reinforcement sections go, then DesignAllFloorSlabs
+// designs every floor slab anew, so that no row keeps a section laid before.
+void DesignReinforcementAgain(Session& session, Platform& platform);
+
 // The sections of DesignAllFloorSlabs, with what the table limits refused, but neither the design
 // state, the redraw nor the messages.
 DesignWarnings LayAllFloorSlabSections(Session& session, MessageBoxes& messages);

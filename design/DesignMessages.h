@@ -51,4 +51,18 @@ inline constexpr Bilingual NoAssemblyBars{"Nessuno", "None"};
 inline constexpr Bilingual UpperBarLengthOutOfRange{"Lunghezza max non corretta. (500 min, 1200 max)",
                                                     "Length wrong. (500 min, 1200 max)"};
 
+// The rebar editor's OK refusing a field; the bar stays as it was and the editor open.
+inline constexpr Bilingual StartStretchNotANumber{
+    "L'allungamento del lato iniziale \"%1\" non è un numero: il ferro non è stato modificato.",
+    "The stretch of the left side \"%1\" is not a number: the bar was not changed."};
+inline constexpr Bilingual EndStretchNotANumber{
+    "L'allungamento del lato finale \"%1\" non è un numero: il ferro non è stato modificato.",
+    "The stretch of the right side \"%1\" is not a number: the bar was not changed."};
+inline constexpr Bilingual BarCountNotWhole{
+    "Il numero di ferri \"%1\" non è un numero intero maggiore di 0: il ferro non è stato modificato.",
+    "The number of bars \"%1\" is not a whole number above 0: the bar was not changed."};
+inline constexpr Bilingual DiameterNotWhole{
+    "Il diametro \"%1\" non è un numero intero di mm maggiore di 0: il ferro non è stato modificato.",
+    "The diameter \"%1\" is not a whole number of mm above 0: the bar was not changed."};
+
 }  // namespace DesignMessages

@@ -18,7 +18,19 @@ struct RebarEditorValues {
 // no bar of the deck.
 std::optional<RebarEditorValues> LoadRebarEditor(Session& session);
 
+// The fields OK reads, in the order it reads them.
+enum class RebarEditorField { StretchStart, StretchEnd, BarCount, Diameter };
+
+// A field OK refused, with the message that names it in the interface language.
+struct RebarEditorRefusal {
+    RebarEditorField Field;
+    std::string Message;
+};
+
 // Stores the values in the selected rebar: the stretches (also kept in BarStretchStart and
-// BarStretchEnd), count and diameter as typed, each rounded to a whole number; the hook bits from
-// the end shapes; then the ends moved by the stretches. The length is not read back.
-void ApplyRebarEditor(Session& session, const RebarEditorValues& values);
+// BarStretchEnd) rounded to whole cm, an empty stretch moving nothing; count and diameter; the hook
+// bits from the end shapes; then the ends moved by the stretches. The length is not read back.
+// A stretch that is not wholly a number ("," or "." for the decimal point), or a count or diameter
+// that is not a whole number above 0, is refused: the first such field is given back and nothing
+// is stored.
+std::optional<RebarEditorRefusal> ApplyRebarEditor(Session& session, const RebarEditorValues& values);

@@ -1,9 +1,12 @@
 #include "editing/VertexPanel.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "editing/SlabPerimeter.h"
 #include "model/common/Helpers.h"
+#include "model/common/TypedNumbers.h"
 #include "model/tables/TableAccess.h"
 #include "plangeom/PlanPoints.h"
 
@@ -13,6 +16,9 @@ constexpr Bilingual DeleteQuestion{"Vuoi eliminare il vertice %1?", "Do you want
 constexpr Bilingual InsertQuestion{"Vuoi inserire un nuovo vertice dopo il vertice %1?",
                                    "Do you want to insert a new vertex after the vertex %1?"};
 constexpr Bilingual VertexLabel{"Vertice %1:", "Vertex %1:"};
+constexpr Bilingual CoordinateNotANumber{"La coordinata %1 \"%2\" non è un numero: il vertice resta dov'è.",
+                                         "The %1 coordinate \"%2\" is not a number: the vertex stays where it is."};
+constexpr const char* AxisNames[] = {"X", "Y"};
 
 // A triangle is the smallest outline the panel leaves.
 constexpr int32_t FewestVertices = 3;
@@ -122,7 +128,7 @@ void Command1_Click(Session& session, MessageBoxes& messages, int32_t index) {
     switch (index) {
     case VertexButton::Delete: DeleteSelectedVertex(session, messages); break;
     case VertexButton::Insert: InsertVertexAfterSelected(session, messages); break;
-    case VertexButton::AssignCoordinates: AssignVertexCoordinates(session); break;
+    case VertexButton::AssignCoordinates: AssignVertexCoordinates(session, messages); break;
     case VertexButton::AssignPerimeter: AssignEditedPerimeter(session); break;
     case VertexButton::Cancel: CancelVertexPanel(session); break;
     default: break;
@@ -153,13 +159,23 @@ void InsertVertexAfterSelected(Session& session, MessageBoxes& messages) {
     List1_Click(session, selected + 1);
 }
 
-void AssignVertexCoordinates(Session& session) {
+void AssignVertexCoordinates(Session& session, MessageBoxes& messages) {
     VertexPanelState& panel = PanelOf(session);
     KeepListConsistent(panel);
     if (panel.EditedVertices.empty()) return;
-    const float x = TextToSingle(panel.TypedCoordinates[0]);
-    const float y = TextToSingle(panel.TypedCoordinates[1]);
-    panel.EditedVertices[static_cast<size_t>(panel.SelectedVertex)] = FindOrAddPlanNode(session.model, x, y);
+    std::array<float, 2> typed{};
+    for (size_t axis = 0; axis < typed.size(); ++axis) {
+        const std::optional<double> value = ReadTypedNumber(panel.TypedCoordinates[axis]);
+        if (!value) {
+            const LanguageFlags& languages = session.shell.Languages;
+            messages.Show(GetWarningTitle(languages),
+                          UiText(CoordinateNotANumber, languages, {AxisNames[axis], panel.TypedCoordinates[axis]}),
+                          MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+        typed[axis] = static_cast<float>(*value);
+    }
+    panel.EditedVertices[static_cast<size_t>(panel.SelectedVertex)] = FindOrAddPlanNode(session.model, typed[0], typed[1]);
     List1_Click(session, panel.SelectedVertex);
 }
 

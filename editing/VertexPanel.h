@@ -49,8 +49,10 @@ void DeleteSelectedVertex(Session& session, MessageBoxes& messages);
 // Asks, then inserts after the selected vertex the midpoint of the edge that leaves it (the
 // closing edge after the last vertex), and selects it.
 void InsertVertexAfterSelected(Session& session, MessageBoxes& messages);
-// The selected vertex becomes the plan point at the coordinates typed in the fields.
-void AssignVertexCoordinates(Session& session);
+// The selected vertex becomes the plan point at the coordinates typed in the fields. A field that
+// is not wholly a number ("," or "." for the decimal point) is refused with a message naming it,
+// and nothing changes: the fields keep what was typed.
+void AssignVertexCoordinates(Session& session, MessageBoxes& messages);
 // The edited list becomes the slab's outline and the panel closes.
 void AssignEditedPerimeter(Session& session);
 // The panel closes; the plan points its edit added go again, and the slab stays as it was.

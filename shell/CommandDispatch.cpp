@@ -46,12 +46,6 @@ void DimensionAutomatically(CommandContext c) {
     c.actions.Redraw();
 }
 
-void DesignReinforcementAgain(CommandContext c) {
-    ReinforcementSections& sections = c.session.model.Reinforcement;
-    if (sections.ReinforcementSectionCount > 0) sections.Clear();
-    c.actions.DesignAllFloorSlabs();
-}
-
 // The view steps that act at once, redrawing when the view changed.
 void StepView(bool changed, CommandContext c) {
     if (changed) c.actions.Redraw();
@@ -88,7 +82,7 @@ void Pulsanti(int32_t id, CommandContext c) {
             c.actions.Redraw();
             break;
         case 119: c.actions.ShowDesignOptionsDialog(); break;
-        case 120: DesignReinforcementAgain(c); break;
+        case 120: c.actions.DesignAllFloorSlabs(); break;
         case DxfOutputCommand: c.actions.RunDxfOutput(); break;
         case AboutCommand: c.actions.ShowAbout(); break;
         default: break;

@@ -21,7 +21,8 @@ public:
     virtual void ShowSettingsDialog() = 0;
     virtual void ShowAbout() = 0;  // the information window
     virtual void ShowDesignOptionsDialog() = 0;
-    // Designs every designable floor slab and redraws.
+    // The automatic design: the deck's sections go, every designable floor slab is designed anew
+    // and the plan redrawn (DesignReinforcementAgain).
     virtual void DesignAllFloorSlabs() = 0;
     virtual void RunDxfOutput() = 0;
     // Loads the recent file of slot 0 to 3.

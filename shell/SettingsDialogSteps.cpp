@@ -1,11 +1,8 @@
 #include "shell/SettingsDialogSteps.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
-
 #include "drawing/LayerDefaults.h"
 #include "model/common/Helpers.h"
+#include "model/common/TypedNumbers.h"
 #include "model/geometry/Geometry.h"
 #include "model/tables/TableAccess.h"
 #include "plangeom/AutoDimensions.h"
@@ -40,17 +37,7 @@ void RewriteDimensionTexts(Model& model, const ShellOptions& options) {
     }
 }
 
-std::optional<int32_t> ReadLateralCover(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    const std::string number = CommaToDot(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc{} || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
-    const double rounded = RoundHalfEven(value, 0);
-    if (std::fabs(rounded) > std::numeric_limits<int32_t>::max()) return std::nullopt;
-    return static_cast<int32_t>(rounded);
-}
+std::optional<int32_t> ReadLateralCover(const std::string& text) { return ReadTypedRounded(text); }
 
 void PaintCanvasBackground(DrawingState& drawing, Canvas& canvas) {
     drawing.CanvasBackColour = drawing.WhiteBackground != 0 ? StandardColour(15) : 0;

@@ -20,7 +20,7 @@ void RewriteDimensionTexts(Model& model, const ShellOptions& options);
 
 // The lateral cover typed as a number with "," or "." for the decimal point, rounded to whole
 // centimetres with halves to even: "2,6" gives 3, "2.5" gives 2. Nothing for a text that is not a
-// number as a whole or a value no cover can have.
+// number as a whole or a value no cover can have (the strict reading of ReadTypedRounded).
 std::optional<int32_t> ReadLateralCover(const std::string& text);
 
 // The canvas background of the background flag in force: white for any flag but 0.

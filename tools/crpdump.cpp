@@ -61,15 +61,16 @@ std::optional<int32_t> LongestUpperBar(const std::string& text) {
     return value;
 }
 
-// The automatic design of every floor slab, where the deck holds a floor-slab design to lay the
-// bars from, as the window enables the command; a deck without one has nothing designable.
+// The window's automatic design command, the deck's sections cleared first, where the deck holds
+// a floor-slab design to lay the bars from, as the window enables the command; a deck without one
+// has nothing designable.
 void DesignAll(HeadlessDeck& document, int32_t longest) {
     if (document.slabDesign != 1) {
         std::cerr << "crpdump: the deck holds no floor-slab design: nothing was designed\n";
         return;
     }
     document.design.MaxUpperBarLength = longest;
-    DesignAllFloorSlabs(document, document.platform);
+    DesignReinforcementAgain(document, document.platform);
 }
 
 }  // namespace

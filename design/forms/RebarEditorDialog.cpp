@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "design/RebarEditor.h"
 #include "design/forms/EndShapePictures.h"
+#include "model/common/Helpers.h"
 #include "state/EditorState.h"
 #include "state/Languages.h"
 
@@ -27,7 +27,8 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-RebarEditorDialog::RebarEditorDialog(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+RebarEditorDialog::RebarEditorDialog(Session& session, MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), session_(session), messages_(messages) {
     auto* left = new QVBoxLayout;
     endGroups[0] = MakeEndFrame(0, startShapeOptions);
     endGroups[1] = MakeEndFrame(1, endShapeOptions);
@@ -128,8 +129,25 @@ void RebarEditorDialog::OkClicked() {
     values.Diameter = barValueEdits[1]->text().toStdString();
     values.StartHooked = startShapeOptions[1]->isChecked();
     values.EndHooked = endShapeOptions[1]->isChecked();
-    ApplyRebarEditor(session_, values);
+    if (const std::optional<RebarEditorRefusal> refusal = ApplyRebarEditor(session_, values)) {
+        messages_.Show(GetWarningTitle(session_.shell.Languages), refusal->Message, MsgButtons::Ok,
+                       MsgIcon::Exclamation);
+        QLineEdit* field = FieldOf(refusal->Field);
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
     accept();
+}
+
+QLineEdit* RebarEditorDialog::FieldOf(RebarEditorField field) const {
+    switch (field) {
+    case RebarEditorField::StretchStart: return stretchEdits[0];
+    case RebarEditorField::StretchEnd: return stretchEdits[1];
+    case RebarEditorField::BarCount: return barValueEdits[0];
+    case RebarEditorField::Diameter: break;
+    }
+    return barValueEdits[1];
 }
 
 void RebarEditorDialog::GraphicEditClicked() {

@@ -1,12 +1,15 @@
 #pragma once
 // The rebar editor: the number of bars, the diameter, the shape of each end and a lengthening of
 // each end of the rebar picked on the canvas. OK writes them into the bar; "Edita graficamente"
-// hands the unchanged bar to the graphic edit with grips; Cancel closes without a change.
+// hands the unchanged bar to the graphic edit with grips; Cancel closes without a change. An OK
+// whose field holds no number the bar can take says so and leaves the dialog open as typed.
 #include <QDialog>
 
 #include <array>
 
+#include "design/RebarEditor.h"
 #include "model/Session.h"
+#include "platform/MessageBox.h"
 
 class QGroupBox;
 class QLabel;
@@ -18,8 +21,8 @@ class RebarEditorDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Loaded on the rebar of session.editor's selection.
-    explicit RebarEditorDialog(Session& session, QWidget* parent = nullptr);
+    // Loaded on the rebar of session.editor's selection; a refused field is told through `messages`.
+    RebarEditorDialog(Session& session, MessageBoxes& messages, QWidget* parent = nullptr);
 
     void Form_Load();
     void OkClicked();
@@ -44,6 +47,8 @@ protected:
 private:
     QGroupBox* MakeEndFrame(int end, std::array<QRadioButton*, 2>& options);
     void GiveEnglishCaptions();
+    QLineEdit* FieldOf(RebarEditorField field) const;
 
     Session& session_;
+    MessageBoxes& messages_;
 };

@@ -6,7 +6,7 @@
 
 CanvasMouse::CanvasMouse(Session& session, QtPlatform& qt, QLabel& coordinatesLabel, QLabel& promptLabel,
                          const ModalRunner& runner)
-    : session_(session), runner_(runner), editor_(session, qt.platform, *this),
+    : session_(session), messages_(qt.platform.messages), runner_(runner), editor_(session, qt.platform, *this),
       coordinatesLabel_(coordinatesLabel), promptLabel_(promptLabel) {
     qt.canvas.SetMouseHandlers({
         [this](int16_t button, int16_t shift, float x, float y) { editor_.MouseDown(button, shift, x, y); },
@@ -30,6 +30,6 @@ void CanvasMouse::SetPanelText(int32_t panel, const std::string& text) {
 void CanvasMouse::ShowRebarEditor() {
     // The pick that opened the editor draws the plan once it has closed, or keeps the picked bar's
     // highlight under the grips: a redraw here would lose it.
-    RebarEditorDialog form(session_, coordinatesLabel_.window());
+    RebarEditorDialog form(session_, messages_, coordinatesLabel_.window());
     RunModal(runner_, form);
 }

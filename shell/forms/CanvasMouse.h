@@ -26,6 +26,7 @@ public:
 
 private:
     Session& session_;
+    MessageBoxes& messages_;
     ModalRunner runner_;
     CanvasEditor editor_;
     QLabel& coordinatesLabel_;

@@ -56,7 +56,7 @@ void MainWindowCommands::RunDxfOutput() {
     });
 }
 
-void MainWindowCommands::DesignAllFloorSlabs() { ::DesignAllFloorSlabs(session_, platform_); }
+void MainWindowCommands::DesignAllFloorSlabs() { DesignReinforcementAgain(session_, platform_); }
 
 void MainWindowCommands::Redraw() { window_.RedrawPlan(); }
 

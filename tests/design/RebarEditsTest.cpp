@@ -69,7 +69,8 @@ TEST(RebarEditor, StretchesMoveTheEndsAlongTheBar) {
         {UpperBar(100, 50, 500, 50), "-20", "-30", 120, 50, 470, 50},
         // Direction (0.6, 0.8): the ends stay on the line through the bar.
         {UpperBar(0, 0, 300, 400), "10", "2,5", -6, -8, 301.2f, 401.6f},
-        {UpperBar(0, 0, 300, 400), "abc", "", 0, 0, 300, 400},
+        // Empty stretches move nothing.
+        {UpperBar(0, 0, 300, 400), "", " ", 0, 0, 300, 400},
         // No direction: the ends stay where they are.
         {UpperBar(70, 70, 70, 70), "20", "30", 70, 70, 70, 70},
     };
@@ -78,7 +79,7 @@ TEST(RebarEditor, StretchesMoveTheEndsAlongTheBar) {
         d.Select(0, false);
         RebarEditorValues v = LoadRebarEditor(d).value();
         v.StretchStart = c.Start, v.StretchEnd = c.End;
-        ApplyRebarEditor(d, v);
+        EXPECT_FALSE(ApplyRebarEditor(d, v));
         const UpperRebar& b = d.Upper(0);
         EXPECT_NEAR(b.X1, c.X1, BarEndTolerance) << c.Start << " " << c.End;
         EXPECT_NEAR(b.Y1, c.Y1, BarEndTolerance);
@@ -91,12 +92,12 @@ TEST(RebarEditor, OkStoresCountDiameterHooksAndStretches) {
     BarDeck d({UpperBar(100, 50, 500, 50, 2)});
     d.Select(0, false);
     RebarEditorValues v = LoadRebarEditor(d).value();
-    v.BarCount = "4,5", v.Diameter = "", v.StretchStart = "2.5", v.StretchEnd = "3.5";
+    v.BarCount = "4,0", v.Diameter = " 14 ", v.StretchStart = "2.5", v.StretchEnd = "3.5";
     v.StartHooked = true, v.EndHooked = false;  // the right-hand start picture, the left-hand end one
     v.Length = "9999";
-    ApplyRebarEditor(d, v);
+    EXPECT_FALSE(ApplyRebarEditor(d, v));
     EXPECT_EQ(d.Upper(0).BarCount, 4);
-    EXPECT_EQ(d.Upper(0).Diameter, 0);
+    EXPECT_EQ(d.Upper(0).Diameter, 14);
     EXPECT_EQ(d.Upper(0).HookFlags, 1);
     EXPECT_EQ(d.editor.Rebar.BarStretchStart, 2);
     EXPECT_EQ(d.editor.Rebar.BarStretchEnd, 4);
@@ -113,9 +114,86 @@ TEST(RebarEditor, SelectionOfNoBarShowsNothingAndChangesNothing) {
         EXPECT_FALSE(LoadRebarEditor(d));
         RebarEditorValues typed;
         typed.BarCount = "9", typed.StartHooked = true;
-        ApplyRebarEditor(d, typed);
+        EXPECT_FALSE(ApplyRebarEditor(d, typed));
     }
     EXPECT_EQ(d.Upper(0), before);
+}
+
+// What each field of the editor takes. A refused field names itself in the message and nothing of
+// the dialog is stored, the other fields' good values included.
+TEST(RebarEditor, TypedFieldsAreNumbersOrRefused) {
+    using Field = RebarEditorField;
+    const struct {
+        Field Typed;
+        const char* Text;
+        std::optional<int32_t> Stored;  // the value stored; nothing: refused
+    } cases[] = {
+        {Field::BarCount, "3", 3},          {Field::BarCount, " 3,0 ", 3},  {Field::BarCount, "", {}},
+        {Field::BarCount, "abc", {}},       {Field::BarCount, "12abc", {}}, {Field::BarCount, "0", {}},
+        {Field::BarCount, "-2", {}},        {Field::BarCount, "4,5", {}},   {Field::BarCount, "1e10", {}},
+        {Field::Diameter, "14", 14},        {Field::Diameter, "", {}},      {Field::Diameter, "0", {}},
+        {Field::Diameter, "8.5", {}},       {Field::Diameter, "Ø12", {}},
+        {Field::StretchStart, "", 0},       {Field::StretchStart, "  ", 0}, {Field::StretchStart, "2,5", 2},
+        {Field::StretchStart, "-20", -20},  {Field::StretchStart, "+7", 7}, {Field::StretchStart, "abc", {}},
+        {Field::StretchStart, "20cm", {}},  {Field::StretchStart, "1e12", {}},
+        {Field::StretchEnd, "30,6", 31},    {Field::StretchEnd, "x", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        BarDeck d({UpperBar(100, 50, 500, 50, 2)});
+        d.Select(0, false);
+        d.editor.Rebar.BarStretchStart = 5, d.editor.Rebar.BarStretchEnd = 6;
+        const UpperRebar before = d.Upper(0);
+        RebarEditorValues v = LoadRebarEditor(d).value();
+        v.StretchStart = v.StretchEnd = "0";
+        v.StartHooked = true;  // a change the refusal must not store either
+        std::string* field[] = {&v.StretchStart, &v.StretchEnd, &v.BarCount, &v.Diameter};
+        *field[static_cast<size_t>(c.Typed)] = c.Text;
+        const std::optional<RebarEditorRefusal> refusal = ApplyRebarEditor(d, v);
+        if (c.Stored) {
+            ASSERT_FALSE(refusal) << refusal->Message;
+            const int32_t stored[] = {d.editor.Rebar.BarStretchStart, d.editor.Rebar.BarStretchEnd, d.Upper(0).BarCount,
+                                      d.Upper(0).Diameter};
+            EXPECT_EQ(stored[static_cast<size_t>(c.Typed)], *c.Stored);
+            continue;
+        }
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->Field, c.Typed);
+        EXPECT_NE(refusal->Message.find(std::string("\"") + c.Text + "\""), std::string::npos) << refusal->Message;
+        EXPECT_EQ(d.Upper(0), before);
+        EXPECT_EQ(d.editor.Rebar.BarStretchStart, 5);
+        EXPECT_EQ(d.editor.Rebar.BarStretchEnd, 6);
+    }
+}
+
+// Each field's message, in both languages; of several refused fields the first one is named.
+TEST(RebarEditor, RefusalsNameTheirField) {
+    const struct {
+        const char *StretchStart, *StretchEnd, *BarCount, *Diameter;
+        const char *Italian, *English;
+    } cases[] = {
+        {"abc", "x", "", "", "L'allungamento del lato iniziale \"abc\" non è un numero: il ferro non è stato modificato.",
+         "The stretch of the left side \"abc\" is not a number: the bar was not changed."},
+        {"0", "x", "", "", "L'allungamento del lato finale \"x\" non è un numero: il ferro non è stato modificato.",
+         "The stretch of the right side \"x\" is not a number: the bar was not changed."},
+        {"0", "0", "", "",
+         "Il numero di ferri \"\" non è un numero intero maggiore di 0: il ferro non è stato modificato.",
+         "The number of bars \"\" is not a whole number above 0: the bar was not changed."},
+        {"0", "0", "2", "0",
+         "Il diametro \"0\" non è un numero intero di mm maggiore di 0: il ferro non è stato modificato.",
+         "The diameter \"0\" is not a whole number of mm above 0: the bar was not changed."},
+    };
+    for (const auto& c : cases)
+        for (const int32_t language : {0, 1}) {
+            BarDeck d({UpperBar(100, 50, 500, 50)});
+            d.Select(0, false);
+            d.shell.Languages.UiLanguage = language;
+            RebarEditorValues v = LoadRebarEditor(d).value();
+            v.StretchStart = c.StretchStart, v.StretchEnd = c.StretchEnd, v.BarCount = c.BarCount, v.Diameter = c.Diameter;
+            const std::optional<RebarEditorRefusal> refusal = ApplyRebarEditor(d, v);
+            ASSERT_TRUE(refusal);
+            EXPECT_EQ(refusal->Message, language == 0 ? c.Italian : c.English);
+        }
 }
 
 // The target line x = 300 for bars along x, or the line y = 300.

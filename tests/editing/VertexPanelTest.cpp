@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "editing/SlabPerimeter.h"
 #include "tests/editing/EditorFixture.h"
@@ -208,7 +209,7 @@ TEST(VertexPanel, TypedCoordinatesReuseAPlanPointOrAddOne) {
     EXPECT_EQ(d.panel().EditedVertices[1], d.model.FloorSlabOutline[1][1]);
     EXPECT_EQ(d.model.PlanNodeCount, 6);
 
-    d.editor.VertexPanel.TypedCoordinates = {"abc", "250.5"};  // no number reads as 0
+    d.editor.VertexPanel.TypedCoordinates = {"0", "250.5"};  // no plan point there: one is added
     d.Press(VertexButton::AssignCoordinates);
     EXPECT_EQ(d.panel().EditedVertices[1], 6);
     EXPECT_EQ(d.PointOf(1), (std::pair<float, float>{0, 250.5f}));
@@ -216,6 +217,61 @@ TEST(VertexPanel, TypedCoordinatesReuseAPlanPointOrAddOne) {
     // The outlines that share the old point keep it.
     EXPECT_EQ(d.model.FloorSlabOutline[1][0], 1);
     EXPECT_EQ(d.model.FloorSlabOutline[0][1], 1);
+}
+
+// What the coordinate fields take: a number as a whole, "," or "." for the decimal point, blanks
+// around it. Any other text is refused with a message naming the field, and nothing changes.
+TEST(VertexPanel, TypedCoordinatesAreNumbersOrRefused) {
+    const struct {
+        std::array<std::string, 2> Typed;
+        std::optional<std::pair<float, float>> Point;  // nothing: refused
+        const char* Refused = "";                      // the message
+    } cases[] = {
+        {{"60,5", "20"}, std::pair{60.5f, 20.0f}},
+        {{"60.5", " 20\t"}, std::pair{60.5f, 20.0f}},
+        {{"-,5", "1e2"}, std::pair{-0.5f, 100.0f}},
+        {{"+7", "0"}, std::pair{7.0f, 0.0f}},
+        {{"abc", "20"}, {}, "La coordinata X \"abc\" non è un numero: il vertice resta dov'è."},
+        {{"", "20"}, {}, "La coordinata X \"\" non è un numero: il vertice resta dov'è."},
+        {{"12abc", "20"}, {}, "La coordinata X \"12abc\" non è un numero: il vertice resta dov'è."},
+        {{"abc", "def"}, {}, "La coordinata X \"abc\" non è un numero: il vertice resta dov'è."},
+        {{"60", "  "}, {}, "La coordinata Y \"  \" non è un numero: il vertice resta dov'è."},
+        {{"60", "1,2,3"}, {}, "La coordinata Y \"1,2,3\" non è un numero: il vertice resta dov'è."},
+        {{"60", "1 2"}, {}, "La coordinata Y \"1 2\" non è un numero: il vertice resta dov'è."},
+        {{"60", "1e39"}, {}, "La coordinata Y \"1e39\" non è un numero: il vertice resta dov'è."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed[0] + " | " + c.Typed[1]);
+        PanelDeck d;
+        d.FloorSlabOf(Square);
+        ASSERT_TRUE(OpenVertexPanel(d, 0, false));
+        List1_Click(d, 1);
+        const std::vector<int32_t> before = d.panel().EditedVertices;
+        d.editor.VertexPanel.TypedCoordinates = c.Typed;
+        d.Press(VertexButton::AssignCoordinates);
+        if (c.Point) {
+            EXPECT_TRUE(d.messages.Shown().empty());
+            EXPECT_EQ(d.PointOf(1), *c.Point);
+            continue;
+        }
+        ASSERT_EQ(d.messages.Shown().size(), 1u);
+        EXPECT_EQ(d.messages.Shown()[0].Text, c.Refused);
+        EXPECT_EQ(d.messages.Shown()[0].Title, "Attenzione!");
+        EXPECT_EQ(d.messages.Shown()[0].Icon, MsgIcon::Exclamation);
+        EXPECT_EQ(d.panel().EditedVertices, before);
+        EXPECT_EQ(d.model.PlanNodeCount, 4);
+        EXPECT_EQ(d.panel().TypedCoordinates, c.Typed) << "the fields keep what was typed";
+    }
+
+    PanelDeck english;
+    english.shell.Languages.UiLanguage = 1;
+    english.FloorSlabOf(Square);
+    ASSERT_TRUE(OpenVertexPanel(english, 0, false));
+    english.editor.VertexPanel.TypedCoordinates = {"100", "5 0"};
+    english.Press(VertexButton::AssignCoordinates);
+    ASSERT_EQ(english.messages.Shown().size(), 1u);
+    EXPECT_EQ(english.messages.Shown()[0].Text, "The Y coordinate \"5 0\" is not a number: the vertex stays where it is.");
+    EXPECT_EQ(english.messages.Shown()[0].Title, "Warning!");
 }
 
 TEST(VertexPanel, RowsFromTheTenthOnHaveNoLeadingBlank) {
@@ -292,7 +348,7 @@ TEST(VertexPanel, CancelLeavesTheDeckAsItWasSaved) {
         deck.messages.Script({MsgAnswer::Yes, MsgAnswer::Yes});
         InsertVertexAfterSelected(deck, deck.messages);
         deck.editor.VertexPanel.TypedCoordinates = {"123.4", "56.7"};
-        AssignVertexCoordinates(deck);
+        AssignVertexCoordinates(deck, deck.messages);
         DeleteSelectedVertex(deck, deck.messages);
         ASSERT_GT(deck.model.PlanNodeCount, deck.editor.VertexPanel.PlanNodeCountAtOpen);
         Command1_Click(deck, deck.messages, VertexButton::Cancel);
@@ -303,7 +359,7 @@ TEST(VertexPanel, CancelLeavesTheDeckAsItWasSaved) {
     // A new opening drops the edit in progress the same way.
     ASSERT_TRUE(OpenVertexPanel(deck, 0, false));
     deck.editor.VertexPanel.TypedCoordinates = {"1", "2"};
-    AssignVertexCoordinates(deck);
+    AssignVertexCoordinates(deck, deck.messages);
     ASSERT_TRUE(OpenVertexPanel(deck, 1, false));
     EXPECT_EQ(deck.SavedText(), saved);
 }

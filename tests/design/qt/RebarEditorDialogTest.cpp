@@ -49,7 +49,7 @@ protected:
 
 TEST_F(RebarEditorDialogTest, ChangesABarAndTheSavedDeckKeepsIt) {
     ASSERT_TRUE(deck_.loaded);
-    RebarEditorDialog form(deck_);
+    RebarEditorDialog form(deck_, deck_.messages);
     form.show();
     QApplication::processEvents();
     Save(form, "rebar-editor-upper-bar.png");
@@ -86,7 +86,7 @@ TEST_F(RebarEditorDialogTest, ChangesABarAndTheSavedDeckKeepsIt) {
 TEST_F(RebarEditorDialogTest, LowerBarInEnglish) {
     deck_.shell.Languages.UiLanguage = 1;
     Select(1, 1, true);
-    RebarEditorDialog form(deck_);
+    RebarEditorDialog form(deck_, deck_.messages);
     form.show();
     QApplication::processEvents();
     Save(form, "rebar-editor-lower-bar-english.png");
@@ -105,7 +105,7 @@ TEST_F(RebarEditorDialogTest, GraphicEditAndCancelStoreNothing) {
     const UpperRebar before = Upper(0, 0);
     for (const bool graphic : {true, false}) {
         deck_.editor.InteractionState = 8000;
-        RebarEditorDialog form(deck_);
+        RebarEditorDialog form(deck_, deck_.messages);
         form.show();
         Retype(form.barValueEdits[0], "7");
         Retype(form.stretchEdits[0], "40");
@@ -119,7 +119,7 @@ TEST_F(RebarEditorDialogTest, GraphicEditAndCancelStoreNothing) {
 }
 
 TEST_F(RebarEditorDialogTest, NumberFieldsSelectTheirWholeTextOnFocus) {
-    RebarEditorDialog form(deck_);
+    RebarEditorDialog form(deck_, deck_.messages);
     form.show();
     QApplication::setActiveWindow(&form);
     form.barValueEdits[1]->setFocus();

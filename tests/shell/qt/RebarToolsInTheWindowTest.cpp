@@ -4,6 +4,7 @@
 // in the build tree, to look at.
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "design/forms/RebarEditorDialog.h"
 #include "editing/InteractionModes.h"
@@ -108,6 +111,47 @@ TEST_F(RebarToolsInTheWindow, TheEditorClosedLeavesThePlanDrawn) {
         EXPECT_EQ(session().editor.InteractionState, Mode::Idle) << ok;
         EXPECT_EQ(form_->canvasWidget()->Image(), plan) << ok;
     }
+}
+
+// An emptied number of bars: OK says so in a box over the editor, which stays open with what was
+// typed, on the refused field; the bar is not changed. The box and the editor are saved to look at.
+TEST_F(RebarToolsInTheWindow, ARefusedFieldKeepsTheEditorOpenAsTyped) {
+    const UpperRebar before = Upper(0);
+    std::vector<std::string> boxes;
+    bool checked = false;
+    answer_ = [&](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            box->show();
+            QApplication::processEvents();
+            box->grab().save(QString(DRAVO_TEST_OUTPUT) + "/rebar-editor-refusal-box.png");
+            boxes.push_back(box->windowTitle().toStdString() + " | " + box->text().toStdString());
+            box->close();  // OK, its only button
+            return;
+        }
+        auto* editor = qobject_cast<RebarEditorDialog*>(&dialog);
+        ASSERT_NE(editor, nullptr);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+        editor->stretchEdits[0]->setText("20");
+        editor->barValueEdits[0]->clear();
+        QTest::mouseClick(editor->okButton, Qt::LeftButton);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0], "Attenzione! | Il numero di ferri \"\" non è un numero intero maggiore di 0: il ferro "
+                            "non è stato modificato.");
+        EXPECT_EQ(editor->result(), 0) << "neither accepted nor rejected";
+        EXPECT_EQ(editor->stretchEdits[0]->text(), "20");
+        EXPECT_EQ(editor->barValueEdits[0]->text(), "");
+        EXPECT_EQ(editor->focusWidget(), static_cast<QWidget*>(editor->barValueEdits[0]));
+        EXPECT_EQ(Upper(0), before);
+        editor->grab().save(QString(DRAVO_TEST_OUTPUT) + "/rebar-editor-refused.png");
+        checked = true;
+        QTest::mouseClick(editor->cancelButton, Qt::LeftButton);
+    };
+    form_->Pulsanti(124);
+    Click(At(60, 265));
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+    EXPECT_EQ(Upper(0), before);
 }
 
 // Upper bar 1, from x = 375 to 625 at y = 265, trimmed at the axis of the beam at x = 500.

@@ -56,7 +56,7 @@ protected:
 
         Session& s = form->session();
         s.editor.Rebar.SelectedBarSection = 0, s.editor.Rebar.SelectedBar = 0, s.editor.Rebar.SelectedBarIsLower = 0;
-        RebarEditorDialog rebarEditor(s, form.get());
+        RebarEditorDialog rebarEditor(s, form->platform().messages, form.get());
         RunModal(answer_, rebarEditor);
 
         QtFileDialogs files(form.get(), answer_);

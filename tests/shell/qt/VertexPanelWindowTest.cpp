@@ -166,6 +166,42 @@ TEST_F(VertexPanelWindowTest, EnglishCaptionsShowWhole) {
     Save("vertex-panel-en.png");
 }
 
+// A coordinate typed with letters: the box names the field, the vertex stays, the field keeps the
+// text to be mended. The box and the window are saved to look at.
+TEST_F(VertexPanelWindowTest, ACoordinateThatIsNoNumberIsRefused) {
+    OpenOnTheFirstFloorSlab();
+    const VertexPanelState& panel = session().editor.VertexPanel;
+    VertexPanel& controls = form_->Vertices();
+    ASSERT_EQ(panel.VertexPanelMode, 1);
+    const std::vector<int32_t> before = panel.EditedVertices;
+    const QString firstRow = controls.vertexList()->item(0)->text();
+    lookAtBox_ = [](QDialog& box) {
+        box.show();
+        QApplication::processEvents();
+        box.grab().save(QString(DRAVO_TEST_OUTPUT) + "/vertex-panel-refused-box.png");
+    };
+    QLineEdit* x = controls.coordinateEdit(0);
+    x->selectAll();
+    QTest::keyClicks(x, "12abc");
+    QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
+    lookAtBox_ = nullptr;
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].Title, "Attenzione!");
+    EXPECT_EQ(boxes_[0].Text, "La coordinata X \"12abc\" non è un numero: il vertice resta dov'è.");
+    EXPECT_EQ(panel.EditedVertices, before);
+    EXPECT_EQ(controls.vertexList()->item(0)->text(), firstRow);
+    EXPECT_EQ(x->text(), "12abc");
+    Save("vertex-panel-refused.png");
+
+    // Mended with a decimal comma, the same button moves the vertex.
+    x->selectAll();
+    QTest::keyClicks(x, "60,5");
+    QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
+    EXPECT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(session().model.PlanNodes[static_cast<size_t>(panel.EditedVertices[0])].X, 60.5f);
+    EXPECT_EQ(x->text(), "60.5");
+}
+
 TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
     session().editor.InteractionState = Mode::ConcreteSlabPerimeter;
     const PlanPoint& corner = session().model.PlanNodes[static_cast<size_t>(session().model.ConcreteSlabOutline[0][0])];
