@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <optional>
+#include <initializer_list>
 #include <system_error>
 
 #include "model/common/FilePaths.h"
 #include "model/common/Helpers.h"
+#include "model/files/HeldFile.h"
 #include "model/files/LoadCrpFile.h"
 #include "model/files/SaveCrpFile.h"
 #include "model/files/WholeFiles.h"
@@ -49,9 +50,10 @@ void PutBack(const ScreenSettings& kept, DrawingState& d) {
     d.Display = kept.Display;
 }
 
-// An unnamed document has no file a copy could lie beside: it waits in memory, with the options
-// a data file would carry for it and the view it was shown in.
-struct KeptUnnamedDocument {
+// The document as it is in memory, with the options a data file would carry for it and the view it
+// was shown in: all that an unnamed one has, since no file of its own lies where a copy could, and
+// a named one's last resort when no copy of it can be had after the dialog.
+struct KeptDocument {
     Model model;
     ShellOptions options;
     DesignOptions design;
@@ -60,8 +62,13 @@ struct KeptUnnamedDocument {
     int32_t loadStatus = 0;
 };
 
+KeptDocument KeepDocument(const Session& s) {
+    return KeptDocument{s.model, s.shell.Options, s.design, s.drawing.LayerScreenOn, s.drawing.View,
+                        s.shell.Document.LoadStatus};
+}
+
 // The options a data file carries in its tail, as a reload of it would put them back.
-void PutBackDeckOptions(const KeptUnnamedDocument& kept, Session& s) {
+void PutBackDeckOptions(const KeptDocument& kept, Session& s) {
     s.drawing.LayerScreenOn = kept.screenOn;
     s.shell.Options.DimensionUnitMetres = kept.options.DimensionUnitMetres;
     s.shell.Options.SpareOption3 = kept.options.SpareOption3;
@@ -72,6 +79,12 @@ void PutBackDeckOptions(const KeptUnnamedDocument& kept, Session& s) {
     s.design.CurbEnabled = kept.design.CurbEnabled;
 }
 
+// A named document's copy on disk: the text checked before the dialog, and the file that held it.
+struct DeckCopy {
+    std::string text;
+    HeldFile file;
+};
+
 std::string CopyPathBeside(const std::string& file) {
     return PathInFolder(GetParentFolder(file), ShellMessages::DxfCopyName);
 }
@@ -79,20 +92,46 @@ std::string CopyPathBeside(const std::string& file) {
 // The copy is a new file under the name asked for, or under a new name beside it when that one is
 // taken: whatever stands there (somebody's file, a link to one elsewhere) is never written through.
 // It is read back before anything depends on it: a copy that is not whole would lose the document
-// once the export has loaded other decks. `created` is the name the copy really has.
-bool WriteVerifiedCopy(const std::string& path, const std::string& text, const LanguageFlags& languages,
-                       std::string& created, std::string& reason) {
+// once the export has loaded other decks. It stays open, so that it is found after the dialog
+// under whatever name it has by then.
+bool WriteVerifiedCopy(const std::string& path, const std::string& text, const NewFileWriter& writeNewFile,
+                       const LanguageFlags& languages, HeldFile& copy, std::string& reason) {
     std::error_code error;
-    if (!WriteNewFile(path, text, created, error)) {
+    std::string created;
+    if (!writeNewFile(path, text, created, error)) {
         reason = error.message();
         return false;
     }
-    std::string back;
-    if (ReadWholeFile(created, back) && back == text) return true;
+    if (!copy.Open(created, error)) {
+        reason = error.message();
+        std::error_code ignored;
+        std::filesystem::remove(created, ignored);
+        return false;
+    }
+    if (copy.Holds(text)) return true;
     reason = UiText(CopyDiffers, languages);
-    std::error_code ignored;
-    std::filesystem::remove(created, ignored);
+    copy.Remove();
     return false;
+}
+
+// After a failed reload: the full name of a copy that holds the checked text. The copy stays where
+// it is while it holds it; only when it is gone or was changed is a new one written beside it (in
+// its folder as that is named now), and the old one goes once the new one has been read back.
+// Empty, with the name tried and the cause, when no copy can be had.
+std::string CopyHoldingTheChanges(DeckCopy& copy, const NewFileWriter& writeNewFile, const LanguageFlags& languages,
+                                  std::string& tried, std::string& reason) {
+    const std::string now = copy.file.FullName();
+    if (!now.empty() && copy.file.Holds(copy.text)) return now;
+    tried = CopyPathBeside(now.empty() ? copy.file.OpenedName() : now);
+    HeldFile fresh;
+    if (!WriteVerifiedCopy(tried, copy.text, writeNewFile, languages, fresh, reason)) {
+        std::error_code ignored;
+        tried = std::filesystem::absolute(tried, ignored).lexically_normal().string();
+        return {};
+    }
+    copy.file.Remove();
+    copy.file = std::move(fresh);
+    return copy.file.FullName();
 }
 
 void OfferSave(DocumentContext c) {
@@ -107,43 +146,15 @@ void OfferSave(DocumentContext c) {
     else Salva(c, ShellMessages::SaveTitle);
 }
 
-void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::string& copyPath,
-                  const std::string& copyText) {
-    Session& s = c.session;
-    s.model.ClearBeforeLoad();
-    s.shell.Document.LoadStatus = 0;
-    LoadSettings(s, c.platform.canvas);
-    PutBack(screen, s.drawing);
-    const int32_t designState = s.shell.Document.SlabDesignState;
-    int32_t slabDesign = -1;
-    // The copy checked before the dialog is the one read back, whatever became of its file since.
-    LoadCrpText(copyPath, copyText, slabDesign, s, c.platform, SessionCompletion(s));
-    s.shell.Document.SlabDesignState = designState;
-    if (s.shell.Document.LoadStatus == -1) {
-        Vuota(c);
-        // The copy holds the only record of the unsaved changes: it is written again as it was
-        // checked, and the user is told where it stays.
-        std::error_code ignored;
-        std::filesystem::remove(copyPath, ignored);
-        std::string kept, reason;
-        if (WriteVerifiedCopy(CopyPathBeside(copyPath), copyText, s.shell.Languages, kept, reason))
-            c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
-                                     UiText(ShellMessages::DxfCopyKept, s.shell.Languages, {kept}),
-                                     MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    ViewWindow& view = s.drawing.View;
-    view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
-    view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
-    ZoomToModelExtents(view, s.model.Header);
-    c.window.DrawPlan();
-    std::error_code ignored;
-    std::filesystem::remove(copyPath, ignored);
+void ShowWarning(DocumentContext c, const Bilingual& text, std::initializer_list<std::string> arguments) {
+    const LanguageFlags& languages = c.session.shell.Languages;
+    c.platform.messages.Show(GetWarningTitle(languages), UiText(text, languages, arguments), MsgButtons::Ok,
+                             MsgIcon::Exclamation);
 }
 
-// As for a named document, the settings file is read again (so what the dialog stored stays in
-// force) and the screen settings are put back; the deck and its own options come from memory.
-void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSettings& screen) {
+// As after a reload, the settings file is read again (so what the dialog stored stays in force) and
+// the screen settings are put back; the deck and its own options come from memory.
+void PutBackFromMemory(DocumentContext c, KeptDocument kept, const ScreenSettings& screen) {
     Session& s = c.session;
     s.model = std::move(kept.model);
     s.model.HatchLines.Clear();
@@ -155,6 +166,40 @@ void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSet
     c.window.DrawPlan();
 }
 
+void RestoreNamed(DocumentContext c, const ScreenSettings& screen, DeckCopy& copy, KeptDocument inMemory,
+                  const NewFileWriter& writeNewFile) {
+    Session& s = c.session;
+    s.model.ClearBeforeLoad();
+    s.shell.Document.LoadStatus = 0;
+    LoadSettings(s, c.platform.canvas);
+    PutBack(screen, s.drawing);
+    const int32_t designState = s.shell.Document.SlabDesignState;
+    int32_t slabDesign = -1;
+    // The copy checked before the dialog is the one read back, whatever became of its file since.
+    LoadCrpText(copy.file.OpenedName(), copy.text, slabDesign, s, c.platform, SessionCompletion(s));
+    s.shell.Document.SlabDesignState = designState;
+    if (s.shell.Document.LoadStatus == -1) {
+        // The copy holds the only record of the unsaved changes: the document is emptied only once
+        // a copy the user is told of holds them, else it stays open as it was.
+        std::string tried, reason;
+        const std::string kept = CopyHoldingTheChanges(copy, writeNewFile, s.shell.Languages, tried, reason);
+        if (kept.empty()) {
+            PutBackFromMemory(c, std::move(inMemory), screen);
+            ShowWarning(c, ShellMessages::DxfCopyNotRewritten, {tried, reason});
+            return;
+        }
+        Vuota(c);
+        ShowWarning(c, ShellMessages::DxfCopyKept, {kept});
+        return;
+    }
+    ViewWindow& view = s.drawing.View;
+    view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
+    view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
+    ZoomToModelExtents(view, s.model.Header);
+    c.window.DrawPlan();
+    copy.file.Remove();
+}
+
 }  // namespace
 
 std::string ExportDialogStartFolder(const Session& session, const RegistryValues& registry) {
@@ -163,29 +208,24 @@ std::string ExportDialogStartFolder(const Session& session, const RegistryValues
     return GetStruviaDrawingsFolder(registry);
 }
 
-void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog) {
+void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog,
+                  const NewFileWriter& writeNewFile) {
     Session& s = c.session;
     const bool named = IsNamedForExport(s.shell.Document.CurrentFile);
     const ScreenSettings screen = KeepScreenSettings(s.drawing);
-    std::string copyPath;
-    std::string copyText;
-    std::optional<KeptUnnamedDocument> unnamed;
+    KeptDocument inMemory = KeepDocument(s);
+    DeckCopy copy;
     if (named) {
         const std::string wanted = CopyPathBeside(s.shell.Document.CurrentFile);
-        copyText = FormatSessionText(s);
+        copy.text = FormatSessionText(s);
         std::string reason;
-        if (!WriteVerifiedCopy(wanted, copyText, s.shell.Languages, copyPath, reason)) {
-            c.platform.messages.Show(GetWarningTitle(s.shell.Languages),
-                                     UiText(ShellMessages::DxfCopyNotWritten, s.shell.Languages, {wanted, reason}),
-                                     MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!WriteVerifiedCopy(wanted, copy.text, writeNewFile, s.shell.Languages, copy.file, reason)) {
+            ShowWarning(c, ShellMessages::DxfCopyNotWritten, {wanted, reason});
             return;
         }
-    } else {
-        unnamed = KeptUnnamedDocument{s.model, s.shell.Options, s.design, s.drawing.LayerScreenOn, s.drawing.View,
-                                      s.shell.Document.LoadStatus};
     }
     OfferSave(c);
     showExportDialog();
-    if (named) RestoreNamed(c, screen, copyPath, copyText);
-    else RestoreUnnamed(c, std::move(*unnamed), screen);
+    if (named) RestoreNamed(c, screen, copy, std::move(inMemory), writeNewFile);
+    else PutBackFromMemory(c, std::move(inMemory), screen);
 }

@@ -50,6 +50,11 @@ inline constexpr Bilingual DxfCopyKept{
     "salvate è rimasta nel file %1.",
     "The deck could not be loaded again after the DXF output.\nIts copy with the unsaved changes is kept in the "
     "file %1."};
+inline constexpr Bilingual DxfCopyNotRewritten{
+    "L'impalcato non è stato ricaricato dopo la generazione del file DXF e la sua copia non è stata scritta nel "
+    "file %1 (%2).\nL'impalcato resta aperto com'era, con le modifiche non salvate: salvalo con nome.",
+    "The deck could not be loaded again after the DXF output, and its copy could not be written to the file %1 "
+    "(%2).\nThe deck stays open as it was, with the unsaved changes: save it with Save as."};
 inline constexpr const char* DxfCopyName = "imp.TMP";
 
 // The settings dialog.

@@ -6,8 +6,9 @@
 //                                  command does, with upper bars at most M cm long (500 to 1200,
 //                                  1200 unless given), before the save; its warnings are listed
 //                                  as messages
-// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line. A question
-// the save asks (whether to overwrite a read-only file) is answered No: nobody is there to say Yes.
+// Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line (an empty
+// file name to save to included). A question the save asks (whether to overwrite a read-only file)
+// is answered No: nobody is there to say Yes; standard error then names the file not saved.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -51,6 +52,24 @@ int Usage() {
     return 2;
 }
 
+// A save asked for with an empty file name would save nothing and say nothing.
+int EmptySaveName() {
+    std::cerr << "crpdump: --save needs the name of the file to save to, not an empty one\n";
+    return Usage();
+}
+
+// Saves the deck to `path`, declining the read-only question; a declined save is said on standard
+// error, since the listing only shows the question.
+bool SaveDeck(HeadlessDeck& document, const std::string& path) {
+    DeclineQuestions declining(document.messages);
+    const Platform& p = document.platform;
+    Platform withoutYes{declining, p.server, p.canvas, p.dialogs, p.folders, p.registry, p.programs};
+    const SaveOutcome outcome = WriteCrpFile(path, document, withoutYes);
+    if (outcome == SaveOutcome::Declined)
+        std::cerr << "crpdump: " << path << " was not saved: it is read-only, and overwriting it was declined\n";
+    return outcome == SaveOutcome::Written;
+}
+
 // The longest upper bar typed on the command line: a whole number of cm the design options admit.
 std::optional<int32_t> LongestUpperBar(const std::string& text) {
     int32_t value = 0;
@@ -81,8 +100,10 @@ int main(int argc, char** argv) {
     std::optional<std::string> longestText;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--save" && i + 1 < argc) saveTo = argv[++i];
-        else if (arg == "--design-all") designAll = true;
+        if (arg == "--save" && i + 1 < argc) {
+            saveTo = argv[++i];
+            if (saveTo.empty()) return EmptySaveName();
+        } else if (arg == "--design-all") designAll = true;
         else if (arg == "--max-upper-bar" && i + 1 < argc) longestText = argv[++i];
         else if (!arg.empty() && arg[0] == '-') return Usage();
         else if (deck.empty()) deck = arg;
@@ -104,12 +125,7 @@ int main(int argc, char** argv) {
     const bool loaded = document.Load(deck);
     if (loaded && designAll) DesignAll(document, *longest);
     bool saved = true;
-    if (loaded && !saveTo.empty()) {
-        DeclineQuestions declining(document.messages);
-        const Platform& p = document.platform;
-        Platform withoutYes{declining, p.server, p.canvas, p.dialogs, p.folders, p.registry, p.programs};
-        saved = SaveCrpFile(saveTo, document, withoutYes);
-    }
+    if (loaded && !saveTo.empty()) saved = SaveDeck(document, saveTo);
 
     std::cout << DumpModel(document.model) << DumpDeckOptions(document.shell.Options, document.drawing, document.design);
     std::cout << "LoadStatus=" << document.shell.Document.LoadStatus << "\n";

@@ -2,9 +2,13 @@
 // put back after it, whatever the dialog loaded meanwhile.
 #include "shell/DxfOutputCommand.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -64,7 +68,9 @@ protected:
         return dump.erase(at, dump.find('\n', at) + 1 - at);
     }
 
-    void Run(const std::function<void()>& dialog) { RunDxfOutput({deck_, deck_.platform, window_}, dialog); }
+    void Run(const std::function<void()>& dialog, const NewFileWriter& writeNewFile = WriteNewFile) {
+        RunDxfOutput({deck_, deck_.platform, window_}, dialog, writeNewFile);
+    }
 
     ScratchFolder folder_;
     DeckSession deck_;
@@ -195,12 +201,103 @@ TEST_F(DxfOutputCommandTest, ACopyThatDoesNotLoadAgainStaysWithTheUnsavedChanges
     const std::string copy = deck_.SavedText();
     deck_.messages.Script({MsgAnswer::No});
     // The archive beside the data file goes while the dialog is open: the copy cannot be read back.
-    Run([&] { fs::remove(folder_ / "ARCHIMPA.AI0"); });
+    int made = -1;
+    Run([&] {
+        made = ::open((folder_ / "imp.TMP").c_str(), O_RDONLY | O_CLOEXEC);
+        fs::remove(folder_ / "ARCHIMPA.AI0");
+    });
     EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument);
     EXPECT_EQ(deck_.model.NodeCount, 0);
     EXPECT_EQ(FileText(folder_ / "imp.TMP"), copy);
+    struct stat kept {};
+    ASSERT_EQ(::fstat(made, &kept), 0);
+    ::close(made);
+    EXPECT_EQ(kept.st_nlink, 1u) << "the copy that still holds the changes stays, not a new one";
     ASSERT_FALSE(deck_.messages.Shown().empty());
     EXPECT_NE(deck_.messages.Shown().back().Text.find(folder_ / "imp.TMP"), std::string::npos);
+}
+
+// When the copy does not load again, the document is emptied only once a copy holding its unsaved
+// changes has a full name the user is told; a copy gone or changed meanwhile is written again beside
+// it before the old one goes. Where no copy can be had the document stays open as it was.
+TEST_F(DxfOutputCommandTest, AFailedReloadEmptiesTheDocumentOnlyWithTheCopyOfItsChangesNamed) {
+    enum class Meanwhile { CopyRemoved, CopyChanged, FolderMoved, FolderMovedCopyRemoved };
+    struct Case {
+        const char* name;
+        Meanwhile meanwhile;
+        bool rewriteRefused;
+        const char* keptAs;  // the copy's name, or the start of a new one; none: the document stays open
+        const char* leftAs;  // the changed copy, left alone when the document stays open
+    };
+    const Case cases[] = {
+        {"the copy removed", Meanwhile::CopyRemoved, false, "imp.TMP", nullptr},
+        {"the copy changed", Meanwhile::CopyChanged, false, "imp.TMP.~", nullptr},
+        {"the deck's folder renamed", Meanwhile::FolderMoved, false, "imp.TMP", nullptr},
+        {"the copy removed, the rewrite refused", Meanwhile::CopyRemoved, true, nullptr, nullptr},
+        {"the copy changed, the rewrite refused", Meanwhile::CopyChanged, true, nullptr, "imp.TMP"},
+        {"the deck's folder renamed and the copy removed", Meanwhile::FolderMovedCopyRemoved, false, nullptr,
+         nullptr},
+    };
+    const std::string home = fs::path(folder_ / "QUOTATO.CRP").parent_path();
+    const std::string moved = home + "-moved";
+    constexpr const char* Changed = "somebody's edit";
+    for (const Case& c : cases) {
+        OpenWithAnUnsavedChange();
+        const std::string copy = deck_.SavedText();
+        deck_.messages.ClearShown();
+        deck_.messages.Script({MsgAnswer::No});
+        int writes = 0;
+        const NewFileWriter refusingRewrites = [&](const std::string& path, std::string_view text,
+                                                   std::string& created, std::error_code& error) {
+            if (++writes > 1 && c.rewriteRefused) {
+                error = std::make_error_code(std::errc::no_space_on_device);
+                return false;
+            }
+            return WriteNewFile(path, text, created, error);
+        };
+        Run(
+            [&] {
+                ExportSomethingElse();
+                const bool folderMoved = c.meanwhile == Meanwhile::FolderMoved ||
+                                         c.meanwhile == Meanwhile::FolderMovedCopyRemoved;
+                if (folderMoved) fs::rename(home, moved);  // the archive goes with it: the reload fails
+                else fs::remove(folder_ / "ARCHIMPA.AI0");
+                const std::string copyNow = (folderMoved ? moved : home) + "/imp.TMP";
+                if (c.meanwhile == Meanwhile::CopyRemoved || c.meanwhile == Meanwhile::FolderMovedCopyRemoved)
+                    fs::remove(copyNow);
+                if (c.meanwhile == Meanwhile::CopyChanged) std::ofstream(copyNow, std::ios::trunc) << Changed;
+            },
+            refusingRewrites);
+        const std::string folder = fs::exists(moved) ? moved : home;
+        std::vector<std::string> copies;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename().string().starts_with("imp.TMP")) copies.push_back(entry.path().filename());
+        const std::string told = deck_.messages.Shown().empty() ? "" : deck_.messages.Shown().back().Text;
+        if (c.keptAs) {
+            EXPECT_EQ(copies.size(), 1u) << c.name;
+            const std::string kept = copies.empty() ? "" : folder + "/" + copies[0];
+            EXPECT_TRUE(fs::path(kept).filename().string().starts_with(c.keptAs)) << c.name << ": " << kept;
+            EXPECT_EQ(FileText(kept), copy) << c.name;
+            EXPECT_NE(told.find("è rimasta nel file " + kept + "."), std::string::npos) << c.name << "\n" << told;
+            EXPECT_EQ(deck_.shell.Document.CurrentFile, UnnamedDocument) << c.name;
+            EXPECT_EQ(deck_.model.NodeCount, 0) << c.name;
+        } else {
+            EXPECT_EQ(copies, c.leftAs ? std::vector<std::string>{c.leftAs} : std::vector<std::string>{}) << c.name;
+            if (c.leftAs) {
+                EXPECT_EQ(FileText(folder + "/" + c.leftAs), Changed) << c.name;
+            }
+            EXPECT_NE(told.find("la sua copia non è stata scritta nel file " + home + "/imp.TMP ("),
+                      std::string::npos)
+                << c.name << "\n" << told;
+            EXPECT_NE(told.find("resta aperto com'era"), std::string::npos) << c.name;
+            EXPECT_EQ(deck_.shell.Document.CurrentFile, home + "/QUOTATO.CRP") << c.name;
+            EXPECT_EQ(deck_.SavedText(), copy) << c.name << ": the unsaved changes are in the window";
+            EXPECT_TRUE(DocumentChanged(deck_)) << c.name;
+        }
+        if (fs::exists(moved)) fs::rename(moved, home);
+        for (const std::string& name : copies) fs::remove(folder_ / name);
+        folder_.CopyArchiveFrom("dimensioned");
+    }
 }
 
 TEST_F(DxfOutputCommandTest, AnUnnamedDocumentIsPutBackFromMemory) {

@@ -28,6 +28,7 @@ TEST(CrpdumpSave, AReadOnlyFileIsNotOverwrittenAndTheQuestionIsListed) {
     EXPECT_THAT(run.Output,
                 HasSubstr("\nMESSAGE Attenzione! | Il file risulta di sola lettura.\\nVuoi sovrascriverlo?\n"));
     EXPECT_THAT(folder.Names(), ::testing::ElementsAre("OUT.CRP"));
+    EXPECT_EQ(run.Errors, "crpdump: " + out + " was not saved: it is read-only, and overwriting it was declined\n");
 
     // A file that may be written is saved as before.
     ::chmod(out.c_str(), 0644);
@@ -35,4 +36,15 @@ TEST(CrpdumpSave, AReadOnlyFileIsNotOverwrittenAndTheQuestionIsListed) {
         RunTool(Quoted(DRAVO_CRPDUMP) + " --save " + Quoted(out) + " " + Quoted(DeckFixture("fresh-frame/TELAIO.CRP")));
     EXPECT_EQ(writable.ExitCode, 0) << writable.Output;
     EXPECT_NE(FileText(out), "a deck kept read-only");
+}
+
+TEST(CrpdumpSave, AnEmptyFileNameIsAWrongCommandLine) {
+    ScratchFolder folder("crpdump-empty-name");
+    const ToolRun run = RunTool(Quoted(DRAVO_CRPDUMP) + " --save '' " + Quoted(DeckFixture("fresh-frame/TELAIO.CRP")),
+                                "cd " + Quoted(folder / ""));
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_THAT(run.Errors, HasSubstr("crpdump: --save needs the name of the file to save to, not an empty one\n"));
+    EXPECT_THAT(run.Errors, HasSubstr("usage: crpdump"));
+    EXPECT_EQ(run.Output, "") << "nothing loaded, nothing listed";
+    EXPECT_TRUE(folder.Names().empty());
 }
