@@ -390,12 +390,13 @@ ScannedUpperBar BarOf(const SectionContext& x, const UpperPiece& piece, const st
 }
 
 // A scan that breaks a rule of the upper bars is mended; one that keeps them all is written as it
-// is. Below the shortest longest bar the dialog admits, the scan stands alone.
+// is. Below the shortest longest bar the dialog admits, or in a section too short for its covers,
+// the scan stands alone.
 void WriteUpperBars(const SectionContext& x, const std::vector<ScannedUpperBar>& scanned, BarTable<UpperRebar> table) {
     std::vector<ScannedUpperBar> bars = scanned;
-    if (x.options.MaxUpperBarLength >= ShortestUpperBarLength) {
+    const UpperBarSection section = UpperBarSectionOf(x);
+    if (x.options.MaxUpperBarLength >= ShortestUpperBarLength && section.zoneFrom <= section.zoneTo) {
         const TopSteelAsked asked = TopSteelAskedOf(x);
-        const UpperBarSection section = UpperBarSectionOf(x);
         const std::vector<UpperPiece> pieces = PiecesOf(x, scanned);
         if (!UpperPiecesKeepRules(pieces, asked, section)) {
             bars.clear();

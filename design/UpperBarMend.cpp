@@ -22,7 +22,7 @@ struct AskedSpan {
     double from = 0, to = 0;
 };
 
-// What lies outside the bar zone asks for no bar.
+// What lies outside the bar zone asks for no bar. In order of start.
 std::vector<AskedSpan> AskedInZone(const TopSteelAsked& asked, const UpperBarSection& s) {
     std::vector<AskedSpan> spans;
     auto add = [&](double from, double to) {
@@ -31,6 +31,7 @@ std::vector<AskedSpan> AskedInZone(const TopSteelAsked& asked, const UpperBarSec
     };
     for (const TopSteelPoint& p : asked.points) add(p.at, p.at);
     for (const TopSteelStretch& t : asked.stretches) add(t.from, t.to);
+    std::sort(spans.begin(), spans.end(), [](const AskedSpan& a, const AskedSpan& b) { return a.from < b.from; });
     return spans;
 }
 
@@ -45,12 +46,6 @@ std::optional<double> FirstBare(const std::vector<AskedSpan>& spans, double cove
             if (!first || b < *first) first = b;
         }
     return first;
-}
-
-double LastAsked(const std::vector<AskedSpan>& spans) {
-    double last = -Unbounded;
-    for (const AskedSpan& a : spans) last = std::max(last, a.to);
-    return last;
 }
 
 BarChoice ChoiceOf(const UpperPiece& p, const BarSizes& sizes) { return ChooseBars(p.required, sizes, false); }
@@ -181,25 +176,46 @@ void LayMovedBack(std::vector<UpperPiece>& laid, UpperPiece piece, double from) 
     laid.push_back(piece);
 }
 
-// Where the pieces before leave top steel bare, the next piece starts a lap before it; bare steel
-// after the last piece gets one more.
+// The end of the asked steel that goes on from `from`, steel less than two laps apart taken as one
+// stretch.
+double EndOfAsked(const std::vector<AskedSpan>& sorted, double from) {
+    double end = from;
+    for (const AskedSpan& a : sorted) {
+        if (a.from > end + 2 * MendLap + Tolerance) break;
+        end = std::max(end, a.to);
+    }
+    return end;
+}
+
+// Where the pieces before leave top steel bare, the next piece starts a lap before it when it
+// begins within two laps of the end of that steel; otherwise, and after the last piece, a new
+// piece covers the bare steel and reaches a lap past it.
 std::vector<UpperPiece> CloseBareStretches(const std::vector<UpperPiece>& pieces,
                                            const std::vector<AskedSpan>& spans, const UpperBarSection& s) {
     std::vector<UpperPiece> laid;
     double covered = -Unbounded;
+    auto closeBefore = [&](const UpperPiece* next) {
+        const double until = next ? next->from : Unbounded;
+        while (const std::optional<double> bare = FirstBare(spans, covered, until)) {
+            const double from = std::max(*bare - MendLap, s.zoneFrom);
+            const double end = EndOfAsked(spans, *bare);
+            if (next && next->from <= end + 2 * MendLap + Tolerance) {
+                LayMovedBack(laid, *next, from);
+                return true;
+            }
+            UpperPiece added;
+            added.to = std::min(end + MendLap, s.zoneTo);
+            added.place = s.place;
+            LayMovedBack(laid, added, from);
+            covered = std::max(covered, laid.back().to);
+        }
+        return false;
+    };
     for (const UpperPiece& p : pieces) {
-        if (const std::optional<double> bare = FirstBare(spans, covered, p.from))
-            LayMovedBack(laid, p, std::max(*bare - MendLap, s.zoneFrom));
-        else
-            laid.push_back(p);
+        if (!closeBefore(&p)) laid.push_back(p);
         covered = std::max(covered, laid.back().to);
     }
-    if (const std::optional<double> bare = FirstBare(spans, covered, Unbounded)) {
-        UpperPiece added;
-        added.to = std::min(LastAsked(spans) + MendLap, s.zoneTo);
-        added.place = s.place;
-        LayMovedBack(laid, added, std::max(*bare - MendLap, s.zoneFrom));
-    }
+    closeBefore(nullptr);
     return laid;
 }
 
