@@ -326,8 +326,7 @@ TopSteelAsked TopSteelAskedOf(const SectionContext& x) {
             const double along = Along(x, x.frame.At(slab.in, point.Position, 0));
             if (point.UpperSteel > NoTopSteel) asked.points.push_back({along, point.UpperSteel});
             if (havePrevious && previous.UpperSteel > NoTopSteel && point.UpperSteel > NoTopSteel)
-                asked.stretches.push_back({std::min(previousAlong, along), std::max(previousAlong, along),
-                                           std::max(previous.UpperSteel, point.UpperSteel)});
+                asked.stretches.push_back({std::min(previousAlong, along), std::max(previousAlong, along)});
             previous = point;
             previousAlong = along;
             havePrevious = true;
@@ -336,7 +335,8 @@ TopSteelAsked TopSteelAskedOf(const SectionContext& x) {
     return asked;
 }
 
-// The bar zone runs from the section's start to its end, the cover kept clear at both.
+// What the rules of the upper bars know of the section; its bar zone runs from its start to its
+// end, the cover kept clear at both.
 UpperBarSection UpperBarSectionOf(const SectionContext& x) {
     return {Along(x, x.start) + x.Cover(), Along(x, x.end) - x.Cover(), x.options.MaxUpperBarLength, x.sizes,
             UpperPlace, UpperAlternatePlace, HookAtStart, HookAtEnd};

@@ -17,10 +17,9 @@ struct TopSteelPoint {
 
 // A stretch between two neighbouring diagram points that both ask for top steel, in cm along the
 // section; over a support, from the last point of a slab to the first of the next, it may have no
-// length. `steel` is the larger top steel of its two ends.
+// length.
 struct TopSteelStretch {
     double from = 0, to = 0;
-    float steel = 0;
 };
 
 // Where a section asks for top steel.
@@ -65,12 +64,13 @@ bool UpperPiecesKeepRules(const std::vector<UpperPiece>& pieces, const TopSteelA
 // The pieces mended, in order along the section:
 // - each taken forwards and cut to the bar zone; a piece within the one before, or between two
 //   that already overlap, is left out and its steel goes to the pieces that cover it;
-// - a piece after top steel that the ones before leave bare starts a lap before the first bare
-//   point, within the zone, or takes the place of the piece before where it would cover it or
-//   reach over the one before that; top steel bare after the last piece gets a new piece that
-//   ends a lap past the last asked point;
-// - a piece that laps a neighbour longer than the longest bar by more than a lap ends a lap past
-//   its start; a piece longer than the longest bar becomes equal pieces that lap as much;
+// - a piece that begins within two laps of top steel the ones before leave bare starts a lap
+//   before the first bare point, within the zone, or takes the place of the piece before where it
+//   would cover it or reach over the one before that; bare steel further from the next piece, or
+//   after the last one, gets a new piece from a lap before it to a lap past its end;
+// - of two pieces that overlap by more than a lap, one of them longer than the longest bar, the
+//   first ends a lap past the second's start; a piece longer than the longest bar becomes equal
+//   pieces that lap as much;
 // - hooks stay at the section ends the scan had them at; every piece carries at least the steel
 //   of the asked points it holds (a piece left as scanned keeps bars that already do); the
 //   places alternate along each run of overlapping pieces.
