@@ -312,10 +312,10 @@ PlanPoint AtAlong(const SectionContext& x, double along, float place) {
             static_cast<float>(x.start.Y + along * x.frame.dy + place * x.frame.ny)};
 }
 
-// The stretches between neighbouring diagram points that both ask for top steel, over the supports
-// from the last point of a slab to the first of the next.
-std::vector<TopSteelStretch> TopSteelStretches(const SectionContext& x) {
-    std::vector<TopSteelStretch> stretches;
+// Where the diagrams ask for top steel: every such point, and the stretches between neighbouring
+// ones, over the supports from the last point of a slab to the first of the next.
+TopSteelAsked TopSteelAskedOf(const SectionContext& x) {
+    TopSteelAsked asked;
     bool havePrevious = false;
     DiagramPoint previous;
     double previousAlong = 0;
@@ -324,15 +324,22 @@ std::vector<TopSteelStretch> TopSteelStretches(const SectionContext& x) {
         for (int32_t i = 0; i < slab.count; ++i) {
             const DiagramPoint point = slab.Point(i);
             const double along = Along(x, x.frame.At(slab.in, point.Position, 0));
+            if (point.UpperSteel > NoTopSteel) asked.points.push_back({along, point.UpperSteel});
             if (havePrevious && previous.UpperSteel > NoTopSteel && point.UpperSteel > NoTopSteel)
-                stretches.push_back({std::min(previousAlong, along), std::max(previousAlong, along),
-                                     std::max(previous.UpperSteel, point.UpperSteel)});
+                asked.stretches.push_back({std::min(previousAlong, along), std::max(previousAlong, along)});
             previous = point;
             previousAlong = along;
             havePrevious = true;
         }
     }
-    return stretches;
+    return asked;
+}
+
+// What the rules of the upper bars know of the section; its bar zone runs from its start to its
+// end, the cover kept clear at both.
+UpperBarSection UpperBarSectionOf(const SectionContext& x) {
+    return {Along(x, x.start) + x.Cover(), Along(x, x.end) - x.Cover(), x.options.MaxUpperBarLength, x.sizes,
+            UpperPlace, UpperAlternatePlace, HookAtStart, HookAtEnd};
 }
 
 // The scanned bars as pieces along the section, each in the nearer of the two upper places.
@@ -345,6 +352,7 @@ std::vector<UpperPiece> PiecesOf(const SectionContext& x, const std::vector<Scan
         UpperPiece p;
         p.from = std::min(Along(x, a), Along(x, b));
         p.to = std::max(Along(x, a), Along(x, b));
+        p.reversed = Along(x, a) > Along(x, b);
         p.place = std::fabs(across - UpperPlace) <= std::fabs(across - UpperAlternatePlace) ? UpperPlace
                                                                                                : UpperAlternatePlace;
         p.hooks = bar.HookFlags;
@@ -356,20 +364,23 @@ std::vector<UpperPiece> PiecesOf(const SectionContext& x, const std::vector<Scan
 }
 
 // The record of a mended piece: a remade one laid anew, one only moved across shifted there, any
-// other as scanned.
+// other as scanned; each with the steel the mend gives it.
 ScannedUpperBar BarOf(const SectionContext& x, const UpperPiece& piece, const std::vector<UpperPiece>& scannedPieces,
                       const std::vector<ScannedUpperBar>& scanned) {
-    ScannedUpperBar out = scanned[static_cast<size_t>(piece.source)];
-    const float shift = piece.place - scannedPieces[static_cast<size_t>(piece.source)].place;
-    if (piece.remade) {
+    ScannedUpperBar out;
+    out.required = piece.required;
+    if (piece.remade || piece.source < 0) {
         const PlanPoint a = AtAlong(x, piece.from, piece.place), b = AtAlong(x, piece.to, piece.place);
         out.bar.X1 = a.X;
         out.bar.Y1 = a.Y;
         out.bar.X2 = b.X;
         out.bar.Y2 = b.Y;
         out.bar.HookFlags = piece.hooks;
-        out.required = piece.required;
-    } else if (shift != 0) {
+        return out;
+    }
+    out.bar = scanned[static_cast<size_t>(piece.source)].bar;
+    const float shift = piece.place - scannedPieces[static_cast<size_t>(piece.source)].place;
+    if (shift != 0) {
         out.bar.X1 += shift * x.frame.nx;
         out.bar.Y1 += shift * x.frame.ny;
         out.bar.X2 += shift * x.frame.nx;
@@ -378,18 +389,18 @@ ScannedUpperBar BarOf(const SectionContext& x, const UpperPiece& piece, const st
     return out;
 }
 
-// A scan that leaves top steel bare or a piece longer than the longest bar is mended; a sound one
-// is written as it is. Below the shortest longest bar the dialog admits, the scan stands alone.
+// A scan that breaks a rule of the upper bars is mended; one that keeps them all is written as it
+// is. Below the shortest longest bar the dialog admits, or in a section too short for its covers,
+// the scan stands alone.
 void WriteUpperBars(const SectionContext& x, const std::vector<ScannedUpperBar>& scanned, BarTable<UpperRebar> table) {
     std::vector<ScannedUpperBar> bars = scanned;
-    const int32_t longest = x.options.MaxUpperBarLength;
-    if (longest >= ShortestUpperBarLength) {
-        const std::vector<TopSteelStretch> stretches = TopSteelStretches(x);
+    const UpperBarSection section = UpperBarSectionOf(x);
+    if (x.options.MaxUpperBarLength >= ShortestUpperBarLength && section.zoneFrom <= section.zoneTo) {
+        const TopSteelAsked asked = TopSteelAskedOf(x);
         const std::vector<UpperPiece> pieces = PiecesOf(x, scanned);
-        if (!UpperPiecesSound(pieces, stretches, longest)) {
+        if (!UpperPiecesKeepRules(pieces, asked, section)) {
             bars.clear();
-            for (const UpperPiece& p : MendUpperPieces(pieces, stretches, longest, UpperPlace, UpperAlternatePlace,
-                                                       HookAtStart, HookAtEnd))
+            for (const UpperPiece& p : MendUpperPieces(pieces, asked, section))
                 bars.push_back(BarOf(x, p, pieces, scanned));
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The bars of one reinforcement section from the required-steel diagrams of the floor slabs it
 // crosses: upper bars where a diagram asks for top steel, split where they would grow too long and
-// lapped again where a split left top steel bare or a piece longer than the longest bar; per slab
+// mended where the scan leaves top steel bare or short of its area, a piece longer than the
+// longest bar, three bars over a point or two in one place, or a bar out of the section; per slab
 // a record of main lower bars and, on request, one of two assembly bars.
 #include <cstdint>
 #include <vector>

@@ -2,8 +2,8 @@
 // Section 0 across a row of floor slabs as a placement leaves it, written by hand so that the design
 // engine can be tested alone. Slab j spans lengths[j] cm of the section, which runs along x at
 // y = 200 (or along y at x = 200) from 15 cm before the first slab to 15 cm after the last, as if
-// carried to the outer faces of 30 cm beams. Each slab's diagram segment is its span; its bar
-// diameters are 12 and 10 mm.
+// carried to the outer faces of 30 cm beams. Each slab's diagram segment is its span, unless set
+// shorter or longer; its bar diameters are 12 and 10 mm.
 #include <cstdint>
 #include <vector>
 
@@ -46,8 +46,18 @@ struct SectionFixture {
     // The section point `along` cm from the start of the first slab.
     PlanPoint At(float along) const { return vertical ? PlanPoint{200, along} : PlanPoint{along, 200}; }
 
-    // Diagram points at equal steps from end to end of slab j's span, with their top steel; the
-    // bottom steel of each point, or one value for all of them.
+    // Slab j's diagram segment `length` cm long from where the section enters the slab, unlike the
+    // section's crossing of it, as where the section runs slanted across the slab. Lay the
+    // diagram after it.
+    void DiagramLength(int32_t j, float length) {
+        FloorSlab& slab = model.FloorSlabs.at(j);
+        const PlanPoint out = At((vertical ? slab.DiagramY1 : slab.DiagramX1) + length);
+        slab.DiagramX2 = out.X;
+        slab.DiagramY2 = out.Y;
+    }
+
+    // Diagram points at equal steps from end to end of slab j's diagram segment, with their top
+    // steel; the bottom steel of each point, or one value for all of them.
     void Diagram(int32_t j, const std::vector<float>& upper, const std::vector<float>& lower = {0}) {
         FloorSlab& slab = model.FloorSlabs.at(j);
         const int32_t count = static_cast<int32_t>(upper.size());
