@@ -53,7 +53,7 @@ MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
 }
 
 // A box sized for its text alone may be narrower than its title, which the title bar then cuts
-// ("Lo... or!"): a spacer under the text keeps the box as wide as the whole title asks.
+// ("Lo... or!"): a spacer keeps the box as wide as the whole title asks.
 void MakeRoomForTitle(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
@@ -63,7 +63,7 @@ void MakeRoomForTitle(QMessageBox& box) {
     const QMargins margins = grid->contentsMargins();
     const int width = metrics.horizontalAdvance(box.windowTitle()) + FrameControlsInLines * metrics.height() -
                       margins.left() - margins.right();
-    // Beside the buttons, which the text rows above are never lower than.
+    // In the buttons' row, across every column, so that it adds no row of its own.
     int row = grid->rowCount(), column = 0, rows = 1, columns = 1;
     if (auto* buttons = box.findChild<QDialogButtonBox*>(); buttons && grid->indexOf(buttons) >= 0)
         grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rows, &columns);
