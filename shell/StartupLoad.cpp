@@ -1,5 +1,7 @@
 #include "shell/StartupLoad.h"
 
+#include <filesystem>
+#include <system_error>
 
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
@@ -15,6 +17,18 @@ namespace {
 
 size_t FindDataFileExtension(const std::string& path) {
     return AsciiUpperCase(path).find(".CRP");
+}
+
+// The path from the root, so that the deck's recent entry opens it from any folder. Its "." and
+// ".." steps are taken out only where the shorter path names the same file: a ".." after a link to
+// a folder leads elsewhere than the text says.
+std::string AbsolutePath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error) return path;
+    const fs::path normal = absolute.lexically_normal();
+    return fs::equivalent(normal, absolute, error) ? normal.string() : absolute.string();
 }
 
 }  // namespace
@@ -71,6 +85,7 @@ StartDocument OpenStartDocument(Session& session, Platform& platform) {
     // The name keeps the case it was given in, since the file system tells cases apart.
     document.CurrentFile.resize(extension + 4);
     if (!FileExists(document.CurrentFile)) return StartDocument::FileMissing;
+    document.CurrentFile = AbsolutePath(document.CurrentFile);
 
     document.DialogStartFolder = GetParentFolder(document.CurrentFile);
     SetCanvasPointer(session, platform.canvas, PointerHourglass);

@@ -32,7 +32,7 @@ enum class StartDocument {
     None,         // no data file on the command line
 };
 
-// Opens the data file of the command line, if there is one: the file dialogs start beside it, the
-// deck is loaded under the hourglass pointer, the view is fitted to the model and the commands
-// follow the reinforcement state.
+// Opens the data file of the command line, if there is one, by its absolute path: the file dialogs
+// start beside it, the deck is loaded under the hourglass pointer, the view is fitted to the model
+// and the commands follow the reinforcement state.
 StartDocument OpenStartDocument(Session& session, Platform& platform);

@@ -109,6 +109,7 @@ void QtCanvas::FitImages() {
     KeepTopLeft(temporary, temporary_);
     persistent_ = std::move(persistent);
     temporary_ = std::move(temporary);
+    wholeAt_ = QSize();
 }
 
 QImage* QtCanvas::Target() {
@@ -188,6 +189,7 @@ void QtCanvas::Clear() {
     EndPainting();
     persistent_.fill(ToQColor(state_.Back));
     temporary_.fill(Qt::transparent);
+    wholeAt_ = size();
     update();
 }
 

@@ -54,6 +54,9 @@ public:
     QImage Image();
     // Image() as a PNG file; false when it could not be written.
     bool SaveImage(const QString& pngPath);
+    // True while the persistent image is whole at the widget's size now: cleared at this size and
+    // neither cropped nor widened since by a size taken in between.
+    bool HoldsWholePicture() const { return wholeAt_.isValid() && wholeAt_ == size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,6 +107,7 @@ private:
     QImage persistent_;
     QImage temporary_;
     QSize fittedFor_;  // the widget size the images were last fitted to
+    QSize wholeAt_;    // the widget size the persistent image was cleared at; invalid once refitted
     std::unique_ptr<QPainter> painter_;
     QImage* painterTarget_ = nullptr;
     PenKey penKey_;  // the pen of the open painter

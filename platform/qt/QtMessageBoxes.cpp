@@ -1,8 +1,16 @@
 #include "platform/qt/QtMessageBoxes.h"
 
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
+
+// The window manager writes the box's title in a title bar that also holds the frame's icon and its
+// buttons, each about as wide as a line of text, with some room between them; a bold face is usual.
+constexpr int FrameControlsInLines = 10;
 
 struct ButtonSet {
     QMessageBox::StandardButtons Buttons;
@@ -44,6 +52,24 @@ MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
     }
 }
 
+// A box sized for its text alone may be narrower than its title, which the title bar then cuts
+// ("Lo... or!"): a spacer keeps the box as wide as the whole title asks.
+void MakeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const QMargins margins = grid->contentsMargins();
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + FrameControlsInLines * metrics.height() -
+                      margins.left() - margins.right();
+    // In the buttons' row, across every column, so that it adds no row of its own.
+    int row = grid->rowCount(), column = 0, rows = 1, columns = 1;
+    if (auto* buttons = box.findChild<QDialogButtonBox*>(); buttons && grid->indexOf(buttons) >= 0)
+        grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rows, &columns);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), row, 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 MsgAnswer QtMessageBoxes::Show(const std::string& title, const std::string& text, MsgButtons buttons,
@@ -53,6 +79,7 @@ MsgAnswer QtMessageBoxes::Show(const std::string& title, const std::string& text
                     parent_);
     box.setDefaultButton(set.First);
     box.setEscapeButton(set.Escape);
+    MakeRoomForTitle(box);
     RunModal(runner_, box);
     QAbstractButton* clicked = box.clickedButton();
     return AnswerOf(clicked ? box.standardButton(clicked) : set.Escape);

@@ -1,7 +1,8 @@
 #pragma once
 // What the window's side of the commands asks of the main window, which implements it privately:
-// the parent and the running of the commands' dialogs, the plan drawn again, the caption, the File
-// menu's recent entries, the status bar's prompt and the close that the save question agreed to.
+// the parent and the running of the commands' dialogs, the plan drawn again or held back, the
+// caption, the File menu's recent entries, the status bar's prompt and the close that the save
+// question agreed to.
 #include <string>
 
 class QDialog;
@@ -16,6 +17,9 @@ public:
     virtual void RunDialog(QDialog& dialog) = 0;
     // The whole plan drawn again on the canvas.
     virtual void RedrawPlan() = 0;
+    // While held, the session holds decks other than the document (those the DXF export loads):
+    // the plan is not drawn on the canvas, and a draw asked for meanwhile comes once the hold ends.
+    virtual void HoldPlanDrawing(bool hold) = 0;
     // The vertex panel as the document now has it, then the caption from the document's name.
     virtual void ShowDocumentCaption() = 0;
     // The File menu's recent-file entries from the list.

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <utility>
 
 #include "drawing/PlanDriver.h"
 #include "model/geometry/ViewTransforms.h"
@@ -115,6 +116,7 @@ void MainWindow::Form_Load() {
     s.shell.Document.SlabDesignState = 0;
     RunTrapped([&] {
         switch (OpenStartDocument(s, p)) {
+        case StartDocument::Opened: startFitFollowsCanvas_ = true; break;
         case StartDocument::LoadFailed: Vuota(); break;
         case StartDocument::None: {
             ShowSplash();
@@ -123,7 +125,6 @@ void MainWindow::Form_Load() {
             if (!folder.empty()) s.shell.Document.DialogStartFolder = folder;
             break;
         }
-        case StartDocument::Opened:
         case StartDocument::FileMissing: break;
         }
     });
@@ -191,20 +192,24 @@ void MainWindow::CommandBars_Resize() {
     row->activate();
 
     ViewWindow& view = session_.drawing.View;
-    view.CanvasWidthPx = static_cast<float>(canvas_->WidthPx());
-    view.CanvasHeightPx = static_cast<float>(canvas_->HeightPx());
-    view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
+    const auto width = static_cast<float>(canvas_->WidthPx());
+    const auto height = static_cast<float>(canvas_->HeightPx());
+    // The same canvas keeps its scale: fitted again to bounds that centring has set, it would drift
+    // by a rounding from the picture drawn.
+    const bool resized = width != view.CanvasWidthPx || height != view.CanvasHeightPx;
+    view.CanvasWidthPx = width;
+    view.CanvasHeightPx = height;
+    if (startFitFollowsCanvas_) ZoomToModelExtents(view, session_.model.Header);
+    else if (resized) view.ViewScale = GetFitScale(view, view.ViewXMin, view.ViewYMin, view.ViewXMax, view.ViewYMax);
     RedrawOnceSizeSettles();
 }
 
 void MainWindow::RedrawOnceSizeSettles() {
-    // A size that comes back to the drawn one while others are settling still needs the redraw: the
-    // sizes between may have cropped the picture.
-    if (sizeSettled_ && (sizeSettled_->isActive() || canvas_->size() != drawnCanvasSize_)) sizeSettled_->start();
+    if (sizeSettled_ && (sizeSettled_->isActive() || !canvas_->HoldsWholePicture())) sizeSettled_->start();
 }
 
 void MainWindow::RedrawOnceSettled() {
-    if (isVisible() && !(windowState() & Qt::WindowMinimized)) Form_Activate();
+    if (isVisible() && !(windowState() & Qt::WindowMinimized) && !canvas_->HoldsWholePicture()) Form_Activate();
 }
 
 void MainWindow::FollowVertexPanel() {
@@ -217,10 +222,23 @@ void MainWindow::SyncVertexPanel() {
 }
 
 void MainWindow::Form_Activate() {
+    if (planDrawingHeld_) {
+        drawHeldBack_ = true;
+        return;
+    }
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
     DrawPlanOnCanvas(session_, *canvas_);
-    drawnCanvasSize_ = canvas_->size();
+    ++planDraws_;
+    if (isVisible()) startFitFollowsCanvas_ = false;
+}
+
+void MainWindow::HoldPlanDrawing(bool hold) {
+    planDrawingHeld_ = hold;
+    if (hold) return;
+    // The document is back, maybe with the view it was kept with: fitted to the canvas as it is now.
+    CommandBars_Resize();
+    if (std::exchange(drawHeldBack_, false) || !canvas_->HoldsWholePicture()) Form_Activate();
 }
 
 void MainWindow::Form_Unload() {
@@ -254,6 +272,12 @@ bool MainWindow::event(QEvent* event) {
     }
     if (event->type() == QEvent::WindowActivate) Form_Activate();
     return QMainWindow::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A size taken while minimised is drawn in once the window is back.
+    if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized)) RedrawOnceSizeSettles();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QRect>
-#include <QSize>
 
 #include <memory>
 
@@ -43,12 +42,14 @@ public:
     // Keeps the window at least 7000 twips wide and 6000 twips high.
     void Dimensiona();
     // Lays out the canvas and, while it is open, the vertex panel in the command bars' client area;
-    // refits the scale to the canvas, keeping the view bounds. Draws nothing.
+    // refits the scale to a canvas of new size, keeping the view bounds: the deck of the start is
+    // fitted whole again instead, until the window has drawn it where the user sees it. Draws
+    // nothing.
     void CommandBars_Resize();
     // The vertex panel's controls as the perimeter editor left them, and the canvas laid out beside
     // the panel, or on the whole width once it has closed.
     void FollowVertexPanel();
-    // Redraws the whole plan on the canvas.
+    // Redraws the whole plan on the canvas; while the plan's drawing is held, once the hold ends.
     void Form_Activate();
     // Writes the recent files and removes the wheel hook; nothing else is saved or asked.
     void Form_Unload();
@@ -72,14 +73,17 @@ public:
     CommandBars* Bars() const { return bars_; }
     VertexPanel& Vertices() const { return *vertexPanel_; }
 
-    // For tests: the canvas, and the status bar's texts (the cursor coordinates, the prompt).
+    // For tests: the canvas, how many times the window has drawn the whole plan on it, and the
+    // status bar's texts (the cursor coordinates, the prompt).
     QtCanvas* canvasWidget() const { return canvas_; }
+    int planDrawCount() const { return planDraws_; }
     QString coordinatesText() const;
     QString promptText() const;
 
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,7 +107,9 @@ private:
     void SyncVertexPanel();
     // A canvas whose size changed since the plan was last drawn on it is drawn again once the size
     // has settled: the layout only refits the scale, and a grown canvas would stay black beyond the
-    // old picture. A border dragged gives many sizes and one redraw.
+    // old picture. A border dragged gives many sizes and one redraw; a canvas drawn meanwhile at
+    // its size, by the window or by the editor, is not drawn again; a minimised window waits until
+    // it is restored.
     void RedrawOnceSizeSettles();
     void RedrawOnceSettled();
 
@@ -116,6 +122,7 @@ private:
     // no event.
     void RunDialog(QDialog& dialog) override;
     void ShowDocumentCaption() override;
+    void HoldPlanDrawing(bool hold) override;
     // The status bar's second panel: what the current tool asks for next.
     void ShowPrompt(const std::string& prompt) override;
     void CloseAsAgreed() override;
@@ -144,5 +151,11 @@ private:
     // The canvas size a late placement gives is drawn in once the window has it.
     bool redrawOnResize_ = false;
     QTimer* sizeSettled_ = nullptr;
-    QSize drawnCanvasSize_;  // the canvas size the plan was last drawn at
+    // The deck of the start is fitted whole to the canvas the window shows: a window manager frames
+    // the window after the load, and the canvas shrinks by the frame.
+    bool startFitFollowsCanvas_ = false;
+    // While the session holds other decks than the document, draws wait for the hold to end.
+    bool planDrawingHeld_ = false;
+    bool drawHeldBack_ = false;
+    int planDraws_ = 0;
 };

@@ -11,6 +11,22 @@
 #include "shell/forms/AboutWindow.h"
 #include "shell/forms/SettingsDialog.h"
 
+namespace {
+
+// The plan's drawing held on the window for as long as an object of it lives.
+class PlanDrawingHeld {
+public:
+    explicit PlanDrawingHeld(CommandWindow& window) : window_(window) { window_.HoldPlanDrawing(true); }
+    ~PlanDrawingHeld() { window_.HoldPlanDrawing(false); }
+    PlanDrawingHeld(const PlanDrawingHeld&) = delete;
+    PlanDrawingHeld& operator=(const PlanDrawingHeld&) = delete;
+
+private:
+    CommandWindow& window_;
+};
+
+}  // namespace
+
 DocumentContext MainWindowCommands::Document() { return {session_, platform_, *this}; }
 
 void MainWindowCommands::OpenCommand() { ::OpenCommand(Document()); }
@@ -47,8 +63,10 @@ void MainWindowCommands::ShowDesignOptionsDialog() {
 }
 
 void MainWindowCommands::RunDxfOutput() {
-    // Not RunDialog: the deck the dialog exported last is still loaded when it closes; the command
-    // draws the document once it has put it back.
+    // Not RunDialog: the deck the dialog exported last is still loaded when it closes. Whatever asks
+    // for the plan meanwhile (an activation, a resize settling, the command's own redraw) is drawn
+    // once the document is back.
+    const PlanDrawingHeld held(window_);
     ::RunDxfOutput(Document(), [&] {
         ExportDialog dialog(session_, platform_, ExportDialogStartFolder(session_, platform_.registry),
                             [&] { SaveSettings(session_, platform_.messages); }, runner_, window_.DialogParent());

@@ -160,6 +160,29 @@ TEST_F(StartupTest, DeckOfTheCommandLineIsOpenedAndFitted) {
     EXPECT_FLOAT_EQ(v.CanvasHeightPx, 500);
 }
 
+// A deck named from the current folder is known, and listed among the recent files, by its path
+// from the root, so that the entry opens it from any folder; a ".." after a link stays as typed.
+TEST_F(StartupTest, ADeckNamedFromTheCurrentFolderIsKnownByItsAbsolutePath) {
+    ScratchFolder here("startup-relative");
+    std::filesystem::create_directory_symlink(std::string(DRAVO_EXAMPLES) + "/frame", here / "linked");
+    const CurrentFolderScope inside(here / "");
+    const std::pair<std::string, std::string> cases[] = {
+        {"linked/DEMO.CRP", here / "linked/DEMO.CRP"},
+        {"./linked/./DEMO.CRP", here / "linked/DEMO.CRP"},
+        {"linked/../frame/DEMO.CRP", here / "linked/../frame/DEMO.CRP"},
+    };
+    for (const auto& [typed, absolute] : cases) {
+        SCOPED_TRACE(typed);
+        deck_.shell.Recent = {};
+        Start(typed);
+        ASSERT_EQ(OpenStartDocument(deck_, deck_.platform), StartDocument::Opened);
+        EXPECT_EQ(deck_.shell.Document.CurrentFile, absolute);
+        EXPECT_EQ(deck_.shell.Recent.RecentFileCount, 1);
+        EXPECT_EQ(deck_.shell.Recent.RecentFiles[0], absolute);
+        EXPECT_EQ(deck_.shell.Document.DataFolder, std::filesystem::path(absolute).parent_path().string());
+    }
+}
+
 TEST_F(StartupTest, StartWithoutADeckOrWithAMissingOne) {
     for (const std::string line : {"", "Anonimo", "ABCDEF"}) {
         Start(line);

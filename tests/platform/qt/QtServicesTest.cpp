@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
@@ -63,6 +64,33 @@ TEST(QtMessageBoxes, ButtonsIconsAndAnswersFollowTheRequest) {
         EXPECT_EQ(boxes.Show("Attenzione!", "Versione più recente.", c.Buttons, c.Icon), c.Answer)
             << int(c.Buttons) << " " << (c.Click ? int(*c.Click) : 0);
         EXPECT_TRUE(ran);
+    }
+}
+
+// A window manager writes the title beside the frame's icon and buttons: however short its text,
+// the box leaves room for a bold title and about eight lines' width of them, as one common manager
+// needs.
+TEST(QtMessageBoxes, TheBoxIsWideEnoughForItsWholeTitle) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Load error!", "File:\n/nowhere/A.CRP\nnon trovato."},
+        {"Attenzione!", "Nodo 9?"},
+        {"Warning!", "Node 9?"},
+    };
+    for (const auto& [title, text] : cases) {
+        SCOPED_TRACE(title + " " + text.substr(0, 20));
+        int width = 0, wanted = 0;
+        QtMessageBoxes boxes(nullptr, [&](QDialog& dialog) {
+            dialog.show();
+            QApplication::processEvents();
+            width = dialog.width();
+            QFont bold = dialog.font();
+            bold.setBold(true);
+            const QFontMetrics metrics(bold);
+            wanted = metrics.horizontalAdvance(dialog.windowTitle()) + 8 * metrics.height();
+            dialog.close();
+        });
+        boxes.Show(title, text, MsgButtons::Ok, MsgIcon::None);
+        EXPECT_GE(width, wanted);
     }
 }
 

@@ -161,6 +161,38 @@ TEST_F(DxfOutputWindowTest, AnUnnamedDocumentComesBackWithItsDeckAfterAnR12Expor
     EXPECT_EQ(form->canvasWidget()->Image(), plan);
 }
 
+// While the export runs, the session holds the decks it exports: a resize settling and an
+// activation draw none of them on the canvas. The document, back, is drawn once at the new size,
+// its bounds kept and its scale fitted to the canvas.
+TEST_F(DxfOutputWindowTest, TheExportedDecksAreNeverDrawnOnTheWindowsCanvas) {
+    constexpr int SettledWaitMs = 500;
+    const auto form = Start(Document());
+    Session& s = form->session();
+    QtCanvas& canvas = *form->canvasWidget();
+    s.shell.Document.CurrentFile = UnnamedDocument;
+    const ViewWindow view = s.drawing.View;
+    const int draws = form->planDrawCount();
+    Export(*form, [&](ExportDialog& dialog) {
+        ExportBothDecks(dialog, "window-resized-meanwhile.dxf");
+        form->resize(form->width() - 120, form->height() - 80);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(form.get(), &activate);
+        QTest::qWait(SettledWaitMs);
+        EXPECT_EQ(form->planDrawCount(), draws);
+    });
+    EXPECT_EQ(form->planDrawCount(), draws + 1);
+    EXPECT_TRUE(canvas.HoldsWholePicture());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasWidthPx, canvas.width());
+    EXPECT_FLOAT_EQ(s.drawing.View.CanvasHeightPx, canvas.height());
+    EXPECT_EQ(s.drawing.View.ViewXMin, view.ViewXMin);
+    EXPECT_LT(s.drawing.View.ViewScale, view.ViewScale);
+    const QImage back = canvas.Image();
+    QTest::qWait(SettledWaitMs);
+    EXPECT_EQ(form->planDrawCount(), draws + 1);
+    form->Form_Activate();
+    EXPECT_EQ(canvas.Image(), back);
+}
+
 TEST_F(DxfOutputWindowTest, LayerNamesThatWouldMakeABadFileAreRefused) {
     const auto form = Start(Document());
     Export(*form, [&](ExportDialog& dialog) {

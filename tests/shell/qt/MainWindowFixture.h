@@ -40,8 +40,10 @@ protected:
 
     void WriteRegistry(const std::string& ini) { ASSERT_TRUE(WriteWholeFile(config_ / "Dravo/registry.ini", ini)); }
 
-    // A window started with this command line, loaded and, for an interactive start, shown.
-    std::unique_ptr<MainWindow> Start(const std::string& commandLine) {
+    // A window started with this command line, loaded and, for an interactive start, shown;
+    // `loaded` sees it between the load and the show.
+    std::unique_ptr<MainWindow> Start(const std::string& commandLine,
+                                      const std::function<void(MainWindow&)>& loaded = {}) {
         auto form = std::make_unique<MainWindow>([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 if (lookAtBox_) lookAtBox_(*box);
@@ -54,6 +56,7 @@ protected:
         const CommandLineStart start = ParseCommandLine(commandLine);
         ApplyCommandLineStart(start, form->session(), form->platform().folders);
         form->Form_Load();
+        if (loaded) loaded(*form);
         if (!start.IsBatch()) form->show();
         QApplication::processEvents();
         return form;

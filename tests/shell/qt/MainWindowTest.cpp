@@ -9,7 +9,9 @@
 
 #include "editing/VertexPanel.h"
 #include "shell/CommandTable.h"
+#include "shell/ViewNavigation.h"
 #include "shell/forms/VertexPanel.h"
+#include "tests/shell/qt/CanvasEvents.h"
 #include "tests/shell/qt/MainWindowFixture.h"
 
 namespace {
@@ -146,6 +148,30 @@ TEST_F(MainWindowTest, TheFrameWithItsTitleBarLiesWithinTheScreenAtTheMargin) {
     EXPECT_NEAR(first + last, plan.width(), plan.width() / 20.0);
 }
 
+// The window is framed after the load, so the canvas the deck was fitted to at the load is not the
+// one shown: the first view is still the whole deck, exactly as "Vista estesa" shows it there.
+TEST_F(MainWindowTest, TheFirstViewIsTheWholeDeckOnTheCanvasShown) {
+    constexpr int ExtendedViewCommand = 108;
+    QSize atLoad;
+    const auto form = Start(DemoDeck(), [&](MainWindow& loaded) { atLoad = loaded.canvasWidget()->size(); });
+    QtCanvas& canvas = *form->canvasWidget();
+    ASSERT_NE(canvas.size(), atLoad);
+    const ViewWindow first = form->session().drawing.View;
+    ViewWindow whole = first;
+    ZoomToModelExtents(whole, form->session().model.Header);
+    EXPECT_FLOAT_EQ(first.CanvasWidthPx, canvas.width());
+    EXPECT_FLOAT_EQ(first.CanvasHeightPx, canvas.height());
+    for (const auto& [shown, extents] : {std::pair{first.ViewXMin, whole.ViewXMin}, {first.ViewXMax, whole.ViewXMax},
+                                         {first.ViewYMin, whole.ViewYMin}, {first.ViewYMax, whole.ViewYMax},
+                                         {first.ViewScale, whole.ViewScale}})
+        EXPECT_FLOAT_EQ(shown, extents);
+
+    // The plan does not move on the first "Vista estesa".
+    const QImage shown = canvas.Image();
+    form->CommandBars_Execute(ExtendedViewCommand);
+    EXPECT_EQ(canvas.Image(), shown);
+}
+
 // No window manager activates the window again after a dialog: the window draws the plan itself.
 TEST_F(MainWindowTest, TheWindowsDialogsLeaveThePlanDrawn) {
     const auto form = Start(DemoDeck());
@@ -211,6 +237,57 @@ TEST_F(MainWindowTest, ACanvasOfNewSizeIsDrawnWholeOnceTheSizeSettles) {
     s.editor.VertexPanel.VertexPanelMode = 0;
     form->CommandBars_Resize();
     drawnAnew("panel hidden");
+}
+
+// The size settling draws only a canvas that no draw has filled at its size: not after the start,
+// nor after the vertex panel opened or closed, each of which was drawn at once; a window minimised
+// meanwhile draws its new size once it is back.
+TEST_F(MainWindowTest, ACanvasAlreadyDrawnAtItsSizeIsNotDrawnAgain) {
+    constexpr int FloorSlabPerimeterCommand = 127;
+    constexpr int SettledWaitMs = 500;
+    const auto form = Start(DemoDeck());
+    QtCanvas& canvas = *form->canvasWidget();
+    Session& s = form->session();
+    const auto drawsWhileSettling = [&](const char* step) {
+        SCOPED_TRACE(step);
+        const int before = form->planDrawCount();
+        QTest::qWait(SettledWaitMs);
+        EXPECT_TRUE(canvas.HoldsWholePicture());
+        EXPECT_EQ(canvas.Image().size(), canvas.size());
+        return form->planDrawCount() - before;
+    };
+    // Drawn at the load, at the size the placement gave, and on the activation.
+    EXPECT_LE(form->planDrawCount(), 3);
+    EXPECT_EQ(drawsWhileSettling("start"), 0);
+
+    // The editor draws the plan beside the panel it opened.
+    form->CommandBars_Execute(FloorSlabPerimeterCommand);
+    const FloorSlab& slab = s.model.FloorSlabs[0];
+    const int fullWidth = canvas.width();
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, CanvasPointOf(s, slab.CentroidX, slab.CentroidY));
+    ASSERT_TRUE(form->Vertices().isVisible());
+    ASSERT_LT(canvas.width(), fullWidth);
+    EXPECT_EQ(drawsWhileSettling("panel opened"), 0);
+    const int beforeCancel = form->planDrawCount();
+    QTest::mouseClick(form->Vertices().button(VertexButton::Cancel), Qt::LeftButton);
+    ASSERT_EQ(canvas.width(), fullWidth);
+    EXPECT_EQ(form->planDrawCount(), beforeCancel + 1);
+    EXPECT_EQ(drawsWhileSettling("panel closed"), 0);
+
+    // Minimised, made smaller, restored without an activation.
+    form->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    form->resize(800, 600);
+    QApplication::processEvents();
+    ASSERT_NE(canvas.width(), fullWidth);
+    const int minimised = form->planDrawCount();
+    QTest::qWait(SettledWaitMs);
+    EXPECT_EQ(form->planDrawCount(), minimised);
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(drawsWhileSettling("restored"), 1);
+    const QImage restored = canvas.Image();
+    form->Form_Activate();
+    EXPECT_EQ(canvas.Image(), restored);
 }
 
 }  // namespace
