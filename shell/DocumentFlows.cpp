@@ -39,6 +39,7 @@ SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveT
 }  // namespace
 
 bool DocumentChanged(const Session& session) {
+    if (!session.shell.Document.DeckLoaded) return false;
     return FormatSessionText(session) != session.shell.Document.UnchangedText;
 }
 

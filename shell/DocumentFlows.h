@@ -28,7 +28,11 @@ struct DocumentContext {
 };
 
 // True when a save would write another text than the one the document was loaded or last saved
-// with. What only the view, the screen or the settings file hold is not written, so not counted.
+// with. The options the data file's tail carries count like the deck's own values: the screen
+// switches of the first ten layers, the dimension snap switches, the dimension unit, the optimal
+// text size and the curb options. What only the view, the screen or the settings file hold is not
+// written, so not counted. While no deck is loaded (the start without one, the empty document)
+// nothing counts: there is no work to lose.
 bool DocumentChanged(const Session& session);
 
 // Asked before another deck replaces this one, when the document changed since it was loaded or

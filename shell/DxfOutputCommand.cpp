@@ -58,6 +58,8 @@ struct KeptUnnamedDocument {
     std::array<int32_t, LayerCount> screenOn{};
     ViewWindow view;
     int32_t loadStatus = 0;
+    bool deckLoaded = false;
+    std::string archiveFolder;
 };
 
 // The options a data file carries in its tail, as a reload of it would put them back.
@@ -107,8 +109,10 @@ void OfferSave(DocumentContext c) {
     else Salva(c, ShellMessages::SaveTitle);
 }
 
+// `deckLoaded`: whether the document held a deck before the export; its copy reloaded holds the
+// same, now read with the archive beside the copy.
 void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::string& copyPath,
-                  const std::string& copyText) {
+                  const std::string& copyText, bool deckLoaded) {
     Session& s = c.session;
     s.model.ClearBeforeLoad();
     s.shell.Document.LoadStatus = 0;
@@ -132,6 +136,8 @@ void RestoreNamed(DocumentContext c, const ScreenSettings& screen, const std::st
                                      MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
+    s.shell.Document.DeckLoaded = deckLoaded;
+    s.shell.Document.ArchiveFolder = deckLoaded ? GetParentFolder(copyPath) : std::string();
     ViewWindow& view = s.drawing.View;
     view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
     view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());
@@ -148,6 +154,8 @@ void RestoreUnnamed(DocumentContext c, KeptUnnamedDocument kept, const ScreenSet
     s.model = std::move(kept.model);
     s.model.HatchLines.Clear();
     s.shell.Document.LoadStatus = kept.loadStatus;
+    s.shell.Document.DeckLoaded = kept.deckLoaded;
+    s.shell.Document.ArchiveFolder = std::move(kept.archiveFolder);
     LoadSettings(s, c.platform.canvas);
     PutBackDeckOptions(kept, s);
     PutBack(screen, s.drawing);
@@ -166,6 +174,8 @@ std::string ExportDialogStartFolder(const Session& session, const RegistryValues
 void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog) {
     Session& s = c.session;
     const bool named = IsNamedForExport(s.shell.Document.CurrentFile);
+    // The dialog loads other decks into the session: the document's own holds what it held.
+    const bool deckLoaded = s.shell.Document.DeckLoaded;
     const ScreenSettings screen = KeepScreenSettings(s.drawing);
     std::string copyPath;
     std::string copyText;
@@ -181,11 +191,12 @@ void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDial
             return;
         }
     } else {
+        const DocumentState& document = s.shell.Document;
         unnamed = KeptUnnamedDocument{s.model, s.shell.Options, s.design, s.drawing.LayerScreenOn, s.drawing.View,
-                                      s.shell.Document.LoadStatus};
+                                      document.LoadStatus, document.DeckLoaded, document.ArchiveFolder};
     }
     OfferSave(c);
     showExportDialog();
-    if (named) RestoreNamed(c, screen, copyPath, copyText);
+    if (named) RestoreNamed(c, screen, copyPath, copyText, deckLoaded);
     else RestoreUnnamed(c, std::move(*unnamed), screen);
 }

@@ -253,6 +253,7 @@ TEST_F(DocumentFlowsTest, FailedOpenKeepsTheDocumentAsItWas) {
             EXPECT_EQ(d.DialogStartFolder, document.DialogStartFolder);
             EXPECT_EQ(d.SlabDesignState, document.SlabDesignState);
             EXPECT_EQ(d.LoadStatus, -1);
+            EXPECT_TRUE(DocumentChanged(deck_));  // the work kept still asks to be saved
             EXPECT_EQ(FormatSettingsText(deck_), settings);
             EXPECT_EQ(deck_.shell.Options.LateralCover, 5);
             EXPECT_EQ(deck_.canvas.BackColour(), PackRgb(1, 2, 3));
@@ -331,9 +332,10 @@ TEST_F(DocumentFlowsTest, YesSavesBeforeTheOpenGoesOn) {
     for (int32_t language : {0, 1}) {
         DeckSession unnamed;
         unnamed.shell.Languages.UiLanguage = language;
+        ASSERT_TRUE(unnamed.Load(Demo())) << unnamed.Messages();
+        unnamed.shell.Document.CurrentFile = UnnamedDocument;
         MarkDocumentUnchanged(unnamed);
-        unnamed.model.DimensionCount = 2;
-        unnamed.model.Dimensions.resize(3);
+        unnamed.model.Dimensions[0].Text += "0";
         unnamed.messages.Script({MsgAnswer::Yes});
         RecordingWindow window(unnamed);
         OpenCommand({unnamed, unnamed.platform, window});
@@ -477,7 +479,7 @@ TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
 
 // The close question comes exactly when a save would write something else than the deck loaded
 // or last saved: each kind of edit, and never for the view, the screen side or the settings file
-// alone, nor after an export or a save.
+// alone, nor after an export or a save, nor while no deck is loaded.
 TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
     Model& m = deck_.model;
     ReinforcementSections& r = m.Reinforcement;
@@ -490,11 +492,19 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
         const float x = continued ? d.LineX2 : d.LineX1, y = continued ? d.LineY2 : d.LineY1 + 100;
         AddDimension(m, deck_.shell.Options, p, x, y, x + 100, y);
     };
+    // The empty document: the process started without a deck, or the deck emptied by Vuota.
+    enum class Empty { No, AtStart, Emptied };
+    // The tail's switches of a deck, which count for a loaded one.
+    const auto switchLayerAndSnap = [&] {
+        deck_.drawing.LayerScreenOn[5] = 1 - deck_.drawing.LayerScreenOn[5];
+        deck_.drawing.DimOsnapOn[0] = 1 - deck_.drawing.DimOsnapOn[0];
+    };
     const struct {
         const char* Case;
         bool Frame;  // the frame without floor-slab design, else the demo deck
         std::function<void()> Change;
         bool Asked;
+        Empty EmptyDocument = Empty::No;
     } cases[] = {
         {"untouched", false, [] {}, false},
         {"zoomed, panned, fitted", false,
@@ -583,11 +593,39 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
              RestoreAllDefaults(deck_, deck_.canvas);
          },
          true},
+        {"no deck: layer and snap switches, tail options", false,
+         [&] {
+             switchLayerAndSnap();
+             deck_.design.CurbWidth += 5;
+             deck_.shell.Options.OptimalTextSize = 1 - deck_.shell.Options.OptimalTextSize;
+         },
+         false, Empty::AtStart},
+        {"no deck: exported", false, [&] { Export(std::nullopt), switchLayerAndSnap(); }, false, Empty::AtStart},
+        {"no deck: a failed open", false,
+         [&] {
+             deck_.dialogs.ScriptPaths({DeckFixture("fail-truncated/TRONCATO.CRP")});
+             OpenCommand(Context());
+             ASSERT_EQ(deck_.shell.Document.LoadStatus, -1);
+             switchLayerAndSnap();
+         },
+         false, Empty::AtStart},
+        {"emptied: layer and snap switches", false, switchLayerAndSnap, false, Empty::Emptied},
+        {"emptied, then a deck opened", false, [&] { OpenThrough(Demo()), switchLayerAndSnap(); }, true,
+         Empty::Emptied},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
         Discard();
         OpenThrough(c.Frame ? Telaio() : Demo());
+        if (c.EmptyDocument == Empty::AtStart) {
+            // As the process starts: no deck, the unnamed document.
+            deck_.model = Model{};
+            deck_.shell.Document = DocumentState{};
+            MarkDocumentUnchanged(deck_);
+        } else if (c.EmptyDocument == Empty::Emptied) {
+            m.Dimensions[1].Text += "0";  // the work goes with the deck
+            Vuota(Context());
+        }
         c.Change();
         Forget();
         if (c.Asked) deck_.messages.Script({MsgAnswer::Cancel});
