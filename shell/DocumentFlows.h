@@ -63,7 +63,9 @@ void SaveCommand(DocumentContext c);
 // The Save As command.
 void SaveAsCommand(DocumentContext c);
 // The save dialog titled `title`, proposing CurrentFile. The chosen name becomes CurrentFile, and
-// the caption follows, only once the deck was written there. A cancel is Declined.
+// the caption follows, only once the deck was written there. A cancel is Declined. The deck's
+// section archive goes along into a folder that has none (a warning when it cannot); a folder
+// whose archive differs asks first, and No is Declined.
 SaveOutcome Salva(DocumentContext c, const std::string& title);
 
 // The recent-file entry of `slot` (0 to 3): the save question; an entry whose file has gone is
