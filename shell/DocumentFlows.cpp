@@ -11,6 +11,7 @@
 #include "shell/DocumentTitle.h"
 #include "shell/ProgramFolders.h"
 #include "shell/RecentFiles.h"
+#include "shell/SaveAsArchive.h"
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
 
@@ -39,6 +40,7 @@ SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveT
 }  // namespace
 
 bool DocumentChanged(const Session& session) {
+    if (!session.shell.Document.DeckLoaded) return false;
     return FormatSessionText(session) != session.shell.Document.UnchangedText;
 }
 
@@ -133,12 +135,15 @@ SaveOutcome Salva(DocumentContext c, const std::string& title) {
     request.DefaultExtension = "CRP";
     const std::string chosen = c.platform.dialogs.SaveFile(request);
     if (chosen.empty()) return SaveOutcome::Declined;
+    const SaveAsArchive archive = CheckArchiveForSaveAs(s, c.platform.messages, chosen);
+    if (!archive.Proceed) return SaveOutcome::Declined;
     // The document takes the new name only once the deck is there: a failed write leaves it
     // named after the file that still holds it.
     const SaveOutcome saved = WriteCrpFile(chosen, s, c.platform);
     if (saved == SaveOutcome::Written) {
         s.shell.Document.CurrentFile = chosen;
         c.window.TitoloFR1();
+        PlaceArchiveAfterSaveAs(archive, s, c.platform.messages, chosen);
     }
     return saved;
 }

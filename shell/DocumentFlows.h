@@ -28,7 +28,11 @@ struct DocumentContext {
 };
 
 // True when a save would write another text than the one the document was loaded or last saved
-// with. What only the view, the screen or the settings file hold is not written, so not counted.
+// with. The options the data file's tail carries count like the deck's own values: the screen
+// switches of the first ten layers, the dimension snap switches, the dimension unit, the optimal
+// text size and the curb options. What only the view, the screen or the settings file hold is not
+// written, so not counted. While no deck is loaded (the start without one, the empty document)
+// nothing counts: there is no work to lose.
 bool DocumentChanged(const Session& session);
 
 // Asked before another deck replaces this one, when the document changed since it was loaded or
@@ -59,7 +63,9 @@ void SaveCommand(DocumentContext c);
 // The Save As command.
 void SaveAsCommand(DocumentContext c);
 // The save dialog titled `title`, proposing CurrentFile. The chosen name becomes CurrentFile, and
-// the caption follows, only once the deck was written there. A cancel is Declined.
+// the caption follows, only once the deck was written there. A cancel is Declined. The deck's
+// section archive goes along into a folder that has none (a warning when it cannot); a folder
+// whose archive differs asks first, and No is Declined.
 SaveOutcome Salva(DocumentContext c, const std::string& title);
 
 // The recent-file entry of `slot` (0 to 3): the save question; an entry whose file has gone is

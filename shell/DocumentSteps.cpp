@@ -56,6 +56,8 @@ void PlaceLoadedDeck(Session& session, const Canvas& canvas) {
     DocumentState& document = session.shell.Document;
     document.DataFolder = GetParentFolder(document.CurrentFile);
     document.DialogStartFolder = document.DataFolder;
+    document.DeckLoaded = true;
+    document.ArchiveFolder = document.DataFolder;
     ViewWindow& view = session.drawing.View;
     view.CanvasWidthPx = static_cast<float>(canvas.WidthPx());
     view.CanvasHeightPx = static_cast<float>(canvas.HeightPx());
@@ -77,6 +79,8 @@ void EmptyDocument(Session& session, Canvas& canvas) {
     session.shell.Document.SlabDesignState = 0;
     canvas.Clear();
     session.shell.Document.CurrentFile = UnnamedDocument;
+    session.shell.Document.DeckLoaded = false;
+    session.shell.Document.ArchiveFolder.clear();
     SetCanvasPointer(session, canvas, PointerCrosshair);
     MarkDocumentUnchanged(session);
 }

@@ -25,8 +25,9 @@ Session SessionForLoad(const Session& document, const std::string& path);
 // models are moved, not copied. The editor's state stays the document's.
 void TakeLoadedDeck(Session& document, Session&& loaded);
 
-// After a good load: the data folder and the file dialogs' folder become the deck's, and the view
-// takes in the whole model on the canvas as it is now. Draws nothing.
+// After a good load: the document holds a deck, the data folder, the archive's folder and the
+// file dialogs' folder become the deck's, and the view takes in the whole model on the canvas as
+// it is now. Draws nothing.
 void PlaceLoadedDeck(Session& session, const Canvas& canvas);
 // The end of a good load once the plan is on screen: the crosshair, the reinforcement state
 // (with its warning) and the deck at the head of the recent files. True when the recent list
@@ -39,6 +40,6 @@ void MarkDocumentUnchanged(Session& session);
 
 // The empty document after a failed load: the vertex panel closed as by Cancel, every model
 // table emptied, the derived geometry included, so that nothing half read stays; the settings
-// read again, no document for the commands, the canvas cleared, the document unnamed and the
-// crosshair pointer; it counts as unchanged. The caller then rebuilds the window's caption.
+// read again, no document for the commands, the canvas cleared, the document unnamed and holding
+// no deck, and the crosshair pointer; it counts as unchanged. The caller then rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);

@@ -60,11 +60,15 @@ struct KeptDocument {
     std::array<int32_t, LayerCount> screenOn{};
     ViewWindow view;
     int32_t loadStatus = 0;
+    bool deckLoaded = false;
+    std::string archiveFolder;
 };
 
 KeptDocument KeepDocument(const Session& s) {
-    return KeptDocument{s.model, s.shell.Options, s.design, s.drawing.LayerScreenOn, s.drawing.View,
-                        s.shell.Document.LoadStatus};
+    const DocumentState& document = s.shell.Document;
+    return KeptDocument{s.model,         s.shell.Options,  s.design,
+                        s.drawing.LayerScreenOn, s.drawing.View, document.LoadStatus,
+                        document.DeckLoaded,     document.ArchiveFolder};
 }
 
 // The options a data file carries in its tail, as a reload of it would put them back.
@@ -159,6 +163,8 @@ void PutBackFromMemory(DocumentContext c, KeptDocument kept, const ScreenSetting
     s.model = std::move(kept.model);
     s.model.HatchLines.Clear();
     s.shell.Document.LoadStatus = kept.loadStatus;
+    s.shell.Document.DeckLoaded = kept.deckLoaded;
+    s.shell.Document.ArchiveFolder = std::move(kept.archiveFolder);
     LoadSettings(s, c.platform.canvas);
     PutBackDeckOptions(kept, s);
     PutBack(screen, s.drawing);
@@ -192,6 +198,10 @@ void RestoreNamed(DocumentContext c, const ScreenSettings& screen, DeckCopy& cop
         ShowWarning(c, ShellMessages::DxfCopyKept, {kept});
         return;
     }
+    // The dialog loaded other decks into the session; the copy holds what the document held, now
+    // read with the archive beside the copy.
+    s.shell.Document.DeckLoaded = inMemory.deckLoaded;
+    s.shell.Document.ArchiveFolder = inMemory.deckLoaded ? GetParentFolder(copy.file.OpenedName()) : std::string();
     ViewWindow& view = s.drawing.View;
     view.CanvasWidthPx = static_cast<float>(c.platform.canvas.WidthPx());
     view.CanvasHeightPx = static_cast<float>(c.platform.canvas.HeightPx());

@@ -15,7 +15,7 @@ struct HeadlessDeck : Session, HeadlessPlatform {
     HeadlessDeck& operator=(const HeadlessDeck&) = delete;
 
     // Loads as the document flows do: the tables they empty first, then the load with the deck's
-    // completion. True when `LoadStatus` is 0 afterwards.
+    // completion. True when `LoadStatus` is 0 afterwards; the document then holds a deck.
     bool Load(const std::string& path);
     // As Load, with another completion (an empty one keeps the deck as read).
     bool Load(const std::string& path, const DeckCompletion& complete);
@@ -28,4 +28,9 @@ struct HeadlessDeck : Session, HeadlessPlatform {
     std::string SavedText() const;
 
     int32_t slabDesign = -1;  // what the last load said of the floor-slab design
+
+private:
+    // After a load of `path`: the document holds a deck, read with the archive beside `path`, when
+    // it loaded. True then.
+    bool TookDeck(const std::string& path);
 };

@@ -36,6 +36,19 @@ inline constexpr Bilingual SaveAsTitle{"Salva con nome", "Save as"};
 inline constexpr const char* SaveTitle = "Salva";
 inline constexpr Bilingual SaveBeforeOpenTitle{"Salva", "Save"};
 inline constexpr const char* SaveFilter = "File Dati (*.CRP)|*.CRP";
+// A Save As into a folder whose section archive is not the deck's, or that has none.
+inline constexpr Bilingual OtherArchiveQuestion{
+    "Nella cartella scelta c'è un archivio delle sezioni, %1, diverso da quello dell'impalcato.\nL'impalcato "
+    "salvato lì, quando verrà aperto, leggerà le sezioni di quella cartella.\nVuoi salvarlo lo stesso?",
+    "The chosen folder holds a section archive, %1, that differs from the deck's.\nThe deck saved there will "
+    "read that folder's sections when it is opened.\nDo you want to save it all the same?"};
+inline constexpr Bilingual ArchiveNotCopied{
+    "Il file %1 è stato salvato, ma l'archivio delle sezioni dell'impalcato non è stato copiato accanto ad esso "
+    "(%2).\nPer essere aperto, l'impalcato ha bisogno del suo archivio %3.",
+    "The file %1 has been saved, but the deck's section archive could not be copied beside it (%2).\nThe deck "
+    "needs its archive %3 to be opened."};
+inline constexpr Bilingual ArchiveUnreadable{"l'archivio dell'impalcato %1 non si può leggere",
+                                             "the deck's archive %1 cannot be read"};
 
 // The DXF export command.
 inline constexpr Bilingual SaveBeforeDxfQuestion{

@@ -17,6 +17,12 @@ struct DocumentState {
     bool SlabFileOnly = true;
     // The folder the file dialogs open in; empty leaves the toolkit's choice.
     std::string DialogStartFolder;
+    // False while the document holds no deck read from a file: the start without a deck and the
+    // empty document. Apart from the name, since an unnamed document can hold a deck.
+    bool DeckLoaded = false;
+    // The folder whose section archive the deck was read with: the deck's archive, which a Save As
+    // into another folder takes along. Meaningful while DeckLoaded.
+    std::string ArchiveFolder;
     // What a save wrote, or would have written, when the deck was last loaded or saved: the
     // document has changed when a save would now write another text. Empty until then.
     std::string UnchangedText;

@@ -24,6 +24,7 @@
 #include "shell/DocumentSteps.h"
 #include "shell/DocumentTitle.h"
 #include "shell/RecentFiles.h"
+#include "shell/SaveAsArchive.h"
 #include "shell/SettingsFile.h"
 #include "shell/ViewNavigation.h"
 #include "tests/support/DeckSession.h"
@@ -253,6 +254,7 @@ TEST_F(DocumentFlowsTest, FailedOpenKeepsTheDocumentAsItWas) {
             EXPECT_EQ(d.DialogStartFolder, document.DialogStartFolder);
             EXPECT_EQ(d.SlabDesignState, document.SlabDesignState);
             EXPECT_EQ(d.LoadStatus, -1);
+            EXPECT_TRUE(DocumentChanged(deck_));  // the work kept still asks to be saved
             EXPECT_EQ(FormatSettingsText(deck_), settings);
             EXPECT_EQ(deck_.shell.Options.LateralCover, 5);
             EXPECT_EQ(deck_.canvas.BackColour(), PackRgb(1, 2, 3));
@@ -331,9 +333,10 @@ TEST_F(DocumentFlowsTest, YesSavesBeforeTheOpenGoesOn) {
     for (int32_t language : {0, 1}) {
         DeckSession unnamed;
         unnamed.shell.Languages.UiLanguage = language;
+        ASSERT_TRUE(unnamed.Load(Demo())) << unnamed.Messages();
+        unnamed.shell.Document.CurrentFile = UnnamedDocument;
         MarkDocumentUnchanged(unnamed);
-        unnamed.model.DimensionCount = 2;
-        unnamed.model.Dimensions.resize(3);
+        unnamed.model.Dimensions[0].Text += "0";
         unnamed.messages.Script({MsgAnswer::Yes});
         RecordingWindow window(unnamed);
         OpenCommand({unnamed, unnamed.platform, window});
@@ -397,12 +400,16 @@ TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
     EXPECT_EQ(deck_.messages.Shown()[0].Icon, MsgIcon::Exclamation);
     EXPECT_EQ(window_.Log, std::vector<std::string>{"title DEMO.CRP"});
 
-    // A name that can be written is taken as typed; the recent list and the folders stay.
+    // A name that can be written is taken as typed; the recent list and the folders stay. The
+    // frame's folder holds another archive than the demo's: the save is asked for first.
     Forget();
     deck_.shell.Languages.UiLanguage = 1;
     deck_.dialogs.ScriptPaths({folder_ / "telaio/nuovo.crp"});
+    deck_.messages.Script({MsgAnswer::Yes});
     SaveAsCommand(Context());
     EXPECT_EQ(Asked()[0].Request.Title, "Save as");
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_NE(deck_.messages.Shown()[0].Text.find("differs from the deck's"), std::string::npos);
     EXPECT_EQ(deck_.shell.Document.CurrentFile, folder_ / "telaio/nuovo.crp");
     EXPECT_EQ(FileText(folder_ / "telaio/nuovo.crp"), deck_.SavedText());
     EXPECT_EQ(window_.Log, (std::vector<std::string>{"title nuovo.crp", "title nuovo.crp"}));
@@ -416,6 +423,150 @@ TEST_F(DocumentFlowsTest, SaveAsKeepsTheOldNameAndFileUntilTheNewOneIsWritten) {
     EXPECT_TRUE(Asked().empty());
     EXPECT_EQ(FileText(folder_ / "telaio/nuovo.crp"), deck_.SavedText());
     EXPECT_TRUE(deck_.messages.Shown().empty());
+}
+
+// A Save As into another folder takes the deck's archive along where that folder has none, asks
+// before saving beside an archive that differs, and tells when the archive cannot go along: the
+// deck saved there opens again, or the user knows why not.
+TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
+    const std::string demoArchive = FileText(folder_ / "ARCHIMPA.AI0");
+    const std::string frameArchive = FileText(folder_ / "telaio/ARCHIMPA.AI0");
+    ASSERT_NE(demoArchive, frameArchive);
+    enum class There { Nothing, SameArchive, OtherArchive, LinkToNothing, Folder };
+    const struct {
+        const char* Case;
+        There Standing;                     // what stands under the archive's name in the chosen folder
+        std::optional<MsgAnswer> Question;  // the answer to the question, when one comes
+        bool Written;
+        bool Warned;
+    } cases[] = {
+        {"no archive there", There::Nothing, std::nullopt, true, false},
+        {"the same archive", There::SameArchive, std::nullopt, true, false},
+        {"another archive, saved all the same", There::OtherArchive, MsgAnswer::Yes, true, false},
+        {"another archive, not saved", There::OtherArchive, MsgAnswer::No, false, false},
+        {"a link to nothing", There::LinkToNothing, std::nullopt, true, true},
+        {"a folder", There::Folder, std::nullopt, true, true},
+    };
+    int32_t run = 0;
+    for (const int32_t language : {0, 1}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.Case) + (language == 0 ? ", Italian" : ", English"));
+            const std::string folder = folder_ / ("saved" + std::to_string(++run));
+            fs::create_directories(folder);
+            const std::string archive = folder + "/ARCHIMPA.AI0", nowhere = folder + "/nowhere";
+            switch (c.Standing) {
+            case There::Nothing: break;
+            case There::SameArchive: ASSERT_TRUE(WriteWholeFile(archive, demoArchive)); break;
+            case There::OtherArchive: ASSERT_TRUE(WriteWholeFile(archive, frameArchive)); break;
+            case There::LinkToNothing: fs::create_symlink(nowhere, archive); break;
+            case There::Folder: fs::create_directory(archive); break;
+            }
+            Discard();
+            OpenThrough(Demo());
+            deck_.shell.Languages.UiLanguage = language;
+            deck_.model.Dimensions[0].Text += "0";
+            const std::string chosen = folder + "/Nuovo.crp";
+            deck_.dialogs.ScriptPaths({chosen});
+            if (c.Question) deck_.messages.Script({*c.Question});
+            SaveAsCommand(Context());
+
+            const std::vector<ShownMessage>& shown = deck_.messages.Shown();
+            ASSERT_EQ(shown.size(), c.Question || c.Warned ? 1u : 0u) << deck_.Messages();
+            if (c.Question) {
+                EXPECT_EQ(shown[0].Text,
+                          language == 0
+                              ? "Nella cartella scelta c'è un archivio delle sezioni, " + archive +
+                                    ", diverso da quello dell'impalcato.\nL'impalcato salvato lì, quando verrà "
+                                    "aperto, leggerà le sezioni di quella cartella.\nVuoi salvarlo lo stesso?"
+                              : "The chosen folder holds a section archive, " + archive +
+                                    ", that differs from the deck's.\nThe deck saved there will read that "
+                                    "folder's sections when it is opened.\nDo you want to save it all the same?");
+                EXPECT_EQ(shown[0].Buttons, MsgButtons::YesNo);
+                EXPECT_EQ(shown[0].Icon, MsgIcon::Question);
+            }
+            if (c.Warned) {
+                const std::string taken = std::make_error_code(std::errc::file_exists).message();
+                EXPECT_EQ(shown[0].Text,
+                          language == 0
+                              ? "Il file " + chosen +
+                                    " è stato salvato, ma l'archivio delle sezioni dell'impalcato non è stato "
+                                    "copiato accanto ad esso (" + taken +
+                                    ").\nPer essere aperto, l'impalcato ha bisogno del suo archivio " + archive + "."
+                              : "The file " + chosen +
+                                    " has been saved, but the deck's section archive could not be copied beside "
+                                    "it (" + taken + ").\nThe deck needs its archive " + archive +
+                                    " to be opened.");
+                EXPECT_EQ(shown[0].Icon, MsgIcon::Exclamation);
+            }
+            EXPECT_EQ(FileExists(chosen), c.Written);
+            EXPECT_EQ(deck_.shell.Document.CurrentFile, c.Written ? chosen : Demo());
+            EXPECT_EQ(DocumentChanged(deck_), !c.Written);
+            // An archive standing there stays as it was; the deck's went only where nothing stood, and
+            // no temporary file is left.
+            switch (c.Standing) {
+            case There::Nothing: EXPECT_TRUE(FileText(archive) == demoArchive); break;
+            case There::SameArchive: EXPECT_TRUE(FileText(archive) == demoArchive); break;
+            case There::OtherArchive: EXPECT_TRUE(FileText(archive) == frameArchive); break;
+            case There::LinkToNothing:
+                EXPECT_TRUE(fs::is_symlink(archive));
+                EXPECT_FALSE(fs::exists(nowhere));
+                break;
+            case There::Folder: EXPECT_TRUE(fs::is_directory(archive)); break;
+            }
+            const std::string saved = "saved" + std::to_string(run);
+            EXPECT_EQ(folder_.Names(saved), c.Written ? (std::vector<std::string>{"ARCHIMPA.AI0", "Nuovo.crp"})
+                                                      : std::vector<std::string>{"ARCHIMPA.AI0"});
+            // The deck saved beside an archive opens again from there.
+            if (c.Written && !c.Warned) {
+                DeckSession again;
+                EXPECT_TRUE(again.Load(chosen)) << again.Messages();
+            }
+        }
+    }
+}
+
+// The deck's archive is the one of the folder it was read from, as it stands when saved elsewhere:
+// gone, it cannot go along, and another archive there cannot be told the same. A name taken
+// between the check and the copy is never written through either.
+TEST_F(DocumentFlowsTest, SaveAsTellsWhenTheDecksArchiveCannotGoAlong) {
+    fs::create_directories(folder_ / "moved");
+    fs::create_directories(folder_ / "empty");
+    Copy(folder_ / "DEMO.CRP", "moved/DEMO.CRP");
+    Copy(folder_ / "ARCHIMPA.AI0", "moved/ARCHIMPA.AI0");
+    OpenThrough(folder_ / "moved/DEMO.CRP");
+    fs::remove(folder_ / "moved/ARCHIMPA.AI0");
+
+    deck_.dialogs.ScriptPaths({folder_ / "empty/Nuovo.crp"});
+    SaveAsCommand(Context());
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u) << deck_.Messages();
+    EXPECT_NE(deck_.messages.Shown()[0].Text.find("(l'archivio dell'impalcato " + folder_ / "moved/ARCHIMPA.AI0" +
+                                                  " non si può leggere)"),
+              std::string::npos)
+        << deck_.Messages();
+    EXPECT_TRUE(FileExists(folder_ / "empty/Nuovo.crp"));
+    EXPECT_EQ(folder_.Names("empty"), std::vector<std::string>{"Nuovo.crp"});
+
+    Forget();
+    deck_.messages.Script({MsgAnswer::No});
+    deck_.dialogs.ScriptPaths({folder_ / "telaio/Nuovo.crp"});
+    SaveAsCommand(Context());
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_EQ(deck_.messages.Shown()[0].Buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(FileExists(folder_ / "telaio/Nuovo.crp"));
+
+    // A link planted after the check, where the archive was to go.
+    OpenThrough(Demo());
+    Forget();
+    fs::create_directories(folder_ / "late");
+    const std::string chosen = folder_ / "late/Nuovo.crp";
+    const SaveAsArchive archive = CheckArchiveForSaveAs(deck_, deck_.messages, chosen);
+    ASSERT_TRUE(archive.Proceed && archive.CopyNeeded && archive.DeckArchiveRead);
+    fs::create_symlink(folder_ / "late/nowhere", folder_ / "late/ARCHIMPA.AI0");
+    PlaceArchiveAfterSaveAs(archive, deck_, deck_.messages, chosen);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u);
+    EXPECT_EQ(deck_.messages.Shown()[0].Icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "late/ARCHIMPA.AI0"));
+    EXPECT_FALSE(fs::exists(folder_ / "late/nowhere"));
 }
 
 // Closing the window on a changed document asks the save question with a Cancel; the window
@@ -477,7 +628,7 @@ TEST_F(DocumentFlowsTest, CloseAsksBeforeWorkIsLost) {
 
 // The close question comes exactly when a save would write something else than the deck loaded
 // or last saved: each kind of edit, and never for the view, the screen side or the settings file
-// alone, nor after an export or a save.
+// alone, nor after an export or a save, nor while no deck is loaded.
 TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
     Model& m = deck_.model;
     ReinforcementSections& r = m.Reinforcement;
@@ -490,11 +641,19 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
         const float x = continued ? d.LineX2 : d.LineX1, y = continued ? d.LineY2 : d.LineY1 + 100;
         AddDimension(m, deck_.shell.Options, p, x, y, x + 100, y);
     };
+    // The empty document: the process started without a deck, or the deck emptied by Vuota.
+    enum class Empty { No, AtStart, Emptied };
+    // The tail's switches of a deck, which count for a loaded one.
+    const auto switchLayerAndSnap = [&] {
+        deck_.drawing.LayerScreenOn[5] = 1 - deck_.drawing.LayerScreenOn[5];
+        deck_.drawing.DimOsnapOn[0] = 1 - deck_.drawing.DimOsnapOn[0];
+    };
     const struct {
         const char* Case;
         bool Frame;  // the frame without floor-slab design, else the demo deck
         std::function<void()> Change;
         bool Asked;
+        Empty EmptyDocument = Empty::No;
     } cases[] = {
         {"untouched", false, [] {}, false},
         {"zoomed, panned, fitted", false,
@@ -583,11 +742,39 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
              RestoreAllDefaults(deck_, deck_.canvas);
          },
          true},
+        {"no deck: layer and snap switches, tail options", false,
+         [&] {
+             switchLayerAndSnap();
+             deck_.design.CurbWidth += 5;
+             deck_.shell.Options.OptimalTextSize = 1 - deck_.shell.Options.OptimalTextSize;
+         },
+         false, Empty::AtStart},
+        {"no deck: exported", false, [&] { Export(std::nullopt), switchLayerAndSnap(); }, false, Empty::AtStart},
+        {"no deck: a failed open", false,
+         [&] {
+             deck_.dialogs.ScriptPaths({DeckFixture("fail-truncated/TRONCATO.CRP")});
+             OpenCommand(Context());
+             ASSERT_EQ(deck_.shell.Document.LoadStatus, -1);
+             switchLayerAndSnap();
+         },
+         false, Empty::AtStart},
+        {"emptied: layer and snap switches", false, switchLayerAndSnap, false, Empty::Emptied},
+        {"emptied, then a deck opened", false, [&] { OpenThrough(Demo()), switchLayerAndSnap(); }, true,
+         Empty::Emptied},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
         Discard();
         OpenThrough(c.Frame ? Telaio() : Demo());
+        if (c.EmptyDocument == Empty::AtStart) {
+            // As the process starts: no deck, the unnamed document.
+            deck_.model = Model{};
+            deck_.shell.Document = DocumentState{};
+            MarkDocumentUnchanged(deck_);
+        } else if (c.EmptyDocument == Empty::Emptied) {
+            m.Dimensions[1].Text += "0";  // the work goes with the deck
+            Vuota(Context());
+        }
         c.Change();
         Forget();
         if (c.Asked) deck_.messages.Script({MsgAnswer::Cancel});
