@@ -48,14 +48,6 @@ nlink_t LinkCount(std::FILE* file) {
     return status.st_nlink;
 }
 
-// Whether the file system of `folder` makes files without a name.
-bool MakesNamelessFiles(const std::string& folder) {
-    const int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
-    if (descriptor < 0) return false;
-    ::close(descriptor);
-    return true;
-}
-
 }  // namespace
 
 TEST(ReplaceWholeFile, ANamePlantedWhereTheTemporaryFileWentIsNeverWrittenThrough) {
