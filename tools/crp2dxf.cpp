@@ -14,9 +14,11 @@
 //                            the export switches of the dialog
 // Every message is written to standard error. Exit status 0 when the file was written (decks that
 // did not load are left out, after their message), 1 when the export failed or no deck loaded (no
-// file is then written or changed), 2 for a wrong command line. The DXF file and its take-off list
+// file is then written or changed, short of a list whose rename was refused after the drawing's:
+// then it says which file was replaced and which was not), 2 for a wrong command line. The DXF file and its take-off list
 // are replaced together, once both are whole. Texts for people (the deck titles, the take-off
 // list) follow the user's numeric locale, as in the window; the DXF numbers never do.
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cstdint>
@@ -146,6 +148,18 @@ bool TakeOptions(const CommandLine& line, HeadlessDeck& deck, DxfOptions& option
     return true;
 }
 
+// Which files of a failed export were not written, and which were replaced all the same.
+std::string FilesNotWritten(const std::string& dxfPath, const DxfOptions& options, const DxfExportResult& result) {
+    std::vector<std::string> files = {dxfPath};
+    if (options.TakeoffTextFile != 0) files.push_back(result.TakeoffTextPath);
+    std::string replaced, notWritten;
+    for (const std::string& file : files) {
+        std::string& names = std::ranges::count(result.ReplacedFiles, file) != 0 ? replaced : notWritten;
+        names += (names.empty() ? "" : " and ") + file;
+    }
+    return (replaced.empty() ? "" : replaced + " replaced, ") + notWritten + " not written";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -167,9 +181,7 @@ int main(int argc, char** argv) {
     for (const std::string& skipped : result.SkippedDataFiles) std::cerr << "crp2dxf: left out " << skipped << "\n";
     if (result.Outcome != DxfExportOutcome::Written) {
         if (result.Outcome == DxfExportOutcome::NoDeckLoaded) std::cerr << "crp2dxf: no deck loaded\n";
-        std::cerr << "crp2dxf: " << line.files.front();
-        if (options.TakeoffTextFile != 0) std::cerr << " and " << result.TakeoffTextPath;
-        std::cerr << " not written\n";
+        std::cerr << "crp2dxf: " << FilesNotWritten(line.files.front(), options, result) << "\n";
         return 1;
     }
     std::cout << line.files.front() << ": " << result.DecksDrawn << " deck(s)";

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExportMessages.h"
@@ -23,11 +24,26 @@ constexpr float DeckGap = 550;
 
 // Ends the export; its text is the message the user is shown.
 struct ExportFailure {
+    ExportFailure(std::string message, std::vector<std::string> replaced = {})
+        : Message(std::move(message)), Replaced(std::move(replaced)) {}
     std::string Message;
+    std::vector<std::string> Replaced;  // the files that took their new text all the same
 };
+
+std::string Attribute(const std::error_code& error, const LanguageFlags& languages) {
+    const bool immutable = error == WholeFileError::ImmutableFile || error == WholeFileError::ImmutableFolder;
+    return UiText(immutable ? DxfExportMessages::ImmutableAttribute : DxfExportMessages::AppendOnlyAttribute,
+                  languages);
+}
 
 // A file of the export that could not be written, said in the user's terms.
 ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages) {
+    if (error == WholeFileError::StickyFolder)
+        return {UiText(DxfExportMessages::FileOfAnotherUser, languages, {path})};
+    if (error == WholeFileError::ImmutableFile || error == WholeFileError::AppendOnlyFile)
+        return {UiText(DxfExportMessages::FileLocked, languages, {path, Attribute(error, languages)})};
+    if (error == WholeFileError::ImmutableFolder || error == WholeFileError::AppendOnlyFolder)
+        return {UiText(DxfExportMessages::FolderLocked, languages, {path, Attribute(error, languages)})};
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)
         return {UiText(DxfExportMessages::FolderNotPermitted, languages)};
@@ -36,11 +52,25 @@ ExportFailure WriteFailure(const std::error_code& error, const std::string& path
     return {UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
 }
 
-// Replaces the files together.
-void WriteExportFiles(std::span<const WholeFileText> files, const LanguageFlags& languages) {
-    std::error_code error;
-    size_t failed = 0;
-    if (!ReplaceWholeFiles(files, error, failed)) throw WriteFailure(error, files[failed].Path, languages);
+std::string Joined(std::span<const WholeFileText> files) {
+    std::string names;
+    for (const WholeFileText& file : files) names += (names.empty() ? "" : ", ") + file.Path;
+    return names;
+}
+
+// Replaces the files together, the drawing first.
+void WriteExportFiles(std::span<const WholeFileText> files, const LanguageFlags& languages, const CommitCalls& calls) {
+    WholeFilesCommit commit;
+    if (ReplaceWholeFiles(files, commit, calls)) return;
+    if (commit.Error == WholeFileError::OneFile)
+        throw ExportFailure{UiText(DxfExportMessages::DrawingIsTakeoffList, languages, {files.front().Path})};
+    if (commit.Replaced == 0) throw WriteFailure(commit.Error, files[commit.Failed].Path, languages);
+    std::vector<std::string> replaced;
+    for (const WholeFileText& file : files.first(commit.Replaced)) replaced.push_back(file.Path);
+    throw ExportFailure(UiText(DxfExportMessages::FilesPartlyReplaced, languages,
+                               {Joined(files.first(commit.Replaced)), Joined(files.subspan(commit.Replaced)),
+                                commit.Error.message()}),
+                        std::move(replaced));
 }
 
 // Loads and draws each deck in turn, each one to the right of the one before.
@@ -91,7 +121,8 @@ std::string TakeoffTextPathOf(const std::string& dxfPath) {
 }
 
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
-                            const std::string& dxfPath, const DxfOptions& options, WhenNoDeckLoads whenNoDeckLoads) {
+                            const std::string& dxfPath, const DxfOptions& options, WhenNoDeckLoads whenNoDeckLoads,
+                            const CommitCalls& calls) {
     session.dxf = options;
     DerivePillarTopLayer(session.drawing);
     const LanguageFlags& languages = session.shell.Languages;
@@ -107,10 +138,18 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
         return result;
     }
     result.TakeoffTextPath = TakeoffTextPathOf(dxfPath);
+    const bool withList = session.dxf.TakeoffTextFile != 0;
     // The list would take the drawing's place once both are committed, the drawing lost.
-    if (session.dxf.TakeoffTextFile != 0 && ReplaceTheSameName(dxfPath, result.TakeoffTextPath))
+    if (withList && WouldBeOneFile(dxfPath, result.TakeoffTextPath))
         return Fail(session, platform, std::move(result),
                     UiText(DxfExportMessages::DrawingIsTakeoffList, languages, {dxfPath}));
+    // What would refuse a file its new text is told before any deck is drawn (the commit checks
+    // again at its end).
+    for (const std::string& path : {dxfPath, withList ? result.TakeoffTextPath : std::string()}) {
+        if (path.empty()) continue;
+        if (const std::error_code refusal = ReplacementRefusal(path))
+            return Fail(session, platform, std::move(result), WriteFailure(refusal, path, languages).Message);
+    }
     try {
         DxfWriterState writer;
         InitDxfHandles(writer);
@@ -128,9 +167,10 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
         // The drawing and its take-off list change together or not at all.
         std::vector<WholeFileText> files = {
             {dxfPath, {}, [&dxf](std::FILE* file, std::error_code& error) { return dxf.WriteTo(file, error); }}};
-        if (session.dxf.TakeoffTextFile != 0) files.push_back({result.TakeoffTextPath, takeoff});
-        WriteExportFiles(files, languages);
+        if (withList) files.push_back({result.TakeoffTextPath, takeoff});
+        WriteExportFiles(files, languages, calls);
     } catch (const ExportFailure& failure) {
+        result.ReplacedFiles = failure.Replaced;
         return Fail(session, platform, std::move(result), failure.Message);
     } catch (const DxfSpoolError& error) {
         return Fail(session, platform, std::move(result), WriteFailure(error.code(), dxfPath, languages).Message);

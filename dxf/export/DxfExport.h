@@ -5,6 +5,10 @@
 //
 // A failure anywhere (a data file missing, a drawing or writing failure) ends the export with a
 // message that says why: the session's LoadStatus becomes -1 and no file is written or changed.
+// What would refuse the drawing or its list their new text (a read-only file, another user's file
+// in a shared folder, a locked file or folder) is found before any deck loads. Only a rename
+// refused after the drawing's went through leaves the new drawing beside the old list; the message
+// then says so.
 // The entity and block records drawn go to scratch files beside the DXF file as they come; the
 // DXF file is written from them to a temporary name, and it and its take-off list take their names
 // only once both are whole. No scratch or temporary file outlives the export.
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "model/Session.h"
+#include "model/files/WholeFiles.h"
 #include "platform/Platform.h"
 #include "state/DxfOptions.h"
 
@@ -23,7 +28,7 @@ enum class DxfExportOutcome {
     NothingSelected,  // no data file given: a message, nothing else
     Cancelled,        // no destination given: nothing at all
     NoDeckLoaded,     // asked to write nothing then: each load told why, no file written or changed
-    Failed,           // a message with the cause; nothing written
+    Failed,           // a message with the cause; nothing written but ReplacedFiles
 };
 
 struct DxfExportResult {
@@ -33,6 +38,9 @@ struct DxfExportResult {
     int32_t DecksDrawn = 0;
     // Decks whose load failed: each load told why; they are neither drawn nor given room.
     std::vector<std::string> SkippedDataFiles;
+    // Files that took their new text though the export failed: the rename of a file after them was
+    // refused, and the message says which file was not replaced and why.
+    std::vector<std::string> ReplacedFiles;
 };
 
 // DxfUnitFactor from the CAD print ratio, DxfScaleFactor from it and the drawing scale.
@@ -49,8 +57,9 @@ enum class WhenNoDeckLoads { WriteEmptyDrawing, WriteNothing };
 // Exports `dataFiles` (paths of data files, in drawing order) to `dxfPath` with `options`, which
 // become the session's DXF options; the layer table is the session's, with row 24 made to follow
 // row 2 first. Messages go to `platform`'s message boxes. With the take-off list asked for, an
-// export whose drawing and list would be one file (the same name once links are followed) fails
-// before any deck loads.
+// export whose drawing and list would be one file (see WouldBeOneFile) fails before any deck
+// loads. `calls` stand in for the system's in the files' commit where given.
 DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vector<std::string>& dataFiles,
                             const std::string& dxfPath, const DxfOptions& options,
-                            WhenNoDeckLoads whenNoDeckLoads = WhenNoDeckLoads::WriteEmptyDrawing);
+                            WhenNoDeckLoads whenNoDeckLoads = WhenNoDeckLoads::WriteEmptyDrawing,
+                            const CommitCalls& calls = {});

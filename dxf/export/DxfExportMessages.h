@@ -23,6 +23,24 @@ inline constexpr Bilingual FileNotWritten{"Impossibile scrivere il file %1 (%2).
 inline constexpr Bilingual DrawingIsTakeoffList{
     "Il file DXF e il file del computo coincidono: %1. Scegliere un altro nome.",
     "The DXF file and the take-off list are the same file: %1. Choose another name."};
+inline constexpr Bilingual FileOfAnotherUser{
+    "Il file %1 appartiene a un altro utente e la cartella condivisa in cui si trova permette di sostituirlo "
+    "solo a lui o al proprietario della cartella.\nOperazione annullata!",
+    "The file %1 belongs to another user, and the shared folder it lies in lets only that user or the folder's "
+    "owner replace it."};
+// %2 is one of the two attributes below.
+inline constexpr Bilingual FileLocked{"Il file %1 ha l'attributo %2 e non può essere sostituito.\nOperazione annullata!",
+                                      "The file %1 has the %2 attribute and cannot be replaced."};
+inline constexpr Bilingual FolderLocked{
+    "La cartella del file %1 ha l'attributo %2: il file non può esservi scritto.\nOperazione annullata!",
+    "The folder of the file %1 has the %2 attribute, so the file cannot be written there."};
+inline constexpr Bilingual ImmutableAttribute{"immutabile", "immutable"};
+inline constexpr Bilingual AppendOnlyAttribute{"di sola aggiunta", "append-only"};
+// A rename refused once the files before it had taken their new text: %1 the files replaced, %2
+// the files not, %3 the cause.
+inline constexpr Bilingual FilesPartlyReplaced{
+    "Il file %1 è stato sostituito, il file %2 no (%3): i due file non corrispondono più.\nOperazione incompleta!",
+    "The file %1 was replaced, the file %2 was not (%3): the two files no longer match."};
 inline constexpr Bilingual ExportStopped{"Generazione file DXF interrotta (%1).\nOperazione annullata!",
                                          "The DXF export stopped (%1)."};
 

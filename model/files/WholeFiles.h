@@ -8,6 +8,8 @@
 #include <string_view>
 #include <system_error>
 
+#include <sys/types.h>
+
 // Reads a whole file into `text`; false when it cannot be opened or read, or is larger than any
 // deck could be.
 bool ReadWholeFile(const std::string& path, std::string& text);
@@ -19,11 +21,40 @@ bool WriteWholeFile(const std::string& path, const std::string& text);
 enum class WholeFileError {
     ReadOnly = 1,      // the file to replace has no write permission for anybody
     NotARegularFile,   // it is a device, a pipe or a socket
+    OneFile,           // two files of one commit would end up as one file
+    StickyFolder,      // another user's file in a shared folder that only lets its owners remove files
+    ImmutableFile,     // the file to replace has the immutable attribute
+    AppendOnlyFile,    // the file to replace has the append-only attribute
+    ImmutableFolder,   // its folder has the immutable attribute
+    AppendOnlyFolder,  // its folder has the append-only attribute
 };
 const std::error_category& WholeFileCategory();
 std::error_code make_error_code(WholeFileError error);
 template <>
 struct std::is_error_code_enum<WholeFileError> : std::true_type {};
+
+// What would refuse `user` the replacement of the file `path` names (its links followed), checked
+// before anything is written: the file is a folder, no regular file or read-only; it or its folder
+// has the immutable or append-only attribute (where the file system tells); or the folder is
+// sticky and neither it nor the file belongs to `user` (root is never refused that). Empty when
+// nothing of that stands in the way.
+std::error_code ReplacementRefusal(const std::string& path, uid_t user);
+// As above, for the user this process runs as.
+std::error_code ReplacementRefusal(const std::string& path);
+
+// Whether temporary files made in `folder` have no name until their text is whole: the file
+// system makes nameless files and the process's own list of open files can name them.
+bool MakesNamelessFiles(const std::string& folder);
+
+// The calls of a commit that the system may refuse, each the system's own unless given, so that a
+// refusal can be brought about where the system would not give it.
+struct CommitCalls {
+    // Gives the open nameless file `descriptor` the name `name` (the system's: linkat through
+    // /proc/self/fd); -1 with errno set when it could not.
+    std::function<int(int descriptor, const char* name)> Link;
+    std::function<int(const char* from, const char* to)> Rename;
+    std::function<int(int descriptor, mode_t mode)> ChangeMode;
+};
 
 // A new file, open for writing, beside the file it is to replace. Closed and removed when it goes
 // out of scope without having been committed.
@@ -40,19 +71,19 @@ struct TemporaryFile {
 
 // Creates an empty temporary file in the folder of the file `path` names (following the links of
 // `path` to the file they end at), under a new name of its own: it is never a file or a link that
-// was there before. It has the permission bits of the file it will replace, or the usual ones of a
-// new file. Where the file system allows it, it has no name at all until it is whole (`Path` is
-// empty meanwhile), so that a process killed before then leaves nothing behind. False, with the
-// cause, when the file to replace is read-only or is no regular file, or the temporary file cannot
-// be made.
+// was there before. It has the permission bits of the file it will replace (where the file system
+// lets them be given), or the usual ones of a new file. Where the file system allows it, it has no
+// name at all until it is committed (`Path` is empty meanwhile), so that a process killed before
+// then leaves nothing behind. False, with the cause, when the replacement would be refused (see
+// ReplacementRefusal) or the temporary file cannot be made.
 bool CreateTemporaryBeside(const std::string& path, TemporaryFile& temporary, std::error_code& error);
 // A scratch file beside the file `path` names (following its links), for a large text kept out of
 // memory until it is copied into that file: open for reading and writing, for the owner alone,
 // and without a name (`Path` empty) from the moment it exists, so that it goes with the process
 // however that ends.
 bool CreateScratchBeside(const std::string& path, TemporaryFile& scratch, std::error_code& error);
-// Puts what was written to the temporary file on the disk (giving a nameless one a new name of its
-// own beside its target) and then gives it the name of its target.
+// Puts what was written to the temporary file on the disk, checks its target again as it stands
+// now, gives a nameless file a new name of its own beside it and then the name of the target.
 // False, with the cause, when it could not: the temporary file is removed and the target untouched.
 bool CommitTemporary(TemporaryFile& temporary, std::error_code& error);
 
@@ -68,10 +99,12 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::err
 // from large parts need not be copied into one string first.
 bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view> pieces, std::error_code& error);
 
-// Whether replacing `first` and replacing `second` would write one and the same name: their links
-// followed as a replacement follows them (a link to nothing included), they end at the same name in
-// the same folder (folders told apart by device and inode). Two hard links are two names.
-bool ReplaceTheSameName(const std::string& first, const std::string& second);
+// Whether replacing `first` and replacing `second` would write one file: their links followed as a
+// replacement follows them (a link to nothing included), they end in the same folder (told apart
+// by device and inode) at names that are equal or differ only in ASCII letter case, which a file
+// system that ignores case takes for one name and nobody gives two files on purpose. Two hard
+// links are two names.
+bool WouldBeOneFile(const std::string& first, const std::string& second);
 
 // Writes `text` to a new file named `path` without ever following that name: when anything stands
 // there already (a file, a link, a folder), a new name beside it, `path` with a suffix of its own,
@@ -86,8 +119,19 @@ struct WholeFileText {
     std::span<const std::string_view> Pieces;
     std::function<bool(std::FILE* file, std::error_code& error)> Write = nullptr;
 };
-// Replaces the files together: every text is whole on the disk under its temporary name before any
-// file takes its new text. False, with the cause and the index of the file it concerns, when one
-// could not be written; none of them has changed then (short of a last rename refused after the
-// first ones, which only a folder changed in between can bring about).
+// How a commit of several files ended.
+struct WholeFilesCommit {
+    std::error_code Error;  // the cause, when it failed
+    size_t Failed = 0;      // the index of the file the cause concerns
+    size_t Replaced = 0;    // how many files, from the first on, took their new text
+};
+// Replaces the files together. Each target and its folder are checked first (see
+// ReplacementRefusal; no two targets may be one file). Every text is then written and put on the
+// disk, without a name where the file system allows it; the targets are followed and checked again
+// as they stand then, and only after that is each file named beside its target and renamed to it,
+// one after the other, with the old targets held open meanwhile so that no rename has to free an
+// old file's room. False, with the cause in `commit`, when one could not be written: none of them
+// has changed then, short of a rename refused after the first ones, which `Replaced` tells.
+bool ReplaceWholeFiles(std::span<const WholeFileText> files, WholeFilesCommit& commit, const CommitCalls& calls = {});
+// As above, for callers that need only the cause and the file it concerns.
 bool ReplaceWholeFiles(std::span<const WholeFileText> files, std::error_code& error, size_t& failed);

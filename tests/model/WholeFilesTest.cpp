@@ -6,15 +6,19 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/DeckSession.h"
+#include "tests/support/FileLock.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -48,12 +52,46 @@ nlink_t LinkCount(std::FILE* file) {
     return status.st_nlink;
 }
 
-// Whether the file system of `folder` makes files without a name.
-bool MakesNamelessFiles(const std::string& folder) {
-    const int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
-    if (descriptor < 0) return false;
-    ::close(descriptor);
-    return true;
+// A folder holding an old drawing and its old list.
+struct OldPair {
+    ScratchFolder folder;
+    std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+
+    explicit OldPair(const std::string& name, mode_t drawingMode = 0644, mode_t listMode = 0644) : folder(name) {
+        WriteWholeFile(drawing, "old drawing");
+        WriteWholeFile(list, "old list");
+        ::chmod(drawing.c_str(), drawingMode);
+        ::chmod(list.c_str(), listMode);
+    }
+    bool Untouched() const {
+        return FileText(drawing) == "old drawing" && FileText(list) == "old list" &&
+               folder.Names() == std::vector<std::string>{"P.DXF", "P.TXT"};
+    }
+};
+
+// The system's own naming of an open nameless file, for calls that stand in for it.
+int SystemLink(int descriptor, const char* name) {
+    const std::string open = "/proc/self/fd/" + std::to_string(descriptor);
+    return ::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW);
+}
+
+// A call that fails with `error`.
+template <typename... Args>
+std::function<int(Args...)> Refused(int error) {
+    return [error](Args...) {
+        errno = error;
+        return -1;
+    };
+}
+
+// Whether some descriptor of this process is open on the file `status` describes.
+bool HeldOpen(const struct stat& status) {
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        struct stat open {};
+        if (::stat(entry.path().c_str(), &open) == 0 && open.st_dev == status.st_dev && open.st_ino == status.st_ino)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -301,4 +339,285 @@ TEST(ReplaceWholeFiles, ATextWrittenByAFunctionIsCommittedWithTheOthersOrNotAtAl
     ASSERT_TRUE(ReplaceWholeFiles(files, error, failed)) << error.message();
     EXPECT_EQ(FileText(scratch / "P.DXF"), "new drawing");
     EXPECT_EQ(FileText(scratch / "P.TXT"), "new list");
+}
+
+// The commit's texts are whole on the disk before any file is named: a process killed before then
+// (here by SIGKILL, which no clean-up survives) leaves nothing but the old pair.
+TEST(ReplaceWholeFiles, AProcessKilledBeforeTheFilesAreNamedLeavesOnlyTheOldPair) {
+    enum class Stop { BeforeTheListIsWritten, AfterTheListIsWritten, AtTheFirstName };
+    struct Case {
+        const char* name;
+        Stop stop;
+    };
+    const Case cases[] = {
+        {"the drawing whole on the disk, the list not begun", Stop::BeforeTheListIsWritten},
+        {"the list written", Stop::AfterTheListIsWritten},
+        {"both whole, as the first is to be named", Stop::AtTheFirstName},
+    };
+    for (const Case& c : cases) {
+        const OldPair pair("whole-killed");
+        if (!MakesNamelessFiles(pair.folder / "")) GTEST_SKIP() << "a temporary file here has a name from the start";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string drawing(1 << 20, 'd');
+            const std::string_view drawingPieces[] = {drawing};
+            CommitCalls calls;
+            calls.Link = [&](int descriptor, const char* name) {
+                if (c.stop == Stop::AtTheFirstName) std::raise(SIGKILL);
+                return SystemLink(descriptor, name);
+            };
+            const WholeFileText files[] = {{pair.drawing, drawingPieces},
+                                           {pair.list, {}, [&](std::FILE* file, std::error_code&) {
+                                                if (c.stop == Stop::BeforeTheListIsWritten) std::raise(SIGKILL);
+                                                std::fputs("new list", file);
+                                                std::fflush(file);
+                                                if (c.stop == Stop::AfterTheListIsWritten) std::raise(SIGKILL);
+                                                return true;
+                                            }}};
+            WholeFilesCommit commit;
+            ReplaceWholeFiles(files, commit, calls);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << c.name << ": the commit went through";
+        EXPECT_EQ(WTERMSIG(status), SIGKILL) << c.name;
+        EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT")) << c.name;
+        EXPECT_TRUE(pair.Untouched()) << c.name;
+    }
+}
+
+// The renames follow one another with the old files held open, so that none of them frees an old
+// file's room; that happens once the last is done.
+TEST(ReplaceWholeFiles, TheOldFilesAreHeldOpenFromBeforeTheFirstRenameUntilAfterTheLast) {
+    const OldPair pair("whole-held");
+    struct stat oldDrawing {}, oldList {};
+    ASSERT_EQ(::stat(pair.drawing.c_str(), &oldDrawing), 0);
+    ASSERT_EQ(::stat(pair.list.c_str(), &oldList), 0);
+    int renames = 0, heldAtRenames = 0;
+    CommitCalls calls;
+    calls.Rename = [&](const char* from, const char* to) {
+        ++renames;
+        heldAtRenames += HeldOpen(oldDrawing) && HeldOpen(oldList);
+        return ::rename(from, to);
+    };
+    const std::string_view drawing[] = {"new drawing"}, list[] = {"new list"};
+    const WholeFileText files[] = {{pair.drawing, drawing}, {pair.list, list}};
+    WholeFilesCommit commit;
+    ASSERT_TRUE(ReplaceWholeFiles(files, commit, calls)) << commit.Error.message();
+    EXPECT_EQ(commit.Replaced, 2u);
+    EXPECT_EQ(renames, 2);
+    EXPECT_EQ(heldAtRenames, 2);
+    EXPECT_FALSE(HeldOpen(oldDrawing) || HeldOpen(oldList)) << "an old file is still held";
+    EXPECT_EQ(FileText(pair.drawing), "new drawing");
+    EXPECT_EQ(FileText(pair.list), "new list");
+}
+
+// Two targets that would end as one file are refused before any is named, whether they were so
+// from the start or a link made them so while the texts were written.
+TEST(ReplaceWholeFiles, TargetsThatWouldBeOneFileAreRefusedBeforeAnyIsNamed) {
+    enum class Plant { Nothing, BeforeTheCommit, WhileTheDrawingIsWritten };
+    struct Case {
+        const char* name;
+        const char* list;
+        Plant plant;  // when the list's name is made a link to the drawing
+    };
+    const Case cases[] = {
+        {"a list named like the drawing but for case", "p.dxf", Plant::Nothing},
+        {"the list made a link to the drawing before the commit", "P.TXT", Plant::BeforeTheCommit},
+        {"the list made a link to the drawing while the drawing is written", "P.TXT", Plant::WhileTheDrawingIsWritten},
+    };
+    for (const Case& c : cases) {
+        const OldPair pair("whole-one-file");
+        const std::string list = pair.folder / c.list;
+        const auto makeLink = [&] {
+            fs::remove(pair.list);
+            fs::create_symlink("P.DXF", pair.list);
+        };
+        if (c.plant == Plant::BeforeTheCommit) makeLink();
+        EXPECT_EQ(WouldBeOneFile(pair.drawing, list), c.plant != Plant::WhileTheDrawingIsWritten) << c.name;
+        const std::string_view listText[] = {"new list"};
+        const WholeFileText files[] = {{pair.drawing, {}, [&](std::FILE* file, std::error_code&) {
+                                            if (c.plant == Plant::WhileTheDrawingIsWritten) makeLink();
+                                            return std::fputs("new drawing", file) >= 0;
+                                        }},
+                                       {list, listText}};
+        WholeFilesCommit commit;
+        EXPECT_FALSE(ReplaceWholeFiles(files, commit)) << c.name;
+        EXPECT_EQ(commit.Error, WholeFileError::OneFile) << c.name << ": " << commit.Error.message();
+        EXPECT_EQ(commit.Failed, 1u) << c.name;
+        EXPECT_EQ(commit.Replaced, 0u) << c.name;
+        EXPECT_EQ(FileText(pair.drawing), "old drawing") << c.name;
+        EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT")) << c.name;
+    }
+}
+
+// A file or folder whose attribute will refuse the rename stops the commit before anything is
+// written; one locked while the texts are written stops it before anything is named.
+TEST(ReplaceWholeFiles, ALockedFileOrFolderStopsTheCommitBeforeAnyFileChanges) {
+    struct Case {
+        const char* name;
+        const char* locked;  // in the pair's folder; empty for the folder itself
+        int flag;
+        bool whileWriting;
+        std::error_code expected;
+        size_t failed;
+    };
+    const Case cases[] = {
+        {"an immutable list", "P.TXT", FS_IMMUTABLE_FL, false, WholeFileError::ImmutableFile, 1},
+        {"an append-only list", "P.TXT", FS_APPEND_FL, false, WholeFileError::AppendOnlyFile, 1},
+        {"an immutable folder", "", FS_IMMUTABLE_FL, false, WholeFileError::ImmutableFolder, 0},
+        {"an append-only folder", "", FS_APPEND_FL, false, WholeFileError::AppendOnlyFolder, 0},
+        {"a list made immutable while the drawing is written", "P.TXT", FS_IMMUTABLE_FL, true,
+         WholeFileError::ImmutableFile, 1},
+    };
+    for (const Case& c : cases) {
+        const OldPair pair("whole-locked");
+        std::optional<FileLock> lock;
+        const auto takeLock = [&] { lock.emplace(pair.folder / c.locked, c.flag); };
+        if (!c.whileWriting) takeLock();
+        if (lock && !lock->IsSet()) GTEST_SKIP() << "the file system or the user sets no such attribute here";
+        int written = 0;
+        const std::string_view list[] = {"new list"};
+        const WholeFileText files[] = {{pair.drawing, {}, [&](std::FILE* file, std::error_code&) {
+                                            ++written;
+                                            if (c.whileWriting) takeLock();
+                                            return std::fputs("new drawing", file) >= 0;
+                                        }},
+                                       {pair.list, list}};
+        WholeFilesCommit commit;
+        EXPECT_FALSE(ReplaceWholeFiles(files, commit)) << c.name;
+        ASSERT_TRUE(lock.has_value()) << c.name << ": nothing was written";
+        if (!lock->IsSet()) GTEST_SKIP() << "the file system or the user sets no such attribute here";
+        EXPECT_EQ(commit.Error, c.expected) << c.name << ": " << commit.Error.message();
+        EXPECT_EQ(commit.Failed, c.failed) << c.name;
+        EXPECT_EQ(commit.Replaced, 0u) << c.name;
+        EXPECT_EQ(written, c.whileWriting ? 1 : 0) << c.name;
+        lock.reset();
+        EXPECT_TRUE(pair.Untouched()) << c.name;
+    }
+}
+
+// A sticky folder lets only the owner of a file or of the folder remove or replace the file; the
+// check takes the user as given, so that it is shown for users other than the one running it.
+TEST(ReplacementRefusal, AnotherUsersFileInAStickyFolderIsRefusedUnlessTheFolderIsTheUsers) {
+    ScratchFolder scratch("whole-sticky");
+    const std::string shared = scratch / "shared", plain = scratch / "plain";
+    fs::create_directory(shared);
+    fs::create_directory(plain);
+    ::chmod(shared.c_str(), 01777);
+    ::chmod(plain.c_str(), 0777);
+    WriteWholeFile(shared + "/OUT.TXT", "a colleague's list");
+    WriteWholeFile(plain + "/OUT.TXT", "a colleague's list");
+    struct stat file {};
+    ASSERT_EQ(::stat((shared + "/OUT.TXT").c_str(), &file), 0);
+    const uid_t colleague = file.st_uid;
+    const uid_t user = colleague + 1000;
+    EXPECT_EQ(ReplacementRefusal(shared + "/OUT.TXT", user), WholeFileError::StickyFolder);
+    EXPECT_EQ(ReplacementRefusal(shared + "/OUT.TXT", colleague), std::error_code()) << "the file's owner";
+    EXPECT_EQ(ReplacementRefusal(shared + "/OUT.TXT", 0), std::error_code()) << "root";
+    EXPECT_EQ(ReplacementRefusal(shared + "/OUT.DXF", user), std::error_code()) << "a new file";
+    EXPECT_EQ(ReplacementRefusal(plain + "/OUT.TXT", user), std::error_code()) << "a folder not sticky";
+    if (::chown(shared.c_str(), user, static_cast<gid_t>(-1)) == 0) {
+        EXPECT_EQ(ReplacementRefusal(shared + "/OUT.TXT", user), std::error_code()) << "the folder's owner";
+    }
+}
+
+TEST(ReplaceWholeFiles, ARenameRefusedAfterTheFirstLeavesTheFirstReplacedAndSaysSo) {
+    const OldPair pair("whole-half");
+    int renames = 0;
+    CommitCalls calls;
+    calls.Rename = [&](const char* from, const char* to) {
+        if (++renames == 2) {
+            errno = EPERM;
+            return -1;
+        }
+        return ::rename(from, to);
+    };
+    const std::string_view drawing[] = {"new drawing"}, list[] = {"new list"};
+    const WholeFileText files[] = {{pair.drawing, drawing}, {pair.list, list}};
+    WholeFilesCommit commit;
+    EXPECT_FALSE(ReplaceWholeFiles(files, commit, calls));
+    EXPECT_EQ(commit.Error, std::errc::operation_not_permitted) << commit.Error.message();
+    EXPECT_EQ(commit.Failed, 1u);
+    EXPECT_EQ(commit.Replaced, 1u);
+    EXPECT_EQ(FileText(pair.drawing), "new drawing");
+    EXPECT_EQ(FileText(pair.list), "old list");
+    EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT")) << "the list's temporary file is gone";
+}
+
+// Where the nameless file cannot be linked to a name (a sandbox, another file system), a named copy
+// beside the target takes its place; a clash of names is only a reason to try another. The files
+// end as a plain commit leaves them, byte for byte and bit for bit.
+TEST(ReplaceWholeFiles, ALinkRefusedForAnyCauseButAClashIsMadeUpByANamedCopy) {
+    std::string drawing;
+    for (int i = 0; drawing.size() < (3u << 20); ++i) drawing += std::to_string(i * 7919) + '\0' + "\r\n";
+    const std::string_view drawingPieces[] = {drawing}, listPieces[] = {"new list"};
+    const auto commitInto = [&](const OldPair& pair, const CommitCalls& calls) {
+        const WholeFileText files[] = {{pair.drawing, drawingPieces}, {pair.list, listPieces}};
+        WholeFilesCommit commit;
+        EXPECT_TRUE(ReplaceWholeFiles(files, commit, calls)) << commit.Error.message();
+    };
+    const Umask mask(022);
+    const OldPair plain("whole-linked-plain", 0640, 0604);
+    commitInto(plain, {});
+    if (!MakesNamelessFiles(plain.folder / "")) GTEST_SKIP() << "a temporary file here has a name from the start";
+
+    int clashes = 0;
+    const std::function<int(int, const char*)> links[] = {
+        Refused<int, const char*>(EPERM),
+        Refused<int, const char*>(EACCES),
+        Refused<int, const char*>(EXDEV),
+        [&](int descriptor, const char* name) {
+            if (++clashes % 3 != 0) {
+                errno = EEXIST;
+                return -1;
+            }
+            return SystemLink(descriptor, name);
+        },
+    };
+    for (const auto& link : links) {
+        const OldPair pair("whole-linked-refused", 0640, 0604);
+        CommitCalls calls;
+        calls.Link = link;
+        commitInto(pair, calls);
+        EXPECT_TRUE(FileText(pair.drawing) == FileText(plain.drawing)) << "the drawing differs";
+        EXPECT_EQ(FileText(pair.list), FileText(plain.list));
+        EXPECT_EQ(ModeOf(pair.drawing), ModeOf(plain.drawing));
+        EXPECT_EQ(ModeOf(pair.list), ModeOf(plain.list));
+        EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT"));
+    }
+    EXPECT_GE(clashes, 6);
+}
+
+// Giving the new file the old one's permission bits is what a file system keeping no bits (a FAT
+// stick through FUSE) refuses: the file then keeps what it has. Any other failure stops the commit.
+TEST(ReplaceWholeFiles, AModeTheFileSystemRefusesIsLeftToItAndAnyOtherFailureStopsTheCommit) {
+    const Umask mask(022);
+    for (const int refusal : {ENOSYS, EPERM, EOPNOTSUPP}) {
+        for (const bool linked : {true, false}) {
+            const OldPair pair("whole-mode-refused", 0640, 0640);
+            CommitCalls calls;
+            calls.ChangeMode = Refused<int, mode_t>(refusal);
+            if (!linked) calls.Link = Refused<int, const char*>(EPERM);
+            const std::string_view drawing[] = {"new drawing"}, list[] = {"new list"};
+            const WholeFileText files[] = {{pair.drawing, drawing}, {pair.list, list}};
+            WholeFilesCommit commit;
+            EXPECT_TRUE(ReplaceWholeFiles(files, commit, calls)) << refusal << ": " << commit.Error.message();
+            EXPECT_EQ(FileText(pair.drawing), "new drawing") << refusal;
+            EXPECT_EQ(FileText(pair.list), "new list") << refusal;
+            EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT"));
+        }
+    }
+    const OldPair pair("whole-mode-failed", 0640, 0640);
+    CommitCalls calls;
+    calls.ChangeMode = Refused<int, mode_t>(EIO);
+    const std::string_view drawing[] = {"new drawing"}, list[] = {"new list"};
+    const WholeFileText files[] = {{pair.drawing, drawing}, {pair.list, list}};
+    WholeFilesCommit commit;
+    EXPECT_FALSE(ReplaceWholeFiles(files, commit, calls));
+    EXPECT_EQ(commit.Error, std::errc::io_error) << commit.Error.message();
+    EXPECT_EQ(commit.Failed, 0u);
+    EXPECT_TRUE(pair.Untouched());
 }

@@ -20,6 +20,7 @@ struct DrawingAndListCase {
 inline const DrawingAndListCase DrawingAndListCases[] = {
     {"a drawing named like its list", "PLAN.TXT",
      [](const ScratchFolder& f) { WriteWholeFile(f / "PLAN.TXT", "the file that stood here"); }, true},
+    {"a drawing named like its list but for case", "Plan.txt", [](const ScratchFolder&) {}, true},
     {"the list a link to the drawing", "OUT.dxf",
      [](const ScratchFolder& f) {
          WriteWholeFile(f / "OUT.dxf", "the drawing that stood here");

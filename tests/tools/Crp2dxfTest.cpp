@@ -12,11 +12,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <optional>
 #include <string>
 
 #include "bench/DeckGenerator.h"
 #include "tests/support/DeckSession.h"
 #include "tests/support/DrawingAndListCases.h"
+#include "tests/support/FileLock.h"
 #include "tests/support/DxfRecordLines.h"
 #include "tests/support/ItalianNumericLocale.h"
 #include "tests/tools/ToolRun.h"
@@ -81,6 +84,59 @@ TEST(Crp2dxf, ATakeoffListThatCannotBeWrittenFailsTheExportAndChangesNeitherFile
             EXPECT_EQ(FileText(list), "an earlier list") << c.name;
         }
         EXPECT_THAT(folder.Names(), ElementsAre("OUT.DXF", "OUT.TXT")) << c.name;
+    }
+}
+
+// What would refuse the list its rename is found before the drawing is touched: a list made
+// immutable, and a colleague's list in a shared (sticky) folder, which the user, run here as
+// another user than root, may not replace.
+TEST(Crp2dxf, AListThatWouldRefuseItsRenameStopsTheExportBeforeTheDrawingChanges) {
+    struct Case {
+        const char* name;
+        // Prepares the folder; the command line's prefix, or nothing when it cannot be done here.
+        std::function<std::optional<std::string>(const ScratchFolder&, std::optional<FileLock>&)> prepare;
+        std::string message;  // after the list's name
+    };
+    constexpr uid_t Nobody = 65534;
+    const Case cases[] = {
+        {"an immutable list",
+         [](const ScratchFolder& f, std::optional<FileLock>& lock) -> std::optional<std::string> {
+             lock.emplace(f / "shared/OUT.TXT", FS_IMMUTABLE_FL);
+             if (!lock->IsSet()) return std::nullopt;
+             return "";
+         },
+         " ha l'attributo immutabile e non può essere sostituito.\nOperazione annullata!\n"},
+        {"a colleague's list in a shared folder",
+         [](const ScratchFolder& f, std::optional<FileLock>&) -> std::optional<std::string> {
+             if (::geteuid() != 0 || !fs::exists("/usr/bin/setpriv")) return std::nullopt;
+             ::chmod((f / "").c_str(), 0755);
+             ::chmod((f / "shared").c_str(), 01777);
+             if (::chown((f / "shared/OUT.DXF").c_str(), Nobody, Nobody) != 0) return std::nullopt;
+             return "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+         },
+         " appartiene a un altro utente e la cartella condivisa in cui si trova permette di sostituirlo solo a "
+         "lui o al proprietario della cartella.\nOperazione annullata!\n"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder("crp2dxf-refused-rename");
+        fs::create_directory(folder / "shared");
+        const std::string out = folder / "shared/OUT.DXF", list = folder / "shared/OUT.TXT";
+        WriteWholeFile(out, "the drawing that stood here");
+        WriteWholeFile(list, "a colleague's list");
+        std::optional<FileLock> lock;
+        const std::optional<std::string> prefix = c.prepare(folder, lock);
+        if (!prefix) {
+            std::cout << c.name << ": cannot be set up here\n";
+            continue;
+        }
+        const auto before = FolderState(folder / "shared");
+        const ToolRun run =
+            RunTool(*prefix + Quoted(DRAVO_CRP2DXF) + " --takeoff-file 1 " + Quoted(out) + " " + Quoted(Frame));
+        EXPECT_EQ(run.ExitCode, 1) << c.name << "\n" << run.Errors;
+        EXPECT_THAT(run.Errors, HasSubstr("Il file " + list + c.message)) << c.name;
+        EXPECT_THAT(run.Errors, HasSubstr("crp2dxf: " + out + " and " + list + " not written\n")) << c.name;
+        lock.reset();
+        EXPECT_EQ(FolderState(folder / "shared"), before) << c.name;
     }
 }
 

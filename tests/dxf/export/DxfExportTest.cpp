@@ -9,6 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "drawing/DeckTitle.h"
 #include "drawing/LayerDefaults.h"
 #include "dxf/export/DxfExportMessages.h"
@@ -16,6 +19,7 @@
 #include "tests/dxf/file/DxfFileRecords.h"
 #include "tests/support/DeckSession.h"
 #include "tests/support/DrawingAndListCases.h"
+#include "tests/support/FileLock.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -412,4 +416,118 @@ TEST(NewSalvaDXF, ADrawingThatWouldBeItsOwnTakeoffListIsRefusedAndNothingChanges
         s.options.TakeoffTextFile = 0;
         EXPECT_EQ(s.Export({Frame}, drawing).Outcome, DxfExportOutcome::Written) << c.Name << "\n" << s.Messages();
     }
+}
+
+// What would refuse the drawing or its list its new text is told before any deck loads, in the
+// user's terms, and nothing changes.
+TEST(NewSalvaDXF, ALockedListOrFolderIsToldBeforeAnyDeckLoadsAndNothingChanges) {
+    struct Case {
+        const char* locked;  // in the export's folder; empty for the folder itself
+        int flag;
+        int32_t english;
+        std::function<std::string(const std::string& drawing, const std::string& list)> message;
+    };
+    const Case cases[] = {
+        {"P.TXT", FS_IMMUTABLE_FL, 0,
+         [](const std::string&, const std::string& list) {
+             return "Il file " + list + " ha l'attributo immutabile e non può essere sostituito.\nOperazione annullata!";
+         }},
+        {"P.TXT", FS_APPEND_FL, 1,
+         [](const std::string&, const std::string& list) {
+             return "The file " + list + " has the append-only attribute and cannot be replaced.";
+         }},
+        {"", FS_IMMUTABLE_FL, 1,
+         [](const std::string& drawing, const std::string&) {
+             return "The folder of the file " + drawing + " has the immutable attribute, so the file cannot be "
+                    "written there.";
+         }},
+        {"", FS_APPEND_FL, 0,
+         [](const std::string& drawing, const std::string&) {
+             return "La cartella del file " + drawing + " ha l'attributo di sola aggiunta: il file non può esservi "
+                    "scritto.\nOperazione annullata!";
+         }},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder("dxf-export-locked");
+        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
+        std::ofstream(list, std::ios::binary) << "an earlier list";
+        const auto before = FolderState(folder / "");
+        const FileLock lock(folder / c.locked, c.flag);
+        if (!lock.IsSet()) GTEST_SKIP() << "the file system or the user sets no such attribute here";
+        ExportSession s;
+        s.shell.Languages.UiLanguage = c.english;
+        const DxfExportResult result = s.Export({Frame}, drawing);
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+        EXPECT_EQ(result.Message, c.message(drawing, list));
+        EXPECT_EQ(s.Messages(), GetWarningTitle(s.shell.Languages) + " | " + c.message(drawing, list) + "\n");
+        EXPECT_EQ(s.model.NodeCount, 0) << "a deck was loaded";
+        EXPECT_TRUE(result.ReplacedFiles.empty());
+        EXPECT_EQ(FolderState(folder / ""), before);
+    }
+}
+
+// A rename refused once the drawing has its new text (a cause no check before could see) is told
+// as it is: which file was replaced, which was not, and why.
+TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndWhichNot) {
+    for (int32_t english : {0, 1}) {
+        ScratchFolder folder("dxf-export-half");
+        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
+        std::ofstream(list, std::ios::binary) << "an earlier list";
+        ExportSession s;
+        s.shell.Languages.UiLanguage = english;
+        int renames = 0;
+        CommitCalls calls;
+        calls.Rename = [&](const char* from, const char* to) {
+            if (++renames == 2) {
+                errno = EPERM;
+                return -1;
+            }
+            return ::rename(from, to);
+        };
+        const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
+                                                   WhenNoDeckLoads::WriteEmptyDrawing, calls);
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+        EXPECT_THAT(result.ReplacedFiles, ElementsAre(drawing));
+        const std::string cause = std::strerror(EPERM);
+        EXPECT_EQ(result.Message, english != 0 ? "The file " + drawing + " was replaced, the file " + list +
+                                                     " was not (" + cause + "): the two files no longer match."
+                                               : "Il file " + drawing + " è stato sostituito, il file " + list +
+                                                     " no (" + cause +
+                                                     "): i due file non corrispondono più.\nOperazione incompleta!");
+        ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();
+        EXPECT_EQ(s.messages.Shown()[0].Text, result.Message);
+        EXPECT_EQ(s.shell.Document.LoadStatus, -1);
+        EXPECT_THAT(ReadBytes(drawing), StartsWith("  0\r\nSECTION\r\n"));
+        EXPECT_EQ(ReadBytes(list), "an earlier list");
+        EXPECT_THAT(FilesIn(folder / ""), ElementsAre("P.DXF", "P.TXT"));
+    }
+}
+
+// A file system or sandbox that refuses to link a nameless file to a name, or to take the old
+// file's permission bits, still gets the export, byte for byte.
+TEST(NewSalvaDXF, ALinkAndAModeTheFileSystemRefusesGiveTheBytesOfAPlainExport) {
+    ScratchFolder plain("dxf-export-plain"), refused("dxf-export-link-refused");
+    for (const ScratchFolder* folder : {&plain, &refused}) {
+        std::ofstream(*folder / "P.DXF", std::ios::binary) << "the drawing that stood here";
+        std::ofstream(*folder / "P.TXT", std::ios::binary) << "an earlier list";
+    }
+    ExportSession s;
+    ASSERT_EQ(s.Export({Demo, Frame}, plain / "P.DXF").Outcome, DxfExportOutcome::Written) << s.Messages();
+    CommitCalls calls;
+    calls.Link = [](int, const char*) {
+        errno = EPERM;
+        return -1;
+    };
+    calls.ChangeMode = [](int, mode_t) {
+        errno = ENOSYS;
+        return -1;
+    };
+    const DxfExportResult result = NewSalvaDXF(s, s.platform, {Demo, Frame}, refused / "P.DXF", s.options,
+                                               WhenNoDeckLoads::WriteEmptyDrawing, calls);
+    ASSERT_EQ(result.Outcome, DxfExportOutcome::Written) << s.Messages();
+    EXPECT_TRUE(ReadBytes(plain / "P.DXF") == ReadBytes(refused / "P.DXF")) << "the drawings differ";
+    EXPECT_EQ(ReadBytes(plain / "P.TXT"), ReadBytes(refused / "P.TXT"));
+    EXPECT_THAT(FilesIn(refused / ""), ElementsAre("P.DXF", "P.TXT"));
 }

@@ -205,19 +205,24 @@ TEST(ExportDialogValues, GenerateExportsTheSelectedFilesOfTheFolderShown) {
 
 // A name typed with the list's own extension would make the drawing and its list one file: the
 // dialog's export is refused with the message, and nothing is written.
+// The save dialog keeps a typed ".txt", whose list differs from it only in case: on a disk that
+// ignores case that is one file, and nobody means two.
 TEST(ExportDialogValues, GenerateRefusesADrawingNamedLikeItsTakeoffList) {
-    ScratchFolder folder("dialog-same-file");
-    DialogSession s;
-    s.dxf.TakeoffTextFile = 1;
-    s.shell.Languages.UiLanguage = 1;
-    const std::string path = folder / "PLAN.TXT";
-    s.dialogs.ScriptPaths({path});
-    const DxfExportResult result = ExportSelectedDataFiles(s, s.platform, {"TELAIO.CRP"}, DeckFixture("fresh-frame"));
-    EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
-    ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();
-    EXPECT_EQ(s.messages.Shown()[0].Text,
-              "The DXF file and the take-off list are the same file: " + path + ". Choose another name.");
-    EXPECT_TRUE(folder.Names().empty());
+    for (const char* name : {"PLAN.TXT", "Plan.txt"}) {
+        ScratchFolder folder("dialog-same-file");
+        DialogSession s;
+        s.dxf.TakeoffTextFile = 1;
+        s.shell.Languages.UiLanguage = 1;
+        const std::string path = folder / name;
+        s.dialogs.ScriptPaths({path});
+        const DxfExportResult result =
+            ExportSelectedDataFiles(s, s.platform, {"TELAIO.CRP"}, DeckFixture("fresh-frame"));
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed) << name;
+        ASSERT_EQ(s.messages.Shown().size(), 1u) << s.Messages();
+        EXPECT_EQ(s.messages.Shown()[0].Text,
+                  "The DXF file and the take-off list are the same file: " + path + ". Choose another name.");
+        EXPECT_TRUE(folder.Names().empty()) << name;
+    }
 }
 
 }  // namespace
