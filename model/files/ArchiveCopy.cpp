@@ -67,9 +67,8 @@ int OpenNameless(int folder) {
     return -1;
 }
 
-// The nameless file whole, then named: a link is made only where the name is free.
-bool NameNameless(int file, int folder, const std::string& name, std::string_view bytes, std::error_code& error) {
-    if (!WriteWhole(file, bytes, error)) return false;
+// Names the whole nameless file: a link is made only where the name is free.
+bool NameNameless(int file, int folder, const std::string& name, std::error_code& error) {
     if (::linkat(AT_FDCWD, DescriptorLink(file).c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
     error = LastError();
     return false;
@@ -130,12 +129,19 @@ bool CreateFileWhereFree(const std::string& folder, const std::string& name, std
         error = LastError();
         return false;
     }
-    bool made = false;
-    if (const Descriptor nameless(OpenNameless(directory.get())); nameless)
-        made = NameNameless(nameless.get(), directory.get(), name, bytes, error);
-    else
-        made = CreateUnderTemporaryName(directory.get(), name, bytes, error);
-    // The new name itself on the disk; the file is whole and named whatever this says.
-    if (made) ::fsync(directory.get());
-    return made;
+    // The new name itself goes on the disk too; the file is whole and named whatever that says.
+    if (const Descriptor nameless(OpenNameless(directory.get())); nameless) {
+        if (!WriteWhole(nameless.get(), bytes, error)) return false;
+        if (NameNameless(nameless.get(), directory.get(), name, error)) {
+            ::fsync(directory.get());
+            return true;
+        }
+        // A taken name is final; a link refused by a security profile or across mounts says nothing
+        // of the name, and a named temporary file may still take it where it is free.
+        if (error == std::errc::file_exists) return false;
+        error.clear();
+    }
+    if (!CreateUnderTemporaryName(directory.get(), name, bytes, error)) return false;
+    ::fsync(directory.get());
+    return true;
 }
