@@ -39,7 +39,7 @@ SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveT
 }  // namespace
 
 bool DocumentChanged(const Session& session) {
-    return FormatSessionText(session) != session.shell.Document.UnchangedText;
+    return SessionTextDigest(session) != session.shell.Document.UnchangedDigest;
 }
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {

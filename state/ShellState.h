@@ -5,6 +5,7 @@
 #include <string>
 
 #include "state/Languages.h"
+#include "state/TextDigest.h"
 
 struct DocumentState {
     std::string CurrentFile = "Anonimo";
@@ -17,9 +18,10 @@ struct DocumentState {
     bool SlabFileOnly = true;
     // The folder the file dialogs open in; empty leaves the toolkit's choice.
     std::string DialogStartFolder;
-    // What a save wrote, or would have written, when the deck was last loaded or saved: the
-    // document has changed when a save would now write another text. Empty until then.
-    std::string UnchangedText;
+    // The digest of what a save wrote, or would have written, when the deck was last loaded or
+    // saved: the document has changed when a save would now write another text. The empty
+    // text's until then.
+    TextDigest UnchangedDigest;
 };
 
 // The folders the program works with, each without a trailing separator.

@@ -41,6 +41,21 @@ bool TextNeedsQuotes(const std::string& text) {
     return blank(text.front()) || blank(text.back());
 }
 
+DataFileWriter::DataFileWriter(TextSink& sink, size_t pieceSize) : sink_(&sink), pieceSize_(pieceSize) {
+    out_.reserve(pieceSize_);
+}
+
+// Only at the end of a line or of the text: the current line must stay whole for its zones.
+void DataFileWriter::HandOver() {
+    sink_->Append(out_);
+    out_.clear();
+    lineStart_ = 0;
+}
+
+void DataFileWriter::Finish() {
+    if (sink_ != nullptr && !out_.empty()) HandOver();
+}
+
 void DataFileWriter::BeginItem() {
     if (lineHasItem_) {
         size_t written = out_.size() - lineStart_;
@@ -81,6 +96,7 @@ DataFileWriter& DataFileWriter::EndLine() {
     out_ += "\r\n";
     lineStart_ = out_.size();
     lineHasItem_ = false;
+    if (sink_ != nullptr && out_.size() >= pieceSize_) HandOver();
     return *this;
 }
 
