@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/files/TextSink.h"
@@ -37,7 +38,7 @@ public:
     // a text become blanks.
     DataFileWriter& Text(const std::string& text);
     // An item written exactly as given.
-    DataFileWriter& Raw(const std::string& item);
+    DataFileWriter& Raw(std::string_view item);
 
     // Ends the current line (also an empty one) with CR LF.
     DataFileWriter& EndLine();
@@ -54,6 +55,8 @@ public:
 private:
     void BeginItem();
     void HandOver();
+    template <class T>
+    DataFileWriter& Fixed(T value, int32_t decimals);
 
     TextSink* sink_ = nullptr;
     size_t pieceSize_ = 0;
