@@ -37,8 +37,8 @@ enum class SaveOutcome {
 };
 
 // Writes the deck of `session` to `path`. When it is not written the previous file is as it was.
-// Changes nothing in the model; a written deck is the document's unchanged text from then on.
-// The text written is the one FormatSessionText gives.
+// Changes nothing in the model; the digest of the text written (the one FormatSessionText gives)
+// is the document's unchanged state from then on.
 SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform);
 // True when WriteCrpFile wrote the file.
 bool SaveCrpFile(const std::string& path, Session& session, Platform& platform);
