@@ -41,7 +41,7 @@ SaveOutcome SaveAfterQuestion(DocumentContext c, const std::string& unnamedSaveT
 
 bool DocumentChanged(const Session& session) {
     if (!session.shell.Document.DeckLoaded) return false;
-    return FormatSessionText(session) != session.shell.Document.UnchangedText;
+    return SessionTextDigest(session) != session.shell.Document.UnchangedDigest;
 }
 
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {

@@ -70,7 +70,7 @@ bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign) 
     return AddRecentFile(session, session.shell.Document.CurrentFile);
 }
 
-void MarkDocumentUnchanged(Session& session) { session.shell.Document.UnchangedText = FormatSessionText(session); }
+void MarkDocumentUnchanged(Session& session) { session.shell.Document.UnchangedDigest = SessionTextDigest(session); }
 
 void EmptyDocument(Session& session, Canvas& canvas) {
     CloseVertexPanelAsCancel(session);

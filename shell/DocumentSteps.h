@@ -2,7 +2,7 @@
 // Steps the document flows and the start-up share: the canvas pointer, the session a deck is
 // opened into and its taking over, the deck placed after a good load, the commands a loaded deck's
 // reinforcement state enables, emptying the document after a failed load, and the document's
-// unchanged text.
+// unchanged state.
 #include <cstdint>
 #include <string>
 

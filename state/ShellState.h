@@ -5,6 +5,7 @@
 #include <string>
 
 #include "state/Languages.h"
+#include "state/TextDigest.h"
 
 struct DocumentState {
     std::string CurrentFile = "Anonimo";
@@ -23,9 +24,10 @@ struct DocumentState {
     // The folder whose section archive the deck was read with: the deck's archive, which a Save As
     // into another folder takes along. Meaningful while DeckLoaded.
     std::string ArchiveFolder;
-    // What a save wrote, or would have written, when the deck was last loaded or saved: the
-    // document has changed when a save would now write another text. Empty until then.
-    std::string UnchangedText;
+    // The digest of what a save wrote, or would have written, when the deck was last loaded or
+    // saved: the document has changed when a save would now write another text. The empty
+    // text's until then.
+    TextDigest UnchangedDigest;
 };
 
 // The folders the program works with, each without a trailing separator.

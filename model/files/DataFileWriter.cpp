@@ -7,9 +7,25 @@
 
 #include "model/common/Helpers.h"
 
+namespace {
+
+// Room for the longest integer item: a sign place, 19 digits, a trailing blank.
+constexpr size_t IntItemRoom = 24;
+// Decimals up to which a real is formatted on the stack rather than through FormatNum.
+constexpr int32_t StackDecimals = 32;
+
+char* WriteIntItem(char* out, int64_t value) {
+    if (value >= 0) *out++ = ' ';
+    out = std::to_chars(out, out + IntItemRoom - 2, value).ptr;
+    *out++ = ' ';
+    return out;
+}
+
+}  // namespace
+
 std::string IntItemText(int64_t value) {
-    std::string digits = std::to_string(value);
-    return value < 0 ? digits + " " : " " + digits + " ";
+    char item[IntItemRoom];
+    return std::string(item, WriteIntItem(item, value));
 }
 
 std::string GeneralRealItemText(float value) {
@@ -41,6 +57,21 @@ bool TextNeedsQuotes(const std::string& text) {
     return blank(text.front()) || blank(text.back());
 }
 
+DataFileWriter::DataFileWriter(TextSink& sink, size_t pieceSize) : sink_(&sink), pieceSize_(pieceSize) {
+    out_.reserve(pieceSize_);
+}
+
+// Only at the end of a line or of the text: the current line must stay whole for its zones.
+void DataFileWriter::HandOver() {
+    sink_->Append(out_);
+    out_.clear();
+    lineStart_ = 0;
+}
+
+void DataFileWriter::Finish() {
+    if (sink_ != nullptr && !out_.empty()) HandOver();
+}
+
 void DataFileWriter::BeginItem() {
     if (lineHasItem_) {
         size_t written = out_.size() - lineStart_;
@@ -53,11 +84,22 @@ void DataFileWriter::BeginItem() {
     lineHasItem_ = true;
 }
 
-DataFileWriter& DataFileWriter::Int(int64_t value) { return Raw(IntItemText(value)); }
+// The items of large files are formatted on the stack, without a string of their own.
+DataFileWriter& DataFileWriter::Int(int64_t value) {
+    char item[IntItemRoom];
+    return Raw(std::string_view(item, static_cast<size_t>(WriteIntItem(item, value) - item)));
+}
 
-DataFileWriter& DataFileWriter::Real(double value, int32_t decimals) { return Raw(FormatNum(value, decimals)); }
+template <class T>
+DataFileWriter& DataFileWriter::Fixed(T value, int32_t decimals) {
+    if (decimals > StackDecimals) return Raw(FormatNum(value, decimals));
+    char item[FormatNumRoom(StackDecimals)];
+    return Raw(std::string_view(item, static_cast<size_t>(FormatNumTo(item, value, decimals) - item)));
+}
 
-DataFileWriter& DataFileWriter::Real(float value, int32_t decimals) { return Raw(FormatNum(value, decimals)); }
+DataFileWriter& DataFileWriter::Real(double value, int32_t decimals) { return Fixed(value, decimals); }
+
+DataFileWriter& DataFileWriter::Real(float value, int32_t decimals) { return Fixed(value, decimals); }
 
 DataFileWriter& DataFileWriter::GeneralReal(float value) { return Raw(GeneralRealItemText(value)); }
 
@@ -71,7 +113,7 @@ DataFileWriter& DataFileWriter::Text(const std::string& text) {
     return Raw("\"" + item + "\"");
 }
 
-DataFileWriter& DataFileWriter::Raw(const std::string& item) {
+DataFileWriter& DataFileWriter::Raw(std::string_view item) {
     BeginItem();
     out_ += item;
     return *this;
@@ -81,6 +123,7 @@ DataFileWriter& DataFileWriter::EndLine() {
     out_ += "\r\n";
     lineStart_ = out_.size();
     lineHasItem_ = false;
+    if (sink_ != nullptr && out_.size() >= pieceSize_) HandOver();
     return *this;
 }
 

@@ -2,15 +2,26 @@
 // Line writer for the positional text files (data file, settings): the items of a line advance to
 // 14-column print zones, integers carry a leading blank when not negative and a trailing blank,
 // reals have a fixed count of decimals and "." whatever the locale, lines end with CR LF. The text
-// is built in memory; the caller writes it out in one go.
+// is built in memory, or handed to a sink in pieces of whole lines as it is written.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
+
+#include "model/files/TextSink.h"
 
 class DataFileWriter {
 public:
     static constexpr int PrintZoneWidth = 14;
+    // The size from which the lines written so far go to the sink as one piece.
+    static constexpr size_t DefaultPieceSize = 64 * 1024;
+
+    // The whole text in memory, in Output().
+    DataFileWriter() = default;
+    // The text for `sink`: each time the lines ended reach `pieceSize` bytes they go to it, and
+    // Finish hands it the rest. Output() holds only what has not gone yet.
+    explicit DataFileWriter(TextSink& sink, size_t pieceSize = DefaultPieceSize);
 
     // One item each; the item after another on the same line starts at the next print zone, and
     // one zone further when the item before it fills its last zone without a trailing blank.
@@ -27,19 +38,29 @@ public:
     // a text become blanks.
     DataFileWriter& Text(const std::string& text);
     // An item written exactly as given.
-    DataFileWriter& Raw(const std::string& item);
+    DataFileWriter& Raw(std::string_view item);
 
     // Ends the current line (also an empty one) with CR LF.
     DataFileWriter& EndLine();
     // An item written exactly as given that ends its line: on a line of its own, the whole line.
     DataFileWriter& Line(const std::string& text);
 
+    // The end of the text for the sink: hands it what is still held, an unfinished line included.
+    // Nothing is written after it.
+    void Finish();
+
     const std::string& Output() const { return out_; }
     std::string TakeOutput() { return std::move(out_); }
 
 private:
     void BeginItem();
+    void HandOver();
+    template <class T>
+    DataFileWriter& Fixed(T value, int32_t decimals);
 
+    TextSink* sink_ = nullptr;
+    size_t pieceSize_ = 0;
+    // The text not yet handed to the sink; the current line is always whole in it, for the zones.
     std::string out_;
     size_t lineStart_ = 0;
     bool lineHasItem_ = false;

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 #include "model/files/DataFileWriter.h"
 #include "model/common/Helpers.h"
 #include "model/files/ModelSections.h"
+#include "model/files/TextDigestSink.h"
 #include "model/files/WholeFiles.h"
 #include "model/common/ModelMessages.h"
 
@@ -28,18 +28,40 @@ void ShowSaveFailed(const std::string& path, const std::string& reason, const La
                            MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+// One formatting for the text a save writes and for its digest.
+void WriteCrpText(DataFileWriter& writer, const Model& model, const ConstDeckOptions& options, int32_t fileVersion,
+                  int32_t drawingDataVersion) {
+    WriteModelSections(writer, model, fileVersion, drawingDataVersion);
+    if (drawingDataVersion != 0) WriteDrawingDataSections(writer, model, options, drawingDataVersion, fileVersion);
+}
+
+// The data file a save of `session`'s deck writes.
+void WriteSessionText(DataFileWriter& writer, const Session& session) {
+    WriteCrpText(writer, session.model, ConstDeckOptions{session.shell.Options, session.drawing, session.design},
+                 CurrentFileVersion, CurrentDrawingDataVersion);
+}
+
 }  // namespace
 
 std::string FormatCrpText(const Model& model, const ConstDeckOptions& options, int32_t fileVersion,
                           int32_t drawingDataVersion) {
     DataFileWriter writer;
-    WriteModelSections(writer, model, fileVersion, drawingDataVersion);
-    if (drawingDataVersion != 0) WriteDrawingDataSections(writer, model, options, drawingDataVersion, fileVersion);
+    WriteCrpText(writer, model, options, fileVersion, drawingDataVersion);
     return writer.TakeOutput();
 }
 
 std::string FormatSessionText(const Session& session) {
-    return FormatCrpText(session.model, ConstDeckOptions{session.shell.Options, session.drawing, session.design});
+    DataFileWriter writer;
+    WriteSessionText(writer, session);
+    return writer.TakeOutput();
+}
+
+TextDigest SessionTextDigest(const Session& session) {
+    TextDigestSink digest;
+    DataFileWriter writer(digest);
+    WriteSessionText(writer, session);
+    writer.Finish();
+    return digest.Digest();
 }
 
 bool IsReadOnlyFile(const std::string& path) {
@@ -57,14 +79,14 @@ SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& pl
         fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
     }
 
-    std::string text = FormatSessionText(session);
+    const std::string text = FormatSessionText(session);
 
     std::string reason;
     if (!ReplaceWholeFile(path, text, reason)) {
         ShowSaveFailed(path, reason, session.shell.Languages, platform);
         return SaveOutcome::Failed;
     }
-    session.shell.Document.UnchangedText = std::move(text);
+    session.shell.Document.UnchangedDigest = DigestOf(text);
     return SaveOutcome::Written;
 }
 

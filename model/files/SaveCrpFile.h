@@ -11,6 +11,7 @@
 #include "model/Session.h"
 #include "platform/Platform.h"
 #include "model/files/DrawingDataSections.h"
+#include "state/TextDigest.h"
 
 // The file version this program writes.
 constexpr int32_t CurrentFileVersion = 9;
@@ -23,6 +24,8 @@ std::string FormatCrpText(const Model& model, const ConstDeckOptions& options,
 
 // The whole data file a save of `session`'s deck writes.
 std::string FormatSessionText(const Session& session);
+// Its digest, taken as it is formatted: the text is never held whole.
+TextDigest SessionTextDigest(const Session& session);
 
 // True when no one may write the file: the read-only attribute of this platform.
 bool IsReadOnlyFile(const std::string& path);
@@ -34,7 +37,8 @@ enum class SaveOutcome {
 };
 
 // Writes the deck of `session` to `path`. When it is not written the previous file is as it was.
-// Changes nothing in the model; a written deck is the document's unchanged text from then on.
+// Changes nothing in the model; the digest of the text written (the one FormatSessionText gives)
+// is the document's unchanged state from then on.
 SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform);
 // True when WriteCrpFile wrote the file.
 bool SaveCrpFile(const std::string& path, Session& session, Platform& platform);

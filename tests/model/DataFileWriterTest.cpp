@@ -6,6 +6,8 @@
 
 #include <clocale>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/files/DataFileReader.h"
 
@@ -123,4 +125,43 @@ TEST(DataFileWriter, TextsReadBackAsWritten) {
     EXPECT_EQ(read, "x, y");
     ASSERT_TRUE(reader.ReadInt32(value));
     EXPECT_EQ(value, 5);
+}
+
+namespace {
+
+struct PieceRecorder : TextSink {
+    void Append(std::string_view piece) override { Pieces.emplace_back(piece); }
+    std::vector<std::string> Pieces;
+};
+
+// Lines whose items meet the print-zone rules, an empty line and an unfinished last line.
+void WriteZoneLines(DataFileWriter& writer) {
+    writer.Raw("abcdefghijklmn").Raw("X").EndLine();
+    writer.Raw(" 123456789012 ").Int(-7).Real(2.5f, 2).EndLine();
+    writer.EndLine();
+    writer.Raw(std::string(28, 'a')).Text("a, b").GeneralReal(0.5f).EndLine();
+    writer.Line("NODI");
+    writer.Raw("").Raw("Y");
+}
+
+}  // namespace
+
+// Handed to a sink, the text is the same byte for byte, in pieces of whole lines, whatever their size.
+TEST(DataFileWriter, ASinkGetsTheSameTextInPiecesOfWholeLines) {
+    DataFileWriter whole;
+    WriteZoneLines(whole);
+    for (size_t pieceSize : {size_t{1}, size_t{40}, DataFileWriter::DefaultPieceSize}) {
+        SCOPED_TRACE(pieceSize);
+        PieceRecorder sink;
+        DataFileWriter writer(sink, pieceSize);
+        WriteZoneLines(writer);
+        writer.Finish();
+        std::string joined;
+        for (const std::string& piece : sink.Pieces) joined += piece;
+        EXPECT_EQ(joined, whole.Output());
+        for (size_t k = 0; k + 1 < sink.Pieces.size(); ++k) EXPECT_TRUE(sink.Pieces[k].ends_with("\r\n")) << k;
+        if (pieceSize == 1) {
+            EXPECT_EQ(sink.Pieces.size(), 6u);  // one a line
+        }
+    }
 }

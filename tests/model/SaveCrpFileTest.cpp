@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "model/files/DataFileWriter.h"
+#include "model/files/TextDigestSink.h"
 #include "tests/support/DeckSession.h"
 
 namespace fs = std::filesystem;
@@ -183,4 +185,26 @@ TEST(SaveCrpFile, ADeckSavedThroughALinkReplacesTheFileItPointsTo) {
     EXPECT_FALSE(s.Save(scratch / "P.CRP"));
     EXPECT_EQ(s.messages.Shown().size(), 1u);
     EXPECT_TRUE(IsReadOnlyFile(real));
+}
+
+// The digest of what a save would write is taken through the same formatting as the save, in
+// pieces (the deck is made large enough for several): the saved file's digest is the one kept.
+TEST(SaveCrpFile, TheDigestIsThatOfTheTextASaveWrites) {
+    ScratchFolder scratch("save-digest");
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("dimensioned/QUOTATO.CRP")));
+    ASSERT_GT(s.model.DimensionCount, 0);
+    constexpr int32_t ManyDimensions = 3000;
+    s.model.Dimensions.resize(ManyDimensions, s.model.Dimensions[0]);
+    s.model.DimensionCount = ManyDimensions;
+    for (int32_t k = 0; k < ManyDimensions; ++k) s.model.Dimensions[static_cast<size_t>(k)].LineX1 += static_cast<float>(k);
+    const std::string text = s.SavedText();
+    ASSERT_GT(text.size(), 3 * DataFileWriter::DefaultPieceSize);
+    EXPECT_EQ(SessionTextDigest(s), DigestOf(text));
+
+    ASSERT_TRUE(s.Save(scratch / "D.CRP"));
+    EXPECT_EQ(FileText(scratch / "D.CRP"), text);
+    EXPECT_EQ(s.shell.Document.UnchangedDigest, DigestOf(text));
+    s.model.Dimensions.back().LineX1 += 1;
+    EXPECT_NE(SessionTextDigest(s), s.shell.Document.UnchangedDigest);
 }

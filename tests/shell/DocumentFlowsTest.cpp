@@ -786,6 +786,58 @@ TEST_F(DocumentFlowsTest, CloseAsksExactlyWhenTheDocumentChanged) {
     }
 }
 
+// What counts is what a save would write: a change undone by hand is no change, and once the
+// change is saved, undoing it is one.
+TEST_F(DocumentFlowsTest, AChangeUndoneByHandReadsAsUnchanged) {
+    Model& m = deck_.model;
+    const struct {
+        const char* Case;
+        std::function<void(int)> Step;  // +1 makes the change, -1 undoes it
+    } cases[] = {
+        {"dimension text typed and rubbed out",
+         [&](int step) {
+             std::string& text = m.Dimensions[1].Text;
+             if (step > 0) text += "9";
+             else text.pop_back();
+         }},
+        {"dimension moved and moved back", [&](int step) { m.Dimensions[1].LineY1 += 20.0f * step; }},
+        {"layer switched off and on", [&](int) { deck_.drawing.LayerScreenOn[5] = 1 - deck_.drawing.LayerScreenOn[5]; }},
+        {"bar added and taken off", [&](int step) { RebarAt(m, 0, 0, 0).value().BarCount += step; }},
+        {"dimension laid, then deleted",
+         [&](int step) {
+             const Dimension d = m.Dimensions[0];
+             if (step > 0) AddDimension(m, deck_.shell.Options, deck_.measured, d.LineX1, d.LineY1 + 100,
+                                        d.LineX1 + 100, d.LineY1 + 100);
+             else RemoveDimension(m, deck_.editor, m.DimensionCount - 1);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Discard();
+        OpenThrough(Demo());
+        c.Step(+1);
+        EXPECT_TRUE(DocumentChanged(deck_));
+        c.Step(-1);
+        EXPECT_FALSE(DocumentChanged(deck_));
+        EXPECT_EQ(CloseDocumentFlow(Context()), CloseDecision::Close);
+        EXPECT_TRUE(deck_.messages.Shown().empty()) << deck_.Messages();
+
+        c.Step(+1);
+        SaveCommand(Context());
+        c.Step(-1);
+        deck_.messages.Script({MsgAnswer::Cancel});
+        EXPECT_EQ(CloseDocumentFlow(Context()), CloseDecision::Keep);
+        EXPECT_EQ(deck_.messages.Shown().size(), 1u) << deck_.Messages();
+        c.Step(+1);
+        Forget();
+        EXPECT_EQ(CloseDocumentFlow(Context()), CloseDecision::Close);
+        EXPECT_TRUE(deck_.messages.Shown().empty()) << deck_.Messages();
+        // The demo deck as it was, for the next case.
+        c.Step(-1);
+        SaveCommand(Context());
+    }
+}
+
 TEST_F(DocumentFlowsTest, RecentEntries) {
     const std::string gone = folder_ / "GONE.CRP";
     deck_.shell.Recent.RecentFiles = {Demo(), gone, Telaio(), ""};
