@@ -32,7 +32,7 @@ namespace {
 constexpr double PeakBound = 1.15;
 constexpr const char* ChildFlag = "--peak-child";
 
-// Bays per side: 50 × 50 gives 10,301 elements, 150 × 150 gives 90,601, 223 × 223 gives 200,255.
+// Bays per side: 50 × 50 gives 10,301 elements, 150 × 150 gives 90,901, 223 × 223 gives 200,255.
 int Bays(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
 
 std::string Folder(const std::string& tag) {
