@@ -146,6 +146,14 @@ std::vector<UpperPiece> WithinZone(const std::vector<UpperPiece>& pieces, const 
             TakeSteel(kept.back(), p);
             continue;
         }
+        // One that starts where the last kept one does, and reaches further, holds it.
+        while (!kept.empty() && Meet(p.from, kept.back().from)) {
+            TakeSteel(p, kept.back());
+            p.hooks |= kept.back().hooks;
+            p.from = std::min(p.from, kept.back().from);
+            p.remade = true;
+            kept.pop_back();
+        }
         while (kept.size() >= 2 && p.from < kept[kept.size() - 2].to - Tolerance) {
             const UpperPiece between = kept.back();
             kept.pop_back();
@@ -169,7 +177,6 @@ void LayMovedBack(std::vector<UpperPiece>& laid, UpperPiece piece, double from) 
         if (coversLast || overOneBefore) {
             piece.from = last.from;
             TakeSteel(piece, last);
-            if (piece.source < 0) piece.source = last.source;
             laid.pop_back();
         }
     }
