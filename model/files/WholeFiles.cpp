@@ -425,9 +425,11 @@ bool GiveName(TemporaryFile& temporary, const CommitCalls& calls, std::error_cod
 
 // Makes the temporary file beside `end`, which may be replaced.
 bool CreateBeside(const LinkEnd& end, const CommitCalls& calls, TemporaryFile& temporary, std::error_code& error) {
-    // Made for the owner alone first: the target's own bits are given before any byte is written.
-    // A new file gets the bits any new file gets.
-    const mode_t createMode = end.Exists ? OwnerOnly : 0666;
+    // Made with the target's own bits (the umask can only take some away), so that it is never
+    // looser than the file it replaces, and still has them where the file system refuses a mode
+    // change; they are given exactly before any byte is written. A new file gets the bits any new
+    // file gets.
+    const mode_t createMode = end.Exists ? (end.Status.st_mode & PermissionBits) : 0666;
     // Without a name until it is committed where the file system allows it, under a new name else.
     // A nameless one is open for reading too, so that it can be copied where it cannot be named.
     if (const int nameless = OpenNameless(FolderOf(end.Name), O_RDWR, createMode, true); nameless >= 0) {

@@ -607,6 +607,9 @@ TEST(ReplaceWholeFiles, AModeTheFileSystemRefusesIsLeftToItAndAnyOtherFailureSto
             EXPECT_TRUE(ReplaceWholeFiles(files, commit, calls)) << refusal << ": " << commit.Error.message();
             EXPECT_EQ(FileText(pair.drawing), "new drawing") << refusal;
             EXPECT_EQ(FileText(pair.list), "new list") << refusal;
+            // Colleagues keep reading what they could read before.
+            EXPECT_EQ(ModeOf(pair.drawing), 0640u) << refusal;
+            EXPECT_EQ(ModeOf(pair.list), 0640u) << refusal;
             EXPECT_THAT(pair.folder.Names(), ElementsAre("P.DXF", "P.TXT"));
         }
     }
