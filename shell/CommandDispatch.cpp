@@ -82,7 +82,7 @@ void Pulsanti(int32_t id, CommandContext c) {
             c.actions.Redraw();
             break;
         case 119: c.actions.ShowDesignOptionsDialog(); break;
-        case 120: c.actions.DesignAllFloorSlabs(); break;
+        case 120: c.actions.DesignReinforcementAgain(); break;
         case DxfOutputCommand: c.actions.RunDxfOutput(); break;
         case AboutCommand: c.actions.ShowAbout(); break;
         default: break;

@@ -22,8 +22,8 @@ public:
     virtual void ShowAbout() = 0;  // the information window
     virtual void ShowDesignOptionsDialog() = 0;
     // The automatic design: the deck's sections go, every designable floor slab is designed anew
-    // and the plan redrawn (DesignReinforcementAgain).
-    virtual void DesignAllFloorSlabs() = 0;
+    // and the plan redrawn.
+    virtual void DesignReinforcementAgain() = 0;
     virtual void RunDxfOutput() = 0;
     // Loads the recent file of slot 0 to 3.
     virtual void CaricaRece(int32_t slot) = 0;

@@ -74,7 +74,7 @@ void MainWindowCommands::RunDxfOutput() {
     });
 }
 
-void MainWindowCommands::DesignAllFloorSlabs() { DesignReinforcementAgain(session_, platform_); }
+void MainWindowCommands::DesignReinforcementAgain() { ::DesignReinforcementAgain(session_, platform_); }
 
 void MainWindowCommands::Redraw() { window_.RedrawPlan(); }
 

@@ -22,7 +22,7 @@ public:
     void ShowSettingsDialog() override;
     void ShowAbout() override;
     void ShowDesignOptionsDialog() override;
-    void DesignAllFloorSlabs() override;
+    void DesignReinforcementAgain() override;
     void RunDxfOutput() override;
     void CaricaRece(int32_t slot) override;
     void Redraw() override;

@@ -24,7 +24,7 @@ public:
     void ShowSettingsDialog() override { Calls.push_back("settings"); }
     void ShowAbout() override { Calls.push_back("about"); }
     void ShowDesignOptionsDialog() override { Calls.push_back("design options"); }
-    void DesignAllFloorSlabs() override { Calls.push_back("design all"); }
+    void DesignReinforcementAgain() override { Calls.push_back("design all"); }
     void RunDxfOutput() override { Calls.push_back("dxf"); }
     void CaricaRece(int32_t slot) override { Calls.push_back("recent " + std::to_string(slot)); }
     void Redraw() override { Calls.push_back("redraw"); }

@@ -68,7 +68,7 @@ struct DocumentCommands : CommandActions {
     void ShowSettingsDialog() override {}
     void ShowAbout() override {}
     void ShowDesignOptionsDialog() override {}
-    void DesignAllFloorSlabs() override { ::DesignAllFloorSlabs(deck_, deck_.platform); }
+    void DesignReinforcementAgain() override { ::DesignReinforcementAgain(deck_, deck_.platform); }
     void RunDxfOutput() override {}
     void CaricaRece(int32_t) override {}
     void Redraw() override {}
