@@ -24,6 +24,8 @@ std::string WithoutSurroundingBlanks(const std::string& text) {
 
 std::optional<double> ReadTypedNumber(const std::string& text) {
     const std::string number = CommaToDot(WithoutSurroundingBlanks(text));
+    // The data file's D exponent is no way to type a number: "1d2" is a typo, not 100.
+    if (number.find_first_of("dD") != std::string::npos) return std::nullopt;
     const ScannedNumber scanned = ScanLeadingNumber(number);
     if (scanned.Length == 0 || scanned.Length != number.size() || !scanned.Finite) return std::nullopt;
     if (std::fabs(scanned.Value) > LargestSingle) return std::nullopt;

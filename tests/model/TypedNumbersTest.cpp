@@ -13,6 +13,7 @@ TEST(TypedNumbers, ANumberAsAWholeOrNothing) {
         {"1e2", 100},     {"-0", 0},       {"abc", {}},       {"", {}},        {" \t", {}},     {"12abc", {}},
         {"1 2", {}},      {"1,2,3", {}},   {"1,234.5", {}},   {"-", {}},       {",", {}},       {"1e", {}},
         {"nan", {}},      {"inf", {}},     {"0x10", {}},      {"1e39", {}},    {"-1e39", {}},   {"3e38", 3e38},
+        {"1d2", {}},      {"1D2", {}},
     };
     for (const auto& [typed, value] : cases) EXPECT_EQ(ReadTypedNumber(typed), value) << '"' << typed << '"';
 }
