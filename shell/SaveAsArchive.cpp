@@ -27,13 +27,19 @@ SaveAsArchive CheckArchiveForSaveAs(const Session& session, MessageBoxes& messag
     archive.DeckArchiveRead = ReadArchive(ArchivePathIn(document.ArchiveFolder), archive.DeckArchive);
     const std::string there = ArchivePathIn(GetParentFolder(chosen));
     std::string thereBytes;
-    // Whatever else stands under the name (nothing, a folder, a link to nothing) is no archive a
-    // load could read: the copy is tried, and refused where the name is taken.
     if (!ReadArchive(there, thereBytes)) {
-        archive.CopyNeeded = true;
+        // An archive there that cannot be read is still the one a deck opened there looks for: it
+        // differs as far as anybody can tell. Whatever else stands under the name (nothing, a
+        // folder, a link to nothing) is no archive: the copy is tried, and refused where the name
+        // is taken.
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(there, error)) {
+            archive.CopyNeeded = true;
+            return archive;
+        }
+    } else if (archive.DeckArchiveRead && thereBytes == archive.DeckArchive) {
         return archive;
     }
-    if (archive.DeckArchiveRead && thereBytes == archive.DeckArchive) return archive;
     const LanguageFlags& languages = session.shell.Languages;
     archive.Proceed = messages.Show(GetWarningTitle(languages),
                                     UiText(ShellMessages::OtherArchiveQuestion, languages, {there}),

@@ -17,8 +17,8 @@ struct SaveAsArchive {
 
 // Before a Save As writes the data file `chosen`. For a document holding a deck, its archive (the
 // one in the folder the deck was read from) is read as it stands; an archive in the chosen folder
-// is compared with it byte for byte, and one that differs (or stands where the deck's own cannot
-// be read) asks, Yes or No, whether to save there all the same. The document without a deck has
+// is compared with it byte for byte, and one that differs (or cannot be read itself, or stands
+// where the deck's own cannot be read) asks, Yes or No, whether to save there all the same. The document without a deck has
 // no archive: nothing is asked or needed.
 SaveAsArchive CheckArchiveForSaveAs(const Session& session, MessageBoxes& messages, const std::string& chosen);
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/files/WholeFiles.h"
+
 // The archive that a data file in `folder` is read with.
 std::string ArchivePathIn(const std::string& folder);
 
@@ -12,6 +14,7 @@ std::string ArchivePathIn(const std::string& folder);
 // name or under a temporary one of its own, before it takes `name`, and it takes it only while
 // nothing stands there: an existing file, a folder or a link (even one to nothing) is never
 // written over or through, and the name is not followed. False, with the cause, when it could not
-// be made; nothing is left behind then.
+// be made; nothing is left behind then. `calls.Link`, where given, names the nameless file in place
+// of the system's link (the other calls are not used).
 bool CreateFileWhereFree(const std::string& folder, const std::string& name, std::string_view bytes,
-                         std::error_code& error);
+                         std::error_code& error, const CommitCalls& calls = {});

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "model/files/TemporaryNames.h"
+
 namespace {
 
 constexpr size_t ReadChunk = 64 * 1024;
@@ -24,7 +26,7 @@ bool NameLeadsTo(const std::string& name, const struct stat& held) {
 
 // The name the system gives the open file, as the process's list of open files shows it.
 std::string DescriptorName(int descriptor) {
-    const std::string link = "/proc/self/fd/" + std::to_string(descriptor);
+    const std::string link = DescriptorLink(descriptor);
     std::array<char, 4096> name{};
     const ssize_t length = ::readlink(link.c_str(), name.data(), name.size());
     if (length <= 0 || static_cast<size_t>(length) >= name.size()) return {};

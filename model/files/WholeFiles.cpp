@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "model/common/Helpers.h"
+#include "model/files/TemporaryNames.h"
 
 namespace fs = std::filesystem;
 
@@ -37,8 +38,6 @@ constexpr int MaxNameTries = 100;
 constexpr uid_t RootUser = 0;
 constexpr mode_t OwnerOnly = S_IRUSR | S_IWUSR;
 constexpr mode_t PermissionBits = 0777;
-
-std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
 
 class WholeFileCategoryImpl : public std::error_category {
 public:
@@ -220,14 +219,7 @@ void Discard(TemporaryFile& temporary) {
     temporary.Path.clear();
 }
 
-std::string DescriptorLink(int descriptor) { return "/proc/self/fd/" + std::to_string(descriptor); }
-
 // The system's calls where the commit's own are not given.
-int LinkName(const CommitCalls& calls, int descriptor, const char* name) {
-    if (calls.Link) return calls.Link(descriptor, name);
-    return ::linkat(AT_FDCWD, DescriptorLink(descriptor).c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW);
-}
-
 int RenameTo(const CommitCalls& calls, const char* from, const char* to) {
     return calls.Rename ? calls.Rename(from, to) : ::rename(from, to);
 }
@@ -257,7 +249,52 @@ bool Close(TemporaryFile& temporary, std::error_code& error) {
     return closed;
 }
 
+// Opens `name` as a new file, exclusively: never a file or a link that was there before, never
+// followed.
+int OpenExclusive(const std::string& name, int access, mode_t mode) {
+    return ::open(name.c_str(), access | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+}
+
 }  // namespace
+
+std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+
+std::string DescriptorLink(int descriptor) { return "/proc/self/fd/" + std::to_string(descriptor); }
+
+int LinkName(const CommitCalls& calls, int descriptor, const char* name) {
+    if (calls.Link) return calls.Link(descriptor, name);
+    return ::linkat(AT_FDCWD, DescriptorLink(descriptor).c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW);
+}
+
+int OpenNewNamed(const std::string& base, bool baseFirst, int access, mode_t mode, std::string& name,
+                 std::error_code& error) {
+    std::mt19937_64 names = NameSource();
+    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
+        name = baseFirst && attempt == 0 ? base : base + NameSuffix(names);
+        const int descriptor = OpenExclusive(name, access, mode);
+        if (descriptor >= 0) return descriptor;
+        if (errno != EEXIST) {
+            error = LastError();
+            return -1;
+        }
+    }
+    error = std::make_error_code(std::errc::file_exists);
+    return -1;
+}
+
+int OpenNameless(const std::string& folder, int access, mode_t mode, bool nameable) {
+#ifdef O_TMPFILE
+    const int descriptor = ::open(folder.c_str(), O_TMPFILE | access | O_CLOEXEC, mode);
+    if (descriptor < 0 || !nameable) return descriptor;
+    // The name is given through the process's own list of open files: without it, no name could be.
+    struct stat status {};
+    if (::stat(DescriptorLink(descriptor).c_str(), &status) == 0) return descriptor;
+    ::close(descriptor);
+#else
+    (void)folder, (void)access, (void)mode, (void)nameable;
+#endif
+    return -1;
+}
 
 const std::error_category& WholeFileCategory() {
     static const WholeFileCategoryImpl category;
@@ -299,30 +336,6 @@ TemporaryFile::~TemporaryFile() { Discard(*this); }
 
 namespace {
 
-// Opens `name` as a new file, exclusively: never a file or a link that was there before, never
-// followed.
-int OpenExclusive(const std::string& name, int access, mode_t mode) {
-    return ::open(name.c_str(), access | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-}
-
-// Opens a new file under `base` itself when `baseFirst` and that name is free, else under `base`
-// with a suffix of its own; `name` is the name made.
-int OpenNewNamed(const std::string& base, bool baseFirst, int access, mode_t mode, std::string& name,
-                 std::error_code& error) {
-    std::mt19937_64 names = NameSource();
-    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
-        name = baseFirst && attempt == 0 ? base : base + NameSuffix(names);
-        const int descriptor = OpenExclusive(name, access, mode);
-        if (descriptor >= 0) return descriptor;
-        if (errno != EEXIST) {
-            error = LastError();
-            return -1;
-        }
-    }
-    error = std::make_error_code(std::errc::file_exists);
-    return -1;
-}
-
 bool Adopt(int descriptor, const char* fileMode, TemporaryFile& temporary, std::error_code& error) {
     temporary.File = ::fdopen(descriptor, fileMode);
     if (temporary.File) return true;
@@ -342,22 +355,6 @@ bool OpenNewBeside(const std::string& target, int access, mode_t mode, const cha
     temporary.Path = name;
     temporary.Target = target;
     return Adopt(descriptor, fileMode, temporary, error);
-}
-
-// A file without a name in `folder`, where the file system makes such files; -1 otherwise. With
-// `nameable`, only one that can be given a name once it is whole.
-int OpenNameless(const std::string& folder, int access, mode_t mode, bool nameable) {
-#ifdef O_TMPFILE
-    const int descriptor = ::open(folder.c_str(), O_TMPFILE | access | O_CLOEXEC, mode);
-    if (descriptor < 0 || !nameable) return descriptor;
-    // The name is given through the process's own list of open files: without it, no name could be.
-    struct stat status {};
-    if (::stat(DescriptorLink(descriptor).c_str(), &status) == 0) return descriptor;
-    ::close(descriptor);
-#else
-    (void)folder, (void)access, (void)mode, (void)nameable;
-#endif
-    return -1;
 }
 
 // Copies the whole of the file open as `from` into the file open as `to`, at its position.

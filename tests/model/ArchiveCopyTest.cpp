@@ -5,9 +5,11 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/support/DeckSession.h"
 #include "tests/support/FileSizeLimit.h"
@@ -25,23 +27,47 @@ mode_t CreationMask() {
     return mask;
 }
 
+// The two ways a new file takes its name: linked as a nameless file where the system makes one,
+// and where that link is refused (a security profile, another mount), under a temporary name of
+// its own then renamed.
+struct Way {
+    const char* Case;
+    CommitCalls Calls;
+};
+// `refusals` counts the links refused.
+std::vector<Way> Ways(int& refusals) {
+    return {{"linked", {}},
+            {"renamed, the link refused", {[&refusals](int, const char*) {
+                 ++refusals;
+                 errno = EPERM;
+                 return -1;
+             }}}};
+}
+
 }  // namespace
 
 TEST(CreateFileWhereFree, MakesTheFileWholeUnderItsNameAndNothingBeside) {
-    ScratchFolder scratch("archive-copy-new");
-    std::error_code error;
-    ASSERT_TRUE(CreateFileWhereFree(scratch / "", Archive, "sections\n", error)) << error.message();
-    EXPECT_EQ(FileText(scratch / Archive), "sections\n");
-    EXPECT_THAT(scratch.Names(), ElementsAre(Archive));
-    struct stat status {};
-    ASSERT_EQ(::lstat((scratch / Archive).c_str(), &status), 0);
-    EXPECT_TRUE(S_ISREG(status.st_mode));
-    EXPECT_EQ(status.st_mode & 0777, 0666 & ~CreationMask());  // as any new file
-    EXPECT_EQ(ArchivePathIn(scratch / "x"), scratch / "x/ARCHIMPA.AI0");
+    int refusals = 0;
+    for (const Way& way : Ways(refusals)) {
+        SCOPED_TRACE(way.Case);
+        ScratchFolder scratch("archive-copy-new");
+        std::error_code error;
+        ASSERT_TRUE(CreateFileWhereFree(scratch / "", Archive, "sections\n", error, way.Calls)) << error.message();
+        EXPECT_EQ(FileText(scratch / Archive), "sections\n");
+        EXPECT_THAT(scratch.Names(), ElementsAre(Archive));
+        struct stat status {};
+        ASSERT_EQ(::lstat((scratch / Archive).c_str(), &status), 0);
+        EXPECT_TRUE(S_ISREG(status.st_mode));
+        EXPECT_EQ(status.st_nlink, 1u);
+        EXPECT_EQ(status.st_mode & 0777, 0666 & ~CreationMask());  // as any new file
+        EXPECT_EQ(ArchivePathIn(scratch / "x"), scratch / "x/ARCHIMPA.AI0");
+    }
+    // Where the system makes nameless files, the second way was taken for the refusal.
+    EXPECT_EQ(refusals, MakesNamelessFiles(ScratchFolder("archive-copy-nameless") / "") ? 1 : 0);
 }
 
 // Whatever stands under the name stays as it was, a link included, and the file it points to (or
-// would point to) is not written.
+// would point to) is not written, whichever way the new file would have taken the name.
 TEST(CreateFileWhereFree, NeverOverOrThroughWhatStandsThere) {
     ScratchFolder scratch("archive-copy-taken");
     const std::string name = scratch / Archive;
@@ -57,22 +83,25 @@ TEST(CreateFileWhereFree, NeverOverOrThroughWhatStandsThere) {
          }},
         {"a folder", [&] { fs::create_directory(name); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Case);
-        for (const auto& entry : fs::directory_iterator(scratch / "")) fs::remove_all(entry.path());
-        c.Plant();
-        const auto before = scratch.Names();
-        const fs::file_type kind = fs::symlink_status(name).type();
-        std::error_code error;
-        EXPECT_FALSE(CreateFileWhereFree(scratch / "", Archive, "ours", error));
-        EXPECT_EQ(error, std::errc::file_exists) << error.message();
-        EXPECT_EQ(scratch.Names(), before);
-        EXPECT_EQ(fs::symlink_status(name).type(), kind);
-        if (fs::exists(scratch / "nowhere")) {
-            EXPECT_EQ(FileText(scratch / "nowhere"), "theirs");
-        }
-        if (fs::is_regular_file(name)) {
-            EXPECT_EQ(FileText(name), "theirs");
+    int refusals = 0;
+    for (const Way& way : Ways(refusals)) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(way.Case) + ", " + c.Case);
+            for (const auto& entry : fs::directory_iterator(scratch / "")) fs::remove_all(entry.path());
+            c.Plant();
+            const auto before = scratch.Names();
+            const fs::file_type kind = fs::symlink_status(name).type();
+            std::error_code error;
+            EXPECT_FALSE(CreateFileWhereFree(scratch / "", Archive, "ours", error, way.Calls));
+            EXPECT_EQ(error, std::errc::file_exists) << error.message();
+            EXPECT_EQ(scratch.Names(), before);
+            EXPECT_EQ(fs::symlink_status(name).type(), kind);
+            if (fs::exists(scratch / "nowhere")) {
+                EXPECT_EQ(FileText(scratch / "nowhere"), "theirs");
+            }
+            if (fs::is_regular_file(name)) {
+                EXPECT_EQ(FileText(name), "theirs");
+            }
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -432,7 +433,10 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
     const std::string demoArchive = FileText(folder_ / "ARCHIMPA.AI0");
     const std::string frameArchive = FileText(folder_ / "telaio/ARCHIMPA.AI0");
     ASSERT_NE(demoArchive, frameArchive);
-    enum class There { Nothing, SameArchive, OtherArchive, LinkToNothing, Folder };
+    enum class There { Nothing, SameArchive, OtherArchive, Unreadable, LinkToNothing, Folder };
+    // Larger than any archive is read (and sparse): an archive there that cannot be read, even by
+    // root, who reads a file whatever its permissions say.
+    constexpr std::uintmax_t UnreadableSize = (std::uintmax_t{1} << 30) + 1;
     const struct {
         const char* Case;
         There Standing;                     // what stands under the archive's name in the chosen folder
@@ -444,6 +448,7 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
         {"the same archive", There::SameArchive, std::nullopt, true, false},
         {"another archive, saved all the same", There::OtherArchive, MsgAnswer::Yes, true, false},
         {"another archive, not saved", There::OtherArchive, MsgAnswer::No, false, false},
+        {"an archive that cannot be read, not saved", There::Unreadable, MsgAnswer::No, false, false},
         {"a link to nothing", There::LinkToNothing, std::nullopt, true, true},
         {"a folder", There::Folder, std::nullopt, true, true},
     };
@@ -458,6 +463,10 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
             case There::Nothing: break;
             case There::SameArchive: ASSERT_TRUE(WriteWholeFile(archive, demoArchive)); break;
             case There::OtherArchive: ASSERT_TRUE(WriteWholeFile(archive, frameArchive)); break;
+            case There::Unreadable:
+                ASSERT_TRUE(WriteWholeFile(archive, ""));
+                fs::resize_file(archive, UnreadableSize);
+                break;
             case There::LinkToNothing: fs::create_symlink(nowhere, archive); break;
             case There::Folder: fs::create_directory(archive); break;
             }
@@ -507,6 +516,7 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
             case There::Nothing: EXPECT_TRUE(FileText(archive) == demoArchive); break;
             case There::SameArchive: EXPECT_TRUE(FileText(archive) == demoArchive); break;
             case There::OtherArchive: EXPECT_TRUE(FileText(archive) == frameArchive); break;
+            case There::Unreadable: EXPECT_EQ(fs::file_size(archive), UnreadableSize); break;
             case There::LinkToNothing:
                 EXPECT_TRUE(fs::is_symlink(archive));
                 EXPECT_FALSE(fs::exists(nowhere));
