@@ -19,6 +19,7 @@
 
 #include "tests/support/DeckSession.h"
 #include "tests/support/FileLock.h"
+#include "tests/support/RefusedCalls.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -73,15 +74,6 @@ struct OldPair {
 int SystemLink(int descriptor, const char* name) {
     const std::string open = "/proc/self/fd/" + std::to_string(descriptor);
     return ::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW);
-}
-
-// A call that fails with `error`.
-template <typename... Args>
-std::function<int(Args...)> Refused(int error) {
-    return [error](Args...) {
-        errno = error;
-        return -1;
-    };
 }
 
 // Whether some descriptor of this process is open on the file `status` describes.
@@ -526,15 +518,8 @@ TEST(ReplacementRefusal, AnotherUsersFileInAStickyFolderIsRefusedUnlessTheFolder
 
 TEST(ReplaceWholeFiles, ARenameRefusedAfterTheFirstLeavesTheFirstReplacedAndSaysSo) {
     const OldPair pair("whole-half");
-    int renames = 0;
     CommitCalls calls;
-    calls.Rename = [&](const char* from, const char* to) {
-        if (++renames == 2) {
-            errno = EPERM;
-            return -1;
-        }
-        return ::rename(from, to);
-    };
+    calls.Rename = RenameRefusedAt(2, EPERM);
     const std::string_view drawing[] = {"new drawing"}, list[] = {"new list"};
     const WholeFileText files[] = {{pair.drawing, drawing}, {pair.list, list}};
     WholeFilesCommit commit;

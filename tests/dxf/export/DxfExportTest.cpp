@@ -20,6 +20,7 @@
 #include "tests/support/DeckSession.h"
 #include "tests/support/DrawingAndListCases.h"
 #include "tests/support/FileLock.h"
+#include "tests/support/RefusedCalls.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -477,15 +478,8 @@ TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndW
         std::ofstream(list, std::ios::binary) << "an earlier list";
         ExportSession s;
         s.shell.Languages.UiLanguage = english;
-        int renames = 0;
         CommitCalls calls;
-        calls.Rename = [&](const char* from, const char* to) {
-            if (++renames == 2) {
-                errno = EPERM;
-                return -1;
-            }
-            return ::rename(from, to);
-        };
+        calls.Rename = RenameRefusedAt(2, EPERM);
         const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
                                                    WhenNoDeckLoads::WriteEmptyDrawing, calls);
         EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
@@ -516,14 +510,8 @@ TEST(NewSalvaDXF, ALinkAndAModeTheFileSystemRefusesGiveTheBytesOfAPlainExport) {
     ExportSession s;
     ASSERT_EQ(s.Export({Demo, Frame}, plain / "P.DXF").Outcome, DxfExportOutcome::Written) << s.Messages();
     CommitCalls calls;
-    calls.Link = [](int, const char*) {
-        errno = EPERM;
-        return -1;
-    };
-    calls.ChangeMode = [](int, mode_t) {
-        errno = ENOSYS;
-        return -1;
-    };
+    calls.Link = Refused<int, const char*>(EPERM);
+    calls.ChangeMode = Refused<int, mode_t>(ENOSYS);
     const DxfExportResult result = NewSalvaDXF(s, s.platform, {Demo, Frame}, refused / "P.DXF", s.options,
                                                WhenNoDeckLoads::WriteEmptyDrawing, calls);
     ASSERT_EQ(result.Outcome, DxfExportOutcome::Written) << s.Messages();
