@@ -1,6 +1,7 @@
 #include "design/UpperBarMend.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -48,6 +49,20 @@ std::optional<double> FirstBare(const std::vector<AskedSpan>& spans, double cove
     return first;
 }
 
+// Top steel asked at `at` and beyond it.
+bool AskedPast(const std::vector<AskedSpan>& spans, double at) {
+    return std::any_of(spans.begin(), spans.end(),
+                       [&](const AskedSpan& a) { return a.from <= at + Tolerance && a.to > at + Tolerance; });
+}
+
+// Where the asked steel goes on past `end`, the end of the bars before, the piece that carries it
+// on from there laps them by less than a lap, or meets them end to end: no force passes between
+// the two. A piece that holds the one ending there wholly is no joint.
+bool ShortJoint(const std::vector<AskedSpan>& spans, double end, const UpperPiece& next) {
+    return next.from <= end + Tolerance && next.to > end + Tolerance && next.from > end - MendLap + Tolerance &&
+           AskedPast(spans, end);
+}
+
 BarChoice ChoiceOf(const UpperPiece& p, const BarSizes& sizes) { return ChooseBars(p.required, sizes, false); }
 float AreaOf(const BarChoice& c) { return static_cast<float>(c.BarCount) * GetBarArea(c.Diameter); }
 
@@ -67,6 +82,16 @@ bool AnyBare(const std::vector<UpperPiece>& sorted, const std::vector<AskedSpan>
         covered = std::max(covered, p.to);
     }
     return FirstBare(spans, covered, Unbounded).has_value();
+}
+
+bool AnyShortJoint(const std::vector<UpperPiece>& pieces, const std::vector<AskedSpan>& spans,
+                   const UpperBarSection& s) {
+    for (const UpperPiece& a : pieces) {
+        if (a.to >= s.zoneTo - Tolerance) continue;
+        for (const UpperPiece& b : pieces)
+            if (&a != &b && b.from > a.from + Tolerance && ShortJoint(spans, a.to, b)) return true;
+    }
+    return false;
 }
 
 bool AnyTooLong(const std::vector<UpperPiece>& pieces, int32_t longest) {
@@ -196,7 +221,8 @@ double EndOfAsked(const std::vector<AskedSpan>& sorted, double from) {
 
 // Where the pieces before leave top steel bare, the next piece starts a lap before it when it
 // begins within two laps of the end of that steel; otherwise, and after the last piece, a new
-// piece covers the bare steel and reaches a lap past it.
+// piece covers the bare steel and reaches a lap past it. Where the asked steel goes on past the
+// pieces before and the next one laps them by less than a lap, it starts a lap before their end.
 std::vector<UpperPiece> CloseBareStretches(const std::vector<UpperPiece>& pieces,
                                            const std::vector<AskedSpan>& spans, const UpperBarSection& s) {
     std::vector<UpperPiece> laid;
@@ -215,6 +241,12 @@ std::vector<UpperPiece> CloseBareStretches(const std::vector<UpperPiece>& pieces
             added.place = s.place;
             LayMovedBack(laid, added, from);
             covered = std::max(covered, laid.back().to);
+        }
+        // A short joint is closed as bare steel at `covered` would be: the piece starts a lap
+        // before it.
+        if (next && ShortJoint(spans, covered, *next)) {
+            LayMovedBack(laid, *next, std::max(covered - MendLap, s.zoneFrom));
+            return true;
         }
         return false;
     };
@@ -241,8 +273,11 @@ void ShortenLongLaps(std::vector<UpperPiece>& pieces, int32_t longest) {
     }
 }
 
-// Equal pieces of at most `longest`, each starting a lap before the previous one ends.
+// Equal pieces of at most `longest`, each starting a lap before the previous one ends. Each piece
+// gains `longest` less a lap, so the longest bar must exceed a lap: the design mends only from the
+// shortest longest bar the options admit (500) up.
 std::vector<UpperPiece> SplitTooLong(const std::vector<UpperPiece>& pieces, int32_t longest) {
+    assert(longest > MendLap);
     std::vector<UpperPiece> out;
     for (const UpperPiece& piece : pieces) {
         const double length = Length(piece);
@@ -305,7 +340,9 @@ void AlternatePlaces(std::vector<UpperPiece>& pieces, const UpperBarSection& s) 
 
 bool UpperPiecesKeepRules(const std::vector<UpperPiece>& pieces, const TopSteelAsked& asked,
                           const UpperBarSection& section) {
-    return !AnyBare(InOrder(pieces), AskedInZone(asked, section)) && !AnyTooLong(pieces, section.longest) &&
+    const std::vector<AskedSpan> spans = AskedInZone(asked, section);
+    return !AnyBare(InOrder(pieces), spans) && !AnyShortJoint(pieces, spans, section) &&
+           !AnyTooLong(pieces, section.longest) &&
            !AnySteelShort(pieces, asked, section) && !AnyCrowded(pieces) && !AnyOutOfZone(pieces, section);
 }
 

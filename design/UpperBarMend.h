@@ -1,9 +1,10 @@
 #pragma once
 // The upper bars of a section as pieces along its line, the rules they keep, and the mend that
 // brings back within them a scan that breaks one: every point and stretch asking for top steel
-// under a bar with steel enough, no piece longer than the longest bar, at most two bars over a
-// point and never at one place, every bar within the bar zone. A scan that keeps the rules is
-// left exactly as it is.
+// under a bar with steel enough, a lap at least as long as `MendLap` wherever the asked steel runs
+// on past the end of a bar, no piece longer than the longest bar, at most two bars over a point
+// and never at one place, every bar within the bar zone. A scan that keeps the rules is left
+// exactly as it is.
 #include <cstdint>
 #include <vector>
 
@@ -50,8 +51,8 @@ struct UpperPiece {
     bool remade = false;    // made or moved by the mend: its ends or hooks are new
 };
 
-// Every lap the mend makes, and the most a moved piece reaches before the bare stretch it closes,
-// in cm.
+// Every lap the mend makes, the shortest lap where the asked steel runs on past the end of a bar,
+// and the most a moved piece reaches before the bare stretch or the joint it closes, in cm.
 constexpr double MendLap = 70;
 
 // Ends closer than this, in cm, meet.
@@ -67,7 +68,9 @@ bool UpperPiecesKeepRules(const std::vector<UpperPiece>& pieces, const TopSteelA
 // - a piece that begins within two laps of top steel the ones before leave bare starts a lap
 //   before the first bare point, within the zone, or takes the place of the piece before where it
 //   would cover it or reach over the one before that; bare steel further from the next piece, or
-//   after the last one, gets a new piece from a lap before it to a lap past its end;
+//   after the last one, gets a new piece from a lap before it to a lap past its end; where the
+//   asked steel goes on past the end of the pieces before, a next piece that laps them by less
+//   than a lap, or meets them end to end, is moved back the same way, to a lap before that end;
 // - of two pieces that overlap by more than a lap, one of them longer than the longest bar, the
 //   first ends a lap past the second's start; a piece longer than the longest bar becomes equal
 //   pieces that lap as much;

@@ -5,6 +5,8 @@
 //   the most bars a record takes and the design says so;
 // - crowded: no point lies under more than two bars, overlapping bars lie at different places,
 //   and a lap the mend makes over steel that goes on past the bars before is 70 cm;
+// - short joint: where the asked steel goes on past the end of a bar inside the bar zone, a bar
+//   that carries it on from there (and does not hold the first wholly) laps it by at least 70 cm;
 // - out of the zone: every bar end lies in the bar zone (the section's ends less the 2 cm cover),
 //   hooks only where a bar ends at a section end at which the scan had one;
 // - reaching far: where bars lie but the scan laid none and no steel is asked, they reach at most
@@ -217,6 +219,19 @@ std::string Crowded(const std::vector<UpperRebar>& sorted, const Row& row) {
     return out.str();
 }
 
+std::string ShortJoint(const std::vector<UpperRebar>& bars, const Row& row) {
+    std::ostringstream out;
+    for (const UpperRebar& a : bars) {
+        const double end = To(a);
+        if (end >= row.zoneTo - Tolerance || !row.GoesOn(end)) continue;
+        for (const UpperRebar& b : bars)
+            if (&a != &b && From(b) > From(a) + Tolerance && From(b) <= end + Tolerance && To(b) > end + Tolerance &&
+                end - From(b) < Lap - Tolerance)
+                out << "joint lapped by " << end - From(b) << " at " << end << "; ";
+    }
+    return out.str();
+}
+
 std::string OutOfZone(const std::vector<UpperRebar>& bars, const Row& row) {
     std::ostringstream out;
     for (const UpperRebar& b : bars) {
@@ -275,7 +290,7 @@ std::string Broken(const std::vector<UpperRebar>& bars, const Row& row, bool sho
         upTo = std::min(upTo, last);
     }
     std::string broken = Bare(sorted, row, upTo) + Short(bars, row, upTo, shortReported) + Crowded(sorted, row) +
-                         OutOfZone(bars, row) + ReachingFar(sorted, row);
+                         ShortJoint(bars, row) + OutOfZone(bars, row) + ReachingFar(sorted, row);
     for (const UpperRebar& b : bars)
         if (Length(b) > row.longest + Tolerance) broken += "too long: " + ::testing::PrintToString(b) + "; ";
     return broken;
@@ -515,6 +530,56 @@ TEST(UpperBarRows, ScansThatBreakARuleAreMended) {
         EXPECT_NE(Broken(row.scanned, row), "");
         EXPECT_FALSE(f.Design().Any());
         ExpectBars(f.Upper(), c.bars);
+        EXPECT_EQ(Broken(f.Upper(), row), "");
+    }
+}
+
+// Where a split leaves the next piece lapping the one before by less than 70 cm, or meeting it end
+// to end, with top steel asked across the joint, that piece starts 70 cm before the joint; a lap of
+// 70 the scan made stays as it is.
+TEST(UpperBarRows, JointsInAskedSteelLapSeventy) {
+    struct Case {
+        const char* what;
+        std::vector<float> spans;
+        int32_t points;
+        float steel;
+        int32_t longest;
+        std::vector<UpperRebar> bars;  // none: the scan as it is
+    } cases[] = {
+        // Cut at the longest length, 452, the next piece started at 437.5.
+        {"a lap of 14.5",
+         {1350},
+         21,
+         4.0f,
+         500,
+         {Bars(12, 4, -13, 452, false, 1), Bars(12, 4, 382, 710, true, 0), Bars(12, 4, 640, 1105, false, 0),
+          Bars(12, 4, 1035, 1363, true, 2)}},
+        // Cut at 652, the next piece started at 640.
+        {"a lap of 12",
+         {1350},
+         21,
+         4.0f,
+         700,
+         {Bars(12, 4, -13, 652, false, 1), Bars(12, 4, 582, 978.5f, true, 0), Bars(12, 4, 908.5f, 1305, false, 0),
+          Bars(12, 4, 1235, 1363, true, 2)}},
+        // Cut at 452, the next piece started there, at point 8 less 35.
+        {"a joint end to end", {669.625f}, 12, 1.0f, 500, {Bar(-13, 452, false, 1), Bar(382, 682.625f, true, 2)}},
+        // Split 35 past the middle point of the second slab, the next piece 35 before it.
+        {"a lap of 70 past the middle", {500, 500, 500, 500}, 21, 1.0f, 1200, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SectionFixture f(c.spans);
+        f.options.MaxUpperBarLength = c.longest;
+        for (size_t j = 0; j < c.spans.size(); ++j) f.UniformDiagram(static_cast<int32_t>(j), c.points, c.steel);
+        const Row row = RowOf(f);
+        EXPECT_FALSE(f.Design().Any());
+        if (c.bars.empty()) {
+            EXPECT_EQ(f.Upper(), row.scanned);
+        } else {
+            EXPECT_NE(ShortJoint(row.scanned, row), "");
+            ExpectBars(f.Upper(), c.bars);
+        }
         EXPECT_EQ(Broken(f.Upper(), row), "");
     }
 }
