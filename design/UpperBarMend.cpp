@@ -84,12 +84,18 @@ bool AnyBare(const std::vector<UpperPiece>& sorted, const std::vector<AskedSpan>
     return FirstBare(spans, covered, Unbounded).has_value();
 }
 
+// Asked steel carried on past the end of a piece only by pieces that lap it by less than a lap.
 bool AnyShortJoint(const std::vector<UpperPiece>& pieces, const std::vector<AskedSpan>& spans,
                    const UpperBarSection& s) {
     for (const UpperPiece& a : pieces) {
-        if (a.to >= s.zoneTo - Tolerance) continue;
-        for (const UpperPiece& b : pieces)
-            if (&a != &b && b.from > a.from + Tolerance && ShortJoint(spans, a.to, b)) return true;
+        if (a.to >= s.zoneTo - Tolerance || !AskedPast(spans, a.to)) continue;
+        bool carried = false, lapped = false;
+        for (const UpperPiece& b : pieces) {
+            if (&a == &b || b.from > a.to + Tolerance || b.to <= a.to + Tolerance) continue;
+            carried = true;
+            lapped |= b.from <= a.from + Tolerance || !ShortJoint(spans, a.to, b);
+        }
+        if (carried && !lapped) return true;
     }
     return false;
 }

@@ -6,7 +6,7 @@
 // - crowded: no point lies under more than two bars, overlapping bars lie at different places,
 //   and a lap the mend makes over steel that goes on past the bars before is 70 cm;
 // - short joint: where the asked steel goes on past the end of a bar inside the bar zone, a bar
-//   that carries it on from there (and does not hold the first wholly) laps it by at least 70 cm;
+//   that carries it on from there laps it by at least 70 cm, or holds it wholly;
 // - out of the zone: every bar end lies in the bar zone (the section's ends less the 2 cm cover),
 //   hooks only where a bar ends at a section end at which the scan had one;
 // - reaching far: where bars lie but the scan laid none and no steel is asked, they reach at most
@@ -224,10 +224,12 @@ std::string ShortJoint(const std::vector<UpperRebar>& bars, const Row& row) {
     for (const UpperRebar& a : bars) {
         const double end = To(a);
         if (end >= row.zoneTo - Tolerance || !row.GoesOn(end)) continue;
+        double longestLap = -std::numeric_limits<double>::infinity();
         for (const UpperRebar& b : bars)
-            if (&a != &b && From(b) > From(a) + Tolerance && From(b) <= end + Tolerance && To(b) > end + Tolerance &&
-                end - From(b) < Lap - Tolerance)
-                out << "joint lapped by " << end - From(b) << " at " << end << "; ";
+            if (&a != &b && From(b) <= end + Tolerance && To(b) > end + Tolerance)
+                longestLap = std::max(longestLap, From(b) <= From(a) + Tolerance ? Lap : end - From(b));
+        if (longestLap > -std::numeric_limits<double>::infinity() && longestLap < Lap - Tolerance)
+            out << "joint lapped by " << longestLap << " at " << end << "; ";
     }
     return out.str();
 }
@@ -696,7 +698,7 @@ struct RandomRow {
 TEST(UpperBarRows, RandomRowsKeepTheRules) {
     constexpr int RowCount = 500;
     std::mt19937 random(20261212);
-    int kept = 0, mended = 0, slantedMended = 0, pointsMended = 0, beyondAnyCount = 0;
+    int kept = 0, mended = 0, slantedMended = 0, pointsMended = 0, jointsMended = 0, beyondAnyCount = 0;
     for (int row = 0; row < RowCount; ++row) {
         const RandomRow r = RandomRow::Draw(random);
         SectionFixture f(r.crossings);
@@ -717,16 +719,20 @@ TEST(UpperBarRows, RandomRowsKeepTheRules) {
         ++mended;
         slantedMended += r.diagrams != r.crossings;
         pointsMended += r.profile.kind == TopSteel::AtPoints;
+        jointsMended += !ShortJoint(rules.scanned, rules).empty();
         beyondAnyCount += warnings.BarCountShort;
         EXPECT_EQ(Broken(bars, rules, warnings.BarCountShort, warnings.TooManyRebars), "");
-        if (warnings.TooManyRebars) EXPECT_EQ(bars.size(), static_cast<size_t>(ReinforcementSections::MaxRebars));
+        if (warnings.TooManyRebars) {
+            EXPECT_EQ(bars.size(), static_cast<size_t>(ReinforcementSections::MaxRebars));
+        }
     }
-    // The rows exercise the mend, on slanted rows and scattered or support-only steel too and
-    // where no bar count gives the steel, as well as scans kept as they are.
+    // The rows exercise the mend, on slanted rows, scattered or support-only steel and short
+    // joints too and where no bar count gives the steel, as well as scans kept as they are.
     EXPECT_GT(mended, RowCount / 10);
     EXPECT_GT(kept, RowCount / 10);
     EXPECT_GT(slantedMended, mended / 4);
     EXPECT_GT(pointsMended, mended / 10);
+    EXPECT_GT(jointsMended, 0);
     EXPECT_GT(beyondAnyCount, 0);
 }
 
