@@ -23,6 +23,13 @@ inline constexpr Bilingual TooManyCrossings{
 inline constexpr Bilingual TooManyRebars{
     "Una sezione richiede più di %1 ferri superiori o inferiori: i ferri in eccesso non sono stati inseriti.",
     "A section needs more than %1 upper or lower rebars: the rebars beyond them were not inserted."};
+// After the text above, one line for each section whose upper bars were cut short: the floor slab
+// where the last upper bar written ends, and the length left without upper bars after it.
+inline constexpr Bilingual UpperBarsCutShort{
+    "In una sezione i ferri superiori finiscono nel solaio %1: gli ultimi %2 cm della sezione sono rimasti senza "
+    "ferri superiori.",
+    "In one section the upper rebars end in floor slab %1: the last %2 cm of the section were left without upper "
+    "rebars."};
 inline constexpr Bilingual BarCountShort{
     "Nessun numero di ferri fino a %1 copre l'armatura richiesta: sono stati inseriti %1 ferri del diametro "
     "maggiore.\nVerificare i diametri dei solai.",

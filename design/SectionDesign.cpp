@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -389,6 +390,34 @@ ScannedUpperBar BarOf(const SectionContext& x, const UpperPiece& piece, const st
     return out;
 }
 
+// The crossed slab that holds the point `along` cm from the section's start: the first that the
+// section leaves at or past it, the last one past them all. None when no crossed slab is a floor
+// slab.
+const FloorSlab* SlabHolding(const SectionContext& x, double along) {
+    const FloorSlab* holding = nullptr;
+    for (const CrossedSlab& c : x.slabs) {
+        if (!c.slab) continue;
+        holding = c.slab;
+        if (along <= Along(x, c.out) + PieceEndTolerance) break;
+    }
+    return holding;
+}
+
+// Upper bars beyond the table: where the last one written ends, and how much of the bar zone after
+// it is left without upper bars. The records run along the section, so the ones left out lie past
+// the furthest end of the ones written.
+void ReportCutShort(const SectionContext& x, const std::vector<ScannedUpperBar>& bars, double zoneTo) {
+    double end = -std::numeric_limits<double>::infinity();
+    for (size_t k = 0; k < static_cast<size_t>(RS::MaxRebars); ++k) {
+        const UpperRebar& b = bars[k].bar;
+        end = std::max({end, Along(x, {b.X1, b.Y1}), Along(x, {b.X2, b.Y2})});
+    }
+    const FloorSlab* slab = SlabHolding(x, end);
+    if (!slab) return;
+    x.warnings.UpperCutShort.push_back(
+        {slab->Number, static_cast<int32_t>(std::lround(std::max(0.0, zoneTo - end)))});
+}
+
 // A scan that breaks a rule of the upper bars is mended; one that keeps them all is written as it
 // is. Below the shortest longest bar the dialog admits, or in a section too short for its covers,
 // the scan stands alone.
@@ -408,6 +437,7 @@ void WriteUpperBars(const SectionContext& x, const std::vector<ScannedUpperBar>&
         ChooseBarsOf(b.bar, b.required, x.sizes, false, x.warnings);
         table.Append(b.bar);
     }
+    if (bars.size() > static_cast<size_t>(RS::MaxRebars)) ReportCutShort(x, bars, section.zoneTo);
 }
 
 // Per slab, from one support to the next (from the section's ends at its first and last slab): the

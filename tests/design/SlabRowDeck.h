@@ -1,7 +1,7 @@
 #pragma once
-// A row of joist floor slabs, 500 cm along x and 400 cm deep, between 30 × 50 beams on every grid
-// line (x = 0, 500, …; y = 0 and 400), as a fresh import leaves it: face lines, outlines,
-// centroids and reference points derived. Every slab is of the designable type, with its own span
+// A row of joist floor slabs, 500 cm (or `bay`) along x and 400 cm deep, between 30 × 50 beams on
+// every grid line (x = 0, 500, …; y = 0 and 400), as a fresh import leaves it: face lines,
+// outlines, centroids and reference points derived. Every slab is of the designable type, with its own span
 // angle; its diagram segment is its span through the middle of the slab, its bar diameters 12 and
 // 10 mm. The outer supports may be 30 cm walls instead of beams. The document has the option
 // defaults of a first start and a headless platform.
@@ -20,15 +20,15 @@
 struct SlabRowDeck : HeadlessDeck {
     static constexpr float Bay = 500, Depth = 400;
 
-    explicit SlabRowDeck(const std::vector<float>& spanAngles, bool wallsAtEnds = false) {
+    explicit SlabRowDeck(const std::vector<float>& spanAngles, bool wallsAtEnds = false, float bay = Bay) {
         SetDefaultScreenColors(drawing);
         SetDefaultLayersAndOptions(drawing, shell.Options, design, dxf);
         const int32_t n = static_cast<int32_t>(spanAngles.size());
         DeckBuilder d;
         const int32_t beam = d.RectangleSection(30, 50);
         std::vector<int32_t> bottom, top;
-        for (int32_t k = 0; k <= n; ++k) bottom.push_back(d.AddNode(Bay * static_cast<float>(k), 0));
-        for (int32_t k = 0; k <= n; ++k) top.push_back(d.AddNode(Bay * static_cast<float>(k), Depth));
+        for (int32_t k = 0; k <= n; ++k) bottom.push_back(d.AddNode(bay * static_cast<float>(k), 0));
+        for (int32_t k = 0; k <= n; ++k) top.push_back(d.AddNode(bay * static_cast<float>(k), Depth));
         for (int32_t k = 0; k < n; ++k) d.AddBeam(bottom[k], bottom[k + 1], beam);
         for (int32_t k = 0; k < n; ++k) d.AddBeam(top[k], top[k + 1], beam);
         for (int32_t k = 0; k <= n; ++k) {
@@ -47,17 +47,17 @@ struct SlabRowDeck : HeadlessDeck {
             s.BarDiameterA = 12;
             s.BarDiameterB = 10;
             const bool alongX = std::fabs(std::sin(s.SpanAngle * 3.14159265 / 180)) < 0.5;
-            const float x0 = Bay * static_cast<float>(k);
-            s.DiagramX1 = alongX ? x0 : x0 + Bay / 2;
+            const float x0 = bay * static_cast<float>(k);
+            s.DiagramX1 = alongX ? x0 : x0 + bay / 2;
             s.DiagramY1 = alongX ? Depth / 2 : 0;
-            s.DiagramX2 = alongX ? x0 + Bay : x0 + Bay / 2;
+            s.DiagramX2 = alongX ? x0 + bay : x0 + bay / 2;
             s.DiagramY2 = alongX ? Depth / 2 : Depth;
         }
         d.M.FloorSlabDiagram.resize(static_cast<size_t>(n));
         d.M.FloorSlabMaxVertices = 4;
         d.Derive();
         BuildFloorSlabOutlines(d.M, 0);
-        d.M.Header.ModelMaxX = Bay * static_cast<float>(n);
+        d.M.Header.ModelMaxX = bay * static_cast<float>(n);
         d.M.Header.ModelMaxY = Depth;
         model = d.M;
     }

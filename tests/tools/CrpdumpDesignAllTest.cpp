@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "bench/DeckGenerator.h"
+#include "tests/design/SlabRowDeck.h"
 #include "tests/support/DeckSession.h"
 #include "tests/tools/ToolRun.h"
 
@@ -62,6 +65,30 @@ TEST(CrpdumpDesignAll, DesignsWithTheLongestUpperBarAndListsTheWarnings) {
     EXPECT_EQ(longest.ExitCode, 0) << longest.Errors;
     EXPECT_THAT(longest.Output, HasSubstr("UpperRebarCount=1 "));
     EXPECT_THAT(longest.Output, ContainsRegex(" Y1=-13[.0-9]* Y2=813 BarCount=50 HookFlags=3\n"));
+}
+
+// Eight slabs of 600 cm with top steel at every other one of 21 points: 81 upper records, of which
+// the table holds 71. The warning of the bars in excess says where the upper bars end.
+TEST(CrpdumpDesignAll, TheWarningSaysWhereTheUpperBarsOfASectionCutShortEnd) {
+    ScratchFolder scratch("crpdump-cut-short");
+    SlabRowDeck row(std::vector<float>(8, 0), false, 600);
+    std::vector<float> everyOther(21, 0);
+    for (size_t i = 0; i < everyOther.size(); i += 2) everyOther[i] = 1.0f;
+    for (int32_t j = 0; j < 8; ++j) row.Diagram(j, everyOther, std::vector<float>(21, 1.0f));
+    const std::string crp = scratch / "ROW.CRP";
+    ASSERT_TRUE(row.Save(crp));
+    {
+        std::ofstream archive(scratch / "ARCHIMPA.AI0", std::ios::binary);
+        archive << GeneratedArchiveText();
+    }
+
+    const ToolRun run = Crpdump("--design-all " + Quoted(crp));
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors;
+    EXPECT_THAT(run.Output, HasSubstr("UpperRebarCount=71 "));
+    EXPECT_THAT(run.Output, HasSubstr("MESSAGE Attenzione! | Una sezione richiede più di 71 ferri superiori o "
+                                      "inferiori: i ferri in eccesso non sono stati inseriti.\\nIn una sezione i "
+                                      "ferri superiori finiscono nel solaio S.8: gli ultimi 583 cm della sezione "
+                                      "sono rimasti senza ferri superiori.\n"));
 }
 
 TEST(CrpdumpDesignAll, AWrongLongestUpperBarIsAWrongCommandLine) {
