@@ -361,6 +361,8 @@ TEST(UpperBarRows, PiecesOfTheRow) {
          all,
          1200,
          {Bar(-13, 835, false, 1), Bar(765, 1513, true, 2)}},
+        // Split 35 past the middle point of the second slab, the next piece 35 before it: a lap
+        // of 70 that stays as the scan made it.
         {"split far past the middle",
          {500, 500, 500, 500},
          21,
@@ -519,6 +521,30 @@ TEST(UpperBarRows, ScansThatBreakARuleAreMended) {
          {std::vector<float>(14, Steel)},
          500,
          {Bar(-13, 452, false, 1), Bar(382, 735, true, 0), Bar(665, 1013, false, 2)}},
+        // Joints in asked steel lapped by less than 70 cm: each next piece starts 70 before the end
+        // of the one before. Cut at the longest length, 452, the next piece started at 437.5.
+        {"a lap of 14.5",
+         {1350},
+         {},
+         {std::vector<float>(21, 4.0f)},
+         500,
+         {Bars(12, 4, -13, 452, false, 1), Bars(12, 4, 382, 710, true, 0), Bars(12, 4, 640, 1105, false, 0),
+          Bars(12, 4, 1035, 1363, true, 2)}},
+        // Cut at 652, the next piece started at 640.
+        {"a lap of 12",
+         {1350},
+         {},
+         {std::vector<float>(21, 4.0f)},
+         700,
+         {Bars(12, 4, -13, 652, false, 1), Bars(12, 4, 582, 978.5f, true, 0), Bars(12, 4, 908.5f, 1305, false, 0),
+          Bars(12, 4, 1235, 1363, true, 2)}},
+        // Cut at 452, the next piece started there, 35 before point 8: nothing else was wrong.
+        {"a joint end to end",
+         {669.625f},
+         {},
+         {std::vector<float>(12, Steel)},
+         500,
+         {Bar(-13, 452, false, 1), Bar(382, 682.625f, true, 2)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -532,56 +558,6 @@ TEST(UpperBarRows, ScansThatBreakARuleAreMended) {
         EXPECT_NE(Broken(row.scanned, row), "");
         EXPECT_FALSE(f.Design().Any());
         ExpectBars(f.Upper(), c.bars);
-        EXPECT_EQ(Broken(f.Upper(), row), "");
-    }
-}
-
-// Where a split leaves the next piece lapping the one before by less than 70 cm, or meeting it end
-// to end, with top steel asked across the joint, that piece starts 70 cm before the joint; a lap of
-// 70 the scan made stays as it is.
-TEST(UpperBarRows, JointsInAskedSteelLapSeventy) {
-    struct Case {
-        const char* what;
-        std::vector<float> spans;
-        int32_t points;
-        float steel;
-        int32_t longest;
-        std::vector<UpperRebar> bars;  // none: the scan as it is
-    } cases[] = {
-        // Cut at the longest length, 452, the next piece started at 437.5.
-        {"a lap of 14.5",
-         {1350},
-         21,
-         4.0f,
-         500,
-         {Bars(12, 4, -13, 452, false, 1), Bars(12, 4, 382, 710, true, 0), Bars(12, 4, 640, 1105, false, 0),
-          Bars(12, 4, 1035, 1363, true, 2)}},
-        // Cut at 652, the next piece started at 640.
-        {"a lap of 12",
-         {1350},
-         21,
-         4.0f,
-         700,
-         {Bars(12, 4, -13, 652, false, 1), Bars(12, 4, 582, 978.5f, true, 0), Bars(12, 4, 908.5f, 1305, false, 0),
-          Bars(12, 4, 1235, 1363, true, 2)}},
-        // Cut at 452, the next piece started there, at point 8 less 35.
-        {"a joint end to end", {669.625f}, 12, 1.0f, 500, {Bar(-13, 452, false, 1), Bar(382, 682.625f, true, 2)}},
-        // Split 35 past the middle point of the second slab, the next piece 35 before it.
-        {"a lap of 70 past the middle", {500, 500, 500, 500}, 21, 1.0f, 1200, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        SectionFixture f(c.spans);
-        f.options.MaxUpperBarLength = c.longest;
-        for (size_t j = 0; j < c.spans.size(); ++j) f.UniformDiagram(static_cast<int32_t>(j), c.points, c.steel);
-        const Row row = RowOf(f);
-        EXPECT_FALSE(f.Design().Any());
-        if (c.bars.empty()) {
-            EXPECT_EQ(f.Upper(), row.scanned);
-        } else {
-            EXPECT_NE(ShortJoint(row.scanned, row), "");
-            ExpectBars(f.Upper(), c.bars);
-        }
         EXPECT_EQ(Broken(f.Upper(), row), "");
     }
 }
