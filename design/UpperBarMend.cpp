@@ -57,7 +57,7 @@ bool AskedPast(const std::vector<AskedSpan>& spans, double at) {
 
 // Where the asked steel goes on past `end`, the end of the bars before, the piece that carries it
 // on from there laps them by less than a lap, or meets them end to end: no force passes between
-// the two. A piece that holds the one ending there wholly is no joint.
+// the two.
 bool ShortJoint(const std::vector<AskedSpan>& spans, double end, const UpperPiece& next) {
     return next.from <= end + Tolerance && next.to > end + Tolerance && next.from > end - MendLap + Tolerance &&
            AskedPast(spans, end);
@@ -84,7 +84,8 @@ bool AnyBare(const std::vector<UpperPiece>& sorted, const std::vector<AskedSpan>
     return FirstBare(spans, covered, Unbounded).has_value();
 }
 
-// Asked steel carried on past the end of a piece only by pieces that lap it by less than a lap.
+// Asked steel carried on past the end of a piece only by pieces that lap it by less than a lap; a
+// piece that holds it wholly carries the steel through, with no joint.
 bool AnyShortJoint(const std::vector<UpperPiece>& pieces, const std::vector<AskedSpan>& spans,
                    const UpperBarSection& s) {
     for (const UpperPiece& a : pieces) {
