@@ -13,7 +13,7 @@ constexpr int32_t MaxCrossingsPerSlab = 11;
 
 // A section whose upper bars the table cut short: the floor slab that holds the end of the last
 // upper bar written, by its number (the plan labels it "S." and the number), and the length from
-// that end to the end of the bar zone that no upper bar covers.
+// that end to the section's end that no upper bar covers.
 struct UpperBarsCutShort {
     int32_t slabNumber = 0;
     int32_t bareLength = 0;  // cm

@@ -403,10 +403,10 @@ const FloorSlab* SlabHolding(const SectionContext& x, double along) {
     return holding;
 }
 
-// Upper bars beyond the table: where the last one written ends, and how much of the bar zone after
+// Upper bars beyond the table: where the last one written ends, and how much of the section after
 // it is left without upper bars. The records run along the section, so the ones left out lie past
 // the furthest end of the ones written.
-void ReportCutShort(const SectionContext& x, const std::vector<ScannedUpperBar>& bars, double zoneTo) {
+void ReportCutShort(const SectionContext& x, const std::vector<ScannedUpperBar>& bars) {
     double end = -std::numeric_limits<double>::infinity();
     for (size_t k = 0; k < static_cast<size_t>(RS::MaxRebars); ++k) {
         const UpperRebar& b = bars[k].bar;
@@ -415,7 +415,7 @@ void ReportCutShort(const SectionContext& x, const std::vector<ScannedUpperBar>&
     const FloorSlab* slab = SlabHolding(x, end);
     if (!slab) return;
     x.warnings.UpperCutShort.push_back(
-        {slab->Number, static_cast<int32_t>(std::lround(std::max(0.0, zoneTo - end)))});
+        {slab->Number, static_cast<int32_t>(std::lround(std::max(0.0, Along(x, x.end) - end)))});
 }
 
 // A scan that breaks a rule of the upper bars is mended; one that keeps them all is written as it
@@ -437,7 +437,7 @@ void WriteUpperBars(const SectionContext& x, const std::vector<ScannedUpperBar>&
         ChooseBarsOf(b.bar, b.required, x.sizes, false, x.warnings);
         table.Append(b.bar);
     }
-    if (bars.size() > static_cast<size_t>(RS::MaxRebars)) ReportCutShort(x, bars, section.zoneTo);
+    if (bars.size() > static_cast<size_t>(RS::MaxRebars)) ReportCutShort(x, bars);
 }
 
 // Per slab, from one support to the next (from the section's ends at its first and last slab): the

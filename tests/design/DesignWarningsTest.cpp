@@ -38,20 +38,20 @@ TEST(DesignWarnings, AnUpperTableCutShortNamesTheSlabWhereItsBarsEnd) {
     EXPECT_TRUE(warnings.TooManyRebars);
     ASSERT_EQ(f.Upper().size(), static_cast<size_t>(ReinforcementSections::MaxRebars));
     EXPECT_NEAR(f.Upper().back().X2, 4230, BarEndTolerance);
-    EXPECT_EQ(warnings.UpperCutShort, (std::vector<UpperBarsCutShort>{{8, 583}}));
+    EXPECT_EQ(warnings.UpperCutShort, (std::vector<UpperBarsCutShort>{{8, 585}}));
 
     const std::vector<ShownMessage> italian = Shown(warnings, 0);
     ASSERT_EQ(italian.size(), 1u);
     EXPECT_EQ(italian[0].Icon, MsgIcon::Exclamation);
     EXPECT_EQ(italian[0].Text,
               "Una sezione richiede più di 71 ferri superiori o inferiori: i ferri in eccesso non sono stati inseriti.\n"
-              "In una sezione i ferri superiori finiscono nel solaio S.8: gli ultimi 583 cm della sezione sono "
+              "In una sezione i ferri superiori finiscono nel solaio S.8: gli ultimi 585 cm della sezione sono "
               "rimasti senza ferri superiori.");
     const std::vector<ShownMessage> english = Shown(warnings, 1);
     ASSERT_EQ(english.size(), 1u);
     EXPECT_EQ(english[0].Text,
               "A section needs more than 71 upper or lower rebars: the rebars beyond them were not inserted.\n"
-              "In one section the upper rebars end in floor slab S.8: the last 583 cm of the section were left "
+              "In one section the upper rebars end in floor slab S.8: the last 585 cm of the section were left "
               "without upper rebars.");
 }
 
@@ -77,9 +77,9 @@ TEST(DesignWarnings, OneBoxNamesEverySectionCutShort) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].Text,
               "A section needs more than 71 upper or lower rebars: the rebars beyond them were not inserted.\n"
-              "In one section the upper rebars end in floor slab S.8: the last 583 cm of the section were left "
+              "In one section the upper rebars end in floor slab S.8: the last 585 cm of the section were left "
               "without upper rebars.\n"
-              "In one section the upper rebars end in floor slab S.15: the last 488 cm of the section were left "
+              "In one section the upper rebars end in floor slab S.15: the last 490 cm of the section were left "
               "without upper rebars.");
     // The lower table alone full: the text as it always was.
     EXPECT_EQ(Shown(lowerOnly, 0).at(0).Text,

@@ -87,7 +87,7 @@ TEST(CrpdumpDesignAll, TheWarningSaysWhereTheUpperBarsOfASectionCutShortEnd) {
     EXPECT_THAT(run.Output, HasSubstr("UpperRebarCount=71 "));
     EXPECT_THAT(run.Output, HasSubstr("MESSAGE Attenzione! | Una sezione richiede più di 71 ferri superiori o "
                                       "inferiori: i ferri in eccesso non sono stati inseriti.\\nIn una sezione i "
-                                      "ferri superiori finiscono nel solaio S.8: gli ultimi 583 cm della sezione "
+                                      "ferri superiori finiscono nel solaio S.8: gli ultimi 585 cm della sezione "
                                       "sono rimasti senza ferri superiori.\n"));
 }
 
