@@ -250,6 +250,7 @@ void MainWindow::Form_Unload() {
 
 void MainWindow::Vuota() {
     EmptyDocument(session_, *canvas_);
+    ShowPrompt("");
     FollowVertexPanel();
     TitoloFR1();
     CommandBars_Update();
