@@ -43,8 +43,8 @@ void MarkDocumentUnchanged(Session& session);
 // a pan would hand back to. The window then clears the tools' prompt.
 void EndToolsOfTheDocument(Session& session);
 
-// The empty document after a failed load: the tools ended, every model
-// table emptied, the derived geometry included, so that nothing half read stays; the settings
-// read again, no document for the commands, the canvas cleared, the document unnamed and holding
-// no deck, and the crosshair pointer; it counts as unchanged. The caller then rebuilds the window's caption.
+// The empty document after a failed load: the tools ended, every model table emptied, the derived
+// geometry included, so that nothing half read stays; the settings read again, no document for the
+// commands, the canvas cleared, the document unnamed and holding no deck, and the crosshair
+// pointer; it counts as unchanged. The caller then rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);
