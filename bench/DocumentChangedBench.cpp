@@ -45,6 +45,7 @@ struct NoWindow : DocumentWindow {
     void TitoloFR1() override {}
     void DrawPlan() override {}
     void RefreshRecentMenu() override {}
+    void ToolsEnded() override {}
 };
 
 // A document as the window has it at start: empty and unchanged, its settings file in `folder`.

@@ -73,6 +73,7 @@ void DropAddedPlanPoints(Session& session) {
 void Close(VertexPanelState& panel) {
     panel.VertexPanelMode = 0;
     panel.PlanNodeCountAtOpen = -1;
+    panel.OutlineEdited = false;
 }
 
 }  // namespace
@@ -96,6 +97,7 @@ bool OpenVertexPanel(Session& session, int32_t slab, bool concrete) {
     panel.EditedVertices.assign(outlines[s].begin(), outlines[s].begin() + count);
     panel.EditedVertexLast = count - 1;
     panel.PlanNodeCountAtOpen = UsableCount(m.PlanNodeCount, m.PlanNodes);
+    panel.OutlineEdited = false;
     List1_Click(session, 0);
     return true;
 }
@@ -142,6 +144,7 @@ void DeleteSelectedVertex(Session& session, MessageBoxes& messages) {
     if (Asked(session, messages, DeleteQuestion)) {
         panel.EditedVertices.erase(panel.EditedVertices.begin() + panel.SelectedVertex);
         --panel.EditedVertexLast;
+        panel.OutlineEdited = true;
     }
     List1_Click(session, std::max(panel.SelectedVertex - 1, 0));
 }
@@ -156,6 +159,7 @@ void InsertVertexAfterSelected(Session& session, MessageBoxes& messages) {
     const int32_t point = FindOrAddPlanNode(session.model, (a.X + b.X) / 2, (a.Y + b.Y) / 2);
     panel.EditedVertices.insert(panel.EditedVertices.begin() + selected + 1, point);
     ++panel.EditedVertexLast;
+    panel.OutlineEdited = true;
     List1_Click(session, selected + 1);
 }
 
@@ -176,6 +180,7 @@ void AssignVertexCoordinates(Session& session, MessageBoxes& messages) {
         typed[axis] = static_cast<float>(*value);
     }
     panel.EditedVertices[static_cast<size_t>(panel.SelectedVertex)] = FindOrAddPlanNode(session.model, typed[0], typed[1]);
+    panel.OutlineEdited = true;
     List1_Click(session, panel.SelectedVertex);
 }
 
@@ -192,6 +197,11 @@ void CancelVertexPanel(Session& session) {
     DropAddedPlanPoints(session);
     Close(PanelOf(session));
     session.model.HatchLines.Clear();
+}
+
+bool HoldsUnassignedOutline(const Session& session) {
+    const VertexPanelState& panel = session.editor.VertexPanel;
+    return panel.VertexPanelMode != 0 && panel.OutlineEdited;
 }
 
 void CloseVertexPanelAsCancel(Session& session) {

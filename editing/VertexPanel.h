@@ -58,6 +58,10 @@ void AssignEditedPerimeter(Session& session);
 // The panel closes; the plan points its edit added go again, and the slab stays as it was.
 void CancelVertexPanel(Session& session);
 
+// True while the panel is open on an outline edited in it (a vertex assigned, inserted or deleted)
+// that its slab has not taken yet. Coordinates typed but not assigned are no edit.
+bool HoldsUnassignedOutline(const Session& session);
+
 // The panel closes as by Cancel when the model is reloaded or emptied: the edit is dropped without
 // touching the model, which may already be another one.
 void CloseVertexPanelAsCancel(Session& session);

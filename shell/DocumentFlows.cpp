@@ -14,6 +14,7 @@
 #include "shell/SaveAsArchive.h"
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
+#include "shell/UnassignedOutlineQuestion.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle) {
 void OpenCommand(DocumentContext c) {
     Session& s = c.session;
     const LanguageFlags& languages = s.shell.Languages;
+    if (!AssignEditedOutlineFirst(c)) return;
     if (!AskToSaveDeck(c, UiText(ShellMessages::SaveBeforeOpenTitle, languages))) return;
     Carica(c, "CRP", UiText(ShellMessages::OpenTitle, languages));
 
@@ -99,8 +101,9 @@ void LoadDocument(DocumentContext c, const std::string& path) {
         SetCanvasPointer(s, canvas, PointerCrosshair);
         return;
     }
-    // The panel's vertices belong to the deck that goes.
-    CloseVertexPanelAsCancel(s);
+    // The panel's vertices and the tool's picks belong to the deck that goes.
+    EndToolsOfTheDocument(s);
+    c.window.ToolsEnded();
     TakeLoadedDeck(s, std::move(loaded));
     PlaceLoadedDeck(s, canvas);
     c.window.TitoloFR1();
@@ -112,6 +115,7 @@ void LoadDocument(DocumentContext c, const std::string& path) {
 
 void SaveCommand(DocumentContext c) {
     Session& s = c.session;
+    if (!AssignEditedOutlineFirst(c)) return;
     if (!IsNamed(s.shell.Document)) {
         Salva(c, ShellMessages::SaveTitle);
         return;
@@ -121,6 +125,7 @@ void SaveCommand(DocumentContext c) {
 }
 
 void SaveAsCommand(DocumentContext c) {
+    if (!AssignEditedOutlineFirst(c)) return;
     Salva(c, UiText(ShellMessages::SaveAsTitle, c.session.shell.Languages));
     c.window.TitoloFR1();
 }
@@ -150,6 +155,7 @@ SaveOutcome Salva(DocumentContext c, const std::string& title) {
 
 void CaricaRece(DocumentContext c, int32_t slot) {
     Session& s = c.session;
+    if (!AssignEditedOutlineFirst(c)) return;
     if (!AskToSaveDeck(c, ShellMessages::SaveTitle)) return;
     const RecentFileList& recent = s.shell.Recent;
     if (slot < 0 || slot >= std::min(recent.RecentFileCount, MaxRecentFiles)) return;
@@ -162,6 +168,7 @@ void CaricaRece(DocumentContext c, int32_t slot) {
 }
 
 CloseDecision CloseDocumentFlow(DocumentContext c) {
+    if (!AssignEditedOutlineFirst(c)) return CloseDecision::Keep;
     if (!DocumentChanged(c.session)) return CloseDecision::Close;
     const MsgAnswer answer = AskSaveQuestion(c, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::No) return CloseDecision::Close;
@@ -174,5 +181,6 @@ CloseDecision CloseDocumentFlow(DocumentContext c) {
 
 void Vuota(DocumentContext c) {
     EmptyDocument(c.session, c.platform.canvas);
+    c.window.ToolsEnded();
     c.window.TitoloFR1();
 }

@@ -19,6 +19,9 @@ public:
     virtual void DrawPlan() = 0;
     // The File menu's recent-file entries from the list.
     virtual void RefreshRecentMenu() = 0;
+    // The canvas tools ended with the document they worked on (EndToolsOfTheDocument): the prompt
+    // of the one that was in force goes.
+    virtual void ToolsEnded() = 0;
 };
 
 struct DocumentContext {
@@ -42,6 +45,9 @@ bool DocumentChanged(const Session& session);
 // overwriting a read-only file, lets the flow go on.
 bool AskToSaveDeck(DocumentContext c, const std::string& unnamedSaveTitle);
 
+// Save, Save As, Open, the recent-file entries and the close first ask, while the vertex panel
+// holds an edited outline not yet assigned, whether to assign it (AssignEditedOutlineFirst).
+
 // The Open command: the save question, Carica for "CRP", then, however it ended, the crosshair,
 // the caption, the file dialogs' folder and the document at the head of the recent files.
 void OpenCommand(DocumentContext c);
@@ -52,10 +58,10 @@ void Carica(DocumentContext c, const std::string& ext, const std::string& title)
 // The loading steps of the data file `path`, under the hourglass: the deck and the settings read
 // again into a session of their own. A load that fails, after the reader's message, leaves
 // everything as a cancelled Open does: LoadStatus -1, the crosshair, and the document, its view,
-// its settings in force and an open vertex panel as they were. A good load closes the vertex
-// panel, replaces the document and names it after `path`; the deck is placed, titled and drawn,
-// then its reinforcement state with its warning, and the recent list; the deck as drawn counts as
-// unchanged.
+// its settings in force and an open vertex panel as they were. A good load ends the canvas tools,
+// the vertex panel among them, replaces the document and names it after `path`; the deck is
+// placed, titled and drawn, then its reinforcement state with its warning, and the recent list;
+// the deck as drawn counts as unchanged.
 void LoadDocument(DocumentContext c, const std::string& path);
 
 // The Save command: a named document is written where it is, an unnamed one goes through Salva.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editing/InteractionModes.h"
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "model/files/SaveCrpFile.h"
@@ -72,8 +73,14 @@ bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign) 
 
 void MarkDocumentUnchanged(Session& session) { session.shell.Document.UnchangedDigest = SessionTextDigest(session); }
 
-void EmptyDocument(Session& session, Canvas& canvas) {
+void EndToolsOfTheDocument(Session& session) {
     CloseVertexPanelAsCancel(session);
+    session.editor.InteractionState = Mode::Idle;
+    session.editor.SuspendedInteractionState = Mode::Idle;
+}
+
+void EmptyDocument(Session& session, Canvas& canvas) {
+    EndToolsOfTheDocument(session);
     session.model = Model{};
     LoadSettings(session, canvas);
     session.shell.Document.SlabDesignState = 0;

@@ -38,8 +38,13 @@ bool FinishLoadedDeck(Session& session, Platform& platform, int32_t slabDesign);
 // document. A save marks what it wrote by itself.
 void MarkDocumentUnchanged(Session& session);
 
-// The empty document after a failed load: the vertex panel closed as by Cancel, every model
-// table emptied, the derived geometry included, so that nothing half read stays; the settings
-// read again, no document for the commands, the canvas cleared, the document unnamed and holding
-// no deck, and the crosshair pointer; it counts as unchanged. The caller then rebuilds the window's caption.
+// The canvas tools end with the document they work on, when another deck replaces it or it is
+// emptied: the vertex panel closes as by Cancel, and no tool stays in force, nor one that a zoom or
+// a pan would hand back to. The window then clears the tools' prompt.
+void EndToolsOfTheDocument(Session& session);
+
+// The empty document after a failed load: the tools ended, every model table emptied, the derived
+// geometry included, so that nothing half read stays; the settings read again, no document for the
+// commands, the canvas cleared, the document unnamed and holding no deck, and the crosshair
+// pointer; it counts as unchanged. The caller then rebuilds the window's caption.
 void EmptyDocument(Session& session, Canvas& canvas);

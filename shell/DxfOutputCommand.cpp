@@ -17,6 +17,7 @@
 #include "shell/SettingsFile.h"
 #include "shell/ShellMessages.h"
 #include "shell/StruviaRegistry.h"
+#include "shell/UnassignedOutlineQuestion.h"
 #include "shell/ViewNavigation.h"
 
 namespace {
@@ -221,6 +222,8 @@ std::string ExportDialogStartFolder(const Session& session, const RegistryValues
 void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog,
                   const NewFileWriter& writeNewFile) {
     Session& s = c.session;
+    // The copy, the offer and the export take the outline as the user chose to leave it.
+    if (!AssignEditedOutlineFirst(c)) return;
     const bool named = IsNamedForExport(s.shell.Document.CurrentFile);
     const ScreenSettings screen = KeepScreenSettings(s.drawing);
     KeptDocument inMemory = KeepDocument(s);

@@ -21,6 +21,8 @@ using NewFileWriter = std::function<bool(const std::string& path, std::string_vi
 // folder, else the empty text for the current folder.
 std::string ExportDialogStartFolder(const Session& session, const RegistryValues& registry);
 
-// Runs the command; `showExportDialog` shows the export dialog and returns once it is closed.
+// Runs the command, after the question on an outline edited in the vertex panel and not yet
+// assigned (its Cancel stops the command); `showExportDialog` shows the export dialog and returns
+// once it is closed.
 void RunDxfOutput(DocumentContext c, const std::function<void()>& showExportDialog,
                   const NewFileWriter& writeNewFile = WriteNewFile);

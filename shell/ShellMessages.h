@@ -50,6 +50,13 @@ inline constexpr Bilingual ArchiveNotCopied{
 inline constexpr Bilingual ArchiveUnreadable{"l'archivio dell'impalcato %1 non si può leggere",
                                              "the deck's archive %1 cannot be read"};
 
+// Before the document is saved, closed, replaced or exported with the vertex panel open.
+inline constexpr Bilingual AssignEditedOutlineQuestion{
+    "Il perimetro modificato nel pannello dei vertici non è ancora stato assegnato.\nVuoi assegnarlo prima di "
+    "proseguire?",
+    "The perimeter edited in the vertex panel has not been assigned yet.\nDo you want to assign it before going "
+    "on?"};
+
 // The DXF export command.
 inline constexpr Bilingual SaveBeforeDxfQuestion{
     "Per poter inserire nel file DXF le modifiche apportate\nè indispensabile salvare i dati.\nVuoi salvare?",

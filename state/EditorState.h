@@ -62,6 +62,9 @@ struct VertexPanelState {
     std::string VertexCaption;  // names the vertex whose coordinates the boxes show
     // The plan points there were when the panel opened: those it adds go again when it is cancelled.
     int32_t PlanNodeCountAtOpen = -1;
+    // A vertex was assigned, inserted or deleted since the panel opened: the slab's outline is not
+    // what the panel shows until the perimeter is assigned.
+    bool OutlineEdited = false;
 };
 
 // The zoom window's two corners and the rubber band drawn between them.

@@ -113,6 +113,7 @@ void QtCanvas::FitImages() {
 }
 
 QImage* QtCanvas::Target() {
+    ++changes_;
     FitImages();
     if (fittedFor_.isEmpty()) return nullptr;  // a canvas of no size shows nothing
     return state_.AutoRedraw ? &persistent_ : &temporary_;
@@ -185,6 +186,7 @@ const QFont& QtCanvas::FontFor(const CanvasFont& cell) {
 }
 
 void QtCanvas::Clear() {
+    ++changes_;
     FitImages();
     EndPainting();
     persistent_.fill(ToQColor(state_.Back));
@@ -194,6 +196,7 @@ void QtCanvas::Clear() {
 }
 
 void QtCanvas::ClearTemporary() {
+    ++changes_;
     FitImages();
     EndPainting();
     temporary_.fill(Qt::transparent);

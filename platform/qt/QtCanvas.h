@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,6 +58,8 @@ public:
     // True while the persistent image is whole at the widget's size now: cleared at this size and
     // neither cropped nor widened since by a size taken in between.
     bool HoldsWholePicture() const { return wholeAt_.isValid() && wholeAt_ == size(); }
+    // Counts the clears and the drawing calls: the same count, the same picture.
+    uint64_t Changes() const { return changes_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +111,7 @@ private:
     QImage temporary_;
     QSize fittedFor_;  // the widget size the images were last fitted to
     QSize wholeAt_;    // the widget size the persistent image was cleared at; invalid once refitted
+    uint64_t changes_ = 0;
     std::unique_ptr<QPainter> painter_;
     QImage* painterTarget_ = nullptr;
     PenKey penKey_;  // the pen of the open painter

@@ -57,6 +57,7 @@ MainWindow::MainWindow(const ModalRunner& runner) : runner_(runner) {
     clientArea_ = new ClientArea(this, *this);
     setCentralWidget(clientArea_);
     canvas_ = new QtCanvas(clientArea_);
+    canvas_->installEventFilter(this);
     qt_ = std::make_unique<QtPlatform>(*canvas_, this, runner);
     CommandWindow& window = *this;
     commands_ = std::make_unique<MainWindowCommands>(session_, qt_->platform, runner_, window);
@@ -221,16 +222,32 @@ void MainWindow::SyncVertexPanel() {
     if (vertexPanel_->isHidden() == (session_.editor.VertexPanel.VertexPanelMode != 0)) FollowVertexPanel();
 }
 
+bool MainWindow::FirstDrawWaits() const { return !shownDrawn_ && !(isVisible() && canvasExposed_); }
+
+void MainWindow::FirstCanvasPaint() {
+    // A window manager frames the window before it first shows it: the client area shrinks by the
+    // frame, and the canvas is painted again at its new size.
+    if (placing_ && FrameMargins() != placedMargins_) {
+        FitFrameToPlace();
+        return;
+    }
+    canvasExposed_ = true;
+    Form_Activate();
+}
+
 void MainWindow::Form_Activate() {
     if (planDrawingHeld_) {
         drawHeldBack_ = true;
         return;
     }
+    // Whatever asks for the plan before the window is shown is drawn by the canvas's first paint.
+    if (FirstDrawWaits()) return;
     // A load or an emptied document may have closed the panel.
     SyncVertexPanel();
     DrawPlanOnCanvas(session_, *canvas_);
     ++planDraws_;
     if (isVisible()) startFitFollowsCanvas_ = false;
+    if (!std::exchange(shownDrawn_, true)) firstPicture_ = canvas_->Changes();
 }
 
 void MainWindow::HoldPlanDrawing(bool hold) {
@@ -250,6 +267,7 @@ void MainWindow::Form_Unload() {
 
 void MainWindow::Vuota() {
     EmptyDocument(session_, *canvas_);
+    ShowPrompt("");
     FollowVertexPanel();
     TitoloFR1();
     CommandBars_Update();
@@ -270,8 +288,18 @@ bool MainWindow::event(QEvent* event) {
         break;
     default: break;
     }
-    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    if (event->type() == QEvent::WindowActivate) {
+        // The activation that comes with the window's first showing finds the plan drawn whole.
+        const bool firstPictureStands = firstPicture_ == canvas_->Changes() && canvas_->HoldsWholePicture();
+        firstPicture_.reset();
+        if (!firstPictureStands) Form_Activate();
+    }
     return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == canvas_ && event->type() == QEvent::Paint && !canvasExposed_ && isVisible()) FirstCanvasPaint();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -6,7 +6,9 @@
 #include <QMargins>
 #include <QRect>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "model/Session.h"
 #include "platform/qt/ModalRunner.h"
@@ -50,6 +52,8 @@ public:
     // the panel, or on the whole width once it has closed.
     void FollowVertexPanel();
     // Redraws the whole plan on the canvas; while the plan's drawing is held, once the hold ends.
+    // The first draw waits until the window is shown at its laid-out size: the canvas's first
+    // paint there draws it.
     void Form_Activate();
     // Writes the recent files and removes the wheel hook; nothing else is saved or asked.
     void Form_Unload();
@@ -82,6 +86,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +108,12 @@ private:
     void UnhookMouseWheel();
     void ShowSplash();
 
+    // True until the window has drawn the plan where the user sees it: shown, framed where a window
+    // manager frames it, and its canvas exposed.
+    bool FirstDrawWaits() const;
+    // The canvas's first paint: the frame a window manager gave is taken into the placement first,
+    // and the canvas painted at the size that follows draws the plan for the first time.
+    void FirstCanvasPaint();
     // Shows or hides the vertex panel where the document's state no longer matches the window.
     void SyncVertexPanel();
     // A canvas whose size changed since the plan was last drawn on it is drawn again once the size
@@ -154,6 +165,12 @@ private:
     // The deck of the start is fitted whole to the canvas the window shows: a window manager frames
     // the window after the load, and the canvas shrinks by the frame.
     bool startFitFollowsCanvas_ = false;
+    // The canvas was painted in the shown window at its laid-out size; the plan was drawn there.
+    bool canvasExposed_ = false;
+    bool shownDrawn_ = false;
+    // The canvas's changes when the first draw ended: while it still holds that picture, a window
+    // manager's activation of the window it has just shown does not draw it again.
+    std::optional<uint64_t> firstPicture_;
     // While the session holds other decks than the document, draws wait for the hold to end.
     bool planDrawingHeld_ = false;
     bool drawHeldBack_ = false;

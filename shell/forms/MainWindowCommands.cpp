@@ -85,3 +85,5 @@ void MainWindowCommands::TitoloFR1() { window_.ShowDocumentCaption(); }
 void MainWindowCommands::DrawPlan() { window_.RedrawPlan(); }
 
 void MainWindowCommands::RefreshRecentMenu() { window_.RefreshRecentMenu(); }
+
+void MainWindowCommands::ToolsEnded() { window_.ShowPrompt(""); }

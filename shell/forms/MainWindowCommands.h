@@ -31,6 +31,7 @@ public:
     void TitoloFR1() override;
     void DrawPlan() override;
     void RefreshRecentMenu() override;
+    void ToolsEnded() override;
 
     // The question before the window closes: true when it may close.
     bool MayClose();

@@ -199,7 +199,19 @@ void SettingsDialog::ShowSettings() {
     SelectOption(drawingLanguageOptions, session_.shell.Languages.DrawingLanguage);
 }
 
-void SettingsDialog::LeggiF() {
+bool SettingsDialog::LeggiF() {
+    const std::string typed = coverEdit->text().toStdString();
+    const std::optional<int32_t> cover = ReadLateralCover(typed);
+    if (!cover) {
+        const LanguageFlags& languages = session_.shell.Languages;
+        const std::string kept = std::to_string(session_.shell.Options.LateralCover);
+        platform_.messages.Show(GetWarningTitle(languages),
+                                UiText(ShellMessages::CoverNotANumber, languages, {typed, kept}), MsgButtons::Ok,
+                                MsgIcon::Exclamation);
+        coverEdit->setFocus();
+        coverEdit->selectAll();
+        return false;
+    }
     DrawingState& d = session_.drawing;
     for (int i = 0; i < DimOsnapLayerCount; ++i) d.DimOsnapOn[i] = Ticked(dimOsnapChecks[i]);
     for (int i = 0; i < EditedLayers; ++i) {
@@ -213,16 +225,8 @@ void SettingsDialog::LeggiF() {
     d.WhiteBackground = SelectedOption(backgroundOptions, d.WhiteBackground);
     LanguageFlags& languages = session_.shell.Languages;
     languages.DrawingLanguage = SelectedOption(drawingLanguageOptions, languages.DrawingLanguage);
-
-    const std::string typed = coverEdit->text().toStdString();
-    int32_t& cover = session_.shell.Options.LateralCover;
-    if (const std::optional<int32_t> read = ReadLateralCover(typed)) {
-        cover = *read;
-        return;
-    }
-    platform_.messages.Show(GetWarningTitle(languages),
-                            UiText(ShellMessages::CoverNotANumber, languages, {typed, std::to_string(cover)}),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+    session_.shell.Options.LateralCover = *cover;
+    return true;
 }
 
 void SettingsDialog::ItaEng() {
@@ -250,7 +254,7 @@ void SettingsDialog::ItaEng() {
 }
 
 void SettingsDialog::OkClicked() {
-    LeggiF();
+    if (!LeggiF()) return;
     PaintCanvasBackground(session_.drawing, platform_.canvas);
     if (drawPlan_) drawPlan_();
     accept();
@@ -259,7 +263,7 @@ void SettingsDialog::OkClicked() {
 void SettingsDialog::CancelClicked() { reject(); }
 
 void SettingsDialog::SaveClicked() {
-    LeggiF();
+    if (!LeggiF()) return;
     SaveSettings(session_, platform_.messages);
 }
 

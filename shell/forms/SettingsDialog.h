@@ -1,8 +1,8 @@
 #pragma once
 // The settings dialog "Impostazioni": the screen side of the layer table (colours, screen and
 // dimension-snap switches), the fill of each element kind, the canvas background, the lateral
-// cover and the drawing language. It edits the settings in force directly; only the colour picks
-// wait in DialogColours for OK or "Salva opzioni".
+// cover and the drawing language. Its two default buttons edit the settings in force directly;
+// the rest, the colour picks in DialogColours among it, waits for OK or "Salva opzioni".
 #include <QDialog>
 
 #include <array>
@@ -28,15 +28,16 @@ public:
     SettingsDialog(Session& session, Platform& platform, std::function<void()> drawPlan, QWidget* parent = nullptr);
 
     // Dialog to settings: the switches, the colour picks, the fill modes, background, language and
-    // cover. A cover that is no number keeps the one in force, after a message that says so.
-    void LeggiF();
+    // cover. A cover that is no number takes nothing over: a message says so, and the cover box is
+    // selected with what was typed. False then.
+    bool LeggiF();
     // Settings to dialog, the cover box apart.
     void ShowSettings();
     // The English captions, for an English interface.
     void ItaEng();
 
     void Form_Load();
-    void OkClicked();              // take over, repaint, close
+    void OkClicked();              // take over, repaint, close; a refused cover keeps the dialog open
     void CancelClicked();
     void SaveClicked();            // "Salva opzioni": take over and write the settings file
     void DefaultsClicked();        // "Valori di default"

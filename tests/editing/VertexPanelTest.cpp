@@ -381,6 +381,85 @@ TEST(VertexPanel, AssignAndCancelDropTheKeptHatchLines) {
     }
 }
 
+// An edit is a vertex assigned, inserted or deleted; what is typed, chosen, snapped, refused or
+// declined is none, and the panel holds none once it has closed or opened anew.
+TEST(VertexPanel, HoldsAnUnassignedOutlineOnlyAfterAnEdit) {
+    const struct {
+        const char* Case;
+        std::function<void(PanelDeck&)> Step;
+        bool Edited;
+    } cases[] = {
+        {"opened", [](PanelDeck&) {}, false},
+        {"typed, a row chosen, the snap box",
+         [](PanelDeck& d) {
+             d.editor.VertexPanel.TypedCoordinates = {"40", "15"};
+             List1_Click(d, 1);
+             Check1_Click(d, 1);
+             EnterPointIntoFields(d, 40, 15);
+         },
+         false},
+        {"coordinates refused",
+         [](PanelDeck& d) {
+             d.editor.VertexPanel.TypedCoordinates = {"40abc", "15"};
+             d.Press(VertexButton::AssignCoordinates, {MsgAnswer::Ok});
+         },
+         false},
+        {"insert and delete declined",
+         [](PanelDeck& d) {
+             d.Press(VertexButton::Insert, {MsgAnswer::No});
+             d.Press(VertexButton::Delete, {MsgAnswer::No});
+         },
+         false},
+        {"coordinates assigned",
+         [](PanelDeck& d) {
+             d.editor.VertexPanel.TypedCoordinates = {"40", "15"};
+             d.Press(VertexButton::AssignCoordinates);
+         },
+         true},
+        {"vertex inserted", [](PanelDeck& d) { d.Press(VertexButton::Insert, {MsgAnswer::Yes}); }, true},
+        {"vertex deleted", [](PanelDeck& d) { d.Press(VertexButton::Delete, {MsgAnswer::Yes}); }, true},
+        {"edited, then the perimeter assigned",
+         [](PanelDeck& d) {
+             d.Press(VertexButton::Insert, {MsgAnswer::Yes});
+             d.Press(VertexButton::AssignPerimeter);
+         },
+         false},
+        {"edited, then cancelled",
+         [](PanelDeck& d) {
+             d.Press(VertexButton::Insert, {MsgAnswer::Yes});
+             d.Press(VertexButton::Cancel);
+         },
+         false},
+        {"edited, then closed by another deck",
+         [](PanelDeck& d) {
+             d.Press(VertexButton::Insert, {MsgAnswer::Yes});
+             CloseVertexPanelAsCancel(d);
+         },
+         false},
+        {"edited, then opened on another slab",
+         [](PanelDeck& d) {
+             d.Press(VertexButton::Insert, {MsgAnswer::Yes});
+             ASSERT_TRUE(OpenVertexPanel(d, 1, false));
+         },
+         false},
+    };
+    for (const bool concrete : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.Case) + (concrete ? ", concrete slab" : ", floor slab"));
+            PanelDeck d;
+            d.FloorSlabOf({{100, 100}, {300, 100}, {500, 100}, {500, 500}});
+            d.FloorSlabOf(Square);
+            const std::vector<int32_t> outline = d.Outline({{100, 100}, {300, 100}, {500, 100}, {500, 500}});
+            const std::vector<int32_t> corners(outline.begin(), outline.end() - 1);
+            d.ConcreteSlabOf(corners, corners);
+            ASSERT_TRUE(OpenVertexPanel(d, 0, concrete));
+            EXPECT_FALSE(HoldsUnassignedOutline(d));
+            c.Step(d);
+            EXPECT_EQ(HoldsUnassignedOutline(d), c.Edited);
+        }
+    }
+}
+
 TEST(VertexPanel, ClosedAsCancelTheModelIsLeftAlone) {
     PanelDeck d;
     d.FloorSlabOf(Square);

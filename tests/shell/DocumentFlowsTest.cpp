@@ -52,6 +52,7 @@ struct RecordingWindow : DocumentWindow {
     void TitoloFR1() override { Log.push_back("title " + PulisciNome(deck_.shell.Document.CurrentFile)); }
     void DrawPlan() override { Log.push_back("draw after " + std::to_string(deck_.messages.Shown().size())); }
     void RefreshRecentMenu() override { Log.push_back("recent"); }
+    void ToolsEnded() override {}
 
     std::vector<std::string> Log;
 

@@ -27,6 +27,7 @@ struct CountingWindow : DocumentWindow {
     void TitoloFR1() override { ++Titles; }
     void DrawPlan() override { ++Drawings; }
     void RefreshRecentMenu() override {}
+    void ToolsEnded() override {}
     int Titles = 0, Drawings = 0;
 };
 

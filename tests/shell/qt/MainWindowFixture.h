@@ -41,9 +41,11 @@ protected:
     void WriteRegistry(const std::string& ini) { ASSERT_TRUE(WriteWholeFile(config_ / "Dravo/registry.ini", ini)); }
 
     // A window started with this command line, loaded and, for an interactive start, shown;
-    // `loaded` sees it between the load and the show.
+    // `loaded` sees it between the load and the show, `shown` between the show and the events
+    // that follow it, its first paint among them.
     std::unique_ptr<MainWindow> Start(const std::string& commandLine,
-                                      const std::function<void(MainWindow&)>& loaded = {}) {
+                                      const std::function<void(MainWindow&)>& loaded = {},
+                                      const std::function<void(MainWindow&)>& shown = {}) {
         auto form = std::make_unique<MainWindow>([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 if (lookAtBox_) lookAtBox_(*box);
@@ -58,6 +60,7 @@ protected:
         form->Form_Load();
         if (loaded) loaded(*form);
         if (!start.IsBatch()) form->show();
+        if (shown) shown(*form);
         QApplication::processEvents();
         return form;
     }

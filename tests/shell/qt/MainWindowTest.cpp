@@ -172,6 +172,44 @@ TEST_F(MainWindowTest, TheFirstViewIsTheWholeDeckOnTheCanvasShown) {
     EXPECT_EQ(canvas.Image(), shown);
 }
 
+// A window manager frames the window once it is shown, before its first paint, and activates it,
+// before or after that paint: the plan is drawn once, on the canvas of the framed window.
+TEST_F(MainWindowTest, TheStartDrawsThePlanOnceOnTheCanvasShown) {
+    constexpr int SettledWaitMs = 500;
+    QSize shownAt;
+    const auto form = Start(DemoDeck(), {}, [&](MainWindow& shown) {
+        EXPECT_EQ(shown.planDrawCount(), 0);
+        shown.resize(shown.width() - 40, shown.height() - 60);
+        shownAt = shown.size();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&shown, &activate);
+    });
+    QTest::qWait(SettledWaitMs);
+    ASSERT_EQ(form->size(), shownAt);
+    QtCanvas& canvas = *form->canvasWidget();
+    EXPECT_EQ(form->planDrawCount(), 1);
+    EXPECT_TRUE(canvas.HoldsWholePicture());
+    const ViewWindow first = form->session().drawing.View;
+    EXPECT_FLOAT_EQ(first.CanvasWidthPx, canvas.width());
+    EXPECT_FLOAT_EQ(first.CanvasHeightPx, canvas.height());
+    ViewWindow whole = first;
+    ZoomToModelExtents(whole, form->session().model.Header);
+    EXPECT_FLOAT_EQ(first.ViewScale, whole.ViewScale);
+    EXPECT_FLOAT_EQ(first.ViewXMin, whole.ViewXMin);
+    EXPECT_FLOAT_EQ(first.ViewYMax, whole.ViewYMax);
+    // The activation may come after the first paint too: the picture drawn stands.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form.get(), &activate);
+    EXPECT_EQ(form->planDrawCount(), 1);
+    const QImage drawn = canvas.Image();
+    form->Form_Activate();
+    EXPECT_EQ(canvas.Image(), drawn);
+
+    // Later activations draw as before.
+    QApplication::sendEvent(form.get(), &activate);
+    EXPECT_EQ(form->planDrawCount(), 3);
+}
+
 // No window manager activates the window again after a dialog: the window draws the plan itself.
 TEST_F(MainWindowTest, TheWindowsDialogsLeaveThePlanDrawn) {
     const auto form = Start(DemoDeck());

@@ -182,16 +182,41 @@ TEST_F(SettingsDialogTest, CoverAsTyped) {
     }
     EXPECT_TRUE(boxes_.empty());
 
-    // A text that is no number keeps the cover in force and says so; the rest is taken over.
-    Settings(*form, [](SettingsDialog& settings) {
+    // A text that is no number takes nothing over, by OK or by "Salva opzioni": a message says so,
+    // and the dialog stays open with what was typed and the cover box selected to be mended.
+    const Session& s = form->session();
+    const int32_t walls = s.drawing.Display.WallDisplayMode;
+    ASSERT_NE(walls, 2);
+    const std::string settingsFile = config_ / "Dravo/Dravo_Imp.ini";
+    std::string stored;
+    ReadWholeFile(settingsFile, stored);
+    Settings(*form, [&](SettingsDialog& settings) {
         Type(settings.coverEdit, "due");
         Click(settings.wallFillOptions[2]);
+        for (QPushButton* button : {settings.okButton, settings.saveButton}) {
+            SCOPED_TRACE(button->text().toStdString());
+            Click(button);
+            EXPECT_TRUE(settings.isVisible());
+            EXPECT_EQ(settings.coverEdit->text(), "due");
+            EXPECT_EQ(settings.coverEdit->selectedText(), "due");
+            EXPECT_TRUE(settings.coverEdit->hasFocus());
+            EXPECT_TRUE(settings.wallFillOptions[2]->isChecked());
+            EXPECT_EQ(s.drawing.Display.WallDisplayMode, walls);
+            EXPECT_EQ(s.shell.Options.LateralCover, 7);
+            std::string now;
+            ReadWholeFile(settingsFile, now);
+            EXPECT_EQ(now, stored);
+        }
+        Save(settings, "settings-dialog-cover-refused.png");
+        Type(settings.coverEdit, "4");
         Click(settings.okButton);
+        EXPECT_FALSE(settings.isVisible());
     });
-    EXPECT_EQ(form->session().shell.Options.LateralCover, 7);
-    EXPECT_EQ(form->session().drawing.Display.WallDisplayMode, 2);
-    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(s.shell.Options.LateralCover, 4);
+    EXPECT_EQ(s.drawing.Display.WallDisplayMode, 2);
+    ASSERT_EQ(boxes_.size(), 2u);
     EXPECT_EQ(boxes_[0].Text, "Il copriferro laterale \"due\" non è un numero: resta di 7 cm.");
+    EXPECT_EQ(boxes_[1].Text, boxes_[0].Text);
 }
 
 TEST_F(SettingsDialogTest, SaveOptionsWritesTheSettingsAndKeepsTheDialogOpen) {

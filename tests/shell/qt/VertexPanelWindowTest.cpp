@@ -21,6 +21,7 @@
 #include "editing/VertexPanel.h"
 #include "model/common/Helpers.h"
 #include "model/files/SaveCrpFile.h"
+#include "shell/CommandTable.h"
 #include "shell/forms/VertexPanel.h"
 #include "tests/shell/qt/CanvasEvents.h"
 #include "tests/shell/qt/MainWindowFixture.h"
@@ -200,6 +201,74 @@ TEST_F(VertexPanelWindowTest, ACoordinateThatIsNoNumberIsRefused) {
     EXPECT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(session().model.PlanNodes[static_cast<size_t>(panel.EditedVertices[0])].X, 60.5f);
     EXPECT_EQ(x->text(), "60.5");
+}
+
+// The user's way to lose a moved vertex: typed, assigned to the vertex, the window closed with the
+// save question answered Yes. The question on the unassigned outline comes first, Yes its default
+// button; the saved deck's slab has the vertex where the canvas showed it.
+TEST_F(VertexPanelWindowTest, TheCloseAssignsTheEditedOutlineBeforeTheSave) {
+    std::filesystem::copy_file(DemoDeck(), files_ / "DEMO.CRP");
+    std::filesystem::copy_file(std::filesystem::path(DemoDeck()).parent_path() / "ARCHIMPA.AI0", files_ / "ARCHIMPA.AI0");
+    form_ = Start(files_ / "DEMO.CRP");
+    AnswerYes = false;
+    OpenOnTheFirstFloorSlab();
+    VertexPanel& controls = form_->Vertices();
+    ASSERT_TRUE(controls.isVisible());
+    QLineEdit* x = controls.coordinateEdit(0);
+    x->selectAll();
+    QTest::keyClicks(x, "40");
+    QTest::mouseClick(controls.button(VertexButton::AssignCoordinates), Qt::LeftButton);
+    ASSERT_TRUE(boxes_.empty());
+
+    // Closed unanswered, the question keeps the window and the edit.
+    EXPECT_FALSE(form_->close());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].Title, "Attenzione!");
+    EXPECT_EQ(boxes_[0].Text,
+              "Il perimetro modificato nel pannello dei vertici non è ancora stato assegnato.\n"
+              "Vuoi assegnarlo prima di proseguire?");
+    EXPECT_TRUE(controls.isVisible());
+
+    bool yesIsTheDefault = false;
+    lookAtBox_ = [&](QDialog& dialog) {
+        auto& box = static_cast<QMessageBox&>(dialog);
+        if (boxes_.size() != 1) return;
+        yesIsTheDefault = box.defaultButton() == box.button(QMessageBox::Yes) && box.button(QMessageBox::No) &&
+                          box.button(QMessageBox::Cancel);
+        box.show();
+        QApplication::processEvents();
+        box.grab().save(QString(DRAVO_TEST_OUTPUT) + "/vertex-panel-assign-question.png");
+    };
+    AnswerYes = true;
+    EXPECT_TRUE(form_->close());
+    EXPECT_TRUE(yesIsTheDefault);
+    ASSERT_EQ(boxes_.size(), 3u);
+    EXPECT_EQ(boxes_[2].Text, "Vuoi salvare l'attuale impalcato?");
+    DeckSession saved;
+    ASSERT_TRUE(saved.Load(files_ / "DEMO.CRP"));
+    const int32_t first = saved.model.FloorSlabOutline[0][0];
+    EXPECT_EQ(saved.model.PlanNodes[static_cast<size_t>(first)].X, 40.0f);
+}
+
+// Another deck opened under a canvas tool ends the tool and its prompt, and closes the panel.
+TEST_F(VertexPanelWindowTest, AnotherDeckEndsTheToolAndItsPrompt) {
+    for (const bool panelOpen : {false, true}) {
+        SCOPED_TRACE(panelOpen ? "the panel open" : "the slab not yet picked");
+        form_->CommandBars_Execute(127);
+        if (panelOpen) {
+            const FloorSlab& slab = session().model.FloorSlabs[0];
+            QTest::mouseClick(form_->canvasWidget(), Qt::LeftButton, Qt::NoModifier, At(slab.CentroidX, slab.CentroidY));
+            ASSERT_TRUE(form_->Vertices().isVisible());
+        }
+        ASSERT_EQ(form_->promptText(), "Seleziona il solaio da modificare");
+        form_->CommandBars_Execute(FirstRecentFileCommand);
+        EXPECT_TRUE(boxes_.empty());
+        EXPECT_EQ(session().shell.Document.CurrentFile, DemoDeck());
+        EXPECT_EQ(session().editor.InteractionState, Mode::Idle);
+        EXPECT_EQ(session().editor.VertexPanel.VertexPanelMode, 0);
+        EXPECT_FALSE(form_->Vertices().isVisible());
+        EXPECT_EQ(form_->promptText(), "");
+    }
 }
 
 TEST_F(VertexPanelWindowTest, CancelAndAnEmptiedDocumentCloseThePanel) {
