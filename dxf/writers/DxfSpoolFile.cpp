@@ -7,22 +7,10 @@
 #include <cerrno>
 #include <string_view>
 
+#include "model/files/FileErrors.h"
+#include "model/files/FileWrites.h"
+
 namespace {
-
-std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
-
-bool WriteAll(int descriptor, std::string_view text, std::error_code& error) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(descriptor, text.data(), text.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            error = LastError();
-            return false;
-        }
-        text.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
 
 // Reads the file from its start in chunks, handing each to `take`.
 template <class Take>
@@ -88,7 +76,8 @@ void DxfSpoolFile::Drain() {
     if (used_ == 0) return;
     WaitForWriting();
     std::error_code error;
-    if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error)) throw DxfSpoolError(error);
+    if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error, calls_))
+        throw DxfSpoolError(error, FileStep::Create);
     drainedEndsLine_ = EndsLine();
     lastDrained_ = buffer_[used_ - 1];
     drained_ += used_;
@@ -99,7 +88,7 @@ void DxfSpoolFile::Drain() {
     pendingWrite_ = std::async(std::launch::async, [descriptor = ::fileno(file_.File), text] {
         std::error_code failure;
         errno = 0;
-        if (!WriteAll(descriptor, text, failure)) throw DxfSpoolError(failure);
+        if (!WriteAll(descriptor, text, failure)) throw DxfSpoolError(failure, FileStep::Write);
     });
 }
 

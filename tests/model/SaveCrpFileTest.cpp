@@ -109,7 +109,8 @@ TEST(SaveCrpFile, AReadOnlyFileIsOverwrittenOnlyAfterYes) {
     EXPECT_TRUE(s.Save(path));
     EXPECT_EQ(s.messages.Shown().back().Text, "The file has the read-only attribute, do you want to overwrite it too?");
     EXPECT_EQ(FileText(path), s.SavedText());
-    EXPECT_FALSE(IsReadOnlyFile(path));
+    // Overwritten with consent, it stays read-only as it was.
+    EXPECT_TRUE(IsReadOnlyFile(path));
 }
 
 TEST(SaveCrpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
