@@ -191,14 +191,16 @@ bool ReplaceWholeFiles(std::span<const WholeFileText> files, WholeFilesCommit& c
         if (!CreateBeside(ends[commit.Failed], calls, temporary, error)) return false;
         commit.Step = FileStep::Write;
         errno = 0;
-        const bool written =
+        bool written =
             file.Write ? file.Write(temporary.File, error) : WritePieces(temporary.File, file.Pieces, error);
+        // What the file's buffer still holds is written with the rest.
+        if (written) written = std::fflush(temporary.File) == 0;
         if (!written) {
             if (!error) error = LastError();
             return false;
         }
         commit.Step = FileStep::Flush;
-        if (!PutOnDisk(temporary.File, error)) return false;
+        if (!PutOnDisk(::fileno(temporary.File), error)) return false;
     }
     return CommitWhole(temporaries, paths, calls, readOnly, commit);
 }
