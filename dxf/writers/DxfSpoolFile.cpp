@@ -30,27 +30,6 @@ bool ReadChunks(int descriptor, uint64_t size, std::error_code& error, Take take
     return true;
 }
 
-// Copies the first `size` bytes of `from` to the end of `to` inside the system, the bytes never
-// passing through the process. `offered` turns false, with nothing copied, where the system or the
-// file systems offer no such copy.
-bool CopyInTheSystem(int from, int to, uint64_t size, std::error_code& error, bool& offered) {
-    offered = true;
-    loff_t at = 0;
-    while (static_cast<uint64_t>(at) < size) {
-        const ssize_t copied = ::copy_file_range(from, &at, to, nullptr, static_cast<size_t>(size - at), 0);
-        if (copied < 0 && errno == EINTR) continue;
-        if (copied < 0 && at == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
-            offered = false;
-            return false;
-        }
-        if (copied <= 0) {
-            error = copied == 0 ? std::make_error_code(std::errc::io_error) : LastError();
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void DxfSpoolFile::MakeRoom(size_t size) {
@@ -111,13 +90,8 @@ bool DxfSpoolFile::CopyTo(std::FILE* out, std::error_code& error) const {
             error = LastError();
             return false;
         }
-        const int from = ::fileno(file_.File), to = ::fileno(out);
-        bool offered = true;
-        if (!CopyInTheSystem(from, to, drained_, error, offered)) {
-            if (offered) return false;
-            if (!ReadChunks(from, drained_, error, [&](std::string_view chunk) { return WriteAll(to, chunk, error); }))
-                return false;
-        }
+        const int to = ::fileno(out);
+        if (!CopyBytes(::fileno(file_.File), to, drained_, error)) return false;
         // The disk starts on the records copied while the rest is written, so that the commit's
         // flush waits less; only a hint, whose failure the flush itself reports.
         ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);

@@ -1,7 +1,6 @@
 #include "model/files/FileNaming.h"
 
 #include <fcntl.h>
-#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,28 +17,9 @@ constexpr mode_t PermissionBits = 0777;
 // Copies the whole of the file open as `from` into the file open as `to`, at its position.
 bool CopyFile(int from, int to, std::error_code& error) {
     struct stat status {};
-    if (::fstat(from, &status) != 0) {
-        error = LastError();
-        return false;
-    }
-    bool bySendfile = false;
-    for (off_t at = 0; at < status.st_size;) {
-        const size_t left = static_cast<size_t>(status.st_size - at);
-        errno = 0;
-        const ssize_t copied =
-            bySendfile ? ::sendfile(to, from, &at, left) : ::copy_file_range(from, &at, to, nullptr, left, 0);
-        if (copied > 0) continue;
-        if (copied < 0 && errno == EINTR) continue;
-        // Where the kernel or the file system has no range copy, the copy goes through the kernel's
-        // plain one.
-        if (copied < 0 && !bySendfile && (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)) {
-            bySendfile = true;
-            continue;
-        }
-        error = copied == 0 ? std::make_error_code(std::errc::io_error) : LastError();
-        return false;
-    }
-    return true;
+    if (::fstat(from, &status) == 0) return CopyBytes(from, to, static_cast<uint64_t>(status.st_size), error);
+    error = LastError();
+    return false;
 }
 
 // Gives a nameless temporary file, whole on the disk, a name where its links cannot: a new file

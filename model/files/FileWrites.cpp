@@ -1,5 +1,6 @@
 #include "model/files/FileWrites.h"
 
+#include <sys/sendfile.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,6 +28,27 @@ bool WritePieces(std::FILE* file, std::span<const std::string_view> pieces, std:
             error = LastError();
             return false;
         }
+    }
+    return true;
+}
+
+bool CopyBytes(int from, int to, uint64_t size, std::error_code& error) {
+    bool bySendfile = false;
+    for (off_t at = 0; static_cast<uint64_t>(at) < size;) {
+        const size_t left = static_cast<size_t>(size - static_cast<uint64_t>(at));
+        errno = 0;
+        const ssize_t copied =
+            bySendfile ? ::sendfile(to, from, &at, left) : ::copy_file_range(from, &at, to, nullptr, left, 0);
+        if (copied > 0) continue;
+        if (copied < 0 && errno == EINTR) continue;
+        // Where the kernel or the file systems have no range copy, the copy goes through the
+        // kernel's plain one.
+        if (copied < 0 && !bySendfile && (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)) {
+            bySendfile = true;
+            continue;
+        }
+        error = copied == 0 ? std::make_error_code(std::errc::io_error) : LastError();
+        return false;
     }
     return true;
 }
