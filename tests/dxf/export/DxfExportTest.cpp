@@ -515,6 +515,35 @@ TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndW
     }
 }
 
+// On a disk without nameless files, an export whose drawing could not take its name says that step
+// and its cause, and changes nothing.
+TEST(NewSalvaDXF, AFailedStepIsNamedOnADiskWithoutNamelessFiles) {
+    for (int32_t english : {0, 1}) {
+        ScratchFolder folder("dxf-export-step");
+        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
+        std::ofstream(list, std::ios::binary) << "an earlier list";
+        ExportSession s;
+        s.shell.Languages.UiLanguage = english;
+        CommitCalls calls;
+        calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);
+        calls.Rename = RenameRefusedAt(1, EIO);
+        const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
+                                                   WhenNoDeckLoads::WriteEmptyDrawing, calls);
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+        const std::string cause = std::strerror(EIO);
+        EXPECT_EQ(result.Message,
+                  english != 0 ? "The file " + drawing + " could not be written (the new file could not take the old "
+                                                         "one's place: " + cause + ")."
+                               : "Impossibile scrivere il file " + drawing + " (il file nuovo non ha potuto prendere "
+                                                                             "il posto del vecchio: " + cause +
+                                     ").\nOperazione annullata!");
+        EXPECT_EQ(ReadBytes(drawing), "the drawing that stood here");
+        EXPECT_EQ(ReadBytes(list), "an earlier list");
+        EXPECT_THAT(FilesIn(folder / ""), ElementsAre("P.DXF", "P.TXT"));
+    }
+}
+
 // A file system or sandbox that refuses to link a nameless file to a name, or to take the old
 // file's permission bits, still gets the export, byte for byte.
 TEST(NewSalvaDXF, ALinkAndAModeTheFileSystemRefusesGiveTheBytesOfAPlainExport) {
