@@ -1,21 +1,19 @@
 #include "shell/SaveAsArchive.h"
 
-#include <filesystem>
 #include <system_error>
 
-#include "model/common/FilePaths.h"
 #include "model/common/Helpers.h"
 #include "model/files/ArchiveCopy.h"
-#include "model/files/ArchiveReader.h"
-#include "model/files/WholeFiles.h"
 #include "shell/ShellMessages.h"
 
 namespace {
 
-// A regular file only: a pipe or a device under the archive's name would never end or answer.
-bool ReadArchive(const std::string& path, std::string& bytes) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && ReadWholeFile(path, bytes);
+// The question for what stands at the archive's name, where it is no archive of any kind.
+std::string NoArchiveQuestion(const SaveAsArchive& archive, const LanguageFlags& languages) {
+    const Bilingual& what = archive.There == ArchiveThere::Folder          ? ShellMessages::ArchiveNameFolder
+                            : archive.There == ArchiveThere::LinkToNothing ? ShellMessages::ArchiveNameLinkToNothing
+                                                                           : ShellMessages::ArchiveNameOtherThing;
+    return UiText(ShellMessages::NoArchiveQuestion, languages, {archive.TherePath, UiText(what, languages)});
 }
 
 }  // namespace
@@ -24,44 +22,28 @@ SaveAsArchive CheckArchiveForSaveAs(const Session& session, MessageBoxes& messag
     SaveAsArchive archive;
     const DocumentState& document = session.shell.Document;
     if (!document.DeckLoaded) return archive;
-    archive.DeckArchiveRead = ReadArchive(ArchivePathIn(document.ArchiveFolder), archive.DeckArchive);
-    const std::string there = ArchivePathIn(GetParentFolder(chosen));
-    std::string thereBytes;
-    if (!ReadArchive(there, thereBytes)) {
-        // An archive there that cannot be read is still the one a deck opened there looks for: it
-        // differs as far as anybody can tell. Whatever else stands under the name (nothing, a
-        // folder, a link to nothing) is no archive: the copy is tried, and refused where the name
-        // is taken.
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(there, error)) {
-            archive.CopyNeeded = true;
-            return archive;
-        }
-    } else if (archive.DeckArchiveRead && thereBytes == archive.DeckArchive) {
-        return archive;
-    }
+    static_cast<ArchiveAlong&>(archive) = CheckArchiveAlong(document.ArchiveFolder, chosen);
+    if (ArchiveFits(archive)) return archive;
     const LanguageFlags& languages = session.shell.Languages;
-    archive.Proceed = messages.Show(GetWarningTitle(languages),
-                                    UiText(ShellMessages::OtherArchiveQuestion, languages, {there}),
-                                    MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+    const bool anArchive = archive.There == ArchiveThere::OtherArchive || archive.There == ArchiveThere::Unreadable;
+    const std::string question = anArchive
+                                     ? UiText(ShellMessages::OtherArchiveQuestion, languages, {archive.TherePath})
+                                     : NoArchiveQuestion(archive, languages);
+    archive.Proceed = messages.Show(GetWarningTitle(languages), question, MsgButtons::YesNo, MsgIcon::Question) ==
+                      MsgAnswer::Yes;
     return archive;
 }
 
 void PlaceArchiveAfterSaveAs(const SaveAsArchive& archive, const Session& session, MessageBoxes& messages,
                              const std::string& chosen) {
-    if (!archive.CopyNeeded) return;
+    std::error_code error;
+    if (PlaceArchiveAlong(archive, chosen, error)) return;
     const LanguageFlags& languages = session.shell.Languages;
-    const std::string folder = GetParentFolder(chosen);
-    std::string reason;
-    if (!archive.DeckArchiveRead) {
-        reason = UiText(ShellMessages::ArchiveUnreadable, languages,
-                        {ArchivePathIn(session.shell.Document.ArchiveFolder)});
-    } else {
-        std::error_code error;
-        if (CreateFileWhereFree(folder, ArchiveFileName, archive.DeckArchive, error)) return;
-        reason = error.message();
-    }
+    const std::string reason =
+        archive.DeckArchiveRead
+            ? error.message()
+            : UiText(ShellMessages::ArchiveUnreadable, languages, {ArchivePathIn(session.shell.Document.ArchiveFolder)});
     messages.Show(GetWarningTitle(languages),
-                  UiText(ShellMessages::ArchiveNotCopied, languages, {chosen, reason, ArchivePathIn(folder)}),
+                  UiText(ShellMessages::ArchiveNotCopied, languages, {chosen, reason, archive.TherePath}),
                   MsgButtons::Ok, MsgIcon::Exclamation);
 }

@@ -42,6 +42,16 @@ inline constexpr Bilingual OtherArchiveQuestion{
     "salvato lì, quando verrà aperto, leggerà le sezioni di quella cartella.\nVuoi salvarlo lo stesso?",
     "The chosen folder holds a section archive, %1, that differs from the deck's.\nThe deck saved there will "
     "read that folder's sections when it is opened.\nDo you want to save it all the same?"};
+inline constexpr Bilingual NoArchiveQuestion{
+    "Nella cartella scelta, al posto dell'archivio delle sezioni %1, c'è %2.\nL'impalcato salvato lì non potrà "
+    "essere aperto finché al suo posto non ci sarà il suo archivio.\nVuoi salvarlo lo stesso?",
+    "In the chosen folder, where the section archive %1 would go, there is %2.\nThe deck saved there cannot be "
+    "opened until its archive stands in its place.\nDo you want to save it all the same?"};
+inline constexpr Bilingual ArchiveNameFolder{"una cartella", "a folder"};
+inline constexpr Bilingual ArchiveNameLinkToNothing{"un collegamento che non porta a nessun file",
+                                                    "a link that leads to no file"};
+inline constexpr Bilingual ArchiveNameOtherThing{"qualcosa che non è un file ordinario",
+                                                 "something that is not a regular file"};
 inline constexpr Bilingual ArchiveNotCopied{
     "Il file %1 è stato salvato, ma l'archivio delle sezioni dell'impalcato non è stato copiato accanto ad esso "
     "(%2).\nPer essere aperto, l'impalcato ha bisogno del suo archivio %3.",

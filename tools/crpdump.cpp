@@ -8,16 +8,20 @@
 //                                  as messages
 // Exit status 0 after a good load (and save), 1 otherwise, 2 for a wrong command line (an empty
 // file name to save to included). A question the save asks (whether to overwrite a read-only file)
-// is answered No: nobody is there to say Yes; standard error then names the file not saved.
+// is answered No: nobody is there to say Yes; standard error then names the file not saved. The
+// deck's section archive goes along into a folder that has none; where anything else stands at
+// its name there, nothing is saved and standard error names what stands there.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "design/DesignCommands.h"
 #include "design/DesignOptionsSteps.h"
+#include "model/files/ArchiveAlong.h"
 #include "model/files/SaveCrpFile.h"
 #include "tools/ModelDump.h"
 #include "shell/HeadlessDeck.h"
@@ -58,16 +62,44 @@ int EmptySaveName() {
     return Usage();
 }
 
+// What stands at the archive's name where it is not the deck's archive, as the refusal says it.
+const char* StandingThere(ArchiveThere there) {
+    switch (there) {
+        case ArchiveThere::OtherArchive: return "a section archive that differs from the deck's";
+        case ArchiveThere::Unreadable: return "a section archive that cannot be read";
+        case ArchiveThere::Folder: return "a folder";
+        case ArchiveThere::LinkToNothing: return "a link that leads to no file";
+        case ArchiveThere::OtherThing: return "something that is not a regular file";
+        case ArchiveThere::Nothing:
+        case ArchiveThere::DecksArchive: break;
+    }
+    return "";
+}
+
 // Saves the deck to `path`, declining the read-only question; a declined save is said on standard
-// error, since the listing only shows the question.
+// error, since the listing only shows the question. The deck's archive goes along where the folder
+// has none; where anything else stands at its name, nothing is saved, since the saved deck could
+// not be opened there.
 bool SaveDeck(HeadlessDeck& document, const std::string& path) {
+    const ArchiveAlong archive = CheckArchiveAlong(document.shell.Document.ArchiveFolder, path);
+    if (!ArchiveFits(archive)) {
+        std::cerr << "crpdump: " << path << " was not saved: " << archive.TherePath << " is "
+                  << StandingThere(archive.There) << ", and the deck needs its own archive there to be opened\n";
+        return false;
+    }
     DeclineQuestions declining(document.messages);
     const Platform& p = document.platform;
     Platform withoutYes{declining, p.server, p.canvas, p.dialogs, p.folders, p.registry, p.programs};
     const SaveOutcome outcome = WriteCrpFile(path, document, withoutYes);
     if (outcome == SaveOutcome::Declined)
         std::cerr << "crpdump: " << path << " was not saved: it is read-only, and overwriting it was declined\n";
-    return outcome == SaveOutcome::Written;
+    if (outcome != SaveOutcome::Written) return false;
+    std::error_code error;
+    if (PlaceArchiveAlong(archive, path, error)) return true;
+    std::cerr << "crpdump: " << path << " was saved, but the deck's section archive could not be copied beside it ("
+              << (archive.DeckArchiveRead ? error.message() : "the deck's own archive cannot be read")
+              << "): the deck needs " << archive.TherePath << " to be opened\n";
+    return false;
 }
 
 // The longest upper bar typed on the command line: a whole number of cm the design options admit.

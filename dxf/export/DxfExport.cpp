@@ -14,6 +14,7 @@
 #include "dxf/writers/DxfWriterState.h"
 #include "model/common/Helpers.h"
 #include "model/files/LoadCrpFile.h"
+#include "model/files/FileStepTexts.h"
 #include "model/files/WholeFiles.h"
 #include "plangeom/CompleteDeck.h"
 
@@ -36,20 +37,24 @@ std::string Attribute(const std::error_code& error, const LanguageFlags& languag
                   languages);
 }
 
-// A file of the export that could not be written, said in the user's terms.
-ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages) {
+// A file of the export that could not be written, said in the user's terms: a refused permission is
+// the folder's only where the step that met it made or named a file there.
+ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages,
+                           FileStep step = FileStep::Check) {
     if (error == WholeFileError::StickyFolder)
         return {UiText(DxfExportMessages::FileOfAnotherUser, languages, {path})};
     if (error == WholeFileError::ImmutableFile || error == WholeFileError::AppendOnlyFile)
         return {UiText(DxfExportMessages::FileLocked, languages, {path, Attribute(error, languages)})};
     if (error == WholeFileError::ImmutableFolder || error == WholeFileError::AppendOnlyFolder)
-        return {UiText(DxfExportMessages::FolderLocked, languages, {path, Attribute(error, languages)})};
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-        error == std::errc::read_only_file_system)
+        // The folder the file's links end in, which is the one that refuses.
+        return {UiText(DxfExportMessages::FolderLocked, languages,
+                       {FolderOf(ReplacedFileName(path)), Attribute(error, languages), path})};
+    if (StepMeetsTheFolder(step) && (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+                                     error == std::errc::read_only_file_system))
         return {UiText(DxfExportMessages::FolderNotPermitted, languages)};
     if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
         return {UiText(DxfExportMessages::FileAlreadyOpen, languages)};
-    return {UiText(DxfExportMessages::FileNotWritten, languages, {path, error.message()})};
+    return {UiText(DxfExportMessages::FileNotWritten, languages, {path, StepAndCause(step, error, languages)})};
 }
 
 std::string Joined(std::span<const WholeFileText> files) {
@@ -64,7 +69,7 @@ void WriteExportFiles(std::span<const WholeFileText> files, const LanguageFlags&
     if (ReplaceWholeFiles(files, commit, calls)) return;
     if (commit.Error == WholeFileError::OneFile)
         throw ExportFailure{UiText(DxfExportMessages::DrawingIsTakeoffList, languages, {files.front().Path})};
-    if (commit.Replaced == 0) throw WriteFailure(commit.Error, files[commit.Failed].Path, languages);
+    if (commit.Replaced == 0) throw WriteFailure(commit.Error, files[commit.Failed].Path, languages, commit.Step);
     std::vector<std::string> replaced;
     for (const WholeFileText& file : files.first(commit.Replaced)) replaced.push_back(file.Path);
     throw ExportFailure(UiText(DxfExportMessages::FilesPartlyReplaced, languages,
@@ -173,7 +178,7 @@ DxfExportResult NewSalvaDXF(Session& session, Platform& platform, const std::vec
         result.ReplacedFiles = failure.Replaced;
         return Fail(session, platform, std::move(result), failure.Message);
     } catch (const DxfSpoolError& error) {
-        return Fail(session, platform, std::move(result), WriteFailure(error.code(), dxfPath, languages).Message);
+        return Fail(session, platform, std::move(result), WriteFailure(error.code(), dxfPath, languages, error.Step).Message);
     } catch (const std::exception& error) {
         return Fail(session, platform, std::move(result), UiText(DxfExportMessages::ExportStopped, languages,
                                                                  {error.what()}));

@@ -32,8 +32,8 @@ inline constexpr Bilingual FileOfAnotherUser{
 inline constexpr Bilingual FileLocked{"Il file %1 ha l'attributo %2 e non può essere sostituito.\nOperazione annullata!",
                                       "The file %1 has the %2 attribute and cannot be replaced."};
 inline constexpr Bilingual FolderLocked{
-    "La cartella del file %1 ha l'attributo %2: il file non può esservi scritto.\nOperazione annullata!",
-    "The folder of the file %1 has the %2 attribute, so the file cannot be written there."};
+    "La cartella %1 ha l'attributo %2: il file %3 non può esservi scritto.\nOperazione annullata!",
+    "The folder %1 has the %2 attribute, so the file %3 cannot be written there."};
 inline constexpr Bilingual ImmutableAttribute{"immutabile", "immutable"};
 inline constexpr Bilingual AppendOnlyAttribute{"di sola aggiunta", "append-only"};
 // A rename refused once the files before it had taken their new text: %1 the files replaced, %2

@@ -7,22 +7,10 @@
 #include <cerrno>
 #include <string_view>
 
+#include "model/files/FileErrors.h"
+#include "model/files/FileWrites.h"
+
 namespace {
-
-std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
-
-bool WriteAll(int descriptor, std::string_view text, std::error_code& error) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(descriptor, text.data(), text.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            error = LastError();
-            return false;
-        }
-        text.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
 
 // Reads the file from its start in chunks, handing each to `take`.
 template <class Take>
@@ -38,27 +26,6 @@ bool ReadChunks(int descriptor, uint64_t size, std::error_code& error, Take take
         }
         if (!take(std::string_view(chunk, static_cast<size_t>(got)))) return false;
         at += static_cast<uint64_t>(got);
-    }
-    return true;
-}
-
-// Copies the first `size` bytes of `from` to the end of `to` inside the system, the bytes never
-// passing through the process. `offered` turns false, with nothing copied, where the system or the
-// file systems offer no such copy.
-bool CopyInTheSystem(int from, int to, uint64_t size, std::error_code& error, bool& offered) {
-    offered = true;
-    loff_t at = 0;
-    while (static_cast<uint64_t>(at) < size) {
-        const ssize_t copied = ::copy_file_range(from, &at, to, nullptr, static_cast<size_t>(size - at), 0);
-        if (copied < 0 && errno == EINTR) continue;
-        if (copied < 0 && at == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
-            offered = false;
-            return false;
-        }
-        if (copied <= 0) {
-            error = copied == 0 ? std::make_error_code(std::errc::io_error) : LastError();
-            return false;
-        }
     }
     return true;
 }
@@ -88,7 +55,8 @@ void DxfSpoolFile::Drain() {
     if (used_ == 0) return;
     WaitForWriting();
     std::error_code error;
-    if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error)) throw DxfSpoolError(error);
+    if (!file_.File && !CreateScratchBeside(dxfPath_, file_, error, calls_))
+        throw DxfSpoolError(error, FileStep::Create);
     drainedEndsLine_ = EndsLine();
     lastDrained_ = buffer_[used_ - 1];
     drained_ += used_;
@@ -99,7 +67,7 @@ void DxfSpoolFile::Drain() {
     pendingWrite_ = std::async(std::launch::async, [descriptor = ::fileno(file_.File), text] {
         std::error_code failure;
         errno = 0;
-        if (!WriteAll(descriptor, text, failure)) throw DxfSpoolError(failure);
+        if (!WriteAll(descriptor, text, failure)) throw DxfSpoolError(failure, FileStep::Write);
     });
 }
 
@@ -122,13 +90,8 @@ bool DxfSpoolFile::CopyTo(std::FILE* out, std::error_code& error) const {
             error = LastError();
             return false;
         }
-        const int from = ::fileno(file_.File), to = ::fileno(out);
-        bool offered = true;
-        if (!CopyInTheSystem(from, to, drained_, error, offered)) {
-            if (offered) return false;
-            if (!ReadChunks(from, drained_, error, [&](std::string_view chunk) { return WriteAll(to, chunk, error); }))
-                return false;
-        }
+        const int to = ::fileno(out);
+        if (!CopyBytes(::fileno(file_.File), to, drained_, error)) return false;
         // The disk starts on the records copied while the rest is written, so that the commit's
         // flush waits less; only a hint, whose failure the flush itself reports.
         ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);

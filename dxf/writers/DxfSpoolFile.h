@@ -3,9 +3,10 @@
 // in place into a buffer of fixed size, which goes to a scratch file each time it fills, so that
 // an export of any size holds little of its entity and block records in memory and never moves
 // them. A full buffer is written out by a thread of its own while the drawing fills the other
-// one. The scratch file is made beside the DXF file at the first drain, without a name, so that it
-// goes when this goes out of scope or the process ends, however it ends; the DXF file then copies
-// it in place of the spool.
+// one. The scratch file is made beside the DXF file at the first drain, without a name where the
+// file system allows it, so that it goes when this goes out of scope or the process ends, however
+// it ends (elsewhere it is removed by its name when this goes); the DXF file then copies it in
+// place of the spool.
 #include <cstdint>
 #include <cstdio>
 #include <future>
@@ -15,11 +16,15 @@
 #include <system_error>
 
 #include "dxf/writers/DxfWriterState.h"
-#include "model/files/WholeFiles.h"
+#include "model/files/FileCalls.h"
+#include "model/files/FileErrors.h"
+#include "model/files/NewFiles.h"
 
-// A spool that could not go to its file: the cause is the system's.
+// A spool that could not go to its file: the cause is the system's, met at `Step` (the scratch
+// file made, or written).
 struct DxfSpoolError : std::system_error {
-    using std::system_error::system_error;
+    DxfSpoolError(std::error_code error, FileStep step) : std::system_error(error), Step(step) {}
+    FileStep Step;
 };
 
 class DxfSpoolFile {
@@ -28,8 +33,9 @@ public:
     // enough to stay in the processor's cache while it fills.
     static constexpr size_t DefaultDrainBytes = size_t{1} << 20;
 
-    explicit DxfSpoolFile(std::string dxfPath, size_t drainBytes = DefaultDrainBytes)
-        : dxfPath_(std::move(dxfPath)), drainBytes_(drainBytes) {}
+    // `calls` stand in for the system's where given, for the making of the scratch file.
+    explicit DxfSpoolFile(std::string dxfPath, size_t drainBytes = DefaultDrainBytes, CommitCalls calls = {})
+        : dxfPath_(std::move(dxfPath)), drainBytes_(drainBytes), calls_(std::move(calls)) {}
     DxfSpoolFile(const DxfSpoolFile&) = delete;
     DxfSpoolFile& operator=(const DxfSpoolFile&) = delete;
 
@@ -69,6 +75,7 @@ private:
 
     std::string dxfPath_;
     size_t drainBytes_;
+    CommitCalls calls_;
     std::unique_ptr<char[]> buffer_;
     size_t capacity_ = 0, used_ = 0;
     std::unique_ptr<char[]> writing_;  // the buffer handed to the writing

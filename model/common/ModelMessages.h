@@ -67,6 +67,13 @@ inline constexpr Bilingual ArchiveTablesSection{"TABELLE", "TABLES"};
 // Saving
 inline constexpr Bilingual OverwriteReadOnly{"Il file risulta di sola lettura.\nVuoi sovrascriverlo?",
                                              "The file has the read-only attribute, do you want to overwrite it too?"};
+// The step of a save or an export that failed, put before its cause.
+inline constexpr Bilingual WritingStepFailed{"la scrittura del testo non è riuscita", "writing its text failed"};
+inline constexpr Bilingual FlushStepFailed{"il testo non ha raggiunto il disco", "its text did not reach the disk"};
+inline constexpr Bilingual NamingStepFailed{"il file nuovo non ha potuto avere un nome",
+                                            "the new file could not be given a name"};
+inline constexpr Bilingual RenameStepFailed{"il file nuovo non ha potuto prendere il posto del vecchio",
+                                            "the new file could not take the old one's place"};
 inline constexpr Bilingual SaveFailed{
     "Impossibile salvare il file %1 (%2).\nIl file precedente non è stato modificato.",
     "The file %1 could not be saved (%2).\nThe previous file has not been changed."};

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/files/WholeFiles.h"
+#include "model/files/FileCalls.h"
 
 // The archive that a data file in `folder` is read with.
 std::string ArchivePathIn(const std::string& folder);
@@ -14,7 +14,8 @@ std::string ArchivePathIn(const std::string& folder);
 // name or under a temporary one of its own, before it takes `name`, and it takes it only while
 // nothing stands there: an existing file, a folder or a link (even one to nothing) is never
 // written over or through, and the name is not followed. False, with the cause, when it could not
-// be made; nothing is left behind then. `calls.Link`, where given, names the nameless file in place
-// of the system's link (the other calls are not used).
+// be made; nothing is left behind then. Where the file system has neither nameless files nor an
+// exclusive rename nor links (a FAT stick through FUSE), the whole file takes the name by a rename
+// once the name was found free. `calls` stand in for the system's calls where given.
 bool CreateFileWhereFree(const std::string& folder, const std::string& name, std::string_view bytes,
                          std::error_code& error, const CommitCalls& calls = {});

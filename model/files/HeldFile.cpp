@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "model/files/TemporaryNames.h"
+#include "model/files/FileDescriptor.h"
 
 namespace {
 
@@ -35,49 +35,29 @@ std::string DescriptorName(int descriptor) {
 
 }  // namespace
 
-HeldFile::HeldFile(HeldFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), path_(std::move(other.path_)) {}
-
-HeldFile& HeldFile::operator=(HeldFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
-
-HeldFile::~HeldFile() { Close(); }
-
-void HeldFile::Close() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-    descriptor_ = -1;
-}
-
 bool HeldFile::Open(const std::string& path, std::error_code& error) {
-    Close();
+    descriptor_.Close();
     error.clear();
     // Not blocking: a pipe put at the name would otherwise hold the open up.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
+    FileDescriptor descriptor(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!descriptor) {
         error = std::error_code(errno, std::generic_category());
         return false;
     }
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(descriptor.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         error = std::make_error_code(std::errc::invalid_argument);
-        ::close(descriptor);
         return false;
     }
-    descriptor_ = descriptor;
+    descriptor_ = std::move(descriptor);
     path_ = path;
     return true;
 }
 
 std::string HeldFile::FullName() const {
     struct stat held {};
-    if (descriptor_ < 0 || ::fstat(descriptor_, &held) != 0 || held.st_nlink == 0) return {};
-    const std::string named = DescriptorName(descriptor_);
+    if (!descriptor_ || ::fstat(descriptor_.get(), &held) != 0 || held.st_nlink == 0) return {};
+    const std::string named = DescriptorName(descriptor_.get());
     if (NameLeadsTo(named, held)) return named;
     // Without the process's list of open files, the name it was opened under, where that still is it.
     std::error_code ignored;
@@ -87,12 +67,12 @@ std::string HeldFile::FullName() const {
 
 bool HeldFile::Holds(std::string_view text) const {
     struct stat held {};
-    if (descriptor_ < 0 || ::fstat(descriptor_, &held) != 0 || static_cast<size_t>(held.st_size) != text.size())
+    if (!descriptor_ || ::fstat(descriptor_.get(), &held) != 0 || static_cast<size_t>(held.st_size) != text.size())
         return false;
     std::array<char, ReadChunk> chunk{};
     size_t at = 0;
     while (at < text.size()) {
-        const ssize_t got = ::pread(descriptor_, chunk.data(), std::min(chunk.size(), text.size() - at),
+        const ssize_t got = ::pread(descriptor_.get(), chunk.data(), std::min(chunk.size(), text.size() - at),
                                     static_cast<off_t>(at));
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0 || text.compare(at, static_cast<size_t>(got), chunk.data(), static_cast<size_t>(got)) != 0)
@@ -101,11 +81,11 @@ bool HeldFile::Holds(std::string_view text) const {
     }
     // Nothing beyond the text either, should the file have grown since its size was taken.
     char beyond = 0;
-    return ::pread(descriptor_, &beyond, 1, static_cast<off_t>(at)) == 0;
+    return ::pread(descriptor_.get(), &beyond, 1, static_cast<off_t>(at)) == 0;
 }
 
 void HeldFile::Remove() {
     const std::string name = FullName();
     if (!name.empty()) ::unlink(name.c_str());
-    Close();
+    descriptor_.Close();
 }

@@ -5,19 +5,16 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/files/FileDescriptor.h"
+
 class HeldFile {
 public:
     HeldFile() = default;
-    HeldFile(HeldFile&& other) noexcept;
-    HeldFile& operator=(HeldFile&& other) noexcept;
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    ~HeldFile();
 
     // Holds the regular file `path` names, never through a link at that name. False, with the cause,
     // when it cannot be opened.
     bool Open(const std::string& path, std::error_code& error);
-    bool IsOpen() const { return descriptor_ >= 0; }
+    bool IsOpen() const { return static_cast<bool>(descriptor_); }
     // The name it was opened under.
     const std::string& OpenedName() const { return path_; }
 
@@ -30,8 +27,6 @@ public:
     void Remove();
 
 private:
-    void Close();
-
-    int descriptor_ = -1;
+    FileDescriptor descriptor_;
     std::string path_;  // the name it was opened under
 };

@@ -7,6 +7,7 @@
 #include "model/common/Helpers.h"
 #include "model/files/ModelSections.h"
 #include "model/files/TextDigestSink.h"
+#include "model/files/FileStepTexts.h"
 #include "model/files/WholeFiles.h"
 #include "model/common/ModelMessages.h"
 
@@ -73,17 +74,22 @@ bool IsReadOnlyFile(const std::string& path) {
 SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform) {
     session.shell.CanvasPointer = PointerCrosshair;
 
+    // The old file keeps its mode throughout: a refused save leaves it read-only, and the new file
+    // takes its bits, read-only as it was.
+    ReadOnlyTarget readOnly = ReadOnlyTarget::Refused;
     if (FileExists(path) && IsReadOnlyFile(path)) {
         if (!AskOverwriteReadOnly(session.shell.Languages, platform)) return SaveOutcome::Declined;
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+        readOnly = ReadOnlyTarget::ReplacedWithConsent;
     }
 
     const std::string text = FormatSessionText(session);
 
-    std::string reason;
-    if (!ReplaceWholeFile(path, text, reason)) {
-        ShowSaveFailed(path, reason, session.shell.Languages, platform);
+    const std::string_view pieces[] = {text};
+    const WholeFileText file[] = {{path, pieces}};
+    WholeFilesCommit commit;
+    if (!ReplaceWholeFiles(file, commit, {}, readOnly)) {
+        ShowSaveFailed(path, StepAndCause(commit.Step, commit.Error, session.shell.Languages), session.shell.Languages,
+                       platform);
         return SaveOutcome::Failed;
     }
     session.shell.Document.UnchangedDigest = DigestOf(text);

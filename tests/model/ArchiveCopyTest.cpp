@@ -1,4 +1,5 @@
 #include "model/files/ArchiveCopy.h"
+#include "model/files/NewFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 
 #include "tests/support/DeckSession.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/RefusedCalls.h"
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -27,9 +29,10 @@ mode_t CreationMask() {
     return mask;
 }
 
-// The two ways a new file takes its name: linked as a nameless file where the system makes one,
-// and where that link is refused (a security profile, another mount), under a temporary name of
-// its own then renamed.
+// The ways a new file takes its name: linked as a nameless file where the system makes one; where
+// that link is refused (a security profile, another mount), under a temporary name of its own then
+// renamed; and where the file system has no nameless files, no exclusive rename and no links (a FAT
+// stick through FUSE), renamed once its name was found free.
 struct Way {
     const char* Case;
     CommitCalls Calls;
@@ -41,7 +44,14 @@ std::vector<Way> Ways(int& refusals) {
                  ++refusals;
                  errno = EPERM;
                  return -1;
-             }}}};
+             }}},
+            {"renamed where found free, as on FAT", [] {
+                 CommitCalls calls;
+                 calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);
+                 calls.RenameWhereFree = Refused<const char*, const char*>(EINVAL);
+                 calls.LinkNamed = Refused<const char*, const char*>(EPERM);
+                 return calls;
+             }()}};
 }
 
 }  // namespace

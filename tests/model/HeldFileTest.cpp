@@ -71,3 +71,12 @@ TEST(HeldFile, OnlyARegularFileIsHeldNeverThroughALink) {
 }
 
 }  // namespace
+
+// The text is read to the file's end, past the size the file system tells: nothing may follow it.
+// A file of the system's own list (its size told as 0, its text longer) shows it.
+TEST(HeldFile, HoldsOnlyATextThatNothingFollows) {
+    HeldFile file;
+    std::error_code error;
+    ASSERT_TRUE(file.Open("/proc/self/status", error)) << error.message();
+    EXPECT_FALSE(file.Holds(""));
+}

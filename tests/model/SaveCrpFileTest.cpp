@@ -9,6 +9,7 @@
 #include "model/files/DataFileWriter.h"
 #include "model/files/TextDigestSink.h"
 #include "tests/support/DeckSession.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -109,7 +110,42 @@ TEST(SaveCrpFile, AReadOnlyFileIsOverwrittenOnlyAfterYes) {
     EXPECT_TRUE(s.Save(path));
     EXPECT_EQ(s.messages.Shown().back().Text, "The file has the read-only attribute, do you want to overwrite it too?");
     EXPECT_EQ(FileText(path), s.SavedText());
-    EXPECT_FALSE(IsReadOnlyFile(path));
+    // Overwritten with consent, it stays read-only as it was.
+    EXPECT_TRUE(IsReadOnlyFile(path));
+}
+
+// A read-only file whose replacement fails after the user agreed to it keeps its text and stays
+// read-only; the message names the step that failed (the disk full as the text is written), in
+// the user's language.
+TEST(SaveCrpFile, AReadOnlyFileWhoseReplacementFailsStaysReadOnlyAndTheStepIsNamed) {
+    ScratchFolder scratch("save-readonly-fails");
+    const std::string path = scratch / "P.CRP";
+    const std::string old = "VERSIONE 9\r\nold\r\n";
+    DeckSession s;
+    ASSERT_TRUE(s.Load(DeckFixture("saved-d7/SALVATO7.CRP")));
+    const std::string tooLarge = std::make_error_code(std::errc::file_too_large).message();
+    for (const int32_t english : {0, 1}) {
+        ASSERT_TRUE(WriteWholeFile(path, old));
+        MakeReadOnly(path);
+        s.messages.ClearShown();
+        s.shell.Languages.UiLanguage = english;
+        s.messages.Script({MsgAnswer::Yes});
+        {
+            const FileSizeLimit fullDisk(old.size());
+            EXPECT_FALSE(s.Save(path));
+        }
+        EXPECT_EQ(FileText(path), old);
+        EXPECT_TRUE(IsReadOnlyFile(path));
+        EXPECT_EQ(scratch.Names(), std::vector<std::string>{"P.CRP"});
+        ASSERT_EQ(s.messages.Shown().size(), 2u) << s.Messages();
+        EXPECT_EQ(s.messages.Shown()[1].Text,
+                  english != 0 ? "The file " + path + " could not be saved (writing its text failed: " + tooLarge +
+                                     ").\nThe previous file has not been changed."
+                               : "Impossibile salvare il file " + path +
+                                     " (la scrittura del testo non è riuscita: " + tooLarge +
+                                     ").\nIl file precedente non è stato modificato.");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    }
 }
 
 TEST(SaveCrpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {

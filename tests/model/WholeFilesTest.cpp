@@ -609,3 +609,54 @@ TEST(ReplaceWholeFiles, AModeTheFileSystemRefusesIsLeftToItAndAnyOtherFailureSto
     EXPECT_EQ(commit.Failed, 0u);
     EXPECT_TRUE(pair.Untouched());
 }
+
+// A failed commit says which step its cause stopped, with or without nameless files, so that a
+// refusal met by a write is never taken for one of the folder's.
+TEST(ReplaceWholeFiles, AFailureSaysTheStepItStopped) {
+    ScratchFolder scratch("whole-steps");
+    const std::string target = scratch / "P.DXF";
+    const std::string_view text[] = {"new drawing"};
+    const auto refusedWrite = [](std::FILE*, std::error_code& error) {
+        error = std::make_error_code(std::errc::operation_not_permitted);
+        return false;
+    };
+    struct Case {
+        const char* Name;
+        std::string Path;
+        std::function<bool(std::FILE*, std::error_code&)> Write;
+        std::function<void(CommitCalls&)> Refuse;
+        FileStep Step;
+        std::errc Cause;
+        bool OnlyNameless;  // the step is met only by a file that is made without a name
+    };
+    const Case cases[] = {
+        {"a folder that is not there", scratch / "missing/P.DXF", nullptr, [](CommitCalls&) {}, FileStep::Create,
+         std::errc::no_such_file_or_directory, false},
+        {"a refused write", target, refusedWrite, [](CommitCalls&) {}, FileStep::Write,
+         std::errc::operation_not_permitted, false},
+        {"every name taken", target, nullptr,
+         [](CommitCalls& calls) { calls.Link = Refused<int, const char*>(EEXIST); }, FileStep::Name,
+         std::errc::file_exists, true},
+        {"a refused rename", target, nullptr,
+         [](CommitCalls& calls) { calls.Rename = Refused<const char*, const char*>(EPERM); }, FileStep::Rename,
+         std::errc::operation_not_permitted, false},
+    };
+    const bool nameless = MakesNamelessFiles(scratch / "");
+    for (const bool withoutNameless : {false, true}) {
+        for (const Case& c : cases) {
+            if (c.OnlyNameless && (withoutNameless || !nameless)) continue;
+            SCOPED_TRACE(std::string(c.Name) + (withoutNameless ? ", without nameless files" : ""));
+            ASSERT_TRUE(WriteWholeFile(target, "old drawing"));
+            CommitCalls calls;
+            if (withoutNameless) calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);
+            c.Refuse(calls);
+            const WholeFileText files[] = {{c.Path, text, c.Write}};
+            WholeFilesCommit commit;
+            EXPECT_FALSE(ReplaceWholeFiles(files, commit, calls));
+            EXPECT_EQ(commit.Step, c.Step);
+            EXPECT_EQ(commit.Error, c.Cause) << commit.Error.message();
+            EXPECT_EQ(FileText(target), "old drawing");
+            EXPECT_THAT(scratch.Names(), ElementsAre("P.DXF"));
+        }
+    }
+}

@@ -450,8 +450,9 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
         {"another archive, saved all the same", There::OtherArchive, MsgAnswer::Yes, true, false},
         {"another archive, not saved", There::OtherArchive, MsgAnswer::No, false, false},
         {"an archive that cannot be read, not saved", There::Unreadable, MsgAnswer::No, false, false},
-        {"a link to nothing", There::LinkToNothing, std::nullopt, true, true},
-        {"a folder", There::Folder, std::nullopt, true, true},
+        {"a link to nothing, not saved", There::LinkToNothing, MsgAnswer::No, false, false},
+        {"a folder, not saved", There::Folder, MsgAnswer::No, false, false},
+        {"a folder, saved all the same", There::Folder, MsgAnswer::Yes, true, false},
     };
     int32_t run = 0;
     for (const int32_t language : {0, 1}) {
@@ -482,7 +483,20 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
 
             const std::vector<ShownMessage>& shown = deck_.messages.Shown();
             ASSERT_EQ(shown.size(), c.Question || c.Warned ? 1u : 0u) << deck_.Messages();
-            if (c.Question) {
+            const bool noArchive = c.Standing == There::LinkToNothing || c.Standing == There::Folder;
+            const std::string standing = c.Standing == There::Folder ? (language == 0 ? "una cartella" : "a folder")
+                                         : language == 0 ? "un collegamento che non porta a nessun file"
+                                                         : "a link that leads to no file";
+            if (c.Question && noArchive) {
+                EXPECT_EQ(shown[0].Text,
+                          language == 0
+                              ? "Nella cartella scelta, al posto dell'archivio delle sezioni " + archive + ", c'è " +
+                                    standing + ".\nL'impalcato salvato lì non potrà essere aperto finché al suo "
+                                    "posto non ci sarà il suo archivio.\nVuoi salvarlo lo stesso?"
+                              : "In the chosen folder, where the section archive " + archive + " would go, there is " +
+                                    standing + ".\nThe deck saved there cannot be opened until its archive stands "
+                                    "in its place.\nDo you want to save it all the same?");
+            } else if (c.Question) {
                 EXPECT_EQ(shown[0].Text,
                           language == 0
                               ? "Nella cartella scelta c'è un archivio delle sezioni, " + archive +
@@ -491,6 +505,8 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
                               : "The chosen folder holds a section archive, " + archive +
                                     ", that differs from the deck's.\nThe deck saved there will read that "
                                     "folder's sections when it is opened.\nDo you want to save it all the same?");
+            }
+            if (c.Question) {
                 EXPECT_EQ(shown[0].Buttons, MsgButtons::YesNo);
                 EXPECT_EQ(shown[0].Icon, MsgIcon::Question);
             }
@@ -528,7 +544,7 @@ TEST_F(DocumentFlowsTest, SaveAsTakesTheDecksArchiveAlong) {
             EXPECT_EQ(folder_.Names(saved), c.Written ? (std::vector<std::string>{"ARCHIMPA.AI0", "Nuovo.crp"})
                                                       : std::vector<std::string>{"ARCHIMPA.AI0"});
             // The deck saved beside an archive opens again from there.
-            if (c.Written && !c.Warned) {
+            if (c.Written && !c.Warned && !noArchive) {
                 DeckSession again;
                 EXPECT_TRUE(again.Load(chosen)) << again.Messages();
             }

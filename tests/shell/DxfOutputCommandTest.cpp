@@ -134,6 +134,27 @@ TEST_F(DxfOutputCommandTest, ACopyThatCannotBeWrittenStopsTheExportAndKeepsTheDo
     EXPECT_EQ(Dump(), before);
 }
 
+// A copy that reads back other than the text written (a disk that lost its end) stops the export
+// before the dialog, and is not left behind.
+TEST_F(DxfOutputCommandTest, ACopyThatReadsBackOtherThanItsTextStopsTheExport) {
+    OpenWithAnUnsavedChange();
+    const std::string before = Dump();
+    const NewFileWriter losingTheLastByte = [](const std::string& path, std::string_view text, std::string& created,
+                                                std::error_code& error) {
+        return WriteNewFile(path, text.substr(0, text.size() - 1), created, error);
+    };
+    bool shown = false;
+    Run([&] { shown = true; }, losingTheLastByte);
+    EXPECT_FALSE(shown);
+    ASSERT_EQ(deck_.messages.Shown().size(), 1u) << deck_.Messages();
+    EXPECT_EQ(deck_.messages.Shown()[0].Text,
+              "Impossibile scrivere la copia temporanea " + folder_ / "imp.TMP" +
+                  " dell'impalcato (la copia riletta non corrisponde).\nGenerazione file DXF annullata: l'impalcato "
+                  "è rimasto com'era.");
+    EXPECT_EQ(Dump(), before);
+    EXPECT_FALSE(fs::exists(folder_ / "imp.TMP"));
+}
+
 // Whatever stands at the copy's name (a link planted to somebody's file elsewhere, a file, a folder)
 // is left as it was: the copy takes a new name beside it, and that name is the one read back,
 // removed, or kept and told when the reload fails.

@@ -420,48 +420,64 @@ TEST(NewSalvaDXF, ADrawingThatWouldBeItsOwnTakeoffListIsRefusedAndNothingChanges
 }
 
 // What would refuse the drawing or its list its new text is told before any deck loads, in the
-// user's terms, and nothing changes.
+// user's terms, and nothing changes. A locked folder is named, the one the drawing's link leads
+// into included.
 TEST(NewSalvaDXF, ALockedListOrFolderIsToldBeforeAnyDeckLoadsAndNothingChanges) {
     struct Case {
         const char* locked;  // in the export's folder; empty for the folder itself
         int flag;
         int32_t english;
-        std::function<std::string(const std::string& drawing, const std::string& list)> message;
+        bool throughLink;  // the drawing is exported through a link from another folder into this one
+        std::function<std::string(const std::string& folder, const std::string& drawing, const std::string& list)>
+            message;
     };
     const Case cases[] = {
-        {"P.TXT", FS_IMMUTABLE_FL, 0,
-         [](const std::string&, const std::string& list) {
+        {"P.TXT", FS_IMMUTABLE_FL, 0, false,
+         [](const std::string&, const std::string&, const std::string& list) {
              return "Il file " + list + " ha l'attributo immutabile e non può essere sostituito.\nOperazione annullata!";
          }},
-        {"P.TXT", FS_APPEND_FL, 1,
-         [](const std::string&, const std::string& list) {
+        {"P.TXT", FS_APPEND_FL, 1, false,
+         [](const std::string&, const std::string&, const std::string& list) {
              return "The file " + list + " has the append-only attribute and cannot be replaced.";
          }},
-        {"", FS_IMMUTABLE_FL, 1,
-         [](const std::string& drawing, const std::string&) {
-             return "The folder of the file " + drawing + " has the immutable attribute, so the file cannot be "
-                    "written there.";
+        {"", FS_IMMUTABLE_FL, 1, false,
+         [](const std::string& folder, const std::string& drawing, const std::string&) {
+             return "The folder " + folder + " has the immutable attribute, so the file " + drawing +
+                    " cannot be written there.";
          }},
-        {"", FS_APPEND_FL, 0,
-         [](const std::string& drawing, const std::string&) {
-             return "La cartella del file " + drawing + " ha l'attributo di sola aggiunta: il file non può esservi "
-                    "scritto.\nOperazione annullata!";
+        {"", FS_APPEND_FL, 0, false,
+         [](const std::string& folder, const std::string& drawing, const std::string&) {
+             return "La cartella " + folder + " ha l'attributo di sola aggiunta: il file " + drawing +
+                    " non può esservi scritto.\nOperazione annullata!";
+         }},
+        {"", FS_IMMUTABLE_FL, 1, true,
+         [](const std::string& folder, const std::string& drawing, const std::string&) {
+             return "The folder " + folder + " has the immutable attribute, so the file " + drawing +
+                    " cannot be written there.";
          }},
     };
     for (const Case& c : cases) {
-        ScratchFolder folder("dxf-export-locked");
-        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+        ScratchFolder folder("dxf-export-locked"), links("dxf-export-locked-links");
+        const std::string lockedFolder = fs::path(folder / "P.DXF").parent_path().string();
+        std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
         std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
         std::ofstream(list, std::ios::binary) << "an earlier list";
+        if (c.throughLink) {
+            fs::create_symlink(drawing, links / "P.DXF");
+            fs::create_symlink(list, links / "P.TXT");
+            drawing = links / "P.DXF";
+            list = links / "P.TXT";
+        }
         const auto before = FolderState(folder / "");
         const FileLock lock(folder / c.locked, c.flag);
         if (!lock.IsSet()) GTEST_SKIP() << "the file system or the user sets no such attribute here";
         ExportSession s;
         s.shell.Languages.UiLanguage = c.english;
         const DxfExportResult result = s.Export({Frame}, drawing);
+        const std::string expected = c.message(lockedFolder, drawing, list);
         EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
-        EXPECT_EQ(result.Message, c.message(drawing, list));
-        EXPECT_EQ(s.Messages(), GetWarningTitle(s.shell.Languages) + " | " + c.message(drawing, list) + "\n");
+        EXPECT_EQ(result.Message, expected);
+        EXPECT_EQ(s.Messages(), GetWarningTitle(s.shell.Languages) + " | " + expected + "\n");
         EXPECT_EQ(s.model.NodeCount, 0) << "a deck was loaded";
         EXPECT_TRUE(result.ReplacedFiles.empty());
         EXPECT_EQ(FolderState(folder / ""), before);
@@ -494,6 +510,35 @@ TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndW
         EXPECT_EQ(s.messages.Shown()[0].Text, result.Message);
         EXPECT_EQ(s.shell.Document.LoadStatus, -1);
         EXPECT_THAT(ReadBytes(drawing), StartsWith("  0\r\nSECTION\r\n"));
+        EXPECT_EQ(ReadBytes(list), "an earlier list");
+        EXPECT_THAT(FilesIn(folder / ""), ElementsAre("P.DXF", "P.TXT"));
+    }
+}
+
+// On a disk without nameless files, an export whose drawing could not take its name says that step
+// and its cause, and changes nothing.
+TEST(NewSalvaDXF, AFailedStepIsNamedOnADiskWithoutNamelessFiles) {
+    for (int32_t english : {0, 1}) {
+        ScratchFolder folder("dxf-export-step");
+        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
+        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
+        std::ofstream(list, std::ios::binary) << "an earlier list";
+        ExportSession s;
+        s.shell.Languages.UiLanguage = english;
+        CommitCalls calls;
+        calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);
+        calls.Rename = RenameRefusedAt(1, EIO);
+        const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
+                                                   WhenNoDeckLoads::WriteEmptyDrawing, calls);
+        EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+        const std::string cause = std::strerror(EIO);
+        EXPECT_EQ(result.Message,
+                  english != 0 ? "The file " + drawing + " could not be written (the new file could not take the old "
+                                                         "one's place: " + cause + ")."
+                               : "Impossibile scrivere il file " + drawing + " (il file nuovo non ha potuto prendere "
+                                                                             "il posto del vecchio: " + cause +
+                                     ").\nOperazione annullata!");
+        EXPECT_EQ(ReadBytes(drawing), "the drawing that stood here");
         EXPECT_EQ(ReadBytes(list), "an earlier list");
         EXPECT_THAT(FilesIn(folder / ""), ElementsAre("P.DXF", "P.TXT"));
     }
