@@ -1,6 +1,5 @@
 #include "model/files/SaveCrpFile.h"
 
-#include <filesystem>
 #include <system_error>
 
 #include "model/files/DataFileWriter.h"
@@ -8,15 +7,11 @@
 #include "model/files/ModelSections.h"
 #include "model/files/TextDigestSink.h"
 #include "model/files/FileStepTexts.h"
+#include "model/files/ReplacementChecks.h"
 #include "model/files/WholeFiles.h"
 #include "model/common/ModelMessages.h"
 
-
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr fs::perms AnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 bool AskOverwriteReadOnly(const LanguageFlags& languages, Platform& platform) {
     return platform.messages.Show(GetWarningTitle(languages), UiText(ModelMessages::OverwriteReadOnly, languages),
@@ -66,9 +61,8 @@ TextDigest SessionTextDigest(const Session& session) {
 }
 
 bool IsReadOnlyFile(const std::string& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    return !ec && fs::is_regular_file(status) && (status.permissions() & AnyWrite) == fs::perms::none;
+    // The replacement's own check, so that the question is asked exactly where a save would be refused.
+    return ReplacementRefusal(path) == WholeFileError::ReadOnly;
 }
 
 SaveOutcome WriteCrpFile(const std::string& path, Session& session, Platform& platform) {
