@@ -12,6 +12,7 @@
 #include "model/files/FileNaming.h"
 #include "model/files/FileWrites.h"
 #include "model/files/NewFiles.h"
+#include "model/files/WholeFiles.h"
 
 namespace {
 
@@ -19,20 +20,13 @@ bool WriteWhole(int file, std::string_view bytes, std::error_code& error) {
     return WriteAll(file, bytes, error) && PutOnDisk(file, error);
 }
 
+// Closed before it takes its name: a file system through FUSE may keep writing an open file's entry
+// where its old name was.
 bool CreateUnderTemporaryName(const std::string& target, std::string_view bytes, const CommitCalls& calls,
                               std::error_code& error) {
     std::string temporary;
-    FileDescriptor file = OpenNewNamed(target, NewName::SuffixedAlways, O_WRONLY, 0666, temporary, error);
-    if (!file) return false;
-    bool whole = WriteWhole(file.get(), bytes, error);
-    // Closed before it takes its name: a file system through FUSE may keep writing an open file's
-    // entry where its old name was.
-    errno = 0;
-    if (::close(file.Release()) != 0 && whole) {
-        error = LastError();
-        whole = false;
-    }
-    if (whole && TakeNameWhereFree(temporary, target, calls, error)) return true;
+    if (!WriteNewFileAs(target, NewName::SuffixedAlways, bytes, temporary, error)) return false;
+    if (TakeNameWhereFree(temporary, target, calls, error)) return true;
     ::unlink(temporary.c_str());
     return false;
 }

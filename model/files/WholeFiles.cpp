@@ -213,10 +213,11 @@ bool ReplaceWholeFiles(std::span<const WholeFileText> files, std::error_code& er
     return replaced;
 }
 
-bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error) {
+bool WriteNewFileAs(const std::string& path, NewName choice, std::string_view text, std::string& created,
+                  std::error_code& error) {
     error.clear();
     std::string name;
-    FileDescriptor descriptor = OpenNewNamed(path, NewName::BaseFirst, O_WRONLY, 0666, name, error);
+    FileDescriptor descriptor = OpenNewNamed(path, choice, O_WRONLY, 0666, name, error);
     if (!descriptor) return false;
     TemporaryFile file;  // removed unless the text is whole
     file.Path = name;
@@ -228,4 +229,8 @@ bool WriteNewFile(const std::string& path, std::string_view text, std::string& c
     }
     created = std::exchange(file.Path, {});
     return true;
+}
+
+bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error) {
+    return WriteNewFileAs(path, NewName::BaseFirst, text, created, error);
 }

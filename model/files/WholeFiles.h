@@ -42,6 +42,9 @@ bool ReplaceWholeFile(const std::string& path, std::span<const std::string_view>
 // is made instead. The text reaches the disk. `created` is the name made. False, with the cause,
 // when it could not be written; nothing is left then.
 bool WriteNewFile(const std::string& path, std::string_view text, std::string& created, std::error_code& error);
+// As above, with the new name chosen as `choice` says; the file is closed once its text is whole.
+bool WriteNewFileAs(const std::string& path, NewName choice, std::string_view text, std::string& created,
+                  std::error_code& error);
 
 // One file's new text, as pieces, or written into the open temporary file by `Write` when it is
 // given (false, with the cause, when it could not write).

@@ -40,11 +40,15 @@ struct Way {
 // `refusals` counts the links refused.
 std::vector<Way> Ways(int& refusals) {
     return {{"linked", {}},
-            {"renamed, the link refused", {[&refusals](int, const char*) {
-                 ++refusals;
-                 errno = EPERM;
-                 return -1;
-             }}},
+            {"renamed, the link refused", [&refusals] {
+                 CommitCalls calls;
+                 calls.Link = [&refusals](int, const char*) {
+                     ++refusals;
+                     errno = EPERM;
+                     return -1;
+                 };
+                 return calls;
+             }()},
             {"renamed where found free, as on FAT", [] {
                  CommitCalls calls;
                  calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);

@@ -56,8 +56,9 @@ TEST(DxfFileParts, ASpoolWithAFileIsWhatTheFileHoldsThenItsOwnText) {
         drained.Append("  0\r\nLINE\r\n");
         EXPECT_TRUE(folder.Names().empty()) << "no file before the first drain";
         drained.Drain();
-        if (MakesNamelessFiles(folder / ""))
+        if (MakesNamelessFiles(folder / "")) {
             EXPECT_TRUE(folder.Names().empty()) << "the scratch file has a name: " << folder.Names()[0];
+        }
         drained.Append("  0\r\nCIRCLE\r\n");  // still in the buffer
         EXPECT_EQ(drained.Size(), 24u);
         unended.Append("  0\r\nTEXT");
