@@ -1,6 +1,7 @@
 #include "dxf/export/DxfExport.h"
 
 #include <exception>
+#include <filesystem>
 #include <span>
 #include <string_view>
 #include <system_error>
@@ -37,6 +38,14 @@ std::string Attribute(const std::error_code& error, const LanguageFlags& languag
                   languages);
 }
 
+// The folder the file's links end in, which is the one that refuses, named in full: a drawing
+// given by its bare name would otherwise be in the folder ".".
+std::string RefusingFolder(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path end = std::filesystem::absolute(ReplacedFileName(path), error);
+    return error ? FolderOf(ReplacedFileName(path)) : FolderOf(end.lexically_normal());
+}
+
 // A file of the export that could not be written, said in the user's terms: a refused permission is
 // the folder's only where the step that met it made or named a file there.
 ExportFailure WriteFailure(const std::error_code& error, const std::string& path, const LanguageFlags& languages,
@@ -46,9 +55,8 @@ ExportFailure WriteFailure(const std::error_code& error, const std::string& path
     if (error == WholeFileError::ImmutableFile || error == WholeFileError::AppendOnlyFile)
         return {UiText(DxfExportMessages::FileLocked, languages, {path, Attribute(error, languages)})};
     if (error == WholeFileError::ImmutableFolder || error == WholeFileError::AppendOnlyFolder)
-        // The folder the file's links end in, which is the one that refuses.
         return {UiText(DxfExportMessages::FolderLocked, languages,
-                       {FolderOf(ReplacedFileName(path)), Attribute(error, languages), path})};
+                       {RefusingFolder(path), Attribute(error, languages), path})};
     if (StepMeetsTheFolder(step) && (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
                                      error == std::errc::read_only_file_system))
         return {UiText(DxfExportMessages::FolderNotPermitted, languages)};

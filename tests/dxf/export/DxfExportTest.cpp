@@ -484,6 +484,22 @@ TEST(NewSalvaDXF, ALockedListOrFolderIsToldBeforeAnyDeckLoadsAndNothingChanges) 
     }
 }
 
+// A drawing named without its folder, in a locked folder: the message names that folder in full,
+// not as ".".
+TEST(NewSalvaDXF, ALockedFolderOfADrawingNamedAloneIsNamedInFull) {
+    ScratchFolder folder("dxf-export-locked-bare");
+    const CurrentFolderScope inside(folder / "");
+    const std::string lockedFolder = fs::current_path().string();
+    const FileLock lock(folder / "", FS_IMMUTABLE_FL);
+    if (!lock.IsSet()) GTEST_SKIP() << "the file system or the user sets no such attribute here";
+    ExportSession s;
+    s.shell.Languages.UiLanguage = 1;
+    const DxfExportResult result = s.Export({Frame}, "P.DXF");
+    EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
+    EXPECT_EQ(result.Message, "The folder " + lockedFolder +
+                                  " has the immutable attribute, so the file P.DXF cannot be written there.");
+}
+
 // A rename refused once the drawing has its new text (a cause no check before could see) is told
 // as it is: which file was replaced, which was not, and why.
 TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndWhichNot) {
