@@ -47,7 +47,22 @@ struct ExportSession : DeckSession {
     DxfExportResult Export(const std::vector<std::string>& decks, const std::string& path) {
         return NewSalvaDXF(*this, platform, decks, path, options);
     }
+    // The frame deck exported to `path` through system calls that may refuse.
+    DxfExportResult ExportThrough(const std::string& path, const CommitCalls& calls) {
+        return NewSalvaDXF(*this, platform, {Frame}, path, options, WhenNoDeckLoads::WriteEmptyDrawing, calls);
+    }
 };
+
+// A drawing P.DXF and its list P.TXT that stood in `folder` before the export.
+struct EarlierPair {
+    std::string drawing, list;
+};
+EarlierPair PlantEarlierPair(const ScratchFolder& folder) {
+    EarlierPair pair{folder / "P.DXF", folder / "P.TXT"};
+    std::ofstream(pair.drawing, std::ios::binary) << "the drawing that stood here";
+    std::ofstream(pair.list, std::ios::binary) << "an earlier list";
+    return pair;
+}
 
 // One deck loaded alone: its width with the room after it, and its block of the take-off list.
 struct LoneDeck {
@@ -459,9 +474,7 @@ TEST(NewSalvaDXF, ALockedListOrFolderIsToldBeforeAnyDeckLoadsAndNothingChanges) 
     for (const Case& c : cases) {
         ScratchFolder folder("dxf-export-locked"), links("dxf-export-locked-links");
         const std::string lockedFolder = fs::path(folder / "P.DXF").parent_path().string();
-        std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
-        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
-        std::ofstream(list, std::ios::binary) << "an earlier list";
+        auto [drawing, list] = PlantEarlierPair(folder);
         if (c.throughLink) {
             fs::create_symlink(drawing, links / "P.DXF");
             fs::create_symlink(list, links / "P.TXT");
@@ -505,15 +518,12 @@ TEST(NewSalvaDXF, ALockedFolderOfADrawingNamedAloneIsNamedInFull) {
 TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndWhichNot) {
     for (int32_t english : {0, 1}) {
         ScratchFolder folder("dxf-export-half");
-        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
-        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
-        std::ofstream(list, std::ios::binary) << "an earlier list";
+        const auto [drawing, list] = PlantEarlierPair(folder);
         ExportSession s;
         s.shell.Languages.UiLanguage = english;
         CommitCalls calls;
         calls.Rename = RenameRefusedAt(2, EPERM);
-        const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
-                                                   WhenNoDeckLoads::WriteEmptyDrawing, calls);
+        const DxfExportResult result = s.ExportThrough(drawing, calls);
         EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
         EXPECT_THAT(result.ReplacedFiles, ElementsAre(drawing));
         const std::string cause = std::strerror(EPERM);
@@ -536,16 +546,13 @@ TEST(NewSalvaDXF, AListRenameRefusedAfterTheDrawingsSaysWhichFileWasReplacedAndW
 TEST(NewSalvaDXF, AFailedStepIsNamedOnADiskWithoutNamelessFiles) {
     for (int32_t english : {0, 1}) {
         ScratchFolder folder("dxf-export-step");
-        const std::string drawing = folder / "P.DXF", list = folder / "P.TXT";
-        std::ofstream(drawing, std::ios::binary) << "the drawing that stood here";
-        std::ofstream(list, std::ios::binary) << "an earlier list";
+        const auto [drawing, list] = PlantEarlierPair(folder);
         ExportSession s;
         s.shell.Languages.UiLanguage = english;
         CommitCalls calls;
         calls.OpenNameless = Refused<const char*, int, mode_t>(EOPNOTSUPP);
         calls.Rename = RenameRefusedAt(1, EIO);
-        const DxfExportResult result = NewSalvaDXF(s, s.platform, {Frame}, drawing, s.options,
-                                                   WhenNoDeckLoads::WriteEmptyDrawing, calls);
+        const DxfExportResult result = s.ExportThrough(drawing, calls);
         EXPECT_EQ(result.Outcome, DxfExportOutcome::Failed);
         const std::string cause = std::strerror(EIO);
         EXPECT_EQ(result.Message,
